@@ -1,0 +1,44 @@
+#pragma once
+// What the game engine asks of the board it is played on. The main window implements it;
+// engine tests use a recording fake. Dice are numbered 1 to 5, players' rows 1 to 4.
+#include "engine/Checked.h"
+
+#include <QString>
+#include <QStringView>
+
+namespace quoxa {
+
+class Board {
+public:
+    virtual ~Board() = default;
+
+    // A die's value is the Tag text of its body; it is held exactly while its marker shows.
+    virtual QString DieTag(int die) const = 0;
+    virtual void SetDieTag(int die, const QString &tag) = 0;
+    virtual bool IsHeld(int die) const = 0;
+    virtual void ShowFace(int die, int value) = 0;
+
+    virtual void ReleaseHolds() = 0;
+    virtual void RefreshPointers() = 0;
+    virtual void ShowStatusText() = 0;
+    virtual void SetThrowButtonFace(const QString &name) = 0;
+    virtual void ShowQuestionMarks(bool show) = 0;
+    virtual void SetUndoEnabled(bool enabled) = 0;
+
+    // One value of the score sheet: -1 empty on white, anything else its number on grey.
+    virtual void ShowScoreCell(QStringView label, Int16 value) = 0;
+
+    virtual void ClearPlayerList() = 0;
+    virtual void AddPlayerRow(const QString &name, const QString &score) = 0;
+    virtual void SelectPlayerRow(int row) = 0;
+    virtual void SetPlayerScore(int row, const QString &score) = 0;
+
+    // The celebration of five alike: returns when its window has closed.
+    virtual void ShowCelebration() = 0;
+    // The high-score table: offers one total, true when it entered.
+    virtual bool SaveScore(const QString &name, Int16 score) = 0;
+    // Shows the high-score window after a game that entered a total; returns when closed.
+    virtual void ShowNewHighScores() = 0;
+};
+
+} // namespace quoxa

@@ -1,0 +1,49 @@
+#pragma once
+// The turn flow of one game: the turn state, the throw, five alike, passing the turn, the
+// end of the game. It reaches the screen only through the Board.
+#include "engine/Board.h"
+#include "engine/Checked.h"
+#include "engine/RandomSource.h"
+#include "engine/ScoreSheet.h"
+
+#include <QString>
+
+namespace quoxa {
+
+class Game {
+public:
+    Game(Board &board, RandomSource &random);
+
+    void StartNewGame();
+    void SetTurnState(const QString &state);
+    void cmdThrow_Click();
+    void ThrowDice();
+    bool CheckForQuoxa() const;
+    void NextPlayer();
+    void ResetScoreSheets();
+    bool SaveHighScores();
+
+    void ShowPlayerSheet();
+    void FillPlayerList();
+
+    // The turn variables.
+    QString mstrState;
+    QString mstrPrevState;
+    Int16 mintPlayer{1};
+    Int16 mintRolls{3};
+    Int16 mintScored;
+    bool mblnCanHold = false;
+    bool mblnCanScore = false;
+    bool mblnCanUndo = false;
+    bool mblnQuoxa = false;
+    const SheetRow *mlblLastScored = nullptr;
+
+private:
+    Board &mBoard;
+    RandomSource &mRandom;
+};
+
+// A game total as the players list shows it: digits grouped by the locale ("#,##0").
+QString FormatGameTotal(Int16 total);
+
+} // namespace quoxa

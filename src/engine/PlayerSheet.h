@@ -1,0 +1,55 @@
+#pragma once
+// One player's score sheet and the table of the four players.
+#include "engine/Checked.h"
+
+#include <QString>
+#include <array>
+
+namespace quoxa {
+
+struct PlayerSheet {
+    // A category holds -1 while it is not scored; any other value, 0 included, is a score.
+    static constexpr int kUnscored = -1;
+
+    Int16 intBonus;
+    Int16 intChance{kUnscored};
+    Int16 intFives{kUnscored};
+    Int16 intFourOfAKind{kUnscored};
+    Int16 intFours{kUnscored};
+    Int16 intFullHouse{kUnscored};
+    Int16 intGameTotal;
+    Int16 intLargeStraight{kUnscored};
+    Int16 intOnes{kUnscored};
+    Int16 intSection1Total;
+    Int16 intSection2Total;
+    Int16 intSixes{kUnscored};
+    Int16 intSmallStraight{kUnscored};
+    Int16 intThreeOfAKind{kUnscored};
+    Int16 intThrees{kUnscored};
+    Int16 intTotal;
+    Int16 intTwos{kUnscored};
+    Int16 intQuoxa{kUnscored};
+    Int16 intQuoxaCount;
+    QString strName;
+
+    // Back to the start of a game: every category empty, every total 0; the name stays.
+    void Reset();
+};
+
+// The four players, numbered 1 to 4. All four always exist; only the first
+// gintPlayerCount take part. Any other number is "Subscript out of range".
+class PlayerTable {
+public:
+    static constexpr int kUpperBound = 4;
+    PlayerSheet &operator()(int index);
+    const PlayerSheet &operator()(int index) const;
+    // Empties every field of every record, names included, as the game does on closing.
+    void Clear();
+
+private:
+    std::array<PlayerSheet, kUpperBound> mSheets;
+};
+
+extern PlayerTable gudtPlayer;
+
+} // namespace quoxa

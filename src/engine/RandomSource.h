@@ -1,0 +1,31 @@
+#pragma once
+// Where the dice get their luck. The game re-seeds before every throw and then draws one
+// value in [0, 1) per die it throws. Tests replace the source with a scripted one.
+#include <cstdint>
+#include <random>
+
+namespace quoxa {
+
+class RandomSource {
+public:
+    virtual ~RandomSource() = default;
+    virtual void Reseed() = 0;
+    // A single-precision value r with 0 <= r < 1.
+    virtual float Next() = 0;
+};
+
+// The game's own source. Re-seeding mixes a high-resolution clock reading into the
+// generator's current state, so two throws in the same clock tick still differ.
+class ClockRandomSource final : public RandomSource {
+public:
+    void Reseed() override;
+    float Next() override;
+
+private:
+    std::mt19937_64 mEngine{0x5eed'0f'd1ceULL};
+};
+
+// The face value a draw gives: floor(r * 6 + 1), 1 to 6.
+int FaceFromDraw(float r);
+
+} // namespace quoxa

@@ -1,0 +1,42 @@
+#pragma once
+// The score sheet: its eighteen rows in the order the sheet is shown, each with its label,
+// caption and field. The thirteen rows that carry a scoring rule are the categories.
+#include "engine/PlayerSheet.h"
+
+#include <QStringView>
+#include <array>
+#include <span>
+
+namespace quoxa {
+
+// What a scoring needs to know of the five dice: how many show each face, and their sum.
+struct DiceCounts {
+    std::array<int, 7> count{}; // count[1] .. count[6]; count[0] unused
+    int sum = 0;
+
+    static DiceCounts Of(std::span<const int, 5> values);
+    bool HasCount(int atLeast) const;
+    bool HasExactCount(int exactly) const;
+};
+
+using ScoreRule = int (*)(const DiceCounts &);
+
+struct SheetRow {
+    QStringView label;      // control name of the value label
+    int captionIndex;       // index in lblLabels
+    QStringView caption;
+    Int16 PlayerSheet::*field;
+    int section;            // 1: left column, 2: right column
+    ScoreRule rule;         // null for the total rows
+
+    bool isCategory() const { return rule != nullptr; }
+};
+
+// All eighteen rows, in the order ShowPlayerSheet draws them.
+extern const std::array<SheetRow, 18> kScoreSheet;
+constexpr int kCategoryCount = 13;
+
+// The row with that label name (exact, case-sensitive), or null.
+const SheetRow *FindSheetRow(QStringView label);
+
+} // namespace quoxa

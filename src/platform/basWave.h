@@ -1,0 +1,20 @@
+#pragma once
+// The game's sounds: short wave clips carried in the executable, played synchronously.
+#include <QByteArray>
+#include <QString>
+#include <functional>
+
+namespace quoxa::basWave {
+
+constexpr int SND_NODEFAULT = 2;
+constexpr int SND_MEMORY = 4;
+
+// Plays the clip of that name and returns when it has ended. A name with no clip, or a
+// machine that cannot play it, stays silent. Callers check gblnPlaySound first.
+void PlayWave(const QString &name, int flags = SND_NODEFAULT | SND_MEMORY);
+
+// What actually plays a clip: the whole wave file image and the flags. Tests replace it.
+using Player = std::function<void(const QByteArray &wave, int flags)>;
+Player SetPlayer(Player player);
+
+} // namespace quoxa::basWave

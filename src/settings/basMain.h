@@ -1,0 +1,18 @@
+#pragma once
+// The settings every part of the game reads: loaded at start-up, saved on closing.
+// The player names live in the player table (gudtPlayer).
+#include "engine/Checked.h"
+
+#include <QString>
+#include <QtGlobal>
+
+namespace quoxa {
+
+inline const QString kAppTitle = QStringLiteral("Quoxa");
+
+extern Int16 gintPlayerCount;
+extern bool gblnPlaySound;
+extern qint32 glngDieColor; // 0x00BBGGRR
+extern qint32 glngPipColor;
+
+} // namespace quoxa
