@@ -1,0 +1,277 @@
+// Draws every picture of the game: the throw button's three faces, the two mouse pointers,
+// the tool-bar images and the program icon. Run at build time:
+//   makeart <output folder>
+// Each picture is drawn in a 1x grid of its design size; the button faces are also
+// written at 2x for dense screens.
+#include <QDir>
+#include <QFont>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+const QColor kGrey(192, 192, 192);
+const QColor kInk(24, 24, 32);
+const QColor kRed(200, 16, 24);
+const QColor kDieBlue(0, 0, 255);
+const QColor kWhite(255, 255, 255);
+
+using Draw = std::function<void(QPainter &)>;
+
+bool Save(const QString &dir, const QString &name, QSize size, int scale, const QColor &background, const Draw &draw)
+{
+    QImage image(size * scale, QImage::Format_ARGB32_Premultiplied);
+    image.fill(background);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.scale(scale, scale);
+    draw(painter);
+    painter.end();
+    const QString path = dir + QLatin1Char('/') + name;
+    if (!image.save(path)) {
+        std::fprintf(stderr, "makeart: cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    return true;
+}
+
+// A die of side `side` centred at the origin, showing `value`.
+void DrawDie(QPainter &p, qreal side, int value, const QColor &body, const QColor &pip)
+{
+    p.setPen(QPen(kInk, side / 18.0));
+    p.setBrush(body);
+    const QRectF box(-side / 2, -side / 2, side, side);
+    p.drawRoundedRect(box, side * 0.18, side * 0.18);
+    static const bool faces[6][7] = {
+        {0, 0, 0, 1, 0, 0, 0}, {0, 0, 1, 0, 1, 0, 0}, {0, 0, 1, 1, 1, 0, 0},
+        {1, 0, 1, 0, 1, 0, 1}, {1, 0, 1, 1, 1, 0, 1}, {1, 1, 1, 0, 1, 1, 1}};
+    static const QPointF places[7] = {{-1, -1}, {0, -1}, {1, -1}, {0, 0}, {-1, 1}, {0, 1}, {1, 1}};
+    p.setPen(Qt::NoPen);
+    p.setBrush(pip);
+    const qreal step = side * 0.29, radius = side * 0.1;
+    for (int i = 0; i < 7; ++i)
+        if (faces[value - 1][i])
+            p.drawEllipse(places[i] * step, radius, radius);
+}
+
+void Caption(QPainter &p, const QRectF &box, const QString &text, qreal pixelSize, const QColor &color,
+             int weight = QFont::Bold)
+{
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(qRound(pixelSize));
+    font.setWeight(QFont::Weight(weight));
+    p.setFont(font);
+    p.setPen(color);
+    p.drawText(box, Qt::AlignCenter, text);
+}
+
+// A curved arrow turning clockwise from the left round to point down-left, as on a
+// "go on" sign.
+void CurvedArrow(QPainter &p, const QRectF &box, const QColor &color, qreal width, bool backwards)
+{
+    p.save();
+    if (backwards) {
+        p.translate(box.center().x() * 2, 0);
+        p.scale(-1, 1);
+    }
+    const QRectF arc = box.adjusted(width, width, -width, -width);
+    QPainterPath path;
+    path.arcMoveTo(arc, 200);
+    path.arcTo(arc, 200, -250);
+    p.setPen(QPen(color, width, Qt::SolidLine, Qt::FlatCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(path);
+    // Arrow head at the end of the arc, pointing along it.
+    const QPointF tip = path.pointAtPercent(1.0);
+    const qreal angle = path.angleAtPercent(1.0);
+    p.translate(tip);
+    p.rotate(-angle);
+    QPolygonF head;
+    head << QPointF(width * 1.6, 0) << QPointF(-width * 0.4, -width * 1.4) << QPointF(-width * 0.4, width * 1.4);
+    p.setPen(Qt::NoPen);
+    p.setBrush(color);
+    p.drawPolygon(head);
+    p.restore();
+}
+
+void Throw(QPainter &p)
+{
+    p.save();
+    p.translate(27, 26);
+    p.rotate(-16);
+    DrawDie(p, 26, 5, kWhite, kInk);
+    p.restore();
+    p.save();
+    p.translate(50, 30);
+    p.rotate(21);
+    DrawDie(p, 22, 3, kRed, kWhite);
+    p.restore();
+    // Motion lines behind the dice.
+    p.setPen(QPen(QColor(96, 96, 96), 1.4, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(6, 12), QPointF(12, 10));
+    p.drawLine(QPointF(4, 20), QPointF(11, 19));
+    p.drawLine(QPointF(6, 28), QPointF(11, 28));
+    Caption(p, QRectF(0, 48, 76, 24), QStringLiteral("Throw"), 18, kInk);
+}
+
+void Continue(QPainter &p)
+{
+    const QRectF square(20, 6, 36, 36);
+    p.setPen(QPen(QColor(120, 0, 8), 1.5));
+    p.setBrush(kRed);
+    p.drawRoundedRect(square, 4, 4);
+    CurvedArrow(p, square.adjusted(5, 6, -5, -4), kWhite, 3.6, false);
+    Caption(p, QRectF(0, 48, 76, 22), QStringLiteral("CONTINUE"), 11.5, kInk);
+}
+
+void NewGame(QPainter &p)
+{
+    Caption(p, QRectF(0, 12, 76, 26), QStringLiteral("NEW"), 22, kRed, QFont::Black);
+    Caption(p, QRectF(0, 38, 76, 26), QStringLiteral("GAME"), 22, kRed, QFont::Black);
+}
+
+// A gloved pointing hand, fingertip at the top-left corner (the hot spot 0,0).
+void Hand(QPainter &p)
+{
+    p.rotate(-30);
+    p.translate(-4, 2);
+    QPainterPath hand;
+    hand.addRoundedRect(QRectF(1, 0, 6, 16), 3, 3);          // index finger
+    hand.addRoundedRect(QRectF(0, 12, 17, 15), 5, 5);        // palm and closed fingers
+    hand.addRoundedRect(QRectF(-5, 15, 8, 5), 2.5, 2.5);     // thumb
+    hand = hand.simplified();
+    p.setPen(QPen(Qt::black, 1.2));
+    p.setBrush(Qt::white);
+    p.drawPath(hand);
+    p.setPen(QPen(Qt::black, 0.8));
+    for (qreal x : {7.0, 10.5, 14.0})
+        p.drawLine(QPointF(x, 13), QPointF(x, 18));
+}
+
+// A pencil lying from the upper right down to its point at `tip`.
+void Pencil(QPainter &p, QPointF tip, qreal length, qreal width)
+{
+    p.translate(tip);
+    p.rotate(-45);
+    const qreal cone = width * 1.5;
+    QPolygonF point;
+    point << QPointF(0, 0) << QPointF(cone, -width / 2) << QPointF(cone, width / 2);
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(QColor(235, 200, 150));
+    p.drawPolygon(point);
+    p.setBrush(Qt::black);
+    p.drawPolygon(QPolygonF() << QPointF(0, 0) << QPointF(cone / 3, -width / 6) << QPointF(cone / 3, width / 6));
+    p.setBrush(QColor(250, 200, 0));
+    p.drawRect(QRectF(cone, -width / 2, length - cone - width, width));
+    p.setBrush(QColor(230, 110, 130));
+    p.drawRect(QRectF(length - width, -width / 2, width, width));
+}
+
+void ToolImage(QPainter &p, const QString &key)
+{
+    if (key == u"New") {
+        p.translate(8, 7.5);
+        DrawDie(p, 12, 5, kDieBlue, kWhite);
+    } else if (key == u"Scores") {
+        p.setPen(QPen(QColor(110, 80, 0), 1));
+        p.setBrush(QColor(240, 190, 20));
+        QPainterPath cup;
+        cup.moveTo(3, 1.5);
+        cup.lineTo(13, 1.5);
+        cup.cubicTo(13, 8, 10, 9.5, 8, 9.5);
+        cup.cubicTo(6, 9.5, 3, 8, 3, 1.5);
+        p.drawPath(cup);
+        p.drawRect(QRectF(7, 9.5, 2, 2));
+        p.drawRect(QRectF(4.5, 11.5, 7, 2.5));
+    } else if (key == u"Undo") {
+        CurvedArrow(p, QRectF(1, 1, 14, 13), QColor(0, 0, 160), 2.2, true);
+    } else if (key == u"Colors") {
+        p.setPen(QPen(kInk, 1));
+        const QColor colors[4] = {kRed, QColor(0, 160, 0), kDieBlue, QColor(250, 210, 0)};
+        const QPointF at[4] = {{1.5, 1.5}, {8.5, 1.5}, {1.5, 8}, {8.5, 8}};
+        for (int i = 0; i < 4; ++i) {
+            p.setBrush(colors[i]);
+            p.drawRect(QRectF(at[i], QSizeF(6, 5.5)));
+        }
+    } else if (key == u"Players") {
+        p.setPen(QPen(kInk, 1));
+        for (auto [x, color] : {std::pair{4.5, QColor(0, 120, 0)}, std::pair{11.0, QColor(0, 0, 170)}}) {
+            p.setBrush(color);
+            p.drawEllipse(QPointF(x, 4.5), 2.6, 2.6);
+            p.drawRoundedRect(QRectF(x - 4, 8, 8, 6.5), 2.5, 2.5);
+        }
+    } else if (key == u"Sounds") {
+        p.setPen(QPen(kInk, 1));
+        p.setBrush(kInk);
+        p.drawPolygon(QPolygonF() << QPointF(1.5, 5.5) << QPointF(4.5, 5.5) << QPointF(8.5, 1.5)
+                                  << QPointF(8.5, 13.5) << QPointF(4.5, 9.5) << QPointF(1.5, 9.5));
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(kInk, 1.2));
+        p.drawArc(QRectF(6, 4, 5, 7), -50 * 16, 100 * 16);
+        p.drawArc(QRectF(6, 1.5, 9, 12), -50 * 16, 100 * 16);
+    } else if (key == u"About") {
+        p.setPen(QPen(QColor(0, 0, 120), 1));
+        p.setBrush(QColor(40, 90, 220));
+        p.drawEllipse(QRectF(1, 0.5, 14, 14));
+        Caption(p, QRectF(1, 0.5, 14, 14), QStringLiteral("i"), 11, kWhite, QFont::Black);
+    } else if (key == u"Exit") {
+        p.setPen(QPen(kInk, 1));
+        p.setBrush(QColor(150, 90, 40));
+        p.drawRect(QRectF(1.5, 1.5, 7, 12));
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(kRed, 2, Qt::SolidLine, Qt::FlatCap));
+        p.drawLine(QPointF(7, 7.5), QPointF(12, 7.5));
+        p.setPen(Qt::NoPen);
+        p.setBrush(kRed);
+        p.drawPolygon(QPolygonF() << QPointF(15, 7.5) << QPointF(11.5, 4) << QPointF(11.5, 11));
+    }
+}
+
+void ProgramIcon(QPainter &p, qreal size)
+{
+    p.translate(size / 2, size / 2);
+    p.rotate(-8);
+    DrawDie(p, size * 0.8, 5, kDieBlue, kWhite);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: makeart <output folder>\n");
+        return 2;
+    }
+    const QString out = QString::fromLocal8Bit(argv[1]);
+    bool ok = true;
+    for (const char *sub : {"bitmaps", "cursors", "toolbar", "icons"})
+        ok &= QDir(out).mkpath(QString::fromLatin1(sub));
+
+    const std::pair<const char *, Draw> faces[] = {{"THROW", Throw}, {"CONTINUE", Continue}, {"NEWGAME", NewGame}};
+    for (const auto &[name, draw] : faces) {
+        ok &= Save(out, QStringLiteral("bitmaps/%1.png").arg(name), {76, 76}, 1, kGrey, draw);
+        ok &= Save(out, QStringLiteral("bitmaps/%1@2x.png").arg(name), {76, 76}, 2, kGrey, draw);
+    }
+
+    ok &= Save(out, QStringLiteral("cursors/HAND.png"), {32, 32}, 1, Qt::transparent, Hand);
+    ok &= Save(out, QStringLiteral("cursors/PENCIL.png"), {32, 32}, 1, Qt::transparent,
+               [](QPainter &p) { Pencil(p, {11, 20}, 22, 6); });
+    ok &= Save(out, QStringLiteral("cursors/PENCIL16.png"), {16, 16}, 1, Qt::transparent,
+               [](QPainter &p) { Pencil(p, {4, 14}, 14, 4); });
+
+    for (const char *key : {"New", "Scores", "Undo", "Colors", "Players", "Sounds", "About", "Exit"})
+        ok &= Save(out, QStringLiteral("toolbar/%1.png").arg(key), {16, 15}, 1, kGrey,
+                   [key](QPainter &p) { ToolImage(p, QString::fromLatin1(key)); });
+
+    for (int size : {16, 32, 48, 64, 128, 256})
+        ok &= Save(out, QStringLiteral("icons/quoxa-%1.png").arg(size), {size, size}, 1, Qt::transparent,
+                   [size](QPainter &p) { ProgramIcon(p, size); });
+    return ok ? 0 : 1;
+}

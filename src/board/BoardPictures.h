@@ -1,0 +1,18 @@
+#pragma once
+// The pictures the board loads by name from the executable's resources. A missing one is
+// a run-time error ("Resource ... not found").
+#include <QCursor>
+#include <QIcon>
+#include <QString>
+
+namespace quoxa {
+
+QIcon LoadButtonPicture(const QString &name); // "THROW", "CONTINUE", "NEWGAME"
+QCursor LoadCursor(const QString &name);      // "HAND", "PENCIL"
+QIcon LoadToolBarImage(const QString &key);   // a tool-bar button's key
+QIcon LoadProgramIcon();
+
+// The board's fonts by their design names, with Debian's look-alikes standing in.
+void InstallFontSubstitutes();
+
+} // namespace quoxa

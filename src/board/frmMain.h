@@ -1,0 +1,109 @@
+#pragma once
+// The game board: the program's main window and the board the game is played on.
+#include "engine/Board.h"
+#include "engine/Game.h"
+
+#include <QMainWindow>
+#include <array>
+#include <memory>
+
+class QAction;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QStatusBar;
+class QToolBar;
+class QTreeWidget;
+
+namespace quoxa {
+
+class Shape;
+
+class frmMain : public QMainWindow, public Board {
+    Q_OBJECT
+
+public:
+    // The random source is the game's own unless a test hands in another.
+    explicit frmMain(RandomSource *random = nullptr);
+    ~frmMain() override;
+
+    Game &game() { return mGame; }
+
+    // Paints the dice in the current colours: "Die" the bodies, "Pip" the pips and the
+    // question marks. Any other text does nothing.
+    void SetColor(const QString &strObject);
+
+    void cmdThrow_Click();
+    void fraDie_Click(int index);
+    void mnuGameNew_Click();
+    void mnuGameExit_Click();
+    void mnuViewStatusBar_Click();
+    void mnuViewToolbar_Click();
+    void tlbMain_ButtonClick(const QString &key);
+
+    // Board
+    QString DieTag(int die) const override;
+    void SetDieTag(int die, const QString &tag) override;
+    bool IsHeld(int die) const override;
+    void ShowFace(int die, int value) override;
+    void ReleaseHolds() override;
+    void RefreshPointers() override;
+    void ShowStatusText() override;
+    void SetThrowButtonFace(const QString &name) override;
+    void ShowQuestionMarks(bool show) override;
+    void SetUndoEnabled(bool enabled) override;
+    void ShowScoreCell(QStringView label, Int16 value) override;
+    void ClearPlayerList() override;
+    void AddPlayerRow(const QString &name, const QString &score) override;
+    void SelectPlayerRow(int row) override;
+    void SetPlayerScore(int row, const QString &score) override;
+    void ShowCelebration() override;
+    bool SaveScore(const QString &name, Int16 score) override;
+    void ShowNewHighScores() override;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    struct Die {
+        QFrame *fraDie = nullptr;
+        Shape *shpDie = nullptr;
+        std::array<Shape *, 7> shpPip{};
+        QLabel *lblQuestion = nullptr;
+        Shape *shpHold = nullptr;
+    };
+
+    void BuildMenus();
+    void BuildToolBar();
+    void BuildStatusBar();
+    void BuildPlayers();
+    void BuildScoreSheet();
+    void BuildDice();
+    void Form_Load();
+    void Form_Unload();
+    void SetCategoryPointer(QLabel *label, Int16 value);
+    Die &DieAt(int die);
+    const Die &DieAt(int die) const;
+    QLabel *SheetLabel(QStringView name) const;
+    QAction *Action(const QString &name) const;
+    QAction *ToolButton(const QString &key) const;
+    // The elements between the two bars, which move together when the tool bar goes.
+    std::vector<QWidget *> Block() const;
+    void ResizeClient(int dy);
+
+    std::unique_ptr<RandomSource> mOwnRandom;
+    Game mGame;
+    QWidget *mClient = nullptr;
+    QToolBar *tlbMain = nullptr;
+    QStatusBar *stbMain = nullptr;
+    std::array<QLabel *, 2> mPanels{};
+    QGroupBox *fraPlayers = nullptr;
+    QTreeWidget *lvwPlayers = nullptr;
+    QGroupBox *fraScore = nullptr;
+    std::array<Die, 5> mDice;
+    QPushButton *cmdThrow = nullptr;
+    bool mUnloaded = false;
+};
+
+} // namespace quoxa

@@ -1,0 +1,12 @@
+// Quoxa: a dice game for one to four players at one window.
+#include "board/frmMain.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    quoxa::frmMain board;
+    board.show();
+    return app.exec();
+}
