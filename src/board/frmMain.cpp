@@ -62,7 +62,7 @@ const auto kMenus = std::to_array<MenuEntry>({
     {u"mnuGameSep2", u"mnuGame", u"-", u"", false, true, nullptr},
     {u"mnuGameExit", u"mnuGame", u"E&xit", u"", false, true, [](frmMain &f) { f.mnuGameExit_Click(); }},
     {u"mnuEdit", u"", u"&Edit", u"", false, true, nullptr},
-    {u"mnuEditUndo", u"mnuEdit", u"&Undo Last Score", u"", false, false, nullptr},
+    {u"mnuEditUndo", u"mnuEdit", u"&Undo Last Score", u"", false, false, [](frmMain &f) { f.mnuEditUndo_Click(); }},
     {u"mnuOptions", u"", u"&Options", u"", false, true, nullptr},
     {u"mnuOptionsColors", u"mnuOptions", u"&Colors", u"", false, true, nullptr},
     {u"mnuOption(1)", u"mnuOptions", u"&Players", u"", false, true, nullptr},
@@ -353,6 +353,8 @@ void frmMain::BuildScoreSheet()
         Paint(value, row.isCategory() ? kWhite : kBoardGrey);
         if (row.isCategory()) {
             value->setCursor(LoadCursor(QStringLiteral("PENCIL")));
+            // Every category's Click: score it with this label.
+            new ClickFilter(value, [this, label = row.label] { mGame.RecordScore(label); });
         } else {
             value->setText(QStringLiteral("0"));
         }
@@ -466,6 +468,11 @@ void frmMain::mnuGameNew_Click()
     mGame.StartNewGame();
 }
 
+void frmMain::mnuEditUndo_Click()
+{
+    mGame.UndoLastScore();
+}
+
 void frmMain::mnuGameExit_Click()
 {
     Trap([&] { close(); });
@@ -502,6 +509,8 @@ void frmMain::tlbMain_ButtonClick(const QString &key)
     Trap([&] {
         if (key == u"New") {
             mnuGameNew_Click();
+        } else if (key == u"Undo") {
+            mnuEditUndo_Click();
         } else if (key == u"Sounds") {
             gblnPlaySound = !gblnPlaySound;
             ToolButton(key)->setChecked(gblnPlaySound);
@@ -665,6 +674,16 @@ void frmMain::ShowScoreCell(QStringView label, Int16 value)
         Paint(cell, empty ? kWhite : kBoardGrey);
         cell->setText(empty ? QString() : value.toString());
         cell->setCursor(Qt::ArrowCursor);
+    });
+}
+
+void frmMain::ReopenScoreCell(QStringView label)
+{
+    Trap([&] {
+        QLabel *cell = SheetLabel(label);
+        cell->setText(QString());
+        Paint(cell, kWhite);
+        cell->setCursor(LoadCursor(QStringLiteral("PENCIL")));
     });
 }
 

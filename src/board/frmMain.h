@@ -37,6 +37,7 @@ public:
     void cmdThrow_Click();
     void fraDie_Click(int index);
     void mnuGameNew_Click();
+    void mnuEditUndo_Click();
     void mnuGameExit_Click();
     void mnuViewStatusBar_Click();
     void mnuViewToolbar_Click();
@@ -54,6 +55,7 @@ public:
     void ShowQuestionMarks(bool show) override;
     void SetUndoEnabled(bool enabled) override;
     void ShowScoreCell(QStringView label, Int16 value) override;
+    void ReopenScoreCell(QStringView label) override;
     void ClearPlayerList() override;
     void AddPlayerRow(const QString &name, const QString &score) override;
     void SelectPlayerRow(int row) override;

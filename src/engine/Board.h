@@ -27,6 +27,8 @@ public:
 
     // One value of the score sheet: -1 empty on white, anything else its number on grey.
     virtual void ShowScoreCell(QStringView label, Int16 value) = 0;
+    // A category taken back: empty on white, with the pencil pointer.
+    virtual void ReopenScoreCell(QStringView label) = 0;
 
     virtual void ClearPlayerList() = 0;
     virtual void AddPlayerRow(const QString &name, const QString &score) = 0;

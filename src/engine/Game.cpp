@@ -70,7 +70,7 @@ void Game::ResetScoreSheets()
     });
 }
 
-void Game::SetTurnState(const QString &state)
+void Game::SetTurnState(QString state)
 {
     Trap([&] {
         mstrPrevState = mstrState;
@@ -172,6 +172,97 @@ void Game::FillPlayerList()
         for (int p = 1; p <= gintPlayerCount.value(); ++p)
             mBoard.AddPlayerRow(gudtPlayer(p).strName, FormatGameTotal(gudtPlayer(p).intGameTotal));
         mBoard.SelectPlayerRow(1);
+    });
+}
+
+void Game::RecordScore(QStringView label)
+{
+    Trap([&] {
+        const SheetRow *row = FindSheetRow(label);
+        if (!row || !row->isCategory())
+            throw RunError::SubscriptOutOfRange();
+        PlayerSheet &sheet = CurrentSheet();
+        if (sheet.*row->field != PlayerSheet::kUnscored || !mblnCanScore)
+            return;
+
+        std::array<int, 5> values{};
+        for (int die = 1; die <= 5; ++die) {
+            const int x = Int16::Parse(mBoard.DieTag(die)).value();
+            if (x < 1 || x > 6)
+                throw RunError::SubscriptOutOfRange();
+            values[static_cast<std::size_t>(die - 1)] = x;
+        }
+        const Int16 score = row->rule(DiceCounts::Of(values));
+        sheet.*row->field = score;
+        mBoard.ShowScoreCell(row->label, score);
+
+        if (mblnQuoxa && sheet.intQuoxa == 50)
+            sheet.intQuoxaCount += 1;
+        mlblLastScored = row;
+        UpdateTotals();
+        EndTurn();
+    });
+}
+
+void Game::UpdateTotals()
+{
+    Trap([&] {
+        PlayerSheet &sheet = CurrentSheet();
+        const auto sum = [&](int section) {
+            Int16 total;
+            for (const SheetRow &row : kScoreSheet)
+                if (row.isCategory() && row.section == section && sheet.*row.field != PlayerSheet::kUnscored)
+                    total += sheet.*row.field;
+            return total;
+        };
+        sheet.intTotal = sum(1);
+        mBoard.ShowScoreCell(u"lblTotal", sheet.intTotal);
+
+        Int16 bonus = sheet.intTotal > 63 ? 35 : 0;
+        if (sheet.intQuoxaCount > 1)
+            bonus += (sheet.intQuoxaCount - 1) * 100;
+        sheet.intBonus = bonus;
+        mBoard.ShowScoreCell(u"lblBonus", sheet.intBonus);
+
+        sheet.intSection1Total = sheet.intTotal + sheet.intBonus;
+        mBoard.ShowScoreCell(u"lblSection1Total", sheet.intSection1Total);
+        sheet.intSection2Total = sum(2);
+        mBoard.ShowScoreCell(u"lblSection2Total", sheet.intSection2Total);
+        sheet.intGameTotal = sheet.intSection2Total + sheet.intSection1Total;
+        mBoard.ShowScoreCell(u"lblGameTotal", sheet.intGameTotal);
+
+        mBoard.SetPlayerScore(mintPlayer.value(), FormatGameTotal(sheet.intGameTotal));
+    });
+}
+
+void Game::EndTurn()
+{
+    Trap([&] {
+        mintScored += 1;
+        if (mintScored < Int16(13) * gintPlayerCount) {
+            SetTurnState(QStringLiteral("Continue"));
+            return;
+        }
+        SetTurnState(QStringLiteral("Game Over"));
+        if (SaveHighScores())
+            mBoard.ShowNewHighScores();
+    });
+}
+
+void Game::UndoLastScore()
+{
+    Trap([&] {
+        if (!mlblLastScored)
+            throw RunError(91, QStringLiteral("Object variable or With block variable not set"));
+        PlayerSheet &sheet = CurrentSheet();
+        sheet.*mlblLastScored->field = PlayerSheet::kUnscored;
+        mBoard.ReopenScoreCell(mlblLastScored->label);
+        // The scoring being taken back counted five alike exactly when it could.
+        if (mblnQuoxa && sheet.intQuoxaCount > 0)
+            sheet.intQuoxaCount -= 1;
+        UpdateTotals();
+        mintScored -= 1;
+        SetTurnState(mstrPrevState);
     });
 }
 

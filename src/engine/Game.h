@@ -15,13 +15,18 @@ public:
     Game(Board &board, RandomSource &random);
 
     void StartNewGame();
-    void SetTurnState(const QString &state);
+    void SetTurnState(QString state); // by value: callers pass mstrPrevState itself
     void cmdThrow_Click();
     void ThrowDice();
     bool CheckForQuoxa() const;
     void NextPlayer();
     void ResetScoreSheets();
     bool SaveHighScores();
+
+    // Scoring: the click on a category label, named by its control name.
+    void RecordScore(QStringView label);
+    void UpdateTotals();
+    void UndoLastScore();
 
     void ShowPlayerSheet();
     void FillPlayerList();
@@ -39,6 +44,9 @@ public:
     const SheetRow *mlblLastScored = nullptr;
 
 private:
+    void EndTurn();
+    PlayerSheet &CurrentSheet() { return gudtPlayer(mintPlayer.value()); }
+
     Board &mBoard;
     RandomSource &mRandom;
 };

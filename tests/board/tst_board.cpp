@@ -166,6 +166,33 @@ private slots:
         }
     }
 
+    void clickingACategoryScoresItAndUndoTakesItBack()
+    {
+        gblnPlaySound = false;
+        QTest::mouseClick(Find(board.get(), "cmdThrow"), Qt::LeftButton);
+        int sum = 0;
+        for (int i = 1; i <= 5; ++i)
+            sum += board->DieTag(i).toInt();
+        auto *chance = Find<QLabel>(board.get(), "lblChance");
+        QCOMPARE(chance->cursor().shape(), Qt::BitmapCursor); // the pencil
+        QTest::mouseClick(chance, Qt::LeftButton);
+        QCOMPARE(chance->text(), QString::number(sum));
+        QCOMPARE(chance->palette().color(QPalette::Window), QColor(192, 192, 192));
+        QCOMPARE(Find<QLabel>(board.get(), "lblGameTotal")->text(), QString::number(sum));
+        QCOMPARE(Find<QTreeWidget>(board.get(), "lvwPlayers")->topLevelItem(0)->text(1), QString::number(sum));
+        auto *undoItem = Find<QAction>(board.get(), "mnuEditUndo");
+        auto *undoButton = Find<QAction>(board.get(), "tlbMain.Undo");
+        QVERIFY(undoItem->isEnabled() && undoButton->isEnabled());
+
+        undoButton->trigger();
+        QCOMPARE(chance->text(), QString());
+        QCOMPARE(chance->palette().color(QPalette::Window), QColor(255, 255, 255));
+        QCOMPARE(chance->cursor().shape(), Qt::BitmapCursor);
+        QCOMPARE(Find<QLabel>(board.get(), "lblGameTotal")->text(), QStringLiteral("0"));
+        QVERIFY(!undoItem->isEnabled() && !undoButton->isEnabled());
+        QCOMPARE(board->game().mstrState, QStringLiteral("Throw 1"));
+    }
+
     void playersListMarksOnlyTheCurrentPlayer()
     {
         auto *list = Find<QTreeWidget>(board.get(), "lvwPlayers");

@@ -51,6 +51,11 @@ void FakeBoard::ShowScoreCell(QStringView label, Int16 value)
     log << QStringLiteral("ShowScoreCell(%1,%2)").arg(label).arg(value.value());
 }
 
+void FakeBoard::ReopenScoreCell(QStringView label)
+{
+    log << QStringLiteral("ReopenScoreCell(%1)").arg(label);
+}
+
 void FakeBoard::AddPlayerRow(const QString &name, const QString &score)
 {
     log << QStringLiteral("AddPlayerRow(%1,%2)").arg(name, score);

@@ -31,6 +31,7 @@ public:
     void ShowQuestionMarks(bool show) override;
     void SetUndoEnabled(bool enabled) override;
     void ShowScoreCell(QStringView label, Int16 value) override;
+    void ReopenScoreCell(QStringView label) override;
     void ClearPlayerList() override { log << QStringLiteral("ClearPlayerList"); }
     void AddPlayerRow(const QString &name, const QString &score) override;
     void SelectPlayerRow(int row) override;
