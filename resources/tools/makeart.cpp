@@ -135,22 +135,24 @@ void NewGame(QPainter &p)
     Caption(p, QRectF(0, 38, 76, 26), QStringLiteral("GAME"), 22, kRed, QFont::Black);
 }
 
-// A gloved pointing hand, fingertip at the top-left corner (the hot spot 0,0).
+// A gloved pointing hand, its fingertip at the top-left corner (the hot spot 0,0), the
+// hand turned so that the finger points up and to the left.
 void Hand(QPainter &p)
 {
-    p.rotate(-30);
-    p.translate(-4, 2);
+    p.translate(3, 1);
+    p.rotate(-35);
     QPainterPath hand;
-    hand.addRoundedRect(QRectF(1, 0, 6, 16), 3, 3);          // index finger
-    hand.addRoundedRect(QRectF(0, 12, 17, 15), 5, 5);        // palm and closed fingers
-    hand.addRoundedRect(QRectF(-5, 15, 8, 5), 2.5, 2.5);     // thumb
+    hand.addRoundedRect(QRectF(-3, 0, 6, 16), 3, 3);        // index finger, tip at the origin
+    hand.addRoundedRect(QRectF(-4, 11, 17, 14), 5, 5);      // palm and folded fingers
+    hand.addRoundedRect(QRectF(-9, 14, 8, 5.5), 2.7, 2.7);  // thumb
     hand = hand.simplified();
-    p.setPen(QPen(Qt::black, 1.2));
+    p.setPen(QPen(Qt::black, 1.3));
     p.setBrush(Qt::white);
     p.drawPath(hand);
-    p.setPen(QPen(Qt::black, 0.8));
-    for (qreal x : {7.0, 10.5, 14.0})
-        p.drawLine(QPointF(x, 13), QPointF(x, 18));
+    p.setPen(QPen(Qt::black, 0.9));
+    for (qreal x : {3.0, 6.5, 10.0})                          // folded fingers
+        p.drawLine(QPointF(x, 11.5), QPointF(x, 17));
+    p.drawLine(QPointF(-3, 25), QPointF(13, 25));             // cuff
 }
 
 // A pencil lying from the upper right down to its point at `tip`.
