@@ -1,4 +1,5 @@
 #include "engine/FakeBoard.h"
+#include "settings/basMain.h"
 
 namespace quoxa::test {
 namespace {
@@ -75,6 +76,19 @@ bool FakeBoard::SaveScore(const QString &name, Int16 score)
 {
     offered << QStringLiteral("%1=%2").arg(name).arg(score.value());
     return entering.contains(name);
+}
+
+void EngineFixture::Begin(int players)
+{
+    gintPlayerCount = players;
+    gblnPlaySound = false;
+    for (int p = 1; p <= 4; ++p)
+        gudtPlayer(p).strName = QStringLiteral("P%1").arg(p);
+    board = FakeBoard{};
+    random = ScriptedRandom{};
+    game = std::make_unique<Game>(board, random);
+    game->StartNewGame();
+    board.log.clear();
 }
 
 float ScriptedRandom::Next()

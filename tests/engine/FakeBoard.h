@@ -1,11 +1,13 @@
 #pragma once
 // A board that records what the engine asks of it, in order, and holds five dice.
 #include "engine/Board.h"
+#include "engine/Game.h"
 #include "engine/RandomSource.h"
 
 #include <QStringList>
 #include <array>
 #include <deque>
+#include <memory>
 
 namespace quoxa::test {
 
@@ -53,5 +55,14 @@ public:
 
 // A draw that gives the face value v (1 to 6).
 constexpr float DrawFor(int v) { return (static_cast<float>(v) - 0.5f) / 6.0f; }
+
+// A game on a fake board with scripted dice: `players` named P1 to P4, sounds off, a new
+// game started and the board's log emptied.
+struct EngineFixture {
+    FakeBoard board;
+    ScriptedRandom random;
+    std::unique_ptr<Game> game;
+    void Begin(int players);
+};
 
 } // namespace quoxa::test

@@ -10,25 +10,8 @@
 using namespace quoxa;
 using namespace quoxa::test;
 
-class EngineTest : public QObject {
+class EngineTest : public QObject, EngineFixture {
     Q_OBJECT
-
-    FakeBoard board;
-    ScriptedRandom random;
-    std::unique_ptr<Game> game;
-
-    void Begin(int players)
-    {
-        gintPlayerCount = players;
-        gblnPlaySound = false;
-        for (int p = 1; p <= 4; ++p)
-            gudtPlayer(p).strName = QStringLiteral("P%1").arg(p);
-        board = FakeBoard{};
-        random = ScriptedRandom{};
-        game = std::make_unique<Game>(board, random);
-        game->StartNewGame();
-        board.log.clear();
-    }
 
 private slots:
     void init() { Begin(1); }

@@ -10,22 +10,8 @@
 using namespace quoxa;
 using namespace quoxa::test;
 
-class ScoringTest : public QObject {
+class ScoringTest : public QObject, EngineFixture {
     Q_OBJECT
-
-    FakeBoard board;
-    ScriptedRandom random;
-    std::unique_ptr<Game> game;
-
-    void Begin(int players)
-    {
-        gintPlayerCount = players;
-        gblnPlaySound = false;
-        board = FakeBoard{};
-        random = ScriptedRandom{};
-        game = std::make_unique<Game>(board, random);
-        game->StartNewGame();
-    }
 
     // Throws the given faces (all five dice, nothing held) and leaves the turn in "Throw n".
     void Throw(const QString &faces, int throws = 1)
