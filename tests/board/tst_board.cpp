@@ -121,17 +121,6 @@ private slots:
             QCOMPARE(moved[i], block[i].translated(0, -h));
     }
 
-    void hidingTheStatusBarMovesNothingElse()
-    {
-        const QList<QRect> block = BlockGeometry();
-        const int height = board->height();
-        const int h = Find(board.get(), "stbMain")->height();
-        Toggle("mnuViewStatusBar");
-        QCOMPARE(board->height(), height - h);
-        QCOMPARE(BlockGeometry(), block);
-        QVERIFY(!Find(board.get(), "stbMain")->isVisible());
-    }
-
     void soundsButtonFollowsTheStoredFlag_data()
     {
         QTest::addColumn<QString>("stored");

@@ -4,6 +4,7 @@
 #include "engine/Game.h"
 #include "engine/RandomSource.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 #include <array>
 #include <deque>
@@ -16,31 +17,44 @@ public:
     QStringList log;
     std::array<QString, 5> tags;
     std::array<bool, 5> held{};
-    QStringList offered;      // "name=score" for every SaveScore
-    QStringList entering;     // names whose SaveScore answers true
+    QStringList offered;  // "name=score" for every SaveScore
+    QStringList entering; // names whose SaveScore answers true
 
     // The calls of one kind only, e.g. Calls("SelectPlayerRow").
-    QStringList Calls(const QString &prefix) const;
+    QStringList Calls(const QString &prefix) const { return log.filter(QRegularExpression("^" + prefix)); }
 
     QString DieTag(int die) const override { return tags.at(static_cast<std::size_t>(die - 1)); }
     void SetDieTag(int die, const QString &tag) override;
     bool IsHeld(int die) const override { return held.at(static_cast<std::size_t>(die - 1)); }
-    void ShowFace(int die, int value) override;
+    void ShowFace(int die, int value) override { Record("ShowFace", die, value); }
     void ReleaseHolds() override;
-    void RefreshPointers() override { log << QStringLiteral("RefreshPointers"); }
-    void ShowStatusText() override { log << QStringLiteral("ShowStatusText"); }
-    void SetThrowButtonFace(const QString &name) override;
-    void ShowQuestionMarks(bool show) override;
-    void SetUndoEnabled(bool enabled) override;
-    void ShowScoreCell(QStringView label, Int16 value) override;
-    void ReopenScoreCell(QStringView label) override;
-    void ClearPlayerList() override { log << QStringLiteral("ClearPlayerList"); }
-    void AddPlayerRow(const QString &name, const QString &score) override;
-    void SelectPlayerRow(int row) override;
-    void SetPlayerScore(int row, const QString &score) override;
-    void ShowCelebration() override { log << QStringLiteral("ShowCelebration"); }
+    void RefreshPointers() override { Record("RefreshPointers"); }
+    void ShowStatusText() override { Record("ShowStatusText"); }
+    void SetThrowButtonFace(const QString &name) override { Record("SetThrowButtonFace", name); }
+    void ShowQuestionMarks(bool show) override { Record("ShowQuestionMarks", show); }
+    void SetUndoEnabled(bool enabled) override { Record("SetUndoEnabled", enabled); }
+    void ShowScoreCell(QStringView label, Int16 value) override { Record("ShowScoreCell", label, value.value()); }
+    void ReopenScoreCell(QStringView label) override { Record("ReopenScoreCell", label); }
+    void ClearPlayerList() override { Record("ClearPlayerList"); }
+    void AddPlayerRow(const QString &name, const QString &score) override { Record("AddPlayerRow", name, score); }
+    void SelectPlayerRow(int row) override { Record("SelectPlayerRow", row); }
+    void SetPlayerScore(int row, const QString &score) override { Record("SetPlayerScore", row, score); }
+    void ShowCelebration() override { Record("ShowCelebration"); }
     bool SaveScore(const QString &name, Int16 score) override;
-    void ShowNewHighScores() override { log << QStringLiteral("ShowNewHighScores"); }
+    void ShowNewHighScores() override { Record("ShowNewHighScores"); }
+
+private:
+    // Logs "Name(arg,arg)"; Booleans as true and false.
+    template <typename... Args>
+    void Record(const char *name, const Args &...args)
+    {
+        QStringList texts;
+        (texts << ... << Text(args));
+        log << QString::fromLatin1(name) + (texts.isEmpty() ? QString() : "(" + texts.join(',') + ")");
+    }
+    static QString Text(bool b) { return b ? QStringLiteral("true") : QStringLiteral("false"); }
+    static QString Text(int n) { return QString::number(n); }
+    static QString Text(QStringView s) { return s.toString(); }
 };
 
 // Hands out the draws it was given, and counts what was asked of it.
