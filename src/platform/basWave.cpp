@@ -8,6 +8,7 @@ namespace {
 
 Player &CurrentPlayer()
 {
+    // Silent until the audio player is put in place.
     static Player player = [](const QByteArray &, int) {};
     return player;
 }
