@@ -2,6 +2,7 @@
 #include "board/BoardPictures.h"
 #include "board/Shape.h"
 #include "board/Twips.h"
+#include "dialogs/frmQuoxa.h"
 #include "platform/ErrorTrap.h"
 #include "platform/basWave.h"
 #include "settings/ColorValue.h"
@@ -457,7 +458,7 @@ void frmMain::fraDie_Click(int index)
         if (!mGame.mblnCanHold)
             return;
         Shape *marker = DieAt(index).shpHold;
-        const bool held = marker->isVisible();
+        const bool held = !marker->isHidden();
         if (gblnPlaySound)
             basWave::PlayWave(held ? QStringLiteral("UNHOLD") : QStringLiteral("HOLD"));
         marker->setVisible(!held);
@@ -586,7 +587,7 @@ void frmMain::SetDieTag(int die, const QString &tag)
 
 bool frmMain::IsHeld(int die) const
 {
-    return DieAt(die).shpHold->isVisible();
+    return !DieAt(die).shpHold->isHidden();
 }
 
 void frmMain::ShowFace(int die, int value)
@@ -725,7 +726,10 @@ void frmMain::SetPlayerScore(int row, const QString &score)
 
 void frmMain::ShowCelebration()
 {
-    // The celebration window is still to come; five alike pass unremarked until then.
+    Trap([&] {
+        frmQuoxa celebration(this);
+        celebration.exec();
+    });
 }
 
 bool frmMain::SaveScore(const QString &, Int16)

@@ -13,7 +13,8 @@ constexpr int SND_MEMORY = 4;
 // machine that cannot play it, stays silent. Callers check gblnPlaySound first.
 void PlayWave(const QString &name, int flags = SND_NODEFAULT | SND_MEMORY);
 
-// What actually plays a clip: the whole wave file image and the flags. Tests replace it.
+// What actually plays a clip: the whole wave file image and the flags. The game's own
+// plays on the default audio output; tests replace it. An empty one puts the own back.
 using Player = std::function<void(const QByteArray &wave, int flags)>;
 Player SetPlayer(Player player);
 

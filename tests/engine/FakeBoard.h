@@ -49,7 +49,7 @@ private:
     void Record(const char *name, const Args &...args)
     {
         QStringList texts;
-        (texts << ... << Text(args));
+        (texts.append(Text(args)), ...);
         log << QString::fromLatin1(name) + (texts.isEmpty() ? QString() : "(" + texts.join(',') + ")");
     }
     static QString Text(bool b) { return b ? QStringLiteral("true") : QStringLiteral("false"); }

@@ -1,0 +1,82 @@
+#include "dialogs/frmQuoxa.h"
+#include "board/Twips.h"
+#include "platform/ErrorTrap.h"
+#include "platform/basWave.h"
+#include "settings/basMain.h"
+
+#include <QLabel>
+#include <QTimer>
+
+namespace quoxa {
+namespace {
+constexpr int kDesignLeft = 450; // twips
+} // namespace
+
+frmQuoxa::frmQuoxa(QWidget *owner) : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint)
+{
+    setObjectName(QStringLiteral("frmQuoxa"));
+    setFixedSize(TwipsSize(2715, 705));
+    // No caption and no buttons: a plain bordered box.
+    auto *border = new QFrame(this);
+    border->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    border->setLineWidth(2);
+    border->setGeometry(rect());
+
+    lblQuoxa = new QLabel(QStringLiteral("Quoxa!"), this);
+    lblQuoxa->setObjectName(QStringLiteral("lblQuoxa"));
+    lblQuoxa->setAlignment(Qt::AlignCenter);
+    lblQuoxa->setAutoFillBackground(true);
+    QFont font(QStringLiteral("Comic Sans MS"), 24);
+    font.setBold(true);
+    lblQuoxa->setFont(font);
+    QPalette palette = lblQuoxa->palette();
+    palette.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    lblQuoxa->setPalette(palette);
+    lblQuoxa->setGeometry(TwipsRect(kDesignLeft, 0, 1815, 600));
+    // The word's place lives in the label, in twips: steps of 50 twips are not whole pixels.
+    lblQuoxa->setProperty("Left", kDesignLeft);
+
+    tmrQuoxa = new QTimer(this);
+    tmrQuoxa->setObjectName(QStringLiteral("tmrQuoxa"));
+    tmrQuoxa->setTimerType(Qt::PreciseTimer);
+    tmrQuoxa->setInterval(kTickMs);
+    connect(tmrQuoxa, &QTimer::timeout, this, &frmQuoxa::tmrQuoxa_Timer);
+    tmrQuoxa->start();
+}
+
+void frmQuoxa::MoveWord(int twips)
+{
+    const int left = lblQuoxa->property("Left").toInt() + twips;
+    lblQuoxa->setProperty("Left", left);
+    lblQuoxa->move(Px(left), lblQuoxa->y());
+}
+
+void frmQuoxa::tmrQuoxa_Timer()
+{
+    // The sound of the first tick lets the window paint meanwhile; no tick starts inside
+    // another.
+    if (mInTick)
+        return;
+    mInTick = true;
+    Trap([&] {
+        const int c = intTicks.value();
+        if (c == 0) {
+            if (gblnPlaySound)
+                basWave::PlayWave(QStringLiteral("QUOXA"));
+            intTicks += 1;
+        } else if ((c >= 1 && c <= 10) || (c >= 31 && c <= 40)) {
+            MoveWord(50);
+            intTicks += 1;
+        } else if (c >= 11 && c <= 30) {
+            MoveWord(-50);
+            intTicks += 1;
+        } else {
+            tmrQuoxa->stop();
+            intTicks = 0;
+            accept();
+        }
+    });
+    mInTick = false;
+}
+
+} // namespace quoxa
