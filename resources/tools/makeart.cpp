@@ -1,5 +1,5 @@
 // Draws every picture of the game: the throw button's three faces, the two mouse pointers,
-// the tool-bar images and the program icon. Run at build time:
+// the tool-bar images, the trophy and the program icon. Run at build time:
 //   makeart <output folder>
 // Each picture is drawn in a 1x grid of its design size; the button faces are also
 // written at 2x for dense screens.
@@ -234,6 +234,39 @@ void ToolImage(QPainter &p, const QString &key)
     }
 }
 
+// A gold cup on a dark plinth, lit from the upper left.
+void Trophy(QPainter &p)
+{
+    QLinearGradient gold(4, 0, 28, 0);
+    gold.setColorAt(0.0, QColor(255, 236, 140));
+    gold.setColorAt(0.45, QColor(240, 190, 30));
+    gold.setColorAt(1.0, QColor(170, 110, 0));
+    const QPen rim(QColor(110, 70, 0), 1.0);
+
+    // Handles behind the bowl.
+    p.setPen(QPen(QColor(200, 150, 10), 2.2));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(2.5, 5, 9, 10), 90 * 16, 180 * 16);
+    p.drawArc(QRectF(20.5, 5, 9, 10), 270 * 16, 180 * 16);
+
+    QPainterPath bowl;
+    bowl.moveTo(7, 3.5);
+    bowl.lineTo(25, 3.5);
+    bowl.cubicTo(25, 14, 21, 18.5, 16, 18.5);
+    bowl.cubicTo(11, 18.5, 7, 14, 7, 3.5);
+    p.setPen(rim);
+    p.setBrush(gold);
+    p.drawPath(bowl);
+    p.drawEllipse(QRectF(7, 2, 18, 3.2)); // the rim seen from above
+    p.drawRect(QRectF(14.5, 18.5, 3, 4)); // stem
+    p.drawRoundedRect(QRectF(10, 22, 12, 2.5), 1, 1);
+    p.setBrush(QColor(70, 45, 30));
+    p.setPen(QPen(QColor(30, 20, 10), 1));
+    p.drawRect(QRectF(8, 24.5, 16, 5.5)); // plinth
+    p.setPen(QPen(QColor(255, 250, 220, 200), 1.2, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(10.5, 6.5), QPointF(11.5, 12)); // highlight
+}
+
 void ProgramIcon(QPainter &p, qreal size)
 {
     p.translate(size / 2, size / 2);
@@ -253,7 +286,7 @@ int main(int argc, char *argv[])
     }
     const QString out = QString::fromLocal8Bit(argv[1]);
     bool ok = true;
-    for (const char *sub : {"bitmaps", "cursors", "toolbar", "icons"})
+    for (const char *sub : {"bitmaps", "cursors", "toolbar", "icons", "pictures"})
         ok &= QDir(out).mkpath(QString::fromLatin1(sub));
 
     const std::pair<const char *, Draw> faces[] = {{"THROW", Throw}, {"CONTINUE", Continue}, {"NEWGAME", NewGame}};
@@ -271,6 +304,9 @@ int main(int argc, char *argv[])
     for (const char *key : {"New", "Scores", "Undo", "Colors", "Players", "Sounds", "About", "Exit"})
         ok &= Save(out, QStringLiteral("toolbar/%1.png").arg(key), {16, 15}, 1, kGrey,
                    [key](QPainter &p) { ToolImage(p, QString::fromLatin1(key)); });
+
+    ok &= Save(out, QStringLiteral("pictures/TROPHY.png"), {32, 32}, 1, Qt::transparent, Trophy);
+    ok &= Save(out, QStringLiteral("pictures/TROPHY@2x.png"), {32, 32}, 2, Qt::transparent, Trophy);
 
     for (int size : {16, 32, 48, 64, 128, 256})
         ok &= Save(out, QStringLiteral("icons/quoxa-%1.png").arg(size), {size, size}, 1, Qt::transparent,

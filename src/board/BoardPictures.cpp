@@ -44,6 +44,11 @@ QIcon LoadToolBarImage(const QString &key)
     return QIcon(Existing(QStringLiteral(":/toolbar/%1.png").arg(key), key));
 }
 
+QIcon LoadPicture(const QString &name)
+{
+    return QIcon(Existing(QStringLiteral(":/pictures/%1.png").arg(name), name));
+}
+
 QIcon LoadProgramIcon()
 {
     QIcon icon;

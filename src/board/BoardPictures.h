@@ -11,6 +11,7 @@ QIcon LoadButtonPicture(const QString &name); // "THROW", "CONTINUE", "NEWGAME"
 QCursor LoadCursor(const QString &name);      // "HAND", "PENCIL"
 QIcon LoadToolBarImage(const QString &key);   // a tool-bar button's key
 QIcon LoadProgramIcon();
+QIcon LoadPicture(const QString &name);        // "TROPHY", "ABOUT1", "ABOUT2"
 
 // The board's fonts by their design names, with Debian's look-alikes standing in.
 void InstallFontSubstitutes();

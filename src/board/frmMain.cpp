@@ -3,6 +3,7 @@
 #include "board/Shape.h"
 #include "board/Twips.h"
 #include "dialogs/frmQuoxa.h"
+#include "scores/frmScores.h"
 #include "platform/ErrorTrap.h"
 #include "platform/basWave.h"
 #include "settings/ColorValue.h"
@@ -10,6 +11,7 @@
 #include "settings/basRegistry.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -60,7 +62,8 @@ const auto kMenus = std::to_array<MenuEntry>({
     {u"mnuGame", u"", u"&Game", u"", false, true, nullptr},
     {u"mnuGameNew", u"mnuGame", u"&New", u"F2", false, true, [](frmMain &f) { f.mnuGameNew_Click(); }},
     {u"mnuGameSep1", u"mnuGame", u"-", u"", false, true, nullptr},
-    {u"mnuGameHighScores", u"mnuGame", u"&High Scores...", u"", false, true, nullptr},
+    {u"mnuGameHighScores", u"mnuGame", u"&High Scores...", u"", false, true,
+     [](frmMain &f) { f.mnuGameHighScores_Click(); }},
     {u"mnuGameSep2", u"mnuGame", u"-", u"", false, true, nullptr},
     {u"mnuGameExit", u"mnuGame", u"E&xit", u"", false, true, [](frmMain &f) { f.mnuGameExit_Click(); }},
     {u"mnuEdit", u"", u"&Edit", u"", false, true, nullptr},
@@ -470,6 +473,14 @@ void frmMain::mnuGameNew_Click()
     mGame.StartNewGame();
 }
 
+void frmMain::mnuGameHighScores_Click()
+{
+    Trap([&] {
+        frmScores scores(this);
+        scores.exec();
+    });
+}
+
 void frmMain::mnuEditUndo_Click()
 {
     mGame.UndoLastScore();
@@ -511,6 +522,8 @@ void frmMain::tlbMain_ButtonClick(const QString &key)
     Trap([&] {
         if (key == u"New") {
             mnuGameNew_Click();
+        } else if (key == u"Scores") {
+            mnuGameHighScores_Click();
         } else if (key == u"Undo") {
             mnuEditUndo_Click();
         } else if (key == u"Sounds") {
@@ -732,11 +745,19 @@ void frmMain::ShowCelebration()
     });
 }
 
-bool frmMain::SaveScore(const QString &, Int16)
+bool frmMain::SaveScore(const QString &name, Int16 score)
 {
-    return false;
+    return frmScores::SaveScore(name, score);
 }
 
-void frmMain::ShowNewHighScores() {}
+void frmMain::ShowNewHighScores()
+{
+    Trap([&] {
+        QApplication::processEvents();
+        frmScores::blnNewHighScore = true;
+        frmScores scores(this);
+        scores.exec();
+    });
+}
 
 } // namespace quoxa

@@ -37,6 +37,7 @@ public:
     void cmdThrow_Click();
     void fraDie_Click(int index);
     void mnuGameNew_Click();
+    void mnuGameHighScores_Click();
     void mnuEditUndo_Click();
     void mnuGameExit_Click();
     void mnuViewStatusBar_Click();

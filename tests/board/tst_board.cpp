@@ -2,9 +2,13 @@
 #include "TestSupport.h"
 #include "board/Twips.h"
 #include "board/frmMain.h"
+#include "scores/frmScores.h"
 #include "settings/basMain.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <QStatusBar>
@@ -180,6 +184,32 @@ private slots:
         QCOMPARE(Find<QLabel>(board.get(), "lblGameTotal")->text(), QStringLiteral("0"));
         QVERIFY(!undoItem->isEnabled() && !undoButton->isEnabled());
         QCOMPARE(board->game().mstrState, QStringLiteral("Throw 1"));
+    }
+
+    void gameEndStoresTheTotalAndShowsTheTable()
+    {
+        gblnPlaySound = false;
+        QStringList seen;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, [&] {
+            if (auto *window = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+                seen << window->objectName() + (frmScores::blnNewHighScore ? " new" : "");
+                window->reject();
+            }
+        });
+        closer.start(5);
+        for (const SheetRow &row : kScoreSheet) {
+            if (!row.isCategory())
+                continue;
+            if (board->game().mstrState == u"Continue")
+                board->cmdThrow_Click();
+            board->cmdThrow_Click();
+            board->game().RecordScore(row.label);
+        }
+        QCOMPARE(board->game().mstrState, QStringLiteral("Game Over"));
+        QVERIFY(seen.contains(QStringLiteral("frmScores new")));
+        QCOMPARE(Stored("High Scores", "Name 1").toString(), QStringLiteral("Player 1"));
+        QCOMPARE(Stored("High Scores", "Score 1").toString(), Find<QLabel>(board.get(), "lblGameTotal")->text());
     }
 
     void playersListMarksOnlyTheCurrentPlayer()

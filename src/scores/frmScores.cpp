@@ -1,0 +1,187 @@
+#include "scores/frmScores.h"
+#include "board/BoardPictures.h"
+#include "board/Twips.h"
+#include "platform/ErrorTrap.h"
+#include "platform/SettingsStore.h"
+#include "platform/basWave.h"
+#include "settings/basMain.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <array>
+
+namespace quoxa {
+namespace {
+
+QString NameKey(int place) { return QStringLiteral("Name ") + QString::number(place); }
+QString ScoreKey(int place) { return QStringLiteral("Score ") + QString::number(place); }
+
+QString Read(const QString &key, const QString &def)
+{
+    return SettingsStore::Read(kAppTitle, frmScores::kSection, key, def);
+}
+
+QTreeWidgetItem *AddPlaceRow(QTreeWidget *list, int place)
+{
+    auto *row = new QTreeWidgetItem(list, {QString::number(place) + QLatin1Char('.')});
+    row->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+    return row;
+}
+
+} // namespace
+
+bool frmScores::SaveScore(QString strName, Int16 intScore)
+{
+    return Trap([&] {
+        // A candidate without a name would leave the entry it displaces standing twice.
+        if (strName.isEmpty())
+            strName = kNoName;
+        std::array<HighScoreEntry, kPlaces + 1> mudtScores{};
+        for (int n = 1; n <= kPlaces; ++n) {
+            HighScoreEntry &entry = mudtScores[static_cast<std::size_t>(n - 1)];
+            entry.strName = Read(NameKey(n), QString());
+            entry.intScore = Int16::Parse(Read(ScoreKey(n), QStringLiteral("0")));
+        }
+        mudtScores[kPlaces] = {strName, intScore};
+
+        // One pass from the bottom up: the newcomer climbs past every lower total and
+        // stays below equal ones.
+        bool entered = false;
+        for (std::size_t j = kPlaces; j >= 1; --j) {
+            if (mudtScores[j].intScore > mudtScores[j - 1].intScore) {
+                std::swap(mudtScores[j], mudtScores[j - 1]);
+                entered = true;
+            }
+        }
+        if (!entered)
+            return false;
+        for (int n = 1; n <= kPlaces; ++n) {
+            const HighScoreEntry &entry = mudtScores[static_cast<std::size_t>(n - 1)];
+            if (entry.strName.isEmpty())
+                continue;
+            SettingsStore::Write(kAppTitle, kSection, NameKey(n), entry.strName);
+            SettingsStore::Write(kAppTitle, kSection, ScoreKey(n), entry.intScore.toString());
+        }
+        return true;
+    });
+}
+
+frmScores::frmScores(QWidget *owner) : QDialog(owner)
+{
+    setObjectName(QStringLiteral("frmScores"));
+    setWindowTitle(QStringLiteral("High Scores"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setFixedSize(TwipsSize(4230, 3345));
+    setFont(QFont(QStringLiteral("MS Serif"), 8));
+    const QFont controls(QStringLiteral("MS Sans Serif"), 8);
+
+    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("cmdOk"));
+    ok->setGeometry(TwipsRect(2790, 2775, 1215, 375));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &frmScores::cmdOk_Click);
+
+    auto *reset = new QPushButton(QStringLiteral("Reset Scores"), this);
+    reset->setObjectName(QStringLiteral("cmdReset"));
+    reset->setGeometry(TwipsRect(1425, 2775, 1215, 375));
+    connect(reset, &QPushButton::clicked, this, &frmScores::cmdReset_Click);
+
+    lvwScores = new QTreeWidget(this);
+    lvwScores->setObjectName(QStringLiteral("lvwScores"));
+    lvwScores->setGeometry(TwipsRect(150, 150, 3935, 2415));
+    lvwScores->setHeaderLabels({QString(), QStringLiteral("Name"), QStringLiteral("Score")});
+    lvwScores->headerItem()->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+    const std::array<int, 3> widths{400, 2500, 1000};
+    for (int c = 0; c < 3; ++c)
+        lvwScores->setColumnWidth(c, Px(widths[static_cast<std::size_t>(c)]));
+    // The score column takes what the frame leaves of its width, so nothing scrolls sideways.
+    lvwScores->header()->setSectionResizeMode(2, QHeaderView::Stretch);
+    lvwScores->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    lvwScores->setRootIsDecorated(false);
+    lvwScores->setSelectionMode(QAbstractItemView::NoSelection);
+    lvwScores->setEditTriggers(QAbstractItemView::NoEditTriggers);
+
+    for (QWidget *widget : std::initializer_list<QWidget *>{ok, reset, lvwScores})
+        widget->setFont(controls);
+    setTabOrder(ok, reset);
+    setTabOrder(reset, lvwScores);
+
+    auto *imgTrophy = new QLabel(this);
+    imgTrophy->setObjectName(QStringLiteral("imgTrophy"));
+    imgTrophy->setGeometry(TwipsRect(225, 2700, 480, 480));
+    imgTrophy->setPixmap(LoadPicture(QStringLiteral("TROPHY")).pixmap(32, 32));
+
+    Trap([&] { FillScoreList(); });
+    ok->setFocus();
+}
+
+void frmScores::FillScoreList()
+{
+    for (int n = 1; n <= kPlaces; ++n) {
+        QTreeWidgetItem *row = AddPlaceRow(lvwScores, n);
+        const QString name = Read(NameKey(n), QString());
+        if (name.isEmpty())
+            continue;
+        row->setText(1, name);
+        row->setText(2, Read(ScoreKey(n), QStringLiteral("0")));
+    }
+}
+
+void frmScores::ResetScoreList(QTreeWidget *list)
+{
+    list->clear();
+    for (int n = 1; n <= kPlaces; ++n)
+        AddPlaceRow(list, n);
+}
+
+void frmScores::DeleteSection(const QString &app, const QString &section)
+{
+    SettingsStore::DeleteSection(app, section);
+}
+
+void frmScores::cmdReset_Click()
+{
+    Trap([&] {
+        const auto answer = QMessageBox::question(this, QStringLiteral("Reset Scores"),
+                                                  QStringLiteral("Are you sure that you want to reset all scores?"),
+                                                  QMessageBox::Yes | QMessageBox::No);
+        if (answer != QMessageBox::Yes)
+            return;
+        if (gblnPlaySound)
+            basWave::PlayWave(QStringLiteral("FLUSH"));
+        ResetScoreList(lvwScores);
+        DeleteSection(kAppTitle, kSection);
+    });
+}
+
+void frmScores::cmdOk_Click()
+{
+    Trap([&] { accept(); });
+}
+
+bool frmScores::event(QEvent *event)
+{
+    const bool handled = QDialog::event(event);
+    if (event->type() == QEvent::WindowActivate)
+        Form_Activate();
+    return handled;
+}
+
+void frmScores::Form_Activate()
+{
+    Trap([&] {
+        if (!gblnPlaySound || !blnNewHighScore)
+            return;
+        // Let the window and its list be drawn before the sound holds everything up.
+        QApplication::processEvents();
+        basWave::PlayWave(QStringLiteral("CHIMES"));
+        blnNewHighScore = false;
+    });
+}
+
+} // namespace quoxa
