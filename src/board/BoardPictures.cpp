@@ -1,6 +1,7 @@
 #include "board/BoardPictures.h"
 #include "platform/ErrorTrap.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QFont>
 #include <QPixmap>
@@ -57,12 +58,15 @@ QIcon LoadProgramIcon()
     return icon;
 }
 
-void InstallFontSubstitutes()
+void InstallFonts()
 {
     QFont::insertSubstitutions(QStringLiteral("Arial"), {QStringLiteral("Liberation Sans")});
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), {QStringLiteral("Liberation Sans")});
     QFont::insertSubstitutions(QStringLiteral("MS Serif"), {QStringLiteral("Liberation Serif")});
     QFont::insertSubstitutions(QStringLiteral("Comic Sans MS"), {QStringLiteral("Comic Neue")});
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(8.25);
+    QApplication::setFont(font);
 }
 
 } // namespace quoxa

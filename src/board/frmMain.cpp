@@ -4,6 +4,7 @@
 #include "board/Twips.h"
 #include "dialogs/frmQuoxa.h"
 #include "scores/frmScores.h"
+#include "settings/frmOptions.h"
 #include "platform/ErrorTrap.h"
 #include "platform/basWave.h"
 #include "settings/ColorValue.h"
@@ -69,9 +70,9 @@ const auto kMenus = std::to_array<MenuEntry>({
     {u"mnuEdit", u"", u"&Edit", u"", false, true, nullptr},
     {u"mnuEditUndo", u"mnuEdit", u"&Undo Last Score", u"", false, false, [](frmMain &f) { f.mnuEditUndo_Click(); }},
     {u"mnuOptions", u"", u"&Options", u"", false, true, nullptr},
-    {u"mnuOptionsColors", u"mnuOptions", u"&Colors", u"", false, true, nullptr},
-    {u"mnuOption(1)", u"mnuOptions", u"&Players", u"", false, true, nullptr},
-    {u"mnuOption(2)", u"mnuOptions", u"&Sounds", u"", false, true, nullptr},
+    {u"mnuOptionsColors", u"mnuOptions", u"&Colors", u"", false, true, [](frmMain &f) { f.mnuOptionsColors_Click(); }},
+    {u"mnuOption(1)", u"mnuOptions", u"&Players", u"", false, true, [](frmMain &f) { f.mnuOption_Click(1); }},
+    {u"mnuOption(2)", u"mnuOptions", u"&Sounds", u"", false, true, [](frmMain &f) { f.mnuOption_Click(2); }},
     {u"mnuView", u"", u"&View", u"", false, true, nullptr},
     {u"mnuViewStatusBar", u"mnuView", u"&Status Bar", u"", true, true,
      [](frmMain &f) { f.mnuViewStatusBar_Click(); }},
@@ -181,8 +182,7 @@ frmMain::frmMain(RandomSource *random)
       mGame(*this, random ? *random : *mOwnRandom)
 {
     setObjectName(QStringLiteral("frmMain"));
-    InstallFontSubstitutes();
-    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    InstallFonts();
     setWindowIcon(LoadProgramIcon());
     Paint(this, kBoardGrey);
     mClient = new QWidget(this);
@@ -411,7 +411,7 @@ void frmMain::Form_Load()
         SetColor(QStringLiteral("Die"));
         SetColor(QStringLiteral("Pip"));
         mGame.StartNewGame();
-        ToolButton(QStringLiteral("Sounds"))->setChecked(gblnPlaySound);
+        SetSoundsButton(gblnPlaySound);
     });
 }
 
@@ -486,6 +486,29 @@ void frmMain::mnuEditUndo_Click()
     mGame.UndoLastScore();
 }
 
+void frmMain::mnuOptionsColors_Click()
+{
+    ShowOptions(frmOptions::Colors);
+}
+
+void frmMain::mnuOption_Click(int index)
+{
+    ShowOptions(index);
+}
+
+void frmMain::ShowOptions(int page)
+{
+    Trap([&] {
+        frmOptions options(*this, page);
+        options.exec();
+    });
+}
+
+void frmMain::SetSoundsButton(bool pressed)
+{
+    Trap([&] { ToolButton(QStringLiteral("Sounds"))->setChecked(pressed); });
+}
+
 void frmMain::mnuGameExit_Click()
 {
     Trap([&] { close(); });
@@ -526,9 +549,13 @@ void frmMain::tlbMain_ButtonClick(const QString &key)
             mnuGameHighScores_Click();
         } else if (key == u"Undo") {
             mnuEditUndo_Click();
+        } else if (key == u"Colors") {
+            ShowOptions(frmOptions::Colors);
+        } else if (key == u"Players") {
+            ShowOptions(frmOptions::Players);
         } else if (key == u"Sounds") {
             gblnPlaySound = !gblnPlaySound;
-            ToolButton(key)->setChecked(gblnPlaySound);
+            SetSoundsButton(gblnPlaySound);
         } else if (key == u"Exit") {
             mnuGameExit_Click();
         }

@@ -34,11 +34,18 @@ public:
     // question marks. Any other text does nothing.
     void SetColor(const QString &strObject);
 
+    // Shows the tool bar's Sounds button pressed or released.
+    void SetSoundsButton(bool pressed);
+    // Opens the options dialog on a page: 0 Colors, 1 Players, 2 Sounds.
+    void ShowOptions(int page);
+
     void cmdThrow_Click();
     void fraDie_Click(int index);
     void mnuGameNew_Click();
     void mnuGameHighScores_Click();
     void mnuEditUndo_Click();
+    void mnuOptionsColors_Click();
+    void mnuOption_Click(int index);
     void mnuGameExit_Click();
     void mnuViewStatusBar_Click();
     void mnuViewToolbar_Click();

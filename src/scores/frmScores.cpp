@@ -77,8 +77,10 @@ frmScores::frmScores(QWidget *owner) : QDialog(owner)
     setWindowTitle(QStringLiteral("High Scores"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(TwipsSize(4230, 3345));
-    setFont(QFont(QStringLiteral("MS Serif"), 8));
-    const QFont controls(QStringLiteral("MS Sans Serif"), 8);
+    QFont serif(QStringLiteral("MS Serif"));
+    serif.setPointSizeF(8.25);
+    setFont(serif);
+    const QFont controls = QApplication::font();
 
     auto *ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOk"));

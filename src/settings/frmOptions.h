@@ -1,0 +1,67 @@
+#pragma once
+// The options dialog: dice and pip colours, the players, and whether sounds play. Colours
+// act at once; players and sounds on Apply, on OK, or on leaving their page.
+#include <QDialog>
+#include <array>
+
+class QColorDialog;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+
+namespace quoxa {
+
+class frmMain;
+class UpDown;
+
+class frmOptions : public QDialog {
+    Q_OBJECT
+
+public:
+    enum Page { Colors = 0, Players = 1, Sounds = 2 };
+
+    // Loads the dialog from the current settings, on the given page, with Apply disabled.
+    frmOptions(frmMain &owner, int page);
+
+    void cmdOk_Click();
+    void cmdApply_Click();
+    void cmdCancel_Click();
+    void cmdDefault_Click();
+    void cmdColor_Click();
+    void mskPlayerCnt_Change();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void BuildColorsPage(QWidget *page);
+    void BuildPlayersPage(QWidget *page);
+    void BuildSoundsPage(QWidget *page);
+    void Form_Load();
+    void LoadColorsTab();
+    void LoadPlayersTab();
+    void LoadSoundsTab();
+    void ApplyPlayersTab();
+    void ApplySoundsTab();
+    void ApplyPage(int page);
+    void tabOptions_Click(int pageLeft);
+    void EnableNameBoxes(int count);
+    // The count field as a number; an empty field is a type mismatch.
+    int PlayerCount() const;
+
+    frmMain &mOwner;
+    QTabWidget *tabOptions = nullptr;
+    QPushButton *cmdApply = nullptr;
+    std::array<QRadioButton *, 2> optColors{};
+    std::array<QRadioButton *, 2> optSounds{};
+    QLineEdit *mskPlayerCnt = nullptr;
+    UpDown *udcPlayerCnt = nullptr;
+    std::array<QLineEdit *, 4> txtPlayer{};
+    QColorDialog *dlgColors = nullptr;
+    int mPage = 0;
+    bool mPagesAligned = false;
+};
+
+} // namespace quoxa
