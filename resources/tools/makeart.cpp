@@ -1,5 +1,5 @@
 // Draws every picture of the game: the throw button's three faces, the two mouse pointers,
-// the tool-bar images, the trophy and the program icon. Run at build time:
+// the tool-bar images, the trophy, the About window's frames and the program icon. Run at build time:
 //   makeart <output folder>
 // Each picture is drawn in a 1x grid of its design size; the button faces are also
 // written at 2x for dense screens.
@@ -267,6 +267,14 @@ void Trophy(QPainter &p)
     p.drawLine(QPointF(10.5, 6.5), QPointF(11.5, 12)); // highlight
 }
 
+// The About window's two frames: the game's die, upright and then tumbling over.
+void AboutFrame(QPainter &p, int frame)
+{
+    p.translate(16, 16);
+    p.rotate(frame == 1 ? -8 : 37);
+    DrawDie(p, 24, frame == 1 ? 5 : 6, kDieBlue, kWhite);
+}
+
 void ProgramIcon(QPainter &p, qreal size)
 {
     p.translate(size / 2, size / 2);
@@ -307,6 +315,10 @@ int main(int argc, char *argv[])
 
     ok &= Save(out, QStringLiteral("pictures/TROPHY.png"), {32, 32}, 1, Qt::transparent, Trophy);
     ok &= Save(out, QStringLiteral("pictures/TROPHY@2x.png"), {32, 32}, 2, Qt::transparent, Trophy);
+    for (int frame : {1, 2})
+        for (int scale : {1, 2})
+            ok &= Save(out, QStringLiteral("pictures/ABOUT%1%2.png").arg(frame).arg(scale == 2 ? "@2x" : ""), {32, 32},
+                       scale, Qt::transparent, [frame](QPainter &p) { AboutFrame(p, frame); });
 
     for (int size : {16, 32, 48, 64, 128, 256})
         ok &= Save(out, QStringLiteral("icons/quoxa-%1.png").arg(size), {size, size}, 1, Qt::transparent,

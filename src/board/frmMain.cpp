@@ -2,10 +2,12 @@
 #include "board/BoardPictures.h"
 #include "board/Shape.h"
 #include "board/Twips.h"
+#include "dialogs/frmAbout.h"
 #include "dialogs/frmQuoxa.h"
 #include "scores/frmScores.h"
 #include "settings/frmOptions.h"
 #include "platform/ErrorTrap.h"
+#include "platform/basHelp.h"
 #include "platform/basWave.h"
 #include "settings/ColorValue.h"
 #include "settings/basMain.h"
@@ -78,11 +80,12 @@ const auto kMenus = std::to_array<MenuEntry>({
      [](frmMain &f) { f.mnuViewStatusBar_Click(); }},
     {u"mnuViewToolbar", u"mnuView", u"&Toolbar", u"", true, true, [](frmMain &f) { f.mnuViewToolbar_Click(); }},
     {u"mnuHelp", u"", u"&Help", u"", false, true, nullptr},
-    {u"mnuHelpContents", u"mnuHelp", u"&Contents", u"F1", false, true, nullptr},
-    {u"mnuHelpIndex", u"mnuHelp", u"&Index", u"", false, true, nullptr},
-    {u"mnuHelpLicense", u"mnuHelp", u"&License Agreement", u"", false, true, nullptr},
+    {u"mnuHelpContents", u"mnuHelp", u"&Contents", u"F1", false, true, [](frmMain &f) { f.mnuHelpContents_Click(); }},
+    {u"mnuHelpIndex", u"mnuHelp", u"&Index", u"", false, true, [](frmMain &f) { f.mnuHelpIndex_Click(); }},
+    {u"mnuHelpLicense", u"mnuHelp", u"&License Agreement", u"", false, true,
+     [](frmMain &f) { f.mnuHelpLicense_Click(); }},
     {u"mnuHelpSep1", u"mnuHelp", u"-", u"", false, true, nullptr},
-    {u"mnuHelpAbout", u"mnuHelp", u"&About Quoxa...", u"", false, true, nullptr},
+    {u"mnuHelpAbout", u"mnuHelp", u"&About Quoxa...", u"", false, true, [](frmMain &f) { f.mnuHelpAbout_Click(); }},
 });
 
 // The tool bar, left to right; an entry without a key is a separator.
@@ -106,6 +109,22 @@ const std::array<ToolEntry, 11> kToolButtons{{
     {u"About", u"Display Program Information", false, true},
     {u"Exit", u"Exit Game", false, true},
 }};
+
+// What each tool-bar button does, looked up by its key in this order.
+struct ToolAction {
+    QStringView key;
+    Handler handler;
+};
+const auto kToolActions = std::to_array<ToolAction>({
+    {u"New", [](frmMain &f) { f.mnuGameNew_Click(); }},
+    {u"Scores", [](frmMain &f) { f.mnuGameHighScores_Click(); }},
+    {u"Undo", [](frmMain &f) { f.mnuEditUndo_Click(); }},
+    {u"Colors", [](frmMain &f) { f.ShowOptions(frmOptions::Colors); }},
+    {u"Players", [](frmMain &f) { f.ShowOptions(frmOptions::Players); }},
+    {u"Sounds", [](frmMain &f) { f.ToggleSounds(); }},
+    {u"About", [](frmMain &f) { f.mnuHelpAbout_Click(); }},
+    {u"Exit", [](frmMain &f) { f.mnuGameExit_Click(); }},
+});
 
 // Which pips show for each face value, shpPip1 to shpPip7: two and three run from top
 // right to bottom left, six is two rows of three.
@@ -509,6 +528,29 @@ void frmMain::SetSoundsButton(bool pressed)
     Trap([&] { ToolButton(QStringLiteral("Sounds"))->setChecked(pressed); });
 }
 
+void frmMain::mnuHelpContents_Click()
+{
+    basHelp::ShowHelpContents(this, basHelp::HelpFile());
+}
+
+void frmMain::mnuHelpIndex_Click()
+{
+    basHelp::ShowHelpIndex(this, basHelp::HelpFile());
+}
+
+void frmMain::mnuHelpLicense_Click()
+{
+    basHelp::ShowHelpTopic(this, basHelp::HelpFile(), QStringLiteral("License.htm"));
+}
+
+void frmMain::mnuHelpAbout_Click()
+{
+    Trap([&] {
+        frmAbout about(this);
+        about.exec();
+    });
+}
+
 void frmMain::mnuGameExit_Click()
 {
     Trap([&] { close(); });
@@ -543,23 +585,19 @@ void frmMain::mnuViewToolbar_Click()
 void frmMain::tlbMain_ButtonClick(const QString &key)
 {
     Trap([&] {
-        if (key == u"New") {
-            mnuGameNew_Click();
-        } else if (key == u"Scores") {
-            mnuGameHighScores_Click();
-        } else if (key == u"Undo") {
-            mnuEditUndo_Click();
-        } else if (key == u"Colors") {
-            ShowOptions(frmOptions::Colors);
-        } else if (key == u"Players") {
-            ShowOptions(frmOptions::Players);
-        } else if (key == u"Sounds") {
-            gblnPlaySound = !gblnPlaySound;
-            SetSoundsButton(gblnPlaySound);
-        } else if (key == u"Exit") {
-            mnuGameExit_Click();
+        for (const ToolAction &action : kToolActions) {
+            if (action.key == key) {
+                action.handler(*this);
+                return;
+            }
         }
     });
+}
+
+void frmMain::ToggleSounds()
+{
+    gblnPlaySound = !gblnPlaySound;
+    SetSoundsButton(gblnPlaySound);
 }
 
 std::vector<QWidget *> frmMain::Block() const

@@ -47,9 +47,15 @@ public:
     void mnuOptionsColors_Click();
     void mnuOption_Click(int index);
     void mnuGameExit_Click();
+    void mnuHelpContents_Click();
+    void mnuHelpIndex_Click();
+    void mnuHelpLicense_Click();
+    void mnuHelpAbout_Click();
     void mnuViewStatusBar_Click();
     void mnuViewToolbar_Click();
     void tlbMain_ButtonClick(const QString &key);
+    // The Sounds button: sounds on when they were off, and the other way round.
+    void ToggleSounds();
 
     // Board
     QString DieTag(int die) const override;

@@ -1,5 +1,6 @@
 #include "platform/basHelp.h"
 #include "platform/ErrorTrap.h"
+#include "platform/HelpViewer.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -26,6 +27,71 @@ ErrorSink &Sink()
 }
 
 } // namespace
+
+QString HelpFile()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/Quoxa.chm");
+}
+
+QString ContentsSpec(const QString &path)
+{
+    return path + QStringLiteral(">Main");
+}
+
+QString TopicSpec(const QString &path, const QString &page)
+{
+    return path + QStringLiteral("::/html/") + page + QStringLiteral(">Main");
+}
+
+void HtmlHelp(QWidget *owner, const QString &spec, int command)
+{
+    Trap([&] {
+        const qsizetype windowAt = spec.lastIndexOf(QLatin1Char('>'));
+        const QString windowType = windowAt < 0 ? QString() : spec.mid(windowAt + 1);
+        const QString location = windowAt < 0 ? spec : spec.left(windowAt);
+        const qsizetype pageAt = location.indexOf(QStringLiteral("::"));
+        const QString path = pageAt < 0 ? location : location.left(pageAt);
+        const QString page = pageAt < 0 ? QString() : location.mid(pageAt + 2);
+
+        // One viewer per owner and file, brought back to the front when asked again.
+        HelpViewer *viewer = nullptr;
+        if (owner)
+            for (HelpViewer *open : owner->findChildren<HelpViewer *>(QString(), Qt::FindDirectChildrenOnly))
+                if (open->fileName() == path)
+                    viewer = open;
+        if (!viewer) {
+            auto file = std::make_shared<ChmFile>(path);
+            if (!file->isOpen())
+                return;
+            const auto type = file->FindWindowType(windowType);
+            if (!type)
+                return;
+            viewer = new HelpViewer(owner, file, *type);
+            viewer->setFileName(path);
+        }
+        viewer->ShowPane(command == HH_DISPLAY_INDEX ? HelpViewer::Pane::Index : HelpViewer::Pane::Contents);
+        if (!page.isEmpty())
+            viewer->ShowPage(page);
+        viewer->show();
+        viewer->raise();
+        viewer->activateWindow();
+    });
+}
+
+void ShowHelpContents(QWidget *owner, const QString &path)
+{
+    HtmlHelp(owner, ContentsSpec(path), HH_DISPLAY_TOC);
+}
+
+void ShowHelpIndex(QWidget *owner, const QString &path)
+{
+    HtmlHelp(owner, ContentsSpec(path), HH_DISPLAY_INDEX);
+}
+
+void ShowHelpTopic(QWidget *owner, const QString &path, const QString &page)
+{
+    HtmlHelp(owner, TopicSpec(path, page), HH_DISPLAY_TOC);
+}
 
 QString ErrorText(int number, const QString &description)
 {

@@ -1,0 +1,110 @@
+#include "dialogs/frmAbout.h"
+#include "board/BoardPictures.h"
+#include "board/Twips.h"
+#include "platform/ErrorTrap.h"
+#include "platform/basHelp.h"
+#include "settings/basMain.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <array>
+
+namespace quoxa {
+namespace {
+
+struct TextLine {
+    const char *name;
+    const char *text;
+    int top;
+};
+
+// The title and the five lines of who made the game and where to find them.
+constexpr std::array<TextLine, 6> kLines{{
+    {"lblTitle", "Quoxa 2.0", 120},
+    {"lblNotice", "A dice game for one to four players.", 360},
+    {"lblRights", "Copyright (c) 2026 The Quoxa developers.", 600},
+    {"lblContact", "Questions, ideas, praise:", 1320},
+    {"lblWeb", "https://quoxa.example.org", 1560},
+    {"lblMail", "quoxa@example.org", 1800},
+}};
+
+QLabel *Picture(QWidget *parent, const char *name, int top)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(TwipsRect(150, top, 480, 480));
+    label->setPixmap(LoadPicture(QString::fromLatin1(name).mid(3).toUpper()).pixmap(32, 32));
+    return label;
+}
+
+} // namespace
+
+frmAbout::frmAbout(QWidget *owner) : QDialog(owner)
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setFixedSize(TwipsSize(4275, 2565));
+    for (const TextLine &line : kLines) {
+        auto *label = new QLabel(QString::fromLatin1(line.text), this);
+        label->setObjectName(QString::fromLatin1(line.name));
+        label->setAlignment(Qt::AlignCenter);
+        label->setGeometry(TwipsRect(720, line.top, 3285, 225));
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, Qt::black);
+        label->setPalette(palette);
+    }
+    auto *rule = new QFrame(this);
+    rule->setObjectName(QStringLiteral("Line1(1)"));
+    rule->setFrameStyle(QFrame::HLine | QFrame::Plain);
+    rule->setGeometry(TwipsRect(750, 1200, 4080 - 750, 15));
+
+    imgAbout1 = Picture(this, "imgAbout1", 225);
+    imgAbout2 = Picture(this, "imgAbout2", 750);
+    imgAbout2->hide();
+
+    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("cmdOk"));
+    ok->setGeometry(TwipsRect(1037, 2160, 1000, 315));
+    connect(ok, &QPushButton::clicked, this, &frmAbout::cmdOk_Click);
+    auto *license = new QPushButton(QStringLiteral("License"), this);
+    license->setObjectName(QStringLiteral("cmdLicense"));
+    license->setGeometry(TwipsRect(2237, 2160, 1000, 315));
+    license->setDefault(true);
+    connect(license, &QPushButton::clicked, this, &frmAbout::cmdLicense_Click);
+    setTabOrder(ok, license);
+
+    tmrAbout = new QTimer(this);
+    tmrAbout->setObjectName(QStringLiteral("tmrAbout"));
+    tmrAbout->setInterval(1000);
+    connect(tmrAbout, &QTimer::timeout, this, &frmAbout::tmrAbout_Timer);
+    tmrAbout->start();
+
+    Trap([&] {
+        setWindowTitle(QStringLiteral("About ") + kAppTitle);
+        if (owner)
+            setWindowIcon(owner->windowIcon());
+    });
+}
+
+void frmAbout::tmrAbout_Timer()
+{
+    Trap([&] {
+        imgAbout2->move(imgAbout1->pos());
+        imgAbout1->setVisible(imgAbout1->isHidden());
+        imgAbout2->setVisible(imgAbout1->isHidden());
+    });
+}
+
+void frmAbout::cmdLicense_Click()
+{
+    basHelp::ShowHelpTopic(this, basHelp::HelpFile(), QStringLiteral("license.htm"));
+}
+
+void frmAbout::cmdOk_Click()
+{
+    Trap([&] { accept(); });
+}
+
+} // namespace quoxa
