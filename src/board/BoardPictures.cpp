@@ -25,10 +25,15 @@ constexpr std::array<CursorResource, 2> kCursors{{{u"HAND", 0, 0}, {u"PENCIL", 1
 
 } // namespace
 
-QIcon LoadButtonPicture(const QString &name)
+QIcon LoadButtonPicture(const QString &name, qreal devicePixelRatio)
 {
-    // QIcon finds the @2x drawing beside the 1x one for denser screens.
-    return QIcon(Existing(QStringLiteral(":/bitmaps/%1.png").arg(name), name));
+    // Only the drawing the screen needs is read: the 1x one, or the @2x one on denser screens.
+    const QString path = Existing(QStringLiteral(":/bitmaps/%1.png").arg(name), name);
+    const QString dense = QStringLiteral(":/bitmaps/%1@2x.png").arg(name);
+    const bool useDense = devicePixelRatio > 1.0 && QFile::exists(dense);
+    QPixmap picture(useDense ? dense : path);
+    picture.setDevicePixelRatio(useDense ? 2.0 : 1.0);
+    return QIcon(picture);
 }
 
 QCursor LoadCursor(const QString &name)
@@ -52,8 +57,10 @@ QIcon LoadPicture(const QString &name)
 
 QIcon LoadProgramIcon()
 {
+    // The sizes a window's frame and task switcher ask for; the desktop's own come with
+    // the installed icon theme.
     QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256})
+    for (int size : {16, 32, 48})
         icon.addFile(QStringLiteral(":/icons/quoxa-%1.png").arg(size), QSize(size, size));
     return icon;
 }

@@ -7,7 +7,7 @@
 
 namespace quoxa {
 
-QIcon LoadButtonPicture(const QString &name); // "THROW", "CONTINUE", "NEWGAME"
+QIcon LoadButtonPicture(const QString &name, qreal devicePixelRatio = 1.0); // "THROW", "CONTINUE", "NEWGAME"
 QCursor LoadCursor(const QString &name);      // "HAND", "PENCIL"
 QIcon LoadToolBarImage(const QString &key);   // a tool-bar button's key
 QIcon LoadProgramIcon();

@@ -358,6 +358,7 @@ void frmMain::BuildScoreSheet()
         frame->setGeometry(TwipsRect(r.x(), r.y(), r.width(), r.height()));
     }
     std::array<std::size_t, 2> rowInColumn{};
+    Pointers pointers;
     for (const SheetRow &row : kScoreSheet) {
         const std::size_t column = static_cast<std::size_t>(row.section - 1);
         const SheetColumn &geometry = kColumns[column];
@@ -376,7 +377,7 @@ void frmMain::BuildScoreSheet()
         value->setMargin(1);
         Paint(value, row.isCategory() ? kWhite : kBoardGrey);
         if (row.isCategory()) {
-            value->setCursor(LoadCursor(QStringLiteral("PENCIL")));
+            SetPointer(value, QStringLiteral("PENCIL"), pointers);
             // Every category's Click: score it with this label.
             new ClickFilter(value, [this, label = row.label] { mGame.RecordScore(label); });
         } else {
@@ -687,24 +688,45 @@ void frmMain::ReleaseHolds()
     });
 }
 
-void frmMain::SetCategoryPointer(QLabel *label, Int16 value)
+const QCursor &frmMain::Pointers::operator()(const QString &name)
 {
-    if (mGame.mblnCanScore && value == PlayerSheet::kUnscored)
-        label->setCursor(LoadCursor(QStringLiteral("PENCIL")));
-    else
-        label->setCursor(Qt::ArrowCursor);
+    auto it = mLoaded.find(name);
+    if (it == mLoaded.end())
+        it = mLoaded.emplace(name, name.isEmpty() ? QCursor(Qt::ArrowCursor) : LoadCursor(name)).first;
+    return it->second;
+}
+
+void frmMain::SetPointer(QWidget *widget, const QString &cursor, Pointers &pointers)
+{
+    // A control remembers which pointer it shows, so the same one is not set again.
+    if (widget->property("Pointer").toString() == cursor)
+        return;
+    widget->setCursor(pointers(cursor));
+    widget->setProperty("Pointer", cursor);
+}
+
+void frmMain::SetPointer(QWidget *widget, const QString &cursor)
+{
+    Pointers pointers;
+    SetPointer(widget, cursor, pointers);
+}
+
+void frmMain::SetCategoryPointer(QLabel *label, Int16 value, Pointers &pointers)
+{
+    SetPointer(label, mGame.mblnCanScore && value == PlayerSheet::kUnscored ? QStringLiteral("PENCIL") : QString(),
+               pointers);
 }
 
 void frmMain::RefreshPointers()
 {
     Trap([&] {
         const PlayerSheet &sheet = gudtPlayer(mGame.mintPlayer.value());
+        Pointers pointers;
         for (const SheetRow &row : kScoreSheet)
             if (row.isCategory())
-                SetCategoryPointer(SheetLabel(row.label), sheet.*row.field);
-        const QCursor dice = mGame.mblnCanHold ? LoadCursor(QStringLiteral("HAND")) : QCursor(Qt::ArrowCursor);
+                SetCategoryPointer(SheetLabel(row.label), sheet.*row.field, pointers);
         for (Die &die : mDice)
-            die.fraDie->setCursor(dice);
+            SetPointer(die.fraDie, mGame.mblnCanHold ? QStringLiteral("HAND") : QString(), pointers);
     });
 }
 
@@ -723,7 +745,13 @@ void frmMain::ShowStatusText()
 
 void frmMain::SetThrowButtonFace(const QString &name)
 {
-    Trap([&] { cmdThrow->setIcon(LoadButtonPicture(name)); });
+    Trap([&] {
+        // The button remembers which picture it shows: the same one is not loaded again.
+        if (cmdThrow->property("Picture").toString() == name)
+            return;
+        cmdThrow->setIcon(LoadButtonPicture(name, cmdThrow->devicePixelRatioF()));
+        cmdThrow->setProperty("Picture", name);
+    });
 }
 
 void frmMain::ShowQuestionMarks(bool show)
@@ -753,7 +781,7 @@ void frmMain::ShowScoreCell(QStringView label, Int16 value)
         const bool empty = value == PlayerSheet::kUnscored;
         Paint(cell, empty ? kWhite : kBoardGrey);
         cell->setText(empty ? QString() : value.toString());
-        cell->setCursor(Qt::ArrowCursor);
+        SetPointer(cell, QString());
     });
 }
 
@@ -763,7 +791,7 @@ void frmMain::ReopenScoreCell(QStringView label)
         QLabel *cell = SheetLabel(label);
         cell->setText(QString());
         Paint(cell, kWhite);
-        cell->setCursor(LoadCursor(QStringLiteral("PENCIL")));
+        SetPointer(cell, QStringLiteral("PENCIL"));
     });
 }
 
@@ -788,7 +816,6 @@ void frmMain::SelectPlayerRow(int row)
             throw RunError(35600, QStringLiteral("Index out of bounds"));
         lvwPlayers->clearSelection();
         item->setSelected(true);
-        lvwPlayers->scrollToItem(item);
     });
 }
 

@@ -3,8 +3,10 @@
 #include "engine/Board.h"
 #include "engine/Game.h"
 
+#include <QCursor>
 #include <QMainWindow>
 #include <array>
+#include <map>
 #include <memory>
 
 class QAction;
@@ -98,7 +100,18 @@ private:
     void BuildDice();
     void Form_Load();
     void Form_Unload();
-    void SetCategoryPointer(QLabel *label, Int16 value);
+    // The pointers one update of the board needs, each loaded the first time it is asked for.
+    class Pointers {
+    public:
+        const QCursor &operator()(const QString &name);
+
+    private:
+        std::map<QString, QCursor> mLoaded;
+    };
+    void SetCategoryPointer(QLabel *label, Int16 value, Pointers &pointers);
+    // Gives a control a pointer by its resource name; an empty name is the standard arrow.
+    void SetPointer(QWidget *widget, const QString &cursor, Pointers &pointers);
+    void SetPointer(QWidget *widget, const QString &cursor);
     Die &DieAt(int die);
     const Die &DieAt(int die) const;
     QLabel *SheetLabel(QStringView name) const;

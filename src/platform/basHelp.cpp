@@ -3,6 +3,8 @@
 #include "platform/HelpViewer.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QMessageBox>
 
 namespace quoxa {
@@ -30,7 +32,10 @@ ErrorSink &Sink()
 
 QString HelpFile()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/Quoxa.chm");
+    // Beside the program in a build; where the package put it once installed.
+    const QDir program(QCoreApplication::applicationDirPath());
+    const QString beside = program.filePath(QStringLiteral("Quoxa.chm"));
+    return QFile::exists(beside) ? beside : QDir::cleanPath(program.filePath(QStringLiteral(QUOXA_INSTALLED_HELP_FILE)));
 }
 
 QString ContentsSpec(const QString &path)

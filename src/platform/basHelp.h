@@ -7,7 +7,7 @@ class QWidget;
 
 namespace quoxa::basHelp {
 
-// The help file the game was built with, beside the game's program.
+// The help file the game was built with: beside the program, or where it was installed.
 QString HelpFile();
 
 // The file specifications handed to the help viewer: the file, a page inside it after
