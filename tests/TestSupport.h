@@ -3,6 +3,8 @@
 // common error message.
 #include "platform/basHelp.h"
 
+#include "platform/basWave.h"
+
 #include <QSettings>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -37,6 +39,23 @@ inline QVariant Stored(const QString &section, const QString &key)
     QSettings settings(QStringLiteral("Quoxa"), QStringLiteral("Quoxa"));
     return settings.value(section + QLatin1Char('/') + key);
 }
+
+// The control of that name below root; a test without it cannot go on.
+template <typename T = QWidget>
+T *Find(const QObject *root, const QString &name)
+{
+    T *found = root->findChild<T *>(name);
+    if (!found)
+        qFatal("no control named %s", qPrintable(name));
+    return found;
+}
+
+// Records, while it lives, the size of every clip played instead of playing it.
+struct PlayedClips {
+    QStringList sizes;
+    basWave::Player old = basWave::SetPlayer([this](const QByteArray &wave, int) { sizes << QString::number(wave.size()); });
+    ~PlayedClips() { basWave::SetPlayer(old); }
+};
 
 // Records every error message while it lives, instead of showing a box.
 class ErrorRecorder {

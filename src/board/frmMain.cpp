@@ -209,7 +209,9 @@ frmMain::frmMain(RandomSource *random)
     mClient->setFixedSize(TwipsSize(7215, 6105));
     setCentralWidget(mClient);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    setWindowFlags(windowFlags() & ~Qt::WindowMaximizeButtonHint);
+    // A fixed board: it can be minimised and closed, never maximised.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
     BuildMenus();
     BuildToolBar();

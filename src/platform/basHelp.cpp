@@ -48,12 +48,12 @@ QString TopicSpec(const QString &path, const QString &page)
     return path + QStringLiteral("::/html/") + page + QStringLiteral(">Main");
 }
 
-void HtmlHelp(QWidget *owner, const QString &spec, int command)
+void HtmlHelp(QWidget *owner, const QString &fileSpec, int command)
 {
     Trap([&] {
-        const qsizetype windowAt = spec.lastIndexOf(QLatin1Char('>'));
-        const QString windowType = windowAt < 0 ? QString() : spec.mid(windowAt + 1);
-        const QString location = windowAt < 0 ? spec : spec.left(windowAt);
+        const qsizetype windowAt = fileSpec.lastIndexOf(QLatin1Char('>'));
+        const QString windowType = windowAt < 0 ? QString() : fileSpec.mid(windowAt + 1);
+        const QString location = windowAt < 0 ? fileSpec : fileSpec.left(windowAt);
         const qsizetype pageAt = location.indexOf(QStringLiteral("::"));
         const QString path = pageAt < 0 ? location : location.left(pageAt);
         const QString page = pageAt < 0 ? QString() : location.mid(pageAt + 2);

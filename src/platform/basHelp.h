@@ -20,7 +20,7 @@ constexpr int HH_DISPLAY_INDEX = 2;
 
 // Opens the viewer, owned by `owner` and not modal, on the contents or the index. A file
 // or page that cannot be shown raises no message.
-void HtmlHelp(QWidget *owner, const QString &spec, int command);
+void HtmlHelp(QWidget *owner, const QString &fileSpec, int command);
 
 void ShowHelpContents(QWidget *owner, const QString &path);
 void ShowHelpIndex(QWidget *owner, const QString &path);

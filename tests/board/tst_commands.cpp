@@ -23,13 +23,7 @@ class CommandsTest : public QObject {
 
     std::unique_ptr<frmMain> board;
 
-    QAction *Item(const QString &name)
-    {
-        auto *action = board->findChild<QAction *>(name);
-        if (!action)
-            qFatal("no item named %s", qPrintable(name));
-        return action;
-    }
+    QAction *Item(const QString &name) { return Find<QAction>(board.get(), name); }
     // Triggers an item and names the modal window it opened (closing it), or "".
     QString Opened(QAction *action)
     {

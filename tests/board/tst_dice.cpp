@@ -21,13 +21,7 @@ class DiceTest : public QObject {
     std::unique_ptr<frmMain> board;
 
     template <typename T = QWidget>
-    T *Find(const QString &name)
-    {
-        T *found = board->findChild<T *>(name);
-        if (!found)
-            qFatal("no control named %s", qPrintable(name));
-        return found;
-    }
+    T *Find(const QString &name) { return test::Find<T>(board.get(), name); }
     bool Held(int die) { return Find(QStringLiteral("shpHold(%1)").arg(die))->isVisible(); }
     QString Pips(int die)
     {

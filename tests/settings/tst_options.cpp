@@ -25,23 +25,15 @@ class OptionsTest : public QObject {
     std::unique_ptr<frmMain> board;
     std::unique_ptr<frmOptions> options;
 
-    template <typename T = QWidget>
-    T *In(QObject *root, const QString &name)
-    {
-        T *found = root->findChild<T *>(name);
-        if (!found)
-            qFatal("no control named %s", qPrintable(name));
-        return found;
-    }
-    bool Apply() { return In(options.get(), "cmdApply")->isEnabled(); }
-    QLineEdit *Count() { return In<QLineEdit>(options.get(), "mskPlayerCnt"); }
-    QLineEdit *Name(int i) { return In<QLineEdit>(options.get(), QStringLiteral("txtPlayer(%1)").arg(i)); }
-    void Click(const char *name) { In<QAbstractButton>(options.get(), name)->click(); }
+    bool Apply() { return Find(options.get(), "cmdApply")->isEnabled(); }
+    QLineEdit *Count() { return Find<QLineEdit>(options.get(), "mskPlayerCnt"); }
+    QLineEdit *Name(int i) { return Find<QLineEdit>(options.get(), QStringLiteral("txtPlayer(%1)").arg(i)); }
+    void Click(const char *name) { Find<QAbstractButton>(options.get(), name)->click(); }
     void Open(int page) { options = std::make_unique<frmOptions>(*board, page); }
     QString ListedNames()
     {
         QStringList names;
-        auto *list = In<QTreeWidget>(board.get(), "lvwPlayers");
+        auto *list = Find<QTreeWidget>(board.get(), "lvwPlayers");
         for (int i = 0; i < list->topLevelItemCount(); ++i)
             names << list->topLevelItem(i)->text(0);
         return names.join(',');
@@ -52,7 +44,7 @@ class OptionsTest : public QObject {
         if (action == u"name")
             Name(1)->setText("Zed");
         else if (action == u"step")
-            In<QWidget>(options.get(), "udcPlayerCnt")->findChildren<QAbstractButton *>().first()->click();
+            Find<QWidget>(options.get(), "udcPlayerCnt")->findChildren<QAbstractButton *>().first()->click();
         else if (action == u"sound")
             Click("optSounds(2)");
         else if (action == u"color")
@@ -62,7 +54,7 @@ class OptionsTest : public QObject {
         else if (action == u"default")
             Click("cmdDefault");
         else if (action == u"page")
-            In<QTabWidget>(options.get(), "tabOptions")->setCurrentIndex(2);
+            Find<QTabWidget>(options.get(), "tabOptions")->setCurrentIndex(2);
     }
     void ChooseColor(QColor color)
     {
@@ -135,11 +127,11 @@ private slots:
         QTimer::singleShot(0, [&] {
             auto *dialog = qobject_cast<frmOptions *>(QApplication::activeModalWidget());
             QVERIFY(dialog);
-            shown = In<QTabWidget>(dialog, "tabOptions")->currentIndex();
-            QVERIFY(!In(dialog, "cmdApply")->isEnabled());
-            In<QPushButton>(dialog, "cmdCancel")->click();
+            shown = Find<QTabWidget>(dialog, "tabOptions")->currentIndex();
+            QVERIFY(!Find(dialog, "cmdApply")->isEnabled());
+            Find<QPushButton>(dialog, "cmdCancel")->click();
         });
-        In<QAction>(board.get(), command)->trigger();
+        Find<QAction>(board.get(), command)->trigger();
         QCOMPARE(shown, page);
     }
 
@@ -229,14 +221,14 @@ private slots:
         if (page == 0) {
             QCOMPARE(glngDieColor, 16711680);
             QCOMPARE(glngPipColor, 16777215);
-            QCOMPARE(In<Shape>(board.get(), "shpDie(1)")->fillColor(), QColor(0, 0, 255));
+            QCOMPARE(Find<Shape>(board.get(), "shpDie(1)")->fillColor(), QColor(0, 0, 255));
         } else if (page == 1) {
             QCOMPARE(gintPlayerCount.value(), 1);
             QCOMPARE(ListedNames(), QStringLiteral("Player 1"));
             QCOMPARE(Name(4)->text(), QStringLiteral("Player 4"));
         } else {
             QVERIFY(gblnPlaySound);
-            QVERIFY(In<QAction>(board.get(), "tlbMain.Sounds")->isChecked());
+            QVERIFY(Find<QAction>(board.get(), "tlbMain.Sounds")->isChecked());
         }
     }
 
@@ -250,7 +242,7 @@ private slots:
         Click("optSounds(1)");
         Click("cmdOk");
         QVERIFY(gblnPlaySound);
-        QVERIFY(In<QAction>(board.get(), "tlbMain.Sounds")->isChecked());
+        QVERIFY(Find<QAction>(board.get(), "tlbMain.Sounds")->isChecked());
     }
 
     void pipColourSurvivesCancelAndRestart()
@@ -260,12 +252,12 @@ private slots:
         ChooseColor(QColor(255, 0, 0));
         Click("cmdCancel");
         QCOMPARE(glngPipColor, 255);
-        QCOMPARE(In<Shape>(board.get(), "shpPip7(5)")->fillColor(), QColor(255, 0, 0));
+        QCOMPARE(Find<Shape>(board.get(), "shpPip7(5)")->fillColor(), QColor(255, 0, 0));
         options.reset();
         board->close();
         QCOMPARE(Stored("Game Settings", "Pip Color").toString(), QStringLiteral("255"));
         board = std::make_unique<frmMain>();
-        QCOMPARE(In<Shape>(board.get(), "shpPip1(1)")->fillColor(), QColor(255, 0, 0));
+        QCOMPARE(Find<Shape>(board.get(), "shpPip1(1)")->fillColor(), QColor(255, 0, 0));
     }
 
     void cancelledChooserChangesNoColour()
