@@ -174,22 +174,47 @@ void Pencil(QPainter &p, QPointF tip, qreal length, qreal width)
     p.drawRect(QRectF(length - width, -width / 2, width, width));
 }
 
+// A gold cup on a dark plinth, lit from the upper left.
+void Trophy(QPainter &p)
+{
+    QLinearGradient gold(4, 0, 28, 0);
+    gold.setColorAt(0.0, QColor(255, 236, 140));
+    gold.setColorAt(0.45, QColor(240, 190, 30));
+    gold.setColorAt(1.0, QColor(170, 110, 0));
+    const QPen rim(QColor(110, 70, 0), 1.0);
+
+    // Handles behind the bowl.
+    p.setPen(QPen(QColor(200, 150, 10), 2.2));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(2.5, 5, 9, 10), 90 * 16, 180 * 16);
+    p.drawArc(QRectF(20.5, 5, 9, 10), 270 * 16, 180 * 16);
+
+    QPainterPath bowl;
+    bowl.moveTo(7, 3.5);
+    bowl.lineTo(25, 3.5);
+    bowl.cubicTo(25, 14, 21, 18.5, 16, 18.5);
+    bowl.cubicTo(11, 18.5, 7, 14, 7, 3.5);
+    p.setPen(rim);
+    p.setBrush(gold);
+    p.drawPath(bowl);
+    p.drawEllipse(QRectF(7, 2, 18, 3.2)); // the rim seen from above
+    p.drawRect(QRectF(14.5, 18.5, 3, 4)); // stem
+    p.drawRoundedRect(QRectF(10, 22, 12, 2.5), 1, 1);
+    p.setBrush(QColor(70, 45, 30));
+    p.setPen(QPen(QColor(30, 20, 10), 1));
+    p.drawRect(QRectF(8, 24.5, 16, 5.5)); // plinth
+    p.setPen(QPen(QColor(255, 250, 220, 200), 1.2, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(10.5, 6.5), QPointF(11.5, 12)); // highlight
+}
+
 void ToolImage(QPainter &p, const QString &key)
 {
     if (key == u"New") {
         p.translate(8, 7.5);
         DrawDie(p, 12, 5, kDieBlue, kWhite);
     } else if (key == u"Scores") {
-        p.setPen(QPen(QColor(110, 80, 0), 1));
-        p.setBrush(QColor(240, 190, 20));
-        QPainterPath cup;
-        cup.moveTo(3, 1.5);
-        cup.lineTo(13, 1.5);
-        cup.cubicTo(13, 8, 10, 9.5, 8, 9.5);
-        cup.cubicTo(6, 9.5, 3, 8, 3, 1.5);
-        p.drawPath(cup);
-        p.drawRect(QRectF(7, 9.5, 2, 2));
-        p.drawRect(QRectF(4.5, 11.5, 7, 2.5));
+        p.scale(0.5, 0.5); // the high-score window's trophy, at half size
+        Trophy(p);
     } else if (key == u"Undo") {
         CurvedArrow(p, QRectF(1, 1, 14, 13), QColor(0, 0, 160), 2.2, true);
     } else if (key == u"Colors") {
@@ -232,39 +257,6 @@ void ToolImage(QPainter &p, const QString &key)
         p.setBrush(kRed);
         p.drawPolygon(QPolygonF() << QPointF(15, 7.5) << QPointF(11.5, 4) << QPointF(11.5, 11));
     }
-}
-
-// A gold cup on a dark plinth, lit from the upper left.
-void Trophy(QPainter &p)
-{
-    QLinearGradient gold(4, 0, 28, 0);
-    gold.setColorAt(0.0, QColor(255, 236, 140));
-    gold.setColorAt(0.45, QColor(240, 190, 30));
-    gold.setColorAt(1.0, QColor(170, 110, 0));
-    const QPen rim(QColor(110, 70, 0), 1.0);
-
-    // Handles behind the bowl.
-    p.setPen(QPen(QColor(200, 150, 10), 2.2));
-    p.setBrush(Qt::NoBrush);
-    p.drawArc(QRectF(2.5, 5, 9, 10), 90 * 16, 180 * 16);
-    p.drawArc(QRectF(20.5, 5, 9, 10), 270 * 16, 180 * 16);
-
-    QPainterPath bowl;
-    bowl.moveTo(7, 3.5);
-    bowl.lineTo(25, 3.5);
-    bowl.cubicTo(25, 14, 21, 18.5, 16, 18.5);
-    bowl.cubicTo(11, 18.5, 7, 14, 7, 3.5);
-    p.setPen(rim);
-    p.setBrush(gold);
-    p.drawPath(bowl);
-    p.drawEllipse(QRectF(7, 2, 18, 3.2)); // the rim seen from above
-    p.drawRect(QRectF(14.5, 18.5, 3, 4)); // stem
-    p.drawRoundedRect(QRectF(10, 22, 12, 2.5), 1, 1);
-    p.setBrush(QColor(70, 45, 30));
-    p.setPen(QPen(QColor(30, 20, 10), 1));
-    p.drawRect(QRectF(8, 24.5, 16, 5.5)); // plinth
-    p.setPen(QPen(QColor(255, 250, 220, 200), 1.2, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(10.5, 6.5), QPointF(11.5, 12)); // highlight
 }
 
 // The About window's two frames: the game's die, upright and then tumbling over.
