@@ -5,10 +5,14 @@
 
 namespace quoxa {
 
+std::uint64_t ClockRandomSource::Now()
+{
+    return static_cast<std::uint64_t>(std::chrono::high_resolution_clock::now().time_since_epoch().count());
+}
+
 void ClockRandomSource::Reseed()
 {
-    const auto now = static_cast<std::uint64_t>(
-        std::chrono::high_resolution_clock::now().time_since_epoch().count());
+    const std::uint64_t now = mClock();
     const std::uint64_t state = mEngine();
     std::seed_seq seq{static_cast<std::uint32_t>(now), static_cast<std::uint32_t>(now >> 32),
                       static_cast<std::uint32_t>(state), static_cast<std::uint32_t>(state >> 32)};

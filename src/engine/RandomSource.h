@@ -18,10 +18,16 @@ public:
 // generator's current state, so two throws in the same clock tick still differ.
 class ClockRandomSource final : public RandomSource {
 public:
+    // The clock reading that seeds; tests may hand in a stopped clock.
+    using Clock = std::uint64_t (*)();
+    static std::uint64_t Now();
+    explicit ClockRandomSource(Clock clock = Now) : mClock(clock) {}
+
     void Reseed() override;
     float Next() override;
 
 private:
+    Clock mClock;
     std::mt19937_64 mEngine{0x5eed'0f'd1ceULL};
 };
 

@@ -1,154 +1,191 @@
-// The real main window, offscreen: layout, the View toggles, start-up and shut-down.
+// The real main window, offscreen: start-up, the dice, what each turn state shows, the
+// View toggles, and what every menu item and tool-bar button does.
 #include "TestSupport.h"
-#include "board/Twips.h"
+#include "board/BoardPictures.h"
 #include "board/frmMain.h"
+#include "platform/HelpViewer.h"
 #include "settings/basMain.h"
 
-#include <QAction>
-#include <QLabel>
-#include <QPushButton>
-#include <QStatusBar>
-#include <QTest>
-#include <QToolBar>
-#include <QTreeWidget>
+#include <QDialog>
 
 using namespace quoxa;
 using namespace quoxa::test;
 
-namespace {
-
-QString Panel(frmMain &board, int n)
-{
-    return Find<QLabel>(&board, QStringLiteral("stbMain(%1)").arg(n))->text();
-}
-
-} // namespace
-
 class BoardTest : public QObject {
     Q_OBJECT
 
+    ScriptedRandom random;
     std::unique_ptr<frmMain> board;
 
-    QList<QRect> BlockGeometry()
+    template <typename T = QWidget>
+    T *Find(const QString &name) { return test::Find<T>(board.get(), name); }
+    bool Held(int die) { return Find(QStringLiteral("shpHold(%1)").arg(die))->isVisible(); }
+    QString Pips(int die)
+    {
+        QString shown;
+        for (int p = 1; p <= 7; ++p)
+            shown += Find(QStringLiteral("shpPip%1(%2)").arg(p).arg(die))->isVisible() ? u'X' : u'.';
+        return shown;
+    }
+    void Press() { QTest::mouseClick(Find("cmdThrow"), Qt::LeftButton); }
+    void ClickDie(int die) { QTest::mouseClick(Find(QStringLiteral("fraDie(%1)").arg(die)), Qt::LeftButton); }
+    QList<QRect> Block()
     {
         QList<QRect> places;
-        for (const char *name : {"fraPlayers", "fraScore", "cmdThrow"})
-            places << Find(board.get(), name)->geometry();
-        for (int i = 1; i <= 5; ++i)
-            places << Find(board.get(), QStringLiteral("fraDie(%1)").arg(i))->geometry()
-                   << Find(board.get(), QStringLiteral("shpHold(%1)").arg(i))->geometry();
+        for (const char *name : {"fraPlayers", "fraScore", "cmdThrow", "fraDie(1)", "fraDie(5)", "shpHold(3)"})
+            places << Find(name)->geometry();
         return places;
     }
-
-    void Toggle(const char *item) { Find<QAction>(board.get(), item)->trigger(); }
 
 private slots:
     void initTestCase() { UseScratchSettings(); }
     void init()
     {
         ClearStore();
-        board = std::make_unique<frmMain>();
+        Store("Game Settings", "Sounds", "False");
+        random = ScriptedRandom{};
+        for (int i = 0; i < 30; ++i)
+            random.draws.push_back(DrawFor(i % 6 + 1));
+        board = std::make_unique<frmMain>(&random);
         board->show();
         QVERIFY(QTest::qWaitForWindowExposed(board.get()));
     }
     void cleanup() { board.reset(); }
 
-    void controlsStandAtTheirDesignPlaces()
+    void startsReadyToThrowAndShowsFaces()
     {
-        QCOMPARE(board->windowTitle(), QStringLiteral("Quoxa"));
-        QCOMPARE(board->centralWidget()->size(), QSize(481, 407));
-        const QRect throwButton = Find(board.get(), "cmdThrow")->geometry();
-        QCOMPARE(throwButton.size(), QSize(76, 76));
-        const int offset = throwButton.y() - Px(4500); // the block sits under the tool bar
-        for (int i = 1; i <= 5; ++i) {
-            const QRect die = Find(board.get(), QStringLiteral("fraDie(%1)").arg(i))->geometry();
-            QCOMPARE(die, TwipsRect(375 + 1050 * (i - 1), 4650, 765, 765).translated(0, offset));
-            QCOMPARE(Find(board.get(), QStringLiteral("shpHold(%1)").arg(i))->geometry(), die.adjusted(-5, -5, 5, 5));
+        const std::pair<const char *, bool> starts[] = {{"True", true}, {"False", false}, {"", true}};
+        for (const auto &[stored, pressed] : starts) { // the Sounds button follows the stored flag
+            board.reset();
+            ClearStore();
+            if (*stored)
+                Store("Game Settings", "Sounds", stored);
+            board = std::make_unique<frmMain>(&random);
+            QCOMPARE(Find<QAction>("tlbMain.Sounds")->isChecked(), pressed);
         }
-        QCOMPARE(Find(board.get(), "lblOnes")->geometry(), TwipsRect(1350, 300, 540, 315));
-        QCOMPARE(Find(board.get(), "lblChance")->geometry(), TwipsRect(3525, 2550, 540, 315));
-        QCOMPARE(Find(board.get(), "lblTotal")->geometry(), TwipsRect(1350, 2625, 540, 315));
-        QCOMPARE(Find<QLabel>(board.get(), "lblLabels(17)")->text(), QStringLiteral("Game Total"));
-        QCOMPARE(Find(board.get(), "shpShapes(3)")->geometry(), TwipsRect(2175, 225, 2040, 2715));
-        QCOMPARE(Find<QLabel>(board.get(), "lblGameTotal")->text(), QStringLiteral("0"));
-        QCOMPARE(Panel(*board, 1), QStringLiteral("Throw the dice."));
-        QCOMPARE(Panel(*board, 2), QStringLiteral("Rolls Remaining: 3"));
-        QVERIFY(Find(board.get(), "cmdThrow")->hasFocus());
-        QVERIFY(Find(board.get(), "lblQuestion(1)")->isVisible());
+        board->show();
+        QVERIFY(QTest::qWaitForWindowActive(board.get()));
+        QVERIFY(Find("cmdThrow")->hasFocus());
+        QCOMPARE(Find<QLabel>("lblGameTotal")->text(), QStringLiteral("0"));
+        QCOMPARE(Find<QTreeWidget>("lvwPlayers")->topLevelItem(0)->text(0), QStringLiteral("Player 1"));
+        const char *faces[] = {"...X...", "..X.X..", "..XXX..", "X.X.X.X", "X.XXX.X", "XXX.XXX"}; // shpPip1 .. 7
+        for (int value = 1; value <= 6; ++value)
+            for (int die = 1; die <= 5; ++die) {
+                board->ShowFace(die, value);
+                QCOMPARE(Pips(die), QString::fromLatin1(faces[value - 1]));
+            }
     }
 
-    void viewTogglesRestoreEverything_data()
+    void boardFollowsEveryTurnState_data()
     {
-        QTest::addColumn<QStringList>("clicks");
-        QTest::newRow("tool bar") << QStringList{"mnuViewToolbar", "mnuViewToolbar"};
-        QTest::newRow("status bar") << QStringList{"mnuViewStatusBar", "mnuViewStatusBar"};
-        QTest::newRow("both, same order") << QStringList{"mnuViewToolbar", "mnuViewStatusBar", "mnuViewToolbar", "mnuViewStatusBar"};
-        QTest::newRow("both, other order") << QStringList{"mnuViewStatusBar", "mnuViewToolbar", "mnuViewToolbar", "mnuViewStatusBar"};
+        QTest::addColumn<QString>("requested");
+        QTest::addColumn<QString>("panels");
+        QTest::addColumn<QString>("picture");
+        // Question marks, die 2's hold kept, hand on the dice, pencil on open categories (never
+        // on a scored one), Undo enabled, and a click on a die holds it.
+        QTest::addColumn<QString>("shows");
+        const QString hold = "Hold dice then throw again, or select score score category.|Rolls Remaining: ";
+        QTest::newRow("New Game") << "New Game" << "Throw the dice.|Rolls Remaining: 3" << "THROW" << "Q-----";
+        QTest::newRow("Throw 0") << "Throw 0" << "Throw the dice.|Rolls Remaining: 3" << "THROW" << "Q-----";
+        QTest::newRow("Throw 1") << "Throw 1" << hold + "2" << "THROW" << "-KHP-C";
+        QTest::newRow("Throw 2") << "Throw 2" << hold + "1" << "THROW" << "-KHP-C";
+        QTest::newRow("Throw 3") << "Throw 3" << "Select score category.|Rolls Remaining: 0" << "THROW" << "---P--";
+        QTest::newRow("Continue") << "Continue" << "Press 'Continue', or press 'Undo' button to undo last score.|Rolls Remaining: 0"
+                                  << "CONTINUE" << "----U-";
+        QTest::newRow("Game Over") << "Game Over" << "Game Over.|" << "NEWGAME" << "------";
     }
-    void viewTogglesRestoreEverything()
+    void boardFollowsEveryTurnState()
     {
-        QFETCH(QStringList, clicks);
-        const QList<QRect> block = BlockGeometry();
-        const int height = board->height();
-        for (const QString &click : clicks)
-            Toggle(qPrintable(click));
-        QCOMPARE(BlockGeometry(), block);
-        QCOMPARE(board->height(), height);
-        QVERIFY(Find<QAction>(board.get(), "mnuViewToolbar")->isChecked());
-        QVERIFY(Find<QAction>(board.get(), "mnuViewStatusBar")->isChecked());
-    }
-
-    void hidingTheToolBarMovesTheBlockUpByItsHeight()
-    {
-        const QList<QRect> block = BlockGeometry();
-        const int height = board->height();
-        const int h = Find(board.get(), "tlbMain")->height();
-        Toggle("mnuViewToolbar");
-        QVERIFY(!Find<QAction>(board.get(), "mnuViewToolbar")->isChecked());
-        QVERIFY(!Find(board.get(), "tlbMain")->isVisible());
-        QCOMPARE(board->height(), height - h);
-        const QList<QRect> moved = BlockGeometry();
-        for (qsizetype i = 0; i < block.size(); ++i)
-            QCOMPARE(moved[i], block[i].translated(0, -h));
-    }
-
-    void soundsButtonFollowsTheStoredFlag_data()
-    {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<bool>("pressed");
-        QTest::newRow("True") << "True" << true;
-        QTest::newRow("False") << "False" << false;
-        QTest::newRow("missing") << QString() << true;
-    }
-    void soundsButtonFollowsTheStoredFlag()
-    {
-        QFETCH(QString, stored);
-        QFETCH(bool, pressed);
-        board.reset();
-        ClearStore();
-        if (!stored.isNull())
-            Store("Game Settings", "Sounds", stored);
-        board = std::make_unique<frmMain>();
-        QCOMPARE(Find<QAction>(board.get(), "tlbMain.Sounds")->isChecked(), pressed);
+        QFETCH(QString, requested);
+        QFETCH(QString, panels);
+        QFETCH(QString, picture);
+        QFETCH(QString, shows);
+        Press();
+        ClickDie(2);
+        gudtPlayer(1).intOnes = 0;
+        board->game().SetTurnState(requested);
+        QCOMPARE(Find<QLabel>("stbMain(1)")->text() + "|" + Find<QLabel>("stbMain(2)")->text(), panels);
+        QCOMPARE(Find<QPushButton>("cmdThrow")->icon().pixmap(76).toImage(), LoadButtonPicture(picture).pixmap(76).toImage());
+        const auto mark = [](bool on, char c) { return on ? QChar::fromLatin1(c) : u'-'; };
+        QString shown;
+        shown += mark(Find("lblQuestion(3)")->isVisible() && Pips(3) == u".......", 'Q');
+        shown += mark(Held(2), 'K');
+        shown += mark(Find("fraDie(4)")->cursor().shape() == Qt::BitmapCursor, 'H');
+        shown += mark(Find("lblSixes")->cursor().shape() == Qt::BitmapCursor, 'P');
+        QCOMPARE(Find("lblOnes")->cursor().shape(), Qt::ArrowCursor);
+        shown += mark(Find<QAction>("mnuEditUndo")->isEnabled() && Find<QAction>("tlbMain.Undo")->isEnabled(), 'U');
+        ClickDie(4);
+        shown += mark(Held(4), 'C');
+        QCOMPARE(shown, shows);
+        ClickDie(4);
+        QCOMPARE(Held(4), false); // a second click releases, or still holds nothing
     }
 
-    void playersListMarksOnlyTheCurrentPlayer()
+    void viewToggles()
     {
-        auto *list = Find<QTreeWidget>(board.get(), "lvwPlayers");
-        QCOMPARE(list->topLevelItemCount(), 1);
-        QCOMPARE(list->topLevelItem(0)->text(0), QStringLiteral("Player 1"));
-        QVERIFY(list->topLevelItem(0)->isSelected());
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(5, 60)); // below the rows
-        QVERIFY(list->topLevelItem(0)->isSelected());
+        const QList<QRect> block = Block();
+        const int height = board->height(), toolHeight = Find("tlbMain")->height(), statusHeight = Find("stbMain")->height();
+        // Each toggle of the tool bar (T) or status bar (S); the block moves with the tool bar.
+        for (const char *clicks : {"T", "T", "S", "S", "TSTS", "STTS", "T"}) {
+            for (const char *c = clicks; *c; ++c)
+                Find<QAction>(*c == 'T' ? "mnuViewToolbar" : "mnuViewStatusBar")->trigger();
+            const bool toolBar = Find<QAction>("mnuViewToolbar")->isChecked();
+            const bool statusBar = Find<QAction>("mnuViewStatusBar")->isChecked();
+            QCOMPARE(toolBar, Find("tlbMain")->isVisible());
+            QCOMPARE(statusBar, Find("stbMain")->isVisible());
+            QCOMPARE(board->height(), height - (toolBar ? 0 : toolHeight) - (statusBar ? 0 : statusHeight));
+            QList<QRect> expected;
+            for (const QRect &place : block)
+                expected << place.translated(0, toolBar ? 0 : -toolHeight);
+            QCOMPARE(Block(), expected);
+        }
+        QVERIFY(!Find<QAction>("mnuViewToolbar")->isChecked());
     }
 
-    void closingSavesTheSettings()
+    // What a command does in the middle of a turn: the modal window it opens (and its
+    // page), the help viewer's pane and page, a new game, sounds switched, or the board closed.
+    void commands_data()
     {
-        gintPlayerCount = 2;
-        gudtPlayer(2).strName = QStringLiteral("Bea");
-        board->close();
-        QCOMPARE(Stored("Game Settings", "Player Count").toString(), QStringLiteral("2"));
-        QCOMPARE(Stored("Game Settings", "Player 2").toString(), QStringLiteral("Bea"));
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("effect");
+        const char *rows[][2] = {
+            {"mnuGameNew", "new game"}, {"mnuGameHighScores", "frmScores"}, {"mnuGameExit", "closed"}, {"mnuEditUndo", ""},
+            {"mnuOptionsColors", "frmOptions 0"}, {"mnuOption(1)", "frmOptions 1"}, {"mnuOption(2)", "frmOptions 2"},
+            {"mnuHelpContents", "help 0 /html/welcome.htm"}, {"mnuHelpIndex", "help 1 /html/welcome.htm"},
+            {"mnuHelpLicense", "help 0 /html/license.htm"}, {"mnuHelpAbout", "frmAbout"}, {"tlbMain.New", "new game"},
+            {"tlbMain.Scores", "frmScores"}, {"tlbMain.Undo", ""}, {"tlbMain.Colors", "frmOptions 0"},
+            {"tlbMain.Players", "frmOptions 1"}, {"tlbMain.Sounds", "sounds on"}, {"tlbMain.About", "frmAbout"},
+            {"tlbMain.Exit", "closed"}};
+        for (const auto &[command, effect] : rows)
+            QTest::newRow(command) << command << effect;
+    }
+    void commands()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, effect);
+        Press();
+        QString seen;
+        QTimer::singleShot(0, [&] {
+            if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+                seen = dialog->objectName();
+                if (auto *tabs = dialog->findChild<QTabWidget *>("tabOptions"))
+                    seen += " " + QString::number(tabs->currentIndex());
+                dialog->reject();
+            }
+        });
+        Find<QAction>(command)->trigger();
+        if (const HelpViewer *viewer = board->findChild<HelpViewer *>())
+            seen = QStringLiteral("help %1 %2").arg(viewer->findChild<QTabWidget *>()->currentIndex()).arg(viewer->currentPage());
+        else if (!board->isVisible())
+            seen = "closed";
+        else if (board->game().mstrState == u"Throw 0")
+            seen = "new game";
+        else if (gblnPlaySound)
+            seen = "sounds on";
+        QCOMPARE(seen, effect);
+        QCOMPARE(Find<QAction>("tlbMain.Sounds")->isChecked(), gblnPlaySound);
+        if (effect == u"closed") // closing saves the settings
+            QCOMPARE(Stored("Game Settings", "Sounds").toString(), QStringLiteral("False"));
     }
 };
 

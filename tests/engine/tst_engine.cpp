@@ -1,11 +1,10 @@
-// The game engine against a recording board: turn states, throws, turns and game end.
+// The game engine against a recording board: the error trap, turn states, throws, turns,
+// scoring rules, bonuses, undo and the end of the game.
 #include "TestSupport.h"
-#include "engine/FakeBoard.h"
-#include "engine/Game.h"
 #include "platform/ErrorTrap.h"
 #include "settings/basMain.h"
 
-#include <QTest>
+#include <QLocale>
 
 using namespace quoxa;
 using namespace quoxa::test;
@@ -16,242 +15,259 @@ class EngineTest : public QObject, EngineFixture {
 private slots:
     void init() { Begin(1); }
 
-    void errorsAreReportedAndTheCallerCarriesOn()
+    void overflowIsReportedAndTotalsAreGrouped()
     {
         ErrorRecorder errors;
-        bool carriedOn = false;
-        const int result = Trap([] { return (Int16(30000) + Int16(3000)).value(); });
-        carriedOn = true;
-        QCOMPARE(result, 0);
-        QVERIFY(carriedOn);
-        QCOMPARE(errors.messages, QStringList{QStringLiteral("Error #: 6\rOverflow")});
-        Trap([] { gudtPlayer(5); });
-        QCOMPARE(errors.messages.last(), QStringLiteral("Error #: 9\rSubscript out of range"));
-    }
-
-    void checkedNumbers_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("value");  // meaningful when error is 0
-        QTest::addColumn<int>("error");
-        QTest::newRow("plain") << "123" << 123 << 0;
-        QTest::newRow("blanks") << " -45 " << -45 << 0;
-        QTest::newRow("lowest") << "-32768" << -32768 << 0;
-        QTest::newRow("above") << "32768" << 0 << 6;
-        QTest::newRow("huge") << "99999999999999999999999" << 0 << 6;
-        QTest::newRow("word") << "abc" << 0 << 13;
-        QTest::newRow("fraction") << "1.5" << 0 << 13;
-        QTest::newRow("empty") << "" << 0 << 13;
-    }
-    void checkedNumbers()
-    {
-        QFETCH(QString, text);
-        QFETCH(int, value);
-        QFETCH(int, error);
-        try {
-            QCOMPARE(Int16::Parse(text).value(), value);
-            QCOMPARE(error, 0);
-        } catch (const RunError &e) {
-            QCOMPARE(e.number(), error);
-        }
+        QCOMPARE(Trap([] { return (Int16(30000) + Int16(3000)).value(); }), 0);
+        QCOMPARE(errors.messages, QStringList{"Error #: 6\rOverflow"});
+        QLocale::setDefault(QLocale(QLocale::German)); // the players list groups digits by the locale
+        QCOMPARE(FormatGameTotal(1234), QStringLiteral("1.234"));
+        QLocale::setDefault(QLocale::c());
     }
 
     void turnStates_data()
     {
         QTest::addColumn<QString>("requested");
         QTest::addColumn<QString>("stored");
-        QTest::addColumn<bool>("canHold");
-        QTest::addColumn<bool>("canScore");
-        QTest::addColumn<bool>("canUndo");
-        QTest::addColumn<int>("rolls");
+        QTest::addColumn<QString>("flags"); // hold, score, undo, throws left
         QTest::addColumn<QStringList>("calls");
-        const auto calls = [](QString face, QStringList extra, bool release, bool undo) {
-            QStringList list;
-            if (release)
-                list << "ReleaseHolds";
-            list << "RefreshPointers" << "ShowStatusText" << QStringLiteral("SetThrowButtonFace(%1)").arg(face);
-            list << extra << (undo ? "SetUndoEnabled(true)" : "SetUndoEnabled(false)");
-            return list;
+        const auto calls = [](bool release, const char *face, QStringList extra, bool undo) {
+            QStringList list = release ? QStringList{"ReleaseHolds"} : QStringList();
+            list << "RefreshPointers" << "ShowStatusText" << QStringLiteral("SetThrowButtonFace(%1)").arg(face) << extra;
+            return list << (undo ? "SetUndoEnabled(true)" : "SetUndoEnabled(false)");
         };
-        QTest::newRow("New Game") << "New Game" << "Throw 0" << false << false << false << 3
-                                  << calls("THROW", {"ShowQuestionMarks(true)"}, true, false);
-        QTest::newRow("Throw 0") << "Throw 0" << "Throw 0" << false << false << false << 3
-                                 << calls("THROW", {"ShowQuestionMarks(true)"}, true, false);
-        QTest::newRow("Throw 1") << "Throw 1" << "Throw 1" << true << true << false << 2
-                                 << calls("THROW", {"ShowQuestionMarks(false)"}, false, false);
-        QTest::newRow("Throw 2") << "Throw 2" << "Throw 2" << true << true << false << 1
-                                 << calls("THROW", {}, false, false);
-        QTest::newRow("Throw 3") << "Throw 3" << "Throw 3" << false << true << false << 0
-                                 << calls("THROW", {}, true, false);
-        QTest::newRow("Continue") << "Continue" << "Continue" << false << false << true << 0
-                                  << calls("CONTINUE", {}, true, true);
-        QTest::newRow("Game Over") << "Game Over" << "Game Over" << false << false << false << 0
-                                   << calls("NEWGAME", {}, true, false);
+        const QStringList show{"ShowQuestionMarks(true)"};
+        QTest::newRow("New Game") << "New Game" << "Throw 0" << "--- 3" << calls(true, "THROW", show, false);
+        QTest::newRow("Throw 0") << "Throw 0" << "Throw 0" << "--- 3" << calls(true, "THROW", show, false);
+        QTest::newRow("Throw 1") << "Throw 1" << "Throw 1" << "HS- 2"
+                                 << calls(false, "THROW", {"ShowQuestionMarks(false)"}, false);
+        QTest::newRow("Throw 2") << "Throw 2" << "Throw 2" << "HS- 1" << calls(false, "THROW", {}, false);
+        QTest::newRow("Throw 3") << "Throw 3" << "Throw 3" << "-S- 0" << calls(true, "THROW", {}, false);
+        QTest::newRow("Continue") << "Continue" << "Continue" << "--U 0" << calls(true, "CONTINUE", {}, true);
+        QTest::newRow("Game Over") << "Game Over" << "Game Over" << "--- 0" << calls(true, "NEWGAME", {}, false);
+        QTest::newRow("unknown") << "throw 1" << "Throw 2" << "HS- 1" << QStringList{"SetUndoEnabled(false)"};
     }
     void turnStates()
     {
         QFETCH(QString, requested);
         QFETCH(QString, stored);
-        QFETCH(bool, canHold);
-        QFETCH(bool, canScore);
-        QFETCH(bool, canUndo);
-        QFETCH(int, rolls);
+        QFETCH(QString, flags);
         QFETCH(QStringList, calls);
         game->SetTurnState(QStringLiteral("Throw 2"));
         board.log.clear();
-
         game->SetTurnState(requested);
         QCOMPARE(game->mstrPrevState, QStringLiteral("Throw 2"));
         QCOMPARE(game->mstrState, stored);
-        QCOMPARE(game->mblnCanHold, canHold);
-        QCOMPARE(game->mblnCanScore, canScore);
-        QCOMPARE(game->mblnCanUndo, canUndo);
-        QCOMPARE(game->mintRolls.value(), rolls);
+        const QString shown = QStringLiteral("%1%2%3 %4").arg(game->mblnCanHold ? "H" : "-", game->mblnCanScore ? "S" : "-",
+                                                              game->mblnCanUndo ? "U" : "-").arg(game->mintRolls.value());
+        QCOMPARE(shown, flags);
         QCOMPARE(board.log, calls);
     }
 
-    void unknownWordChangesNothingButRemembersThePreviousState()
+    void facesFromDrawsAndReseedingInTheSameClockTick()
     {
-        game->SetTurnState(QStringLiteral("Continue"));
-        board.log.clear();
-        game->SetTurnState(QStringLiteral("throw 1"));
-        QCOMPARE(game->mstrState, QStringLiteral("Continue"));
-        QCOMPARE(game->mstrPrevState, QStringLiteral("Continue"));
-        QCOMPARE(board.log, QStringList{"SetUndoEnabled(true)"});
+        const std::pair<float, int> faces[] = {{0.0f, 1}, {0.1666f, 1}, {0.16667f, 2}, {std::nextafter(1.0f, 0.0f), 6}};
+        for (const auto &[draw, face] : faces)
+            QCOMPARE(FaceFromDraw(draw), face);
+        ClockRandomSource source([]() -> std::uint64_t { return 42; });
+        const auto draws = [&] {
+            source.Reseed();
+            return std::array<float, 5>{source.Next(), source.Next(), source.Next(), source.Next(), source.Next()};
+        };
+        QVERIFY(draws() != draws());
     }
 
-    void throwKeepsHeldDiceAndDrawsOncePerThrownDie()
+    void throwButtonThrowsTheFreeDiceAndCelebratesOnlyWhileScoringIsAllowed()
     {
-        game->cmdThrow_Click();
-        board.tags = {"1", "2", "3", "4", "5"};
-        board.held = {false, true, false, true, false};
-        random.draws = {DrawFor(6), DrawFor(6), DrawFor(6)};
-        random.used = random.reseeds = 0;
-        board.log.clear();
-
-        game->ThrowDice();
-        QCOMPARE(random.reseeds, 1);
-        QCOMPARE(random.used, 3);
-        QCOMPARE(board.tags, (std::array<QString, 5>{"6", "2", "6", "4", "6"}));
-        QCOMPARE(board.Calls("ShowFace"), (QStringList{"ShowFace(1,6)", "ShowFace(3,6)", "ShowFace(5,6)"}));
-    }
-
-    void faceFromDraw_data()
-    {
-        QTest::addColumn<float>("draw");
-        QTest::addColumn<int>("face");
-        QTest::newRow("zero") << 0.0f << 1;
-        QTest::newRow("just below a sixth") << 0.1666f << 1;
-        QTest::newRow("a sixth") << 0.16667f << 2;
-        QTest::newRow("half") << 0.5f << 4;
-        QTest::newRow("largest below one") << std::nextafter(1.0f, 0.0f) << 6;
-    }
-    void faceFromDraw()
-    {
-        QFETCH(float, draw);
-        QFETCH(int, face);
-        QCOMPARE(FaceFromDraw(draw), face);
-    }
-
-    void reseedingNeverRepeatsTheDice()
-    {
-        ClockRandomSource source;
-        std::array<float, 40> first{}, second{};
-        source.Reseed();
-        for (float &r : first)
-            r = source.Next();
-        source.Reseed(); // in the same clock tick or not, the draws must differ
-        for (float &r : second)
-            r = source.Next();
-        QVERIFY(first != second);
-        for (float r : first)
-            QVERIFY(r >= 0.0f && r < 1.0f);
-    }
-
-    void throwButtonCountsThrowsDown()
-    {
-        for (int i = 0; i < 15; ++i)
-            random.draws.push_back(DrawFor(i % 5 + 1));
-        const QStringList expected{"Throw 1", "Throw 2", "Throw 3", "Throw 3"};
-        for (const QString &state : expected) {
+        for (const char *state : {"Throw 1", "Throw 2", "Throw 3", "Throw 3"}) {
+            random.Queue("12345");
+            board.log.clear();
+            board.held = {false, true, false, true, false}; // dice 2 and 4 never thrown
             game->cmdThrow_Click();
-            QCOMPARE(game->mstrState, state);
+            QCOMPARE(game->mstrState, QString::fromLatin1(state));
         }
         QCOMPARE(random.reseeds, 3); // the press in "Throw 3" throws nothing
+        QCOMPARE(random.used, 3 * 3); // one draw for each die thrown
+        QCOMPARE(board.tags, (std::array<QString, 5>{"2", "", "3", "", "4"}));
         QVERIFY(board.Calls("ShowCelebration").isEmpty());
-    }
-
-    void fiveAlikeIsCelebratedAfterEveryPressThatLeavesThem()
-    {
-        random.draws = {DrawFor(4), DrawFor(4), DrawFor(4), DrawFor(4), DrawFor(4)};
-        game->cmdThrow_Click();
-        QVERIFY(game->mblnQuoxa);
+        Begin(1);
+        Throw("44444");
         QCOMPARE(board.Calls("ShowCelebration").size(), 1);
-
         game->SetTurnState(QStringLiteral("Throw 3"));
-        game->cmdThrow_Click();
+        game->cmdThrow_Click(); // five alike still there
         QCOMPARE(board.Calls("ShowCelebration").size(), 2);
-
-        // Not while scoring is not allowed: the dice stay, the turn is over.
         game->SetTurnState(QStringLiteral("Continue"));
         QVERIFY(!game->CheckForQuoxa());
     }
 
-    void nextPlayer_data()
+    void turnsPassInOrderAndShowThatPlayersSheet()
     {
-        QTest::addColumn<int>("players");
-        QTest::addColumn<QList<int>>("order");
-        QTest::newRow("one") << 1 << QList<int>{1, 1, 1};
-        QTest::newRow("three") << 3 << QList<int>{2, 3, 1, 2};
-        QTest::newRow("four") << 4 << QList<int>{2, 3, 4, 1};
-    }
-    void nextPlayer()
-    {
-        QFETCH(int, players);
-        QFETCH(QList<int>, order);
-        Begin(players);
-        for (int expected : order) {
-            game->SetTurnState(QStringLiteral("Continue"));
-            board.log.clear();
-            game->cmdThrow_Click(); // Continue: the next player's turn
-            QCOMPARE(game->mintPlayer.value(), expected);
-            QCOMPARE(board.Calls("SelectPlayerRow").size(), players > 1 ? 1 : 0);
-            QCOMPARE(board.Calls("ShowScoreCell").size(), players > 1 ? 18 : 0);
+        const std::pair<int, QList<int>> games[] = {{1, {1, 1}}, {3, {2, 3, 1, 2}}, {4, {2, 3, 4, 1}}};
+        for (const auto &[players, order] : games) {
+            Begin(players);
+            for (int p = 1; p <= 4; ++p)
+                gudtPlayer(p).intChance = 10 * p;
+            for (int expected : order) {
+                game->SetTurnState(QStringLiteral("Continue"));
+                board.log.clear();
+                game->cmdThrow_Click(); // Continue: the next player's turn
+                QCOMPARE(game->mintPlayer.value(), expected);
+                // One player keeps the row and the sheet as they are.
+                QCOMPARE(board.Calls("SelectPlayerRow"),
+                         players > 1 ? QStringList{QStringLiteral("SelectPlayerRow(%1)").arg(expected)} : QStringList());
+                QCOMPARE(board.Calls("ShowScoreCell").size(), players > 1 ? 18 : 0);
+                QCOMPARE(board.log.contains(QStringLiteral("ShowScoreCell(lblChance,%1)").arg(10 * expected)), players > 1);
+            }
         }
     }
 
-    void newGameKeepsNamesAndEmptiesAllFourSheets()
+    void newGameKeepsNamesAndDiceAndEmptiesAllFourSheets()
     {
         Begin(2);
-        game->cmdThrow_Click();
-        game->SetTurnState(QStringLiteral("Continue"));
-        game->cmdThrow_Click();
-        gudtPlayer(4).intChance = 17;
-        gudtPlayer(4).intGameTotal = 17;
+        Throw("12345");
+        gudtPlayer(4).intChance = gudtPlayer(4).intGameTotal = 17;
         board.log.clear();
-
         game->StartNewGame();
-        QCOMPARE(game->mintPlayer.value(), 1);
-        QCOMPARE(game->mstrState, QStringLiteral("Throw 0"));
-        QCOMPARE(gudtPlayer(4).intChance.value(), -1);
-        QCOMPARE(gudtPlayer(4).intGameTotal.value(), 0);
-        QCOMPARE(gudtPlayer(4).strName, QStringLiteral("P4"));
-        const QStringList list = board.log.mid(18, 4);
-        QCOMPARE(list, (QStringList{"ClearPlayerList", "AddPlayerRow(P1,0)", "AddPlayerRow(P2,0)", "SelectPlayerRow(1)"}));
-        QVERIFY(board.Calls("SetDieTag").isEmpty()); // the dice keep their values
+        QCOMPARE(game->mstrState + game->mintPlayer.toString(), QStringLiteral("Throw 01"));
+        QCOMPARE(gudtPlayer(4).strName + gudtPlayer(4).intChance.toString() + gudtPlayer(4).intGameTotal.toString(), "P4-10");
+        QCOMPARE(board.log.mid(18, 4), (QStringList{"ClearPlayerList", "AddPlayerRow(P1,0)", "AddPlayerRow(P2,0)", "SelectPlayerRow(1)"}));
+        QVERIFY(board.Calls("SetDieTag").isEmpty());
     }
 
-    void onlyTotalsAboveZeroAreOffered()
+    void rules_data()
+    {
+        QTest::addColumn<QString>("dice");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<int>("score");
+        const struct {
+            const char *dice;
+            std::initializer_list<std::pair<const char *, int>> scores;
+        } examples[] = {
+            {"33355", {{"lblFullHouse", 25}, {"lblThreeOfAKind", 19}, {"lblFourOfAKind", 0}, {"lblThrees", 9}, {"lblChance", 19}}},
+            {"44444", {{"lblFullHouse", 25}, {"lblQuoxa", 50}, {"lblFourOfAKind", 20}, {"lblSmallStraight", 0},
+                       {"lblLargeStraight", 0}, {"lblFours", 20}}},
+            {"11234", {{"lblFullHouse", 0}, {"lblSmallStraight", 30}, {"lblLargeStraight", 0}, {"lblThreeOfAKind", 0}}},
+            {"11123", {{"lblFullHouse", 0}, {"lblThreeOfAKind", 8}, {"lblFourOfAKind", 0}}},
+            {"12346", {{"lblThreeOfAKind", 0}, {"lblFourOfAKind", 0}, {"lblSmallStraight", 30}, {"lblQuoxa", 0}}},
+            {"52343", {{"lblSmallStraight", 30}}},
+            {"13456", {{"lblSmallStraight", 30}}},
+            {"12356", {{"lblSmallStraight", 0}, {"lblLargeStraight", 0}}},
+            {"23456", {{"lblLargeStraight", 40}, {"lblSmallStraight", 30}}},
+            {"12345", {{"lblLargeStraight", 40}, {"lblOnes", 1}, {"lblSixes", 0}}},
+            {"66662", {{"lblFourOfAKind", 26}, {"lblFullHouse", 0}, {"lblTwos", 2}, {"lblSixes", 24}}},
+        };
+        for (const auto &example : examples)
+            for (const auto &[label, score] : example.scores)
+                QTest::addRow("%s %s", example.dice, label) << example.dice << label << score;
+    }
+    void rules()
+    {
+        QFETCH(QString, dice);
+        QFETCH(QString, label);
+        QFETCH(int, score);
+        QCOMPARE(Score(dice, label), score);
+        QVERIFY(board.log.contains(QStringLiteral("ShowScoreCell(%1,%2)").arg(label).arg(score)));
+        QCOMPARE(game->mstrState, QStringLiteral("Continue"));
+    }
+
+    // A game as steps: "33333>lblQuoxa" throws and scores, ">lblQuoxa" scores the dice on
+    // the table, "undo" takes the last score back. Then the totals it leaves.
+    void bonusesAndUndo_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QList<int>>("totals"); // upper total, bonus, five-alike count, game total
+        const QStringList upper63{"11123>lblOnes", "22211>lblTwos", "33311>lblThrees", "44411>lblFours",
+                                  "55511>lblFives", "66611>lblSixes"};
+        QStringList upper64 = upper63;
+        upper64.first() = "11112>lblOnes";
+        QTest::newRow("63 earns nothing") << upper63 << QList<int>{63, 0, 0, 63};
+        QTest::newRow("64 earns 35") << upper64 << QList<int>{64, 35, 0, 99};
+        QTest::newRow("undo below 64 takes 35 back") << upper64 + QStringList{"undo"} << QList<int>{46, 0, 0, 46};
+        QTest::newRow("each further five alike earns 100")
+            << QStringList{"33333>lblQuoxa", "66666>lblSixes", "22222>lblSmallStraight"} << QList<int>{30, 200, 3, 280};
+        QTest::newRow("none after Quoxa scored 0") << QStringList{"12345>lblQuoxa", "66666>lblSixes", "55555>lblChance"}
+                                                   << QList<int>{30, 0, 0, 55};
+        QTest::newRow("five alike before Quoxa earns nothing") << QStringList{"66666>lblSixes", "33333>lblQuoxa"}
+                                                               << QList<int>{30, 0, 1, 80};
+        QTest::newRow("undo of Quoxa") << QStringList{"33333>lblQuoxa", "undo"} << QList<int>{0, 0, 0, 0};
+        QTest::newRow("undo then Quoxa again") << QStringList{"33333>lblQuoxa", "undo", ">lblQuoxa"} << QList<int>{0, 0, 1, 50};
+        QTest::newRow("undo of a further five alike") << QStringList{"33333>lblQuoxa", "44444>lblChance", "undo"}
+                                                      << QList<int>{0, 0, 1, 50};
+    }
+    void bonusesAndUndo()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QList<int>, totals);
+        for (const QString &step : steps) {
+            if (step == u"undo")
+                game->UndoLastScore();
+            else if (step.startsWith(u'>'))
+                game->RecordScore(step.mid(1));
+            else
+                Score(step.section(u'>', 0, 0), step.section(u'>', 1));
+        }
+        const PlayerSheet &s = Sheet();
+        QCOMPARE((QList<int>{s.intTotal.value(), s.intBonus.value(), s.intQuoxaCount.value(), s.intGameTotal.value()}), totals);
+        QCOMPARE(s.intSection1Total.value(), s.intTotal.value() + s.intBonus.value());
+        QVERIFY(board.log.contains(QStringLiteral("SetPlayerScore(1,%1)").arg(totals[3])));
+    }
+
+    void undoReturnsToTheThrowTheScoreWasMadeIn()
+    {
+        for (int throws = 1; throws <= 3; ++throws) {
+            Begin(1);
+            Throw("23456", throws);
+            board.held = {true, false, true, false, false};
+            game->RecordScore(u"lblLargeStraight");
+            QCOMPARE(board.Calls("SetUndoEnabled").last(), QStringLiteral("SetUndoEnabled(true)"));
+            game->UndoLastScore();
+            QCOMPARE(Sheet().intLargeStraight.value(), -1);
+            QVERIFY(board.log.contains("ReopenScoreCell(lblLargeStraight)"));
+            QCOMPARE(game->mstrState, QStringLiteral("Throw %1").arg(throws));
+            QCOMPARE(game->mintRolls.value(), 3 - throws);
+            QCOMPARE(game->mblnCanHold, throws < 3);
+            QCOMPARE(game->mintScored.value(), 0);
+            QCOMPARE(board.held, (std::array<bool, 5>{}));
+            QCOMPARE(board.Calls("SetUndoEnabled").last(), QStringLiteral("SetUndoEnabled(false)"));
+            game->RecordScore(u"lblLargeStraight");
+            QCOMPARE(Sheet().intLargeStraight.value(), 40);
+        }
+    }
+
+    void scoringIsIgnoredOutsideTheThrowsAndOnScoredCategories()
+    {
+        const auto ignored = [&](const char16_t *label) {
+            const QStringList before = board.log;
+            game->RecordScore(label);
+            return board.log == before;
+        };
+        QVERIFY(ignored(u"lblChance")); // "Throw 0"
+        QCOMPARE(Score("12346", u"lblQuoxa"), 0);
+        QVERIFY(ignored(u"lblOnes")); // "Continue"
+        Throw("55555", 2);
+        QVERIFY(ignored(u"lblQuoxa")); // scored, if only 0
+        QCOMPARE(Sheet().intQuoxa.value(), 0);
+    }
+
+    void gameEndsAfterThirteenScoringsEachAndOffersTotalsAboveZero()
     {
         Begin(3);
-        gudtPlayer(1).intGameTotal = 120;
+        board.entering = {"P3"};
+        for (const SheetRow &row : kScoreSheet)
+            for (int p = 1; row.isCategory() && p <= 3; ++p) {
+                QCOMPARE(game->mstrState, QString(p == 1 && &row == &kScoreSheet[0] ? "Throw 0" : "Continue"));
+                Score("12346", row.label);
+            }
+        QCOMPARE(game->mstrState + game->mintScored.toString(), QStringLiteral("Game Over39"));
+        QCOMPARE(board.log.mid(board.log.size() - 2), (QStringList{"SetUndoEnabled(false)", "ShowNewHighScores"}));
+        QCOMPARE(board.offered, (QStringList{"P1=62", "P2=62", "P3=62"}));
+        board.offered = board.entering = {};
         gudtPlayer(2).intGameTotal = 0;
-        gudtPlayer(3).intGameTotal = 95;
         gudtPlayer(4).intGameTotal = 300; // not playing
         QVERIFY(!game->SaveHighScores());
-        QCOMPARE(board.offered, (QStringList{"P1=120", "P3=95"}));
-        board.entering = {"P3"};
-        QVERIFY(game->SaveHighScores());
+        QCOMPARE(board.offered, (QStringList{"P1=62", "P3=62"}));
+        game->cmdThrow_Click(); // the "NEWGAME" face
+        QCOMPARE(game->mstrState + game->mintScored.toString(), QStringLiteral("Throw 00"));
     }
 };
 

@@ -1,15 +1,9 @@
 // The high-score table in a throw-away store, and its window.
 #include "TestSupport.h"
-#include "platform/basWave.h"
 #include "scores/frmScores.h"
 #include "settings/basMain.h"
 
-#include <QApplication>
 #include <QMessageBox>
-#include <QPushButton>
-#include <QTest>
-#include <QTimer>
-#include <QTreeWidget>
 
 using namespace quoxa;
 using namespace quoxa::test;
@@ -18,52 +12,38 @@ namespace {
 
 const QString kScores = QStringLiteral("High Scores");
 
-// The stored table as "name=score" per place, "-" for a place without keys.
+// The stored table as "name=score" per place, "-" for a place without a name; trailing
+// empty places left out.
 QStringList Table()
 {
     QStringList places;
     for (int n = 1; n <= 10; ++n) {
         const QVariant name = Stored(kScores, QStringLiteral("Name %1").arg(n));
-        places << (name.isValid() ? name.toString() + "=" + Stored(kScores, QStringLiteral("Score %1").arg(n)).toString()
-                                  : QStringLiteral("-"));
+        places << (name.isValid() ? name.toString() + "=" + Stored(kScores, QStringLiteral("Score %1").arg(n)).toString() : "-");
     }
-    while (places.size() > 1 && places.last() == u"-")
+    while (!places.isEmpty() && places.last() == u"-")
         places.removeLast();
     return places;
 }
 
-void Fill(std::initializer_list<std::pair<const char *, int>> entries)
+void Fill(const QStringList &entries)
 {
-    int n = 0;
-    for (const auto &[name, score] : entries) {
-        ++n;
-        Store(kScores, QStringLiteral("Name %1").arg(n), name);
-        Store(kScores, QStringLiteral("Score %1").arg(n), QString::number(score));
+    for (int n = 1; n <= entries.size(); ++n) {
+        Store(kScores, QStringLiteral("Name %1").arg(n), entries[n - 1].section(u'=', 0, 0));
+        Store(kScores, QStringLiteral("Score %1").arg(n), entries[n - 1].section(u'=', 1));
     }
 }
 
+// The window's rows as "1.name=score", or "1." for an empty place.
 QStringList Listed(frmScores &window)
 {
     QStringList rows;
-    auto *list = window.findChild<QTreeWidget *>("lvwScores");
-    for (int i = 0; i < list->topLevelItemCount(); ++i) {
-        const QTreeWidgetItem *row = list->topLevelItem(i);
+    for (QTreeWidgetItem *row : Find<QTreeWidget>(&window, "lvwScores")->findItems("*", Qt::MatchWildcard))
         rows << row->text(0) + row->text(1) + (row->text(2).isEmpty() ? QString() : "=" + row->text(2));
-    }
     return rows;
 }
 
-// Answers the next message box with the given button.
-void Answer(QMessageBox::StandardButton button)
-{
-    QTimer::singleShot(0, [button] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            QCOMPARE(box->text(), QStringLiteral("Are you sure that you want to reset all scores?"));
-            QCOMPARE(box->windowTitle(), QStringLiteral("Reset Scores"));
-            box->button(button)->click();
-        }
-    });
-}
+const QStringList kFull{"A=300", "B=250", "C=200", "D=200", "E=180", "F=160", "G=140", "H=120", "I=110", "J=100"};
 
 } // namespace
 
@@ -79,128 +59,86 @@ private slots:
         frmScores::blnNewHighScore = false;
     }
 
-    void firstScoreWritesOnlyPlaceOne()
-    {
-        QVERIFY(frmScores::SaveScore("Ann", 120));
-        QCOMPARE(Table(), QStringList{"Ann=120"});
-        QCOMPARE(Stored(kScores, "Name 2"), QVariant());
-    }
-
     void saveScore_data()
     {
+        QTest::addColumn<QStringList>("before");
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("score");
-        QTest::addColumn<bool>("entered");
-        QTest::addColumn<QStringList>("table");
-        // The stored table: ten places from 300 down to 100 (two at 200).
-        QTest::newRow("equal to the tenth stays out") << "X" << 100 << false
-            << QStringList{"A=300", "B=250", "C=200", "D=200", "E=180", "F=160", "G=140", "H=120", "I=110", "J=100"};
-        QTest::newRow("a tie goes below") << "X" << 200 << true
-            << QStringList{"A=300", "B=250", "C=200", "D=200", "X=200", "E=180", "F=160", "G=140", "H=120", "I=110"};
-        QTest::newRow("new best") << "X" << 301 << true
-            << QStringList{"X=301", "A=300", "B=250", "C=200", "D=200", "E=180", "F=160", "G=140", "H=120", "I=110"};
-        QTest::newRow("no name") << "" << 105 << true
-            << QStringList{"A=300", "B=250", "C=200", "D=200", "E=180", "F=160", "G=140", "H=120", "I=110", "(no name)=105"};
+        QTest::addColumn<QString>("error"); // the start of the reported message, if any
+        QTest::addColumn<QStringList>("after"); // empty: unchanged
+        const auto with = [](int place, const char *entry) {
+            QStringList table = kFull.mid(0, 9);
+            table.insert(place, QString::fromLatin1(entry));
+            return table;
+        };
+        QTest::newRow("first entry") << QStringList{} << "Ann" << 120 << "" << QStringList{"Ann=120"};
+        QTest::newRow("equal to the tenth stays out") << kFull << "X" << 100 << "" << QStringList{};
+        QTest::newRow("a tie goes below") << kFull << "X" << 200 << "" << with(4, "X=200");
+        QTest::newRow("new best") << kFull << "X" << 301 << "" << with(0, "X=301");
+        QTest::newRow("into the middle") << kFull << "X" << 170 << "" << with(5, "X=170");
+        QTest::newRow("no name") << kFull << "" << 105 << "" << with(9, "(no name)=105");
+        QTest::newRow("no name, short table") << QStringList{"A=300", "B=250"} << "" << 260 << ""
+                                              << QStringList{"A=300", "(no name)=260", "B=250"};
+        QTest::newRow("stored text") << QStringList{"A=300", "B=lots"} << "X" << 400 << "Error #: 13\r" << QStringList{};
+        QTest::newRow("stored beyond 16 bits") << QStringList{"A=300", "B=40000"} << "X" << 400 << "Error #: 6\r"
+                                               << QStringList{};
     }
     void saveScore()
     {
+        QFETCH(QStringList, before);
         QFETCH(QString, name);
         QFETCH(int, score);
-        QFETCH(bool, entered);
-        QFETCH(QStringList, table);
-        Fill({{"A", 300}, {"B", 250}, {"C", 200}, {"D", 200}, {"E", 180}, {"F", 160}, {"G", 140}, {"H", 120}, {"I", 110}, {"J", 100}});
-        QCOMPARE(frmScores::SaveScore(name, score), entered);
-        QCOMPARE(Table(), table);
-    }
-
-    void noNameNeverLeavesAStaleDuplicate()
-    {
-        Fill({{"A", 300}, {"B", 250}});
-        QVERIFY(frmScores::SaveScore(QString(), 260));
-        QCOMPARE(Table(), (QStringList{"A=300", "(no name)=260", "B=250"}));
-    }
-
-    void corruptStoredScoreIsReportedAndNothingWritten_data()
-    {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<int>("error");
-        QTest::newRow("text") << "lots" << 13;
-        QTest::newRow("beyond 16 bits") << "40000" << 6;
-    }
-    void corruptStoredScoreIsReportedAndNothingWritten()
-    {
-        QFETCH(QString, stored);
-        QFETCH(int, error);
-        Fill({{"A", 300}, {"B", 250}});
-        Store(kScores, "Score 2", stored);
+        QFETCH(QString, error);
+        QFETCH(QStringList, after);
+        Fill(before);
         ErrorRecorder errors;
-        QVERIFY(!frmScores::SaveScore("X", 400));
-        QCOMPARE(errors.messages.size(), 1);
-        QVERIFY(errors.messages.first().startsWith(QStringLiteral("Error #: %1\r").arg(error)));
-        QCOMPARE(Table(), (QStringList{"A=300", "B=" + stored}));
-
-        frmScores window(nullptr);
-        QCOMPARE(Listed(window).mid(0, 3), (QStringList{"1.A=300", "2.B=" + stored, "3."}));
+        QCOMPARE(frmScores::SaveScore(name, score), !after.isEmpty());
+        QCOMPARE(Table(), after.isEmpty() ? before : after);
+        QCOMPARE(errors.messages.size(), error.isEmpty() ? 0 : 1);
+        if (!error.isEmpty())
+            QVERIFY(errors.messages.first().startsWith(error));
+        frmScores window(nullptr); // the window lists what is stored, as it is
+        const QStringList listed = Listed(window);
+        QCOMPARE(listed.size(), 10);
+        QCOMPARE(listed.first(), "1." + Table().first());
+        QCOMPARE(listed.last(), Table().size() == 10 ? "10." + Table().last() : QStringLiteral("10."));
     }
 
-    void windowListsTenPlaces()
-    {
-        frmScores window(nullptr);
-        QCOMPARE(window.windowTitle(), QStringLiteral("High Scores"));
-        QCOMPARE(Listed(window), (QStringList{"1.", "2.", "3.", "4.", "5.", "6.", "7.", "8.", "9.", "10."}));
-        QVERIFY(window.findChild<QPushButton *>("cmdOk")->isDefault());
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        QVERIFY(window.findChild<QPushButton *>("cmdOk")->hasFocus());
-    }
-
-    void reset_data()
-    {
-        QTest::addColumn<bool>("yes");
-        QTest::newRow("No") << false;
-        QTest::newRow("Yes") << true;
-    }
     void reset()
     {
-        QFETCH(bool, yes);
         gblnPlaySound = true;
-        PlayedClips played;
-        Fill({{"A", 300}});
-        frmScores window(nullptr);
-        Answer(yes ? QMessageBox::Yes : QMessageBox::No);
-        window.cmdReset_Click();
-        QCOMPARE(Listed(window).first(), yes ? QStringLiteral("1.") : QStringLiteral("1.A=300"));
-        QCOMPARE(Listed(window).size(), 10);
-        QCOMPARE(Table(), yes ? QStringList{"-"} : QStringList{"A=300"});
-        QCOMPARE(played.sizes, yes ? QStringList{"45726"} : QStringList{}); // FLUSH
-        if (yes) {
-            QVERIFY(frmScores::SaveScore("Z", 1));
-            QCOMPARE(Table(), QStringList{"Z=1"});
+        for (bool yes : {false, true}) {
+            PlayedClips clips;
+            Fill({"A=300"});
+            frmScores window(nullptr);
+            QTimer::singleShot(0, [yes] {
+                auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+                QVERIFY(box);
+                QCOMPARE(box->text(), QStringLiteral("Are you sure that you want to reset all scores?"));
+                box->button(yes ? QMessageBox::Yes : QMessageBox::No)->click();
+            });
+            window.cmdReset_Click();
+            QCOMPARE(Listed(window).size(), 10);
+            QCOMPARE(Listed(window).first(), yes ? QStringLiteral("1.") : QStringLiteral("1.A=300"));
+            QCOMPARE(Table(), yes ? QStringList() : QStringList{"A=300"});
+            QCOMPARE(clips.names(), yes ? QStringList{"FLUSH"} : QStringList());
         }
     }
 
-    void chimesGreetANewEntryOnce_data()
-    {
-        QTest::addColumn<bool>("sounds");
-        QTest::addColumn<bool>("newEntry");
-        QTest::addColumn<int>("chimes");
-        QTest::newRow("new entry") << true << true << 1;
-        QTest::newRow("opened from the menu") << true << false << 0;
-        QTest::newRow("sounds off") << false << true << 0;
-    }
     void chimesGreetANewEntryOnce()
     {
-        QFETCH(bool, sounds);
-        QFETCH(bool, newEntry);
-        QFETCH(int, chimes);
-        gblnPlaySound = sounds;
-        frmScores::blnNewHighScore = newEntry;
-        PlayedClips played;
-        frmScores window(nullptr);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        QCOMPARE(played.sizes.size(), chimes);
-        QCOMPARE(frmScores::blnNewHighScore, newEntry && !sounds);
+        // Sounds on or off, a new entry or the window opened from the menu.
+        for (const auto &[sounds, newEntry] : {std::pair{true, true}, std::pair{true, false}, std::pair{false, true}}) {
+            gblnPlaySound = sounds;
+            frmScores::blnNewHighScore = newEntry;
+            PlayedClips clips;
+            frmScores window(nullptr);
+            window.show();
+            QVERIFY(QTest::qWaitForWindowActive(&window));
+            QVERIFY(Find(&window, "cmdOk")->hasFocus());
+            QCOMPARE(clips.names(), sounds && newEntry ? QStringList{"CHIMES"} : QStringList());
+            QCOMPARE(frmScores::blnNewHighScore, newEntry && !sounds);
+        }
     }
 };
 

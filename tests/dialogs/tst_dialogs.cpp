@@ -1,0 +1,121 @@
+// The side windows and the services they use: the five-alike celebration, the About
+// window, the sound player and the help file.
+#include "TestSupport.h"
+#include "board/frmMain.h"
+#include "dialogs/frmAbout.h"
+#include "dialogs/frmQuoxa.h"
+#include "platform/HelpViewer.h"
+#include "settings/basMain.h"
+
+#include <QElapsedTimer>
+
+using namespace quoxa;
+using namespace quoxa::test;
+
+class DialogsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        UseScratchSettings();
+        Store("Game Settings", "Sounds", "False");
+    }
+
+    // Five alike on the board: the celebration sounds on its first tick, swings right,
+    // left and right again, and closes itself after its last tick.
+    void celebrationOfFiveAlike()
+    {
+        ScriptedRandom random;
+        random.Queue("6666666666");
+        frmMain board(&random);
+        PlayedClips clips;
+        QList<int> lefts; // the word's place after ticks 1, 11, 31 and 41
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, [&] {
+            auto *window = qobject_cast<frmQuoxa *>(QApplication::activeModalWidget());
+            if (window) // the test drives the ticks itself
+                Find<QTimer>(window, "tmrQuoxa")->stop();
+            for (int tick = 1; window && tick <= 42; ++tick) {
+                QVERIFY(window->isVisible());
+                window->tmrQuoxa_Timer();
+                if (tick % 10 == 1 && tick != 21)
+                    lefts << Find(window, "lblQuoxa")->property("Left").toInt();
+            }
+        });
+        poll.start(5);
+        gblnPlaySound = false;
+        board.cmdThrow_Click(); // five sixes on the first throw
+        QCOMPARE(lefts, (QList<int>{450, 950, -50, 450}));
+        QVERIFY(clips.played.isEmpty());
+        gblnPlaySound = true;
+        board.game().SetTurnState(QStringLiteral("Throw 3"));
+        board.cmdThrow_Click(); // a press in "Throw 3" with five alike still there
+        QCOMPARE(lefts.size(), 8);
+        QCOMPARE(clips.names(), QStringList{"QUOXA"});
+    }
+
+    void soundsComeBeforeWhatTheyAnnounceAndPlayFromMemory()
+    {
+        ScriptedRandom random;
+        random.Queue("12345");
+        frmMain board(&random);
+        gblnPlaySound = true;
+        PlayedClips clips;
+        auto *hold = Find(&board, "shpHold(2)");
+        clips.snapshot = [&] { return board.DieTag(1) + (hold->isHidden() ? "free" : "held"); };
+        board.cmdThrow_Click();
+        board.fraDie_Click(2);
+        board.fraDie_Click(2);
+        basWave::PlayWave(QStringLiteral("HOLD"), 0);
+        basWave::PlayWave(QStringLiteral("NO SUCH CLIP"));
+        QCOMPARE(clips.played, (QStringList{"THROW 6 free", "HOLD 6 1free", "UNHOLD 6 1held", "HOLD 4 1free"}));
+        gblnPlaySound = false;
+        board.fraDie_Click(2);
+        board.cmdThrow_Click();
+        QCOMPARE(clips.played.size(), 4);
+    }
+
+    void realPlayerNeverHangs()
+    {
+        ErrorRecorder errors;
+        QElapsedTimer clock;
+        clock.start();
+        basWave::PlayWave(QStringLiteral("CHIMES")); // 1.69 s, or nothing without a device
+        QVERIFY(clock.elapsed() < 1690 + 1500 && errors.messages.isEmpty());
+    }
+
+    void aboutAlternatesItsPictureEverySecond()
+    {
+        frmAbout about(nullptr);
+        about.show();
+        QCOMPARE(Find<QTimer>(&about, "tmrAbout")->interval(), 1000);
+        QWidget *first = Find(&about, "imgAbout1"), *second = Find(&about, "imgAbout2");
+        for (bool firstShown : {true, false, true}) {
+            QVERIFY(first->isVisible() == firstShown && second->isVisible() != firstShown);
+            about.tmrAbout_Timer();
+        }
+        QCOMPARE(second->pos(), first->pos());
+    }
+
+    void helpShowsPagesWithoutCaseAndNothingForWhatIsMissing()
+    {
+        QWidget owner;
+        ErrorRecorder errors;
+        const QString file = QStringLiteral(QUOXA_HELP_FILE);
+        basHelp::ShowHelpContents(&owner, "/no/such/Quoxa.chm");
+        QVERIFY(!owner.findChild<HelpViewer *>());
+        basHelp::ShowHelpTopic(&owner, file, "nothing.htm"); // the home page instead
+        HelpViewer *viewer = owner.findChild<HelpViewer *>();
+        QVERIFY(viewer && viewer->isVisible());
+        QCOMPARE(viewer->currentPage(), QStringLiteral("/html/welcome.htm"));
+        basHelp::ShowHelpTopic(&owner, file, "LICENSE.htm");
+        QCOMPARE(viewer->currentPage(), QStringLiteral("/html/license.htm"));
+        QCOMPARE(owner.findChildren<HelpViewer *>().size(), 1);
+        QVERIFY(!QApplication::activeModalWidget()); // help never blocks the game
+        QVERIFY(errors.messages.isEmpty());
+    }
+};
+
+QTEST_MAIN(DialogsTest)
+#include "tst_dialogs.moc"

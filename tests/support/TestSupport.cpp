@@ -1,0 +1,117 @@
+#include "TestSupport.h"
+#include "settings/basMain.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace quoxa::test {
+
+void UseScratchSettings()
+{
+    static QTemporaryDir dir;
+    qputenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit());
+}
+
+void ClearStore()
+{
+    QSettings settings(QStringLiteral("Quoxa"), QStringLiteral("Quoxa"));
+    settings.clear();
+    settings.sync();
+}
+
+void Store(const QString &section, const QString &key, const QString &value)
+{
+    QSettings settings(QStringLiteral("Quoxa"), QStringLiteral("Quoxa"));
+    settings.setValue(section + QLatin1Char('/') + key, value);
+    settings.sync();
+}
+
+QVariant Stored(const QString &section, const QString &key)
+{
+    QSettings settings(QStringLiteral("Quoxa"), QStringLiteral("Quoxa"));
+    return settings.value(section + QLatin1Char('/') + key);
+}
+
+PlayedClips::PlayedClips()
+{
+    old = basWave::SetPlayer([this](const QByteArray &wave, int flags) {
+        QString name = QStringLiteral("?");
+        for (const char *clip : {"THROW", "HOLD", "UNHOLD", "QUOXA", "FLUSH", "CHIMES"}) {
+            QFile file(QStringLiteral(":/waves/%1.wav").arg(QLatin1String(clip)));
+            if (file.open(QIODevice::ReadOnly) && file.readAll() == wave)
+                name = QString::fromLatin1(clip);
+        }
+        played << QStringLiteral("%1 %2 %3").arg(name).arg(flags).arg(snapshot()).trimmed();
+    });
+}
+
+QStringList PlayedClips::names() const
+{
+    QStringList names;
+    for (const QString &entry : played)
+        names << entry.section(u' ', 0, 0);
+    return names;
+}
+
+QStringList FakeBoard::Calls(const QString &name) const
+{
+    QStringList calls;
+    for (const QString &entry : log)
+        if (entry == name || entry.startsWith(name + u'('))
+            calls << entry;
+    return calls;
+}
+
+bool FakeBoard::SaveScore(const QString &name, Int16 score)
+{
+    offered << QStringLiteral("%1=%2").arg(name).arg(score.value());
+    return entering.contains(name);
+}
+
+float ScriptedRandom::Next()
+{
+    ++used;
+    if (draws.empty())
+        return 0.0f;
+    const float r = draws.front();
+    draws.pop_front();
+    return r;
+}
+
+void ScriptedRandom::Queue(const QString &faces)
+{
+    for (QChar face : faces)
+        draws.push_back(DrawFor(face.digitValue()));
+}
+
+void EngineFixture::Begin(int players)
+{
+    gintPlayerCount = players;
+    gblnPlaySound = false;
+    for (int p = 1; p <= 4; ++p)
+        gudtPlayer(p).strName = QStringLiteral("P%1").arg(p);
+    board = FakeBoard{};
+    random = ScriptedRandom{};
+    game = std::make_unique<Game>(board, random);
+    game->StartNewGame();
+    board.log.clear();
+}
+
+void EngineFixture::Throw(const QString &faces, int throws)
+{
+    if (game->mstrState == u"Continue")
+        game->cmdThrow_Click();
+    for (int t = 0; t < throws; ++t) {
+        random.Queue(faces);
+        game->cmdThrow_Click();
+    }
+}
+
+int EngineFixture::Score(const QString &faces, QStringView label)
+{
+    Throw(faces);
+    game->RecordScore(label);
+    return (Sheet().*FindSheetRow(label)->field).value();
+}
+
+} // namespace quoxa::test

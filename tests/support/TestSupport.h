@@ -1,0 +1,138 @@
+#pragma once
+// What every test program shares: a throw-away settings store, the recording board with
+// scripted dice, one recorder for sounds and one for error messages.
+#include "engine/Board.h"
+#include "engine/Game.h"
+#include "engine/RandomSource.h"
+#include "platform/basHelp.h"
+#include "platform/basWave.h"
+
+// The Qt pieces that tests of windows keep needing.
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QSettings>
+#include <QStringList>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+#include <array>
+#include <deque>
+#include <functional>
+#include <memory>
+
+namespace quoxa::test {
+
+// Points the settings store at a fresh folder for the whole test program. Call it in
+// initTestCase, before anything reads a setting.
+void UseScratchSettings();
+inline QString StoreFolder() { return qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Quoxa"); }
+void ClearStore();
+void Store(const QString &section, const QString &key, const QString &value);
+QVariant Stored(const QString &section, const QString &key);
+
+// The control of that name below root; a test without it cannot go on.
+template <typename T = QWidget>
+T *Find(const QObject *root, const QString &name)
+{
+    T *found = root->findChild<T *>(name);
+    if (!found)
+        qFatal("no control named %s", qPrintable(name));
+    return found;
+}
+
+// Records, while it lives, every clip played ("HOLD", the flags, and what `snapshot` says
+// of the board at that moment) instead of playing it.
+struct PlayedClips {
+    PlayedClips();
+    ~PlayedClips() { basWave::SetPlayer(old); }
+    QStringList names() const; // the clips alone
+    QStringList played;
+    std::function<QString()> snapshot = [] { return QString(); };
+    basWave::Player old;
+};
+
+// Records every error message while it lives, instead of showing a box.
+struct ErrorRecorder {
+    ErrorRecorder() : old(basHelp::SetErrorSink([this](const QString &text) { messages << text; })) {}
+    ~ErrorRecorder() { basHelp::SetErrorSink(old); }
+    QStringList messages;
+    basHelp::ErrorSink old;
+};
+
+// A board that logs what the engine asks of it, in order ("ShowFace(1,6)"), and holds
+// five dice.
+class FakeBoard : public Board {
+public:
+    QStringList log;
+    std::array<QString, 5> tags;
+    std::array<bool, 5> held{};
+    QStringList offered;  // "name=score" for every SaveScore
+    QStringList entering; // names whose SaveScore answers true
+
+    QStringList Calls(const QString &name) const; // the calls of one kind only
+
+    QString DieTag(int die) const override { return tags.at(static_cast<std::size_t>(die - 1)); }
+    void SetDieTag(int die, const QString &tag) override { tags.at(static_cast<std::size_t>(die - 1)) = tag; Record("SetDieTag", die, tag); }
+    bool IsHeld(int die) const override { return held.at(static_cast<std::size_t>(die - 1)); }
+    void ShowFace(int die, int value) override { Record("ShowFace", die, value); }
+    void ReleaseHolds() override { held.fill(false); Record("ReleaseHolds"); }
+    void RefreshPointers() override { Record("RefreshPointers"); }
+    void ShowStatusText() override { Record("ShowStatusText"); }
+    void SetThrowButtonFace(const QString &name) override { Record("SetThrowButtonFace", name); }
+    void ShowQuestionMarks(bool show) override { Record("ShowQuestionMarks", show); }
+    void SetUndoEnabled(bool enabled) override { Record("SetUndoEnabled", enabled); }
+    void ShowScoreCell(QStringView label, Int16 value) override { Record("ShowScoreCell", label, value.value()); }
+    void ReopenScoreCell(QStringView label) override { Record("ReopenScoreCell", label); }
+    void ClearPlayerList() override { Record("ClearPlayerList"); }
+    void AddPlayerRow(const QString &name, const QString &score) override { Record("AddPlayerRow", name, score); }
+    void SelectPlayerRow(int row) override { Record("SelectPlayerRow", row); }
+    void SetPlayerScore(int row, const QString &score) override { Record("SetPlayerScore", row, score); }
+    void ShowCelebration() override { Record("ShowCelebration"); }
+    bool SaveScore(const QString &name, Int16 score) override;
+    void ShowNewHighScores() override { Record("ShowNewHighScores"); }
+
+private:
+    template <typename... Args>
+    void Record(const char *name, const Args &...args)
+    {
+        QStringList texts;
+        (texts.append(Text(args)), ...);
+        log << QString::fromLatin1(name) + (texts.isEmpty() ? QString() : "(" + texts.join(',') + ")");
+    }
+    static QString Text(bool b) { return b ? QStringLiteral("true") : QStringLiteral("false"); }
+    static QString Text(int n) { return QString::number(n); }
+    static QString Text(QStringView s) { return s.toString(); }
+};
+
+// A draw that gives the face value v (1 to 6).
+constexpr float DrawFor(int v) { return (static_cast<float>(v) - 0.5f) / 6.0f; }
+
+// Hands out the draws it was given (0 when it runs out), and counts what was asked of it.
+struct ScriptedRandom : RandomSource {
+    std::deque<float> draws;
+    int reseeds = 0;
+    int used = 0;
+    void Reseed() override { ++reseeds; }
+    float Next() override;
+    void Queue(const QString &faces); // the draws that throw these faces, e.g. "12346"
+};
+
+// A game on a fake board with scripted dice: `players` named P1 to P4, sounds off, a new
+// game started and the board's log emptied.
+struct EngineFixture {
+    FakeBoard board;
+    ScriptedRandom random;
+    std::unique_ptr<Game> game;
+    void Begin(int players);
+    // Throws these faces with every die free, `throws` times, from "Throw 0" or "Continue".
+    void Throw(const QString &faces, int throws = 1);
+    // Throws the faces once and scores them in the category; the value it got.
+    int Score(const QString &faces, QStringView label);
+    PlayerSheet &Sheet() const { return gudtPlayer(game->mintPlayer.value()); }
+};
+
+} // namespace quoxa::test
