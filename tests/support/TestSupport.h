@@ -44,12 +44,14 @@ T *Find(const QObject *root, const QString &name)
     return found;
 }
 
-// Records, while it lives, every clip played ("HOLD", the flags, and what `snapshot` says
-// of the board at that moment) instead of playing it.
+// The rows of a list view below root, each its texts from column `from` on joined by "=".
+QStringList Rows(const QObject *root, const QString &list, int from = 0);
+
+// Records, while it lives, every clip played ("HOLD 6": its name and flags, then what
+// `snapshot` says of the board at that moment) instead of playing it.
 struct PlayedClips {
     PlayedClips();
     ~PlayedClips() { basWave::SetPlayer(old); }
-    QStringList names() const; // the clips alone
     QStringList played;
     std::function<QString()> snapshot = [] { return QString(); };
     basWave::Player old;
