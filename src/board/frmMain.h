@@ -2,6 +2,7 @@
 // The game board: the program's main window and the board the game is played on.
 #include "engine/Board.h"
 #include "engine/Game.h"
+#include "settings/frmOptions.h"
 
 #include <QCursor>
 #include <QMainWindow>
@@ -22,7 +23,7 @@ namespace quoxa {
 
 class Shape;
 
-class frmMain : public QMainWindow, public Board {
+class frmMain : public QMainWindow, public Board, public OptionsOwner {
     Q_OBJECT
 
 public:
@@ -34,10 +35,12 @@ public:
 
     // Paints the dice in the current colours: "Die" the bodies, "Pip" the pips and the
     // question marks. Any other text does nothing.
-    void SetColor(const QString &strObject);
+    void SetColor(const QString &strObject) override;
 
     // Shows the tool bar's Sounds button pressed or released.
-    void SetSoundsButton(bool pressed);
+    void SetSoundsButton(bool pressed) override;
+    QWidget *OwnerWindow() override { return this; }
+    void StartNewGame() override { mGame.StartNewGame(); }
     // Opens the options dialog on a page: 0 Colors, 1 Players, 2 Sounds.
     void ShowOptions(int page);
 

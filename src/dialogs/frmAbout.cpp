@@ -1,7 +1,8 @@
 #include "dialogs/frmAbout.h"
-#include "board/BoardPictures.h"
-#include "board/Twips.h"
+#include "platform/DesignControls.h"
 #include "platform/ErrorTrap.h"
+#include "platform/Pictures.h"
+#include "platform/Twips.h"
 #include "platform/basHelp.h"
 #include "settings/basMain.h"
 
@@ -44,7 +45,7 @@ QLabel *Picture(QWidget *parent, const char *name, int top)
 frmAbout::frmAbout(QWidget *owner) : QDialog(owner)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(kFixedDialogFlags);
     setFixedSize(TwipsSize(4275, 2565));
     for (const TextLine &line : kLines) {
         auto *label = new QLabel(QString::fromLatin1(line.text), this);

@@ -1,6 +1,6 @@
 #include "dialogs/frmQuoxa.h"
-#include "board/Twips.h"
 #include "platform/ErrorTrap.h"
+#include "platform/Twips.h"
 #include "platform/basWave.h"
 #include "settings/basMain.h"
 

@@ -1,8 +1,9 @@
 #include "scores/frmScores.h"
-#include "board/BoardPictures.h"
-#include "board/Twips.h"
+#include "platform/DesignControls.h"
 #include "platform/ErrorTrap.h"
+#include "platform/Pictures.h"
 #include "platform/SettingsStore.h"
+#include "platform/Twips.h"
 #include "platform/basWave.h"
 #include "settings/basMain.h"
 
@@ -75,7 +76,7 @@ frmScores::frmScores(QWidget *owner) : QDialog(owner)
 {
     setObjectName(QStringLiteral("frmScores"));
     setWindowTitle(QStringLiteral("High Scores"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(kFixedDialogFlags);
     setFixedSize(TwipsSize(4230, 3345));
     QFont serif(QStringLiteral("MS Serif"));
     serif.setPointSizeF(8.25);

@@ -1,8 +1,8 @@
 #include "settings/frmOptions.h"
-#include "board/Twips.h"
-#include "board/frmMain.h"
 #include "engine/PlayerSheet.h"
+#include "platform/DesignControls.h"
 #include "platform/ErrorTrap.h"
+#include "platform/Twips.h"
 #include "settings/ColorValue.h"
 #include "settings/basMain.h"
 
@@ -58,13 +58,6 @@ private:
 
 namespace {
 
-const QColor kWhite(255, 255, 255);
-const QColor kGrey(192, 192, 192);
-
-QString Indexed(const char *name, int index)
-{
-    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
-}
 
 template <typename T>
 T *Place(T *widget, const QString &name, QRect twips)
@@ -76,11 +69,11 @@ T *Place(T *widget, const QString &name, QRect twips)
 
 } // namespace
 
-frmOptions::frmOptions(frmMain &owner, int page) : QDialog(&owner), mOwner(owner)
+frmOptions::frmOptions(OptionsOwner &owner, int page) : QDialog(owner.OwnerWindow()), mOwner(owner)
 {
     setObjectName(QStringLiteral("frmOptions"));
     setWindowTitle(QStringLiteral("Options"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(kFixedDialogFlags);
     setFixedSize(TwipsSize(4680, 3570));
 
     tabOptions = Place(new QTabWidget(this), QStringLiteral("tabOptions"), {150, 150, 4395, 2775});
@@ -133,11 +126,11 @@ frmOptions::frmOptions(frmMain &owner, int page) : QDialog(&owner), mOwner(owner
 
 void frmOptions::BuildColorsPage(QWidget *page)
 {
-    auto *frame = Place(new QWidget(page), Indexed("fraOptions", 0), {75, 300, 840, 840});
+    auto *frame = Place(new QWidget(page), Indexed(QStringLiteral("fraOptions"), 0), {75, 300, 840, 840});
     const std::array<const char *, 2> captions{"Dice", "Pips"};
     for (int i = 0; i < 2; ++i)
         optColors[static_cast<std::size_t>(i)] = Place(new QRadioButton(QString::fromLatin1(captions[static_cast<std::size_t>(i)]), frame),
-                                                      Indexed("optColors", i + 1), {75, 150 + 300 * i, 645, 255});
+                                                      Indexed(QStringLiteral("optColors"), i + 1), {75, 150 + 300 * i, 645, 255});
     auto *color = Place(new QPushButton(QStringLiteral("Color"), page), QStringLiteral("cmdColor"), {1050, 450, 1065, 315});
     color->setAutoDefault(false);
     connect(color, &QPushButton::clicked, this, &frmOptions::cmdColor_Click);
@@ -145,18 +138,18 @@ void frmOptions::BuildColorsPage(QWidget *page)
 
 void frmOptions::BuildPlayersPage(QWidget *page)
 {
-    Place(new QLabel(QStringLiteral("Number of Players:"), page), Indexed("lblPlayers", 0), {150, 495, 1365, 255});
+    Place(new QLabel(QStringLiteral("Number of Players:"), page), Indexed(QStringLiteral("lblPlayers"), 0), {150, 495, 1365, 255});
     mskPlayerCnt = Place(new QLineEdit(page), QStringLiteral("mskPlayerCnt"), {1575, 450, 300, 300});
     mskPlayerCnt->setInputMask(QStringLiteral("0;_")); // one digit, "_" while empty
     connect(mskPlayerCnt, &QLineEdit::textChanged, this, &frmOptions::mskPlayerCnt_Change);
     udcPlayerCnt = Place(new UpDown(page, mskPlayerCnt), QStringLiteral("udcPlayerCnt"), {1875, 450, 240, 300});
-    Place(new QLabel(QStringLiteral("Player Names:"), page), Indexed("lblPlayers", 1), {525, 810, 1065, 255});
+    Place(new QLabel(QStringLiteral("Player Names:"), page), Indexed(QStringLiteral("lblPlayers"), 1), {525, 810, 1065, 255});
     const std::array<int, 4> labelTops{1155, 1485, 1875, 2250};
     const std::array<int, 4> boxTops{1110, 1500, 1875, 2250};
     for (int i = 0; i < 4; ++i) {
         const auto at = static_cast<std::size_t>(i);
-        Place(new QLabel(QStringLiteral("%1.").arg(i + 1), page), Indexed("lblPlayers", i + 2), {255, labelTops[at], 180, 255});
-        QLineEdit *box = Place(new QLineEdit(page), Indexed("txtPlayer", i + 1), {450, boxTops[at], 2895, i == 1 ? 285 : 300});
+        Place(new QLabel(QStringLiteral("%1.").arg(i + 1), page), Indexed(QStringLiteral("lblPlayers"), i + 2), {255, labelTops[at], 180, 255});
+        QLineEdit *box = Place(new QLineEdit(page), Indexed(QStringLiteral("txtPlayer"), i + 1), {450, boxTops[at], 2895, i == 1 ? 285 : 300});
         box->setMaxLength(25);
         box->setAutoFillBackground(true);
         connect(box, &QLineEdit::textChanged, this, [this] { cmdApply->setEnabled(true); });
@@ -166,11 +159,11 @@ void frmOptions::BuildPlayersPage(QWidget *page)
 
 void frmOptions::BuildSoundsPage(QWidget *page)
 {
-    auto *frame = Place(new QWidget(page), Indexed("fraOptions", 1), {150, 450, 765, 690});
+    auto *frame = Place(new QWidget(page), Indexed(QStringLiteral("fraOptions"), 1), {150, 450, 765, 690});
     const std::array<const char *, 2> captions{"On", "Off"};
     for (int i = 0; i < 2; ++i) {
         QRadioButton *option = Place(new QRadioButton(QString::fromLatin1(captions[static_cast<std::size_t>(i)]), frame),
-                                     Indexed("optSounds", i + 1), {0, 300 * i, 705, 315});
+                                     Indexed(QStringLiteral("optSounds"), i + 1), {0, 300 * i, 705, 315});
         connect(option, &QRadioButton::clicked, this, [this] { cmdApply->setEnabled(true); });
         optSounds[static_cast<std::size_t>(i)] = option;
     }
@@ -238,7 +231,7 @@ void frmOptions::EnableNameBoxes(int count)
         box->setEnabled(i <= count);
         QPalette palette = box->palette();
         for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-            palette.setColor(group, QPalette::Base, box->isEnabled() ? kWhite : kGrey);
+            palette.setColor(group, QPalette::Base, box->isEnabled() ? kDesignWhite : kDesignGrey);
         box->setPalette(palette);
     }
 }
@@ -258,7 +251,7 @@ void frmOptions::ApplyPlayersTab()
         gintPlayerCount = PlayerCount();
         for (int i = 1; i <= 4; ++i)
             gudtPlayer(i).strName = txtPlayer[static_cast<std::size_t>(i - 1)]->text();
-        mOwner.game().StartNewGame();
+        mOwner.StartNewGame();
     });
 }
 

@@ -12,8 +12,18 @@ class QTabWidget;
 
 namespace quoxa {
 
-class frmMain;
 class UpDown;
+
+// The window the dialog acts on while it is open: it recolours the dice, starts a new game
+// with changed players, and shows the Sounds button pressed or released.
+class OptionsOwner {
+public:
+    virtual ~OptionsOwner() = default;
+    virtual QWidget *OwnerWindow() = 0;
+    virtual void SetColor(const QString &strObject) = 0;
+    virtual void StartNewGame() = 0;
+    virtual void SetSoundsButton(bool pressed) = 0;
+};
 
 class frmOptions : public QDialog {
     Q_OBJECT
@@ -22,7 +32,7 @@ public:
     enum Page { Colors = 0, Players = 1, Sounds = 2 };
 
     // Loads the dialog from the current settings, on the given page, with Apply disabled.
-    frmOptions(frmMain &owner, int page);
+    frmOptions(OptionsOwner &owner, int page);
 
     void cmdOk_Click();
     void cmdApply_Click();
@@ -51,7 +61,7 @@ private:
     // The count field as a number; an empty field is a type mismatch.
     int PlayerCount() const;
 
-    frmMain &mOwner;
+    OptionsOwner &mOwner;
     QTabWidget *tabOptions = nullptr;
     QPushButton *cmdApply = nullptr;
     std::array<QRadioButton *, 2> optColors{};

@@ -1,9 +1,9 @@
 // The real main window, offscreen: start-up, the dice, what each turn state shows, the
 // View toggles, and what every menu item and tool-bar button does.
 #include "TestSupport.h"
-#include "board/BoardPictures.h"
 #include "board/frmMain.h"
 #include "platform/HelpViewer.h"
+#include "platform/Pictures.h"
 #include "settings/basMain.h"
 
 #include <QDialog>

@@ -1,4 +1,4 @@
-#include "board/BoardPictures.h"
+#include "platform/Pictures.h"
 #include "platform/ErrorTrap.h"
 
 #include <QApplication>

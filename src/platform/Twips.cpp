@@ -1,4 +1,4 @@
-#include "board/Twips.h"
+#include "platform/Twips.h"
 
 #include <cmath>
 

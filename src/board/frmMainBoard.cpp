@@ -1,0 +1,247 @@
+#include "platform/Pictures.h"
+#include "board/Shape.h"
+#include "board/frmMain.h"
+#include "dialogs/frmQuoxa.h"
+#include "platform/DesignControls.h"
+#include "platform/ErrorTrap.h"
+#include "platform/basWave.h"
+#include "scores/frmScores.h"
+#include "settings/basMain.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+
+// What the game asks of the board: dice, holds, pointers, prompts, sheet cells, the
+// players list and the windows that interrupt a turn.
+namespace quoxa {
+namespace {
+
+// Which pips show for each face value, shpPip1 to shpPip7: two and three run from top
+// right to bottom left, six is two rows of three.
+constexpr std::array<std::array<bool, 7>, 6> kFaces{{
+    {false, false, false, true, false, false, false},
+    {false, false, true, false, true, false, false},
+    {false, false, true, true, true, false, false},
+    {true, false, true, false, true, false, true},
+    {true, false, true, true, true, false, true},
+    {true, true, true, false, true, true, true},
+}};
+
+
+struct PanelText {
+    QStringView state;
+    QStringView instruction;
+    bool showCount;
+};
+const std::array<PanelText, 6> kPanelTexts{{
+    {u"Throw 0", u"Throw the dice.", true},
+    {u"Throw 1", u"Hold dice then throw again, or select score score category.", true},
+    {u"Throw 2", u"Hold dice then throw again, or select score score category.", true},
+    {u"Throw 3", u"Select score category.", true},
+    {u"Continue", u"Press 'Continue', or press 'Undo' button to undo last score.", true},
+    {u"Game Over", u"Game Over.", false},
+}};
+} // namespace
+
+QString frmMain::DieTag(int die) const
+{
+    return DieAt(die).shpDie->tag();
+}
+
+void frmMain::SetDieTag(int die, const QString &tag)
+{
+    DieAt(die).shpDie->setTag(tag);
+}
+
+bool frmMain::IsHeld(int die) const
+{
+    return !DieAt(die).shpHold->isHidden();
+}
+
+void frmMain::ShowFace(int die, int value)
+{
+    Trap([&] {
+        if (value < 1 || value > 6)
+            throw RunError::SubscriptOutOfRange();
+        const auto &face = kFaces[static_cast<std::size_t>(value - 1)];
+        for (std::size_t p = 0; p < face.size(); ++p)
+            DieAt(die).shpPip[p]->setVisible(face[p]);
+    });
+}
+
+void frmMain::ReleaseHolds()
+{
+    Trap([&] {
+        for (Die &die : mDice)
+            die.shpHold->hide();
+    });
+}
+
+const QCursor &frmMain::Pointers::operator()(const QString &name)
+{
+    auto it = mLoaded.find(name);
+    if (it == mLoaded.end())
+        it = mLoaded.emplace(name, name.isEmpty() ? QCursor(Qt::ArrowCursor) : LoadCursor(name)).first;
+    return it->second;
+}
+
+void frmMain::SetPointer(QWidget *widget, const QString &cursor, Pointers &pointers)
+{
+    // A control remembers which pointer it shows, so the same one is not set again.
+    if (widget->property("Pointer").toString() == cursor)
+        return;
+    widget->setCursor(pointers(cursor));
+    widget->setProperty("Pointer", cursor);
+}
+
+void frmMain::SetPointer(QWidget *widget, const QString &cursor)
+{
+    Pointers pointers;
+    SetPointer(widget, cursor, pointers);
+}
+
+void frmMain::SetCategoryPointer(QLabel *label, Int16 value, Pointers &pointers)
+{
+    SetPointer(label, mGame.mblnCanScore && value == PlayerSheet::kUnscored ? QStringLiteral("PENCIL") : QString(),
+               pointers);
+}
+
+void frmMain::RefreshPointers()
+{
+    Trap([&] {
+        const PlayerSheet &sheet = gudtPlayer(mGame.mintPlayer.value());
+        Pointers pointers;
+        for (const SheetRow &row : kScoreSheet)
+            if (row.isCategory())
+                SetCategoryPointer(SheetLabel(row.label), sheet.*row.field, pointers);
+        for (Die &die : mDice)
+            SetPointer(die.fraDie, mGame.mblnCanHold ? QStringLiteral("HAND") : QString(), pointers);
+    });
+}
+
+void frmMain::ShowStatusText()
+{
+    Trap([&] {
+        for (const PanelText &texts : kPanelTexts) {
+            if (texts.state != mGame.mstrState)
+                continue;
+            mPanels[0]->setText(texts.instruction.toString());
+            mPanels[1]->setText(texts.showCount ? QStringLiteral("Rolls Remaining: ") + mGame.mintRolls.toString()
+                                                : QString());
+        }
+    });
+}
+
+void frmMain::SetThrowButtonFace(const QString &name)
+{
+    Trap([&] {
+        // The button remembers which picture it shows: the same one is not loaded again.
+        if (cmdThrow->property("Picture").toString() == name)
+            return;
+        cmdThrow->setIcon(LoadButtonPicture(name, cmdThrow->devicePixelRatioF()));
+        cmdThrow->setProperty("Picture", name);
+    });
+}
+
+void frmMain::ShowQuestionMarks(bool show)
+{
+    Trap([&] {
+        for (Die &die : mDice) {
+            die.lblQuestion->setVisible(show);
+            if (show)
+                for (Shape *pip : die.shpPip)
+                    pip->hide();
+        }
+    });
+}
+
+void frmMain::SetUndoEnabled(bool enabled)
+{
+    Trap([&] {
+        Action(QStringLiteral("mnuEditUndo"))->setEnabled(enabled);
+        ToolButton(QStringLiteral("Undo"))->setEnabled(enabled);
+    });
+}
+
+void frmMain::ShowScoreCell(QStringView label, Int16 value)
+{
+    Trap([&] {
+        QLabel *cell = SheetLabel(label);
+        const bool empty = value == PlayerSheet::kUnscored;
+        Paint(cell, empty ? kDesignWhite : kDesignGrey);
+        cell->setText(empty ? QString() : value.toString());
+        SetPointer(cell, QString());
+    });
+}
+
+void frmMain::ReopenScoreCell(QStringView label)
+{
+    Trap([&] {
+        QLabel *cell = SheetLabel(label);
+        cell->setText(QString());
+        Paint(cell, kDesignWhite);
+        SetPointer(cell, QStringLiteral("PENCIL"));
+    });
+}
+
+void frmMain::ClearPlayerList()
+{
+    Trap([&] { lvwPlayers->clear(); });
+}
+
+void frmMain::AddPlayerRow(const QString &name, const QString &score)
+{
+    Trap([&] {
+        auto *item = new QTreeWidgetItem(lvwPlayers, {name, score});
+        item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+    });
+}
+
+void frmMain::SelectPlayerRow(int row)
+{
+    Trap([&] {
+        QTreeWidgetItem *item = lvwPlayers->topLevelItem(row - 1);
+        if (!item)
+            throw RunError(35600, QStringLiteral("Index out of bounds"));
+        lvwPlayers->clearSelection();
+        item->setSelected(true);
+    });
+}
+
+void frmMain::SetPlayerScore(int row, const QString &score)
+{
+    Trap([&] {
+        QTreeWidgetItem *item = lvwPlayers->topLevelItem(row - 1);
+        if (!item)
+            throw RunError(35600, QStringLiteral("Index out of bounds"));
+        item->setText(1, score);
+    });
+}
+
+void frmMain::ShowCelebration()
+{
+    Trap([&] {
+        frmQuoxa celebration(this);
+        celebration.exec();
+    });
+}
+
+bool frmMain::SaveScore(const QString &name, Int16 score)
+{
+    return frmScores::SaveScore(name, score);
+}
+
+void frmMain::ShowNewHighScores()
+{
+    Trap([&] {
+        QApplication::processEvents();
+        frmScores::blnNewHighScore = true;
+        frmScores scores(this);
+        scores.exec();
+    });
+}
+
+} // namespace quoxa

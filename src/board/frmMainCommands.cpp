@@ -1,0 +1,277 @@
+#include "platform/Pictures.h"
+#include "board/Shape.h"
+#include "board/frmMain.h"
+#include "dialogs/frmAbout.h"
+#include "platform/ErrorTrap.h"
+#include "platform/basHelp.h"
+#include "platform/basWave.h"
+#include "scores/frmScores.h"
+#include "settings/basMain.h"
+#include "settings/frmOptions.h"
+
+#include <QAction>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+#include <functional>
+#include <map>
+
+// The board's commands: the menu bar and the tool bar, each one table whose rows carry
+// what the command does.
+namespace quoxa {
+namespace {
+
+// The menu bar: top-level menus have no parent; a caption of "-" is a separator.
+using Handler = void (*)(frmMain &);
+struct MenuEntry {
+    QStringView name;
+    QStringView parent;
+    QStringView caption;
+    QStringView shortcut;
+    bool checked;
+    bool enabled;
+    Handler handler;
+};
+
+const auto kMenus = std::to_array<MenuEntry>({
+    {u"mnuGame", u"", u"&Game", u"", false, true, nullptr},
+    {u"mnuGameNew", u"mnuGame", u"&New", u"F2", false, true, [](frmMain &f) { f.mnuGameNew_Click(); }},
+    {u"mnuGameSep1", u"mnuGame", u"-", u"", false, true, nullptr},
+    {u"mnuGameHighScores", u"mnuGame", u"&High Scores...", u"", false, true,
+     [](frmMain &f) { f.mnuGameHighScores_Click(); }},
+    {u"mnuGameSep2", u"mnuGame", u"-", u"", false, true, nullptr},
+    {u"mnuGameExit", u"mnuGame", u"E&xit", u"", false, true, [](frmMain &f) { f.mnuGameExit_Click(); }},
+    {u"mnuEdit", u"", u"&Edit", u"", false, true, nullptr},
+    {u"mnuEditUndo", u"mnuEdit", u"&Undo Last Score", u"", false, false, [](frmMain &f) { f.mnuEditUndo_Click(); }},
+    {u"mnuOptions", u"", u"&Options", u"", false, true, nullptr},
+    {u"mnuOptionsColors", u"mnuOptions", u"&Colors", u"", false, true, [](frmMain &f) { f.mnuOptionsColors_Click(); }},
+    {u"mnuOption(1)", u"mnuOptions", u"&Players", u"", false, true, [](frmMain &f) { f.mnuOption_Click(1); }},
+    {u"mnuOption(2)", u"mnuOptions", u"&Sounds", u"", false, true, [](frmMain &f) { f.mnuOption_Click(2); }},
+    {u"mnuView", u"", u"&View", u"", false, true, nullptr},
+    {u"mnuViewStatusBar", u"mnuView", u"&Status Bar", u"", true, true,
+     [](frmMain &f) { f.mnuViewStatusBar_Click(); }},
+    {u"mnuViewToolbar", u"mnuView", u"&Toolbar", u"", true, true, [](frmMain &f) { f.mnuViewToolbar_Click(); }},
+    {u"mnuHelp", u"", u"&Help", u"", false, true, nullptr},
+    {u"mnuHelpContents", u"mnuHelp", u"&Contents", u"F1", false, true, [](frmMain &f) { f.mnuHelpContents_Click(); }},
+    {u"mnuHelpIndex", u"mnuHelp", u"&Index", u"", false, true, [](frmMain &f) { f.mnuHelpIndex_Click(); }},
+    {u"mnuHelpLicense", u"mnuHelp", u"&License Agreement", u"", false, true,
+     [](frmMain &f) { f.mnuHelpLicense_Click(); }},
+    {u"mnuHelpSep1", u"mnuHelp", u"-", u"", false, true, nullptr},
+    {u"mnuHelpAbout", u"mnuHelp", u"&About Quoxa...", u"", false, true, [](frmMain &f) { f.mnuHelpAbout_Click(); }},
+});
+
+// The tool bar, left to right, each button with what it does; an entry without a key is
+// a separator.
+struct ToolEntry {
+    QStringView key;
+    QStringView toolTip;
+    bool checkable;
+    bool enabled;
+    Handler handler;
+};
+
+const auto kToolButtons = std::to_array<ToolEntry>({
+    {u"New", u"Start New Game", false, true, [](frmMain &f) { f.mnuGameNew_Click(); }},
+    {u"Scores", u"Display High Scores", false, true, [](frmMain &f) { f.mnuGameHighScores_Click(); }},
+    {u"", u"", false, true, nullptr},
+    {u"Undo", u"Undo Last Score", false, false, [](frmMain &f) { f.mnuEditUndo_Click(); }},
+    {u"", u"", false, true, nullptr},
+    {u"Colors", u"Change Dice Colors", false, true, [](frmMain &f) { f.ShowOptions(frmOptions::Colors); }},
+    {u"Players", u"Change Players", false, true, [](frmMain &f) { f.ShowOptions(frmOptions::Players); }},
+    {u"Sounds", u"Toggle Sounds", true, true, [](frmMain &f) { f.ToggleSounds(); }},
+    {u"", u"", false, true, nullptr},
+    {u"About", u"Display Program Information", false, true, [](frmMain &f) { f.mnuHelpAbout_Click(); }},
+    {u"Exit", u"Exit Game", false, true, [](frmMain &f) { f.mnuGameExit_Click(); }},
+});
+
+// Runs a command's handler when its item or button is triggered. The handler decides the
+// check mark: the toggle Qt makes on its own is undone first.
+void Connect(frmMain &window, QAction *action, std::function<void()> handler)
+{
+    QObject::connect(action, &QAction::triggered, &window, [action, handler = std::move(handler)] {
+        if (action->isCheckable())
+            action->setChecked(!action->isChecked());
+        handler();
+    });
+}
+
+} // namespace
+
+void frmMain::BuildMenus()
+{
+    std::map<QStringView, QMenu *> menus;
+    for (const MenuEntry &entry : kMenus) {
+        if (entry.parent.isEmpty()) {
+            QMenu *menu = menuBar()->addMenu(entry.caption.toString());
+            menu->setObjectName(entry.name.toString());
+            menus[entry.name] = menu;
+            continue;
+        }
+        QMenu *menu = menus.at(entry.parent);
+        QAction *action = entry.caption == u"-" ? menu->addSeparator() : menu->addAction(entry.caption.toString());
+        action->setObjectName(entry.name.toString());
+        action->setShortcut(QKeySequence(entry.shortcut.toString()));
+        action->setCheckable(entry.checked);
+        action->setChecked(entry.checked);
+        action->setEnabled(entry.enabled);
+        if (const Handler handler = entry.handler)
+            Connect(*this, action, [this, handler] { handler(*this); });
+    }
+}
+
+void frmMain::BuildToolBar()
+{
+    tlbMain = new QToolBar(mClient);
+    tlbMain->setObjectName(QStringLiteral("tlbMain"));
+    tlbMain->setIconSize(QSize(16, 15));
+    tlbMain->setMovable(false);
+    tlbMain->setFloatable(false);
+    for (const ToolEntry &entry : kToolButtons) {
+        if (entry.key.isEmpty()) {
+            tlbMain->addSeparator();
+            continue;
+        }
+        const QString key = entry.key.toString();
+        QAction *action = tlbMain->addAction(LoadToolBarImage(key), QString());
+        action->setObjectName(QStringLiteral("tlbMain.") + key);
+        action->setData(key);
+        action->setToolTip(entry.toolTip.toString());
+        action->setCheckable(entry.checkable);
+        action->setEnabled(entry.enabled);
+        Connect(*this, action, [this, key] { tlbMain_ButtonClick(key); });
+    }
+    tlbMain->setGeometry(0, 0, mClient->width(), tlbMain->sizeHint().height());
+}
+
+void frmMain::cmdThrow_Click()
+{
+    mGame.cmdThrow_Click();
+}
+
+void frmMain::fraDie_Click(int index)
+{
+    Trap([&] {
+        if (!mGame.mblnCanHold)
+            return;
+        Shape *marker = DieAt(index).shpHold;
+        const bool held = !marker->isHidden();
+        if (gblnPlaySound)
+            basWave::PlayWave(held ? QStringLiteral("UNHOLD") : QStringLiteral("HOLD"));
+        marker->setVisible(!held);
+    });
+}
+
+void frmMain::mnuGameNew_Click()
+{
+    mGame.StartNewGame();
+}
+
+void frmMain::mnuGameHighScores_Click()
+{
+    Trap([&] {
+        frmScores scores(this);
+        scores.exec();
+    });
+}
+
+void frmMain::mnuEditUndo_Click()
+{
+    mGame.UndoLastScore();
+}
+
+void frmMain::mnuOptionsColors_Click()
+{
+    ShowOptions(frmOptions::Colors);
+}
+
+void frmMain::mnuOption_Click(int index)
+{
+    ShowOptions(index);
+}
+
+void frmMain::ShowOptions(int page)
+{
+    Trap([&] {
+        frmOptions options(*this, page);
+        options.exec();
+    });
+}
+
+void frmMain::SetSoundsButton(bool pressed)
+{
+    Trap([&] { ToolButton(QStringLiteral("Sounds"))->setChecked(pressed); });
+}
+
+void frmMain::mnuHelpContents_Click()
+{
+    basHelp::ShowHelpContents(this, basHelp::HelpFile());
+}
+
+void frmMain::mnuHelpIndex_Click()
+{
+    basHelp::ShowHelpIndex(this, basHelp::HelpFile());
+}
+
+void frmMain::mnuHelpLicense_Click()
+{
+    basHelp::ShowHelpTopic(this, basHelp::HelpFile(), QStringLiteral("License.htm"));
+}
+
+void frmMain::mnuHelpAbout_Click()
+{
+    Trap([&] {
+        frmAbout about(this);
+        about.exec();
+    });
+}
+
+void frmMain::mnuGameExit_Click()
+{
+    Trap([&] { close(); });
+}
+
+void frmMain::mnuViewStatusBar_Click()
+{
+    Trap([&] {
+        QAction *item = Action(QStringLiteral("mnuViewStatusBar"));
+        const bool shown = item->isChecked();
+        item->setChecked(!shown);
+        stbMain->setVisible(!shown);
+        ResizeClient(shown ? -stbMain->height() : stbMain->height());
+    });
+}
+
+void frmMain::mnuViewToolbar_Click()
+{
+    Trap([&] {
+        QAction *item = Action(QStringLiteral("mnuViewToolbar"));
+        const bool shown = item->isChecked();
+        const int h = tlbMain->height();
+        item->setChecked(!shown);
+        tlbMain->setVisible(!shown);
+        const int dy = shown ? -h : h;
+        for (QWidget *widget : Block())
+            widget->move(widget->x(), widget->y() + dy);
+        ResizeClient(dy);
+    });
+}
+
+void frmMain::tlbMain_ButtonClick(const QString &key)
+{
+    Trap([&] {
+        for (const ToolEntry &entry : kToolButtons) {
+            if (!entry.key.isEmpty() && entry.key == key) {
+                entry.handler(*this);
+                return;
+            }
+        }
+    });
+}
+
+void frmMain::ToggleSounds()
+{
+    gblnPlaySound = !gblnPlaySound;
+    SetSoundsButton(gblnPlaySound);
+}
+
+} // namespace quoxa
