@@ -1,3 +1,4 @@
+// The board window itself: its controls and their places, start-up, closing and colours.
 #include "board/frmMain.h"
 #include "board/Shape.h"
 #include "platform/DesignControls.h"
@@ -19,11 +20,8 @@
 #include <QToolBar>
 #include <QTreeWidget>
 
-// The board window itself: its controls and their places, start-up, closing and colours.
 namespace quoxa {
 namespace {
-
-
 
 // Pip places inside a die, in twips.
 constexpr std::array<QPoint, 7> kPipPlaces{{

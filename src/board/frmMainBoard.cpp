@@ -1,9 +1,11 @@
-#include "platform/Pictures.h"
-#include "board/Shape.h"
+// What the game asks of the board: dice, holds, pointers, prompts, sheet cells, the
+// players list and the windows that interrupt a turn.
 #include "board/frmMain.h"
+#include "board/Shape.h"
 #include "dialogs/frmQuoxa.h"
 #include "platform/DesignControls.h"
 #include "platform/ErrorTrap.h"
+#include "platform/Pictures.h"
 #include "platform/basWave.h"
 #include "scores/frmScores.h"
 #include "settings/basMain.h"
@@ -14,8 +16,6 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
-// What the game asks of the board: dice, holds, pointers, prompts, sheet cells, the
-// players list and the windows that interrupt a turn.
 namespace quoxa {
 namespace {
 

@@ -1,8 +1,10 @@
-#include "platform/Pictures.h"
-#include "board/Shape.h"
+// The board's commands: the menu bar and the tool bar, each one table whose rows carry
+// what the command does.
 #include "board/frmMain.h"
+#include "board/Shape.h"
 #include "dialogs/frmAbout.h"
 #include "platform/ErrorTrap.h"
+#include "platform/Pictures.h"
 #include "platform/basHelp.h"
 #include "platform/basWave.h"
 #include "scores/frmScores.h"
@@ -16,8 +18,6 @@
 #include <functional>
 #include <map>
 
-// The board's commands: the menu bar and the tool bar, each one table whose rows carry
-// what the command does.
 namespace quoxa {
 namespace {
 
