@@ -92,25 +92,14 @@ frmMain::frmMain(RandomSource *random)
     BuildScoreSheet();
     BuildDice();
 
-    cmdThrow = new QPushButton(mClient);
-    cmdThrow->setObjectName(QStringLiteral("cmdThrow"));
+    cmdThrow = Place(new QPushButton(mClient), QStringLiteral("cmdThrow"), {5700, 4500, 1140, 1140});
     cmdThrow->setIconSize(QSize(76, 76));
     connect(cmdThrow, &QPushButton::clicked, this, &frmMain::cmdThrow_Click);
 
     // The board block starts right under the tool bar.
     const int blockOffset = tlbMain->height() - Px(375);
-    const std::array<std::pair<QWidget *, QRect>, 3> blockParts{{
-        {fraPlayers, TwipsRect(75, 375, 2640, 3990)},
-        {fraScore, TwipsRect(2775, 375, 4365, 3990)},
-        {cmdThrow, TwipsRect(5700, 4500, 1140, 1140)},
-    }};
-    for (const auto &[widget, place] : blockParts)
-        widget->setGeometry(place.translated(0, blockOffset));
-    for (int i = 1; i <= 5; ++i) {
-        const int step = 1050 * (i - 1);
-        DieAt(i).fraDie->setGeometry(TwipsRect(375 + step, 4650, 765, 765).translated(0, blockOffset));
-        DieAt(i).shpHold->setGeometry(TwipsRect(300 + step, 4575, 915, 915).translated(0, blockOffset));
-    }
+    for (QWidget *widget : Block())
+        widget->move(widget->x(), widget->y() + blockOffset);
 
     Form_Load();
     cmdThrow->setFocus();
@@ -143,11 +132,8 @@ void frmMain::BuildStatusBar()
 
 void frmMain::BuildPlayers()
 {
-    fraPlayers = new QGroupBox(QStringLiteral("Players"), mClient);
-    fraPlayers->setObjectName(QStringLiteral("fraPlayers"));
-    lvwPlayers = new QTreeWidget(fraPlayers);
-    lvwPlayers->setObjectName(QStringLiteral("lvwPlayers"));
-    lvwPlayers->setGeometry(TwipsRect(50, 225, 2550, 3615));
+    fraPlayers = Place(new QGroupBox(QStringLiteral("Players"), mClient), QStringLiteral("fraPlayers"), {75, 375, 2640, 3990});
+    lvwPlayers = Place(new QTreeWidget(fraPlayers), QStringLiteral("lvwPlayers"), {50, 225, 2550, 3615});
     lvwPlayers->setColumnCount(2);
     lvwPlayers->setHeaderLabels({QStringLiteral("Name"), QStringLiteral("Score")});
     lvwPlayers->headerItem()->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
@@ -167,14 +153,10 @@ void frmMain::BuildPlayers()
 
 void frmMain::BuildScoreSheet()
 {
-    fraScore = new QGroupBox(QStringLiteral("Score"), mClient);
-    fraScore->setObjectName(QStringLiteral("fraScore"));
-    for (std::size_t i = 0; i < kSheetFrames.size(); ++i) {
-        const QRect r = kSheetFrames[i];
-        Shape *frame = new Shape(Shape::Kind::Rectangle, fraScore, 3, kOutlineGrey);
-        frame->setObjectName(Indexed(QStringLiteral("shpShapes"), static_cast<int>(i)));
-        frame->setGeometry(TwipsRect(r.x(), r.y(), r.width(), r.height()));
-    }
+    fraScore = Place(new QGroupBox(QStringLiteral("Score"), mClient), QStringLiteral("fraScore"), {2775, 375, 4365, 3990});
+    for (std::size_t i = 0; i < kSheetFrames.size(); ++i)
+        Place(new Shape(Shape::Kind::Rectangle, fraScore, 3, kOutlineGrey), Indexed(QStringLiteral("shpShapes"), static_cast<int>(i)),
+              kSheetFrames[i]);
     std::array<std::size_t, 2> rowInColumn{};
     Pointers pointers;
     for (const SheetRow &row : kScoreSheet) {
@@ -182,16 +164,13 @@ void frmMain::BuildScoreSheet()
         const SheetColumn &geometry = kColumns[column];
         const int top = geometry.tops[rowInColumn[column]++];
 
-        QLabel *caption = new QLabel(row.caption.toString(), fraScore);
-        caption->setObjectName(Indexed(QStringLiteral("lblLabels"), row.captionIndex));
+        QLabel *caption = Place(new QLabel(row.caption.toString(), fraScore), Indexed(QStringLiteral("lblLabels"), row.captionIndex),
+                                {geometry.captionLeft, top, geometry.captionWidth, 315});
         caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        caption->setGeometry(TwipsRect(geometry.captionLeft, top, geometry.captionWidth, 315));
 
-        QLabel *value = new QLabel(fraScore);
-        value->setObjectName(row.label.toString());
+        QLabel *value = Place(new QLabel(fraScore), row.label.toString(), {geometry.valueLeft, top, 540, 315});
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         value->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        value->setGeometry(TwipsRect(geometry.valueLeft, top, 540, 315));
         value->setMargin(1);
         Paint(value, row.isCategory() ? kDesignWhite : kDesignGrey);
         if (row.isCategory()) {
@@ -208,35 +187,25 @@ void frmMain::BuildDice()
 {
     for (int i = 1; i <= 5; ++i) {
         Die &die = DieAt(i);
-        die.fraDie = new QFrame(mClient);
+        const int step = 1050 * (i - 1);
+        die.fraDie = Place(new QFrame(mClient), Indexed(QStringLiteral("fraDie"), i), {375 + step, 4650, 765, 765});
         new ClickFilter(die.fraDie, [this, i] { fraDie_Click(i); });
-        die.fraDie->setObjectName(Indexed(QStringLiteral("fraDie"), i));
         Paint(die.fraDie, kDesignGrey);
-
-        die.shpDie = new Shape(Shape::Kind::RoundedSquare, die.fraDie);
-        die.shpDie->setObjectName(Indexed(QStringLiteral("shpDie"), i));
-        die.shpDie->setGeometry(TwipsRect(0, 0, 765, 765));
-
+        die.shpDie = Place(new Shape(Shape::Kind::RoundedSquare, die.fraDie), Indexed(QStringLiteral("shpDie"), i), {0, 0, 765, 765});
         for (std::size_t p = 0; p < kPipPlaces.size(); ++p) {
-            Shape *pip = new Shape(Shape::Kind::Circle, die.fraDie);
-            pip->setObjectName(Indexed(QStringLiteral("shpPip%1").arg(p + 1), i));
-            pip->setGeometry(TwipsRect(kPipPlaces[p].x(), kPipPlaces[p].y(), 165, 165));
-            pip->hide();
-            die.shpPip[p] = pip;
+            die.shpPip[p] = Place(new Shape(Shape::Kind::Circle, die.fraDie), Indexed(QStringLiteral("shpPip%1").arg(p + 1), i),
+                                  {kPipPlaces[p].x(), kPipPlaces[p].y(), 165, 165});
+            die.shpPip[p]->hide();
         }
-
-        die.lblQuestion = new QLabel(QStringLiteral("?"), die.fraDie);
-        die.lblQuestion->setObjectName(Indexed(QStringLiteral("lblQuestion"), i));
+        die.lblQuestion = Place(new QLabel(QStringLiteral("?"), die.fraDie), Indexed(QStringLiteral("lblQuestion"), i), {0, 0, 765, 765});
         die.lblQuestion->setAlignment(Qt::AlignCenter);
-        die.lblQuestion->setGeometry(TwipsRect(0, 0, 765, 765));
         die.lblQuestion->setAttribute(Qt::WA_TransparentForMouseEvents);
         QFont font(QStringLiteral("Arial"));
         font.setPointSizeF(32.25);
         font.setBold(true);
         die.lblQuestion->setFont(font);
 
-        die.shpHold = new Shape(Shape::Kind::Rectangle, mClient, 3);
-        die.shpHold->setObjectName(Indexed(QStringLiteral("shpHold"), i));
+        die.shpHold = Place(new Shape(Shape::Kind::Rectangle, mClient, 3), Indexed(QStringLiteral("shpHold"), i), {300 + step, 4575, 915, 915});
         die.shpHold->hide();
     }
 }

@@ -49,8 +49,6 @@ public:
     void mnuGameNew_Click();
     void mnuGameHighScores_Click();
     void mnuEditUndo_Click();
-    void mnuOptionsColors_Click();
-    void mnuOption_Click(int index);
     void mnuGameExit_Click();
     void mnuHelpContents_Click();
     void mnuHelpIndex_Click();

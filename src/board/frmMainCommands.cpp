@@ -44,9 +44,9 @@ const auto kMenus = std::to_array<MenuEntry>({
     {u"mnuEdit", u"", u"&Edit", u"", false, true, nullptr},
     {u"mnuEditUndo", u"mnuEdit", u"&Undo Last Score", u"", false, false, [](frmMain &f) { f.mnuEditUndo_Click(); }},
     {u"mnuOptions", u"", u"&Options", u"", false, true, nullptr},
-    {u"mnuOptionsColors", u"mnuOptions", u"&Colors", u"", false, true, [](frmMain &f) { f.mnuOptionsColors_Click(); }},
-    {u"mnuOption(1)", u"mnuOptions", u"&Players", u"", false, true, [](frmMain &f) { f.mnuOption_Click(1); }},
-    {u"mnuOption(2)", u"mnuOptions", u"&Sounds", u"", false, true, [](frmMain &f) { f.mnuOption_Click(2); }},
+    {u"mnuOptionsColors", u"mnuOptions", u"&Colors", u"", false, true, [](frmMain &f) { f.ShowOptions(frmOptions::Colors); }},
+    {u"mnuOption(1)", u"mnuOptions", u"&Players", u"", false, true, [](frmMain &f) { f.ShowOptions(frmOptions::Players); }},
+    {u"mnuOption(2)", u"mnuOptions", u"&Sounds", u"", false, true, [](frmMain &f) { f.ShowOptions(frmOptions::Sounds); }},
     {u"mnuView", u"", u"&View", u"", false, true, nullptr},
     {u"mnuViewStatusBar", u"mnuView", u"&Status Bar", u"", true, true,
      [](frmMain &f) { f.mnuViewStatusBar_Click(); }},
@@ -177,16 +177,6 @@ void frmMain::mnuGameHighScores_Click()
 void frmMain::mnuEditUndo_Click()
 {
     mGame.UndoLastScore();
-}
-
-void frmMain::mnuOptionsColors_Click()
-{
-    ShowOptions(frmOptions::Colors);
-}
-
-void frmMain::mnuOption_Click(int index)
-{
-    ShowOptions(index);
 }
 
 void frmMain::ShowOptions(int page)

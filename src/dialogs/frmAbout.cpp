@@ -2,7 +2,6 @@
 #include "platform/DesignControls.h"
 #include "platform/ErrorTrap.h"
 #include "platform/Pictures.h"
-#include "platform/Twips.h"
 #include "platform/basHelp.h"
 #include "settings/basMain.h"
 
@@ -33,9 +32,7 @@ constexpr std::array<TextLine, 6> kLines{{
 
 QLabel *Picture(QWidget *parent, const char *name, int top)
 {
-    auto *label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(TwipsRect(150, top, 480, 480));
+    auto *label = Place(new QLabel(parent), QString::fromLatin1(name), {150, top, 480, 480});
     label->setPixmap(LoadPicture(QString::fromLatin1(name).mid(3).toUpper()).pixmap(32, 32));
     return label;
 }
@@ -48,30 +45,24 @@ frmAbout::frmAbout(QWidget *owner) : QDialog(owner)
     setWindowFlags(kFixedDialogFlags);
     setFixedSize(TwipsSize(4275, 2565));
     for (const TextLine &line : kLines) {
-        auto *label = new QLabel(QString::fromLatin1(line.text), this);
-        label->setObjectName(QString::fromLatin1(line.name));
+        auto *label = Place(new QLabel(QString::fromLatin1(line.text), this), QString::fromLatin1(line.name),
+                            {720, line.top, 3285, 225});
         label->setAlignment(Qt::AlignCenter);
-        label->setGeometry(TwipsRect(720, line.top, 3285, 225));
         QPalette palette = label->palette();
         palette.setColor(QPalette::WindowText, Qt::black);
         label->setPalette(palette);
     }
-    auto *rule = new QFrame(this);
-    rule->setObjectName(QStringLiteral("Line1(1)"));
+    auto *rule = Place(new QFrame(this), QStringLiteral("Line1(1)"), {750, 1200, 4080 - 750, 15});
     rule->setFrameStyle(QFrame::HLine | QFrame::Plain);
-    rule->setGeometry(TwipsRect(750, 1200, 4080 - 750, 15));
 
     imgAbout1 = Picture(this, "imgAbout1", 225);
     imgAbout2 = Picture(this, "imgAbout2", 750);
     imgAbout2->hide();
 
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("cmdOk"));
-    ok->setGeometry(TwipsRect(1037, 2160, 1000, 315));
+    auto *ok = Place(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("cmdOk"), {1037, 2160, 1000, 315});
     connect(ok, &QPushButton::clicked, this, &frmAbout::cmdOk_Click);
-    auto *license = new QPushButton(QStringLiteral("License"), this);
-    license->setObjectName(QStringLiteral("cmdLicense"));
-    license->setGeometry(TwipsRect(2237, 2160, 1000, 315));
+    auto *license =
+        Place(new QPushButton(QStringLiteral("License"), this), QStringLiteral("cmdLicense"), {2237, 2160, 1000, 315});
     license->setDefault(true);
     connect(license, &QPushButton::clicked, this, &frmAbout::cmdLicense_Click);
     setTabOrder(ok, license);

@@ -1,4 +1,5 @@
 #include "dialogs/frmQuoxa.h"
+#include "platform/DesignControls.h"
 #include "platform/ErrorTrap.h"
 #include "platform/Twips.h"
 #include "platform/basWave.h"
@@ -22,8 +23,7 @@ frmQuoxa::frmQuoxa(QWidget *owner) : QDialog(owner, Qt::Dialog | Qt::FramelessWi
     border->setLineWidth(2);
     border->setGeometry(rect());
 
-    lblQuoxa = new QLabel(QStringLiteral("Quoxa!"), this);
-    lblQuoxa->setObjectName(QStringLiteral("lblQuoxa"));
+    lblQuoxa = Place(new QLabel(QStringLiteral("Quoxa!"), this), QStringLiteral("lblQuoxa"), {kDesignLeft, 0, 1815, 600});
     lblQuoxa->setAlignment(Qt::AlignCenter);
     lblQuoxa->setAutoFillBackground(true);
     QFont font(QStringLiteral("Comic Sans MS"), 24);
@@ -32,7 +32,6 @@ frmQuoxa::frmQuoxa(QWidget *owner) : QDialog(owner, Qt::Dialog | Qt::FramelessWi
     QPalette palette = lblQuoxa->palette();
     palette.setColor(QPalette::WindowText, QColor(255, 0, 0));
     lblQuoxa->setPalette(palette);
-    lblQuoxa->setGeometry(TwipsRect(kDesignLeft, 0, 1815, 600));
     // The word's place lives in the label, in twips: steps of 50 twips are not whole pixels.
     lblQuoxa->setProperty("Left", kDesignLeft);
 

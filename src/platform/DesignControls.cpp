@@ -1,6 +1,5 @@
 #include "platform/DesignControls.h"
 
-#include <QWidget>
 
 namespace quoxa {
 

@@ -1,10 +1,12 @@
 #pragma once
-// What every window builds its design controls with: the design's colours, painting a
-// control's background, the names of control-array elements, and the fixed-dialog frame.
-#include <QColor>
-#include <QString>
+// What every window builds its design controls with: placing and naming them, the
+// design's colours, painting a control's background, and the fixed-dialog frame.
+#include "platform/Twips.h"
 
-class QWidget;
+#include <QColor>
+#include <QRect>
+#include <QString>
+#include <QWidget>
 
 namespace quoxa {
 
@@ -13,6 +15,15 @@ inline const QColor kOutlineGrey(128, 128, 128);
 inline const QColor kDesignWhite(255, 255, 255);
 
 void Paint(QWidget *widget, const QColor &background);
+
+// Names a design control and puts it at its place, given in twips; hands it back.
+template <typename T>
+T *Place(T *control, const QString &name, QRect twips)
+{
+    control->setObjectName(name);
+    control->setGeometry(TwipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    return control;
+}
 
 // The name of element `index` of a control array: "fraDie(3)".
 QString Indexed(const QString &name, int index);

@@ -83,20 +83,15 @@ frmScores::frmScores(QWidget *owner) : QDialog(owner)
     setFont(serif);
     const QFont controls = QApplication::font();
 
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("cmdOk"));
-    ok->setGeometry(TwipsRect(2790, 2775, 1215, 375));
+    auto *ok = Place(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("cmdOk"), {2790, 2775, 1215, 375});
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &frmScores::cmdOk_Click);
 
-    auto *reset = new QPushButton(QStringLiteral("Reset Scores"), this);
-    reset->setObjectName(QStringLiteral("cmdReset"));
-    reset->setGeometry(TwipsRect(1425, 2775, 1215, 375));
+    auto *reset =
+        Place(new QPushButton(QStringLiteral("Reset Scores"), this), QStringLiteral("cmdReset"), {1425, 2775, 1215, 375});
     connect(reset, &QPushButton::clicked, this, &frmScores::cmdReset_Click);
 
-    lvwScores = new QTreeWidget(this);
-    lvwScores->setObjectName(QStringLiteral("lvwScores"));
-    lvwScores->setGeometry(TwipsRect(150, 150, 3935, 2415));
+    lvwScores = Place(new QTreeWidget(this), QStringLiteral("lvwScores"), {150, 150, 3935, 2415});
     lvwScores->setHeaderLabels({QString(), QStringLiteral("Name"), QStringLiteral("Score")});
     lvwScores->headerItem()->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
     const std::array<int, 3> widths{400, 2500, 1000};
@@ -114,9 +109,7 @@ frmScores::frmScores(QWidget *owner) : QDialog(owner)
     setTabOrder(ok, reset);
     setTabOrder(reset, lvwScores);
 
-    auto *imgTrophy = new QLabel(this);
-    imgTrophy->setObjectName(QStringLiteral("imgTrophy"));
-    imgTrophy->setGeometry(TwipsRect(225, 2700, 480, 480));
+    auto *imgTrophy = Place(new QLabel(this), QStringLiteral("imgTrophy"), {225, 2700, 480, 480});
     imgTrophy->setPixmap(LoadPicture(QStringLiteral("TROPHY")).pixmap(32, 32));
 
     Trap([&] { FillScoreList(); });

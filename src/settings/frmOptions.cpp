@@ -59,13 +59,6 @@ private:
 namespace {
 
 
-template <typename T>
-T *Place(T *widget, const QString &name, QRect twips)
-{
-    widget->setObjectName(name);
-    widget->setGeometry(TwipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
-    return widget;
-}
 
 } // namespace
 
