@@ -73,7 +73,6 @@ frmMain::frmMain(RandomSource *random)
       mGame(*this, random ? *random : *mOwnRandom)
 {
     setObjectName(QStringLiteral("frmMain"));
-    InstallFonts();
     setWindowIcon(LoadProgramIcon());
     Paint(this, kDesignGrey);
     mClient = new QWidget(this);
@@ -200,10 +199,7 @@ void frmMain::BuildDice()
         die.lblQuestion = Place(new QLabel(QStringLiteral("?"), die.fraDie), Indexed(QStringLiteral("lblQuestion"), i), {0, 0, 765, 765});
         die.lblQuestion->setAlignment(Qt::AlignCenter);
         die.lblQuestion->setAttribute(Qt::WA_TransparentForMouseEvents);
-        QFont font(QStringLiteral("Arial"));
-        font.setPointSizeF(32.25);
-        font.setBold(true);
-        die.lblQuestion->setFont(font);
+        die.lblQuestion->setFont(DesignFont(u"Arial", 32.25, true));
 
         die.shpHold = Place(new Shape(Shape::Kind::Rectangle, mClient, 3), Indexed(QStringLiteral("shpHold"), i), {300 + step, 4575, 915, 915});
         die.shpHold->hide();

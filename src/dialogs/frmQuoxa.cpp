@@ -26,9 +26,7 @@ frmQuoxa::frmQuoxa(QWidget *owner) : QDialog(owner, Qt::Dialog | Qt::FramelessWi
     lblQuoxa = Place(new QLabel(QStringLiteral("Quoxa!"), this), QStringLiteral("lblQuoxa"), {kDesignLeft, 0, 1815, 600});
     lblQuoxa->setAlignment(Qt::AlignCenter);
     lblQuoxa->setAutoFillBackground(true);
-    QFont font(QStringLiteral("Comic Sans MS"), 24);
-    font.setBold(true);
-    lblQuoxa->setFont(font);
+    lblQuoxa->setFont(DesignFont(u"Comic Sans MS", 24, true));
     QPalette palette = lblQuoxa->palette();
     palette.setColor(QPalette::WindowText, QColor(255, 0, 0));
     lblQuoxa->setPalette(palette);

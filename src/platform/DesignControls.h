@@ -4,6 +4,7 @@
 #include "platform/Twips.h"
 
 #include <QColor>
+#include <QFont>
 #include <QRect>
 #include <QString>
 #include <QWidget>
@@ -27,6 +28,14 @@ T *Place(T *control, const QString &name, QRect twips)
 
 // The name of element `index` of a control array: "fraDie(3)".
 QString Indexed(const QString &name, int index);
+
+// A font of the design, by its design family name ("Arial", "MS Sans Serif", "MS Serif",
+// "Comic Sans MS"): the installed family that stands in for it on Debian, asked for directly.
+QFont DesignFont(QStringView family, qreal points, bool bold = false);
+
+// The windows' own font, "MS Sans Serif" 8.25 pt, for the whole application: set once at
+// start-up, before the first window.
+void InstallFonts();
 
 // A fixed dialog: a caption with a close box, nothing to resize or maximise.
 inline constexpr Qt::WindowFlags kFixedDialogFlags =

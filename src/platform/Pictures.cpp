@@ -1,9 +1,7 @@
 #include "platform/Pictures.h"
 #include "platform/ErrorTrap.h"
 
-#include <QApplication>
 #include <QFile>
-#include <QFont>
 #include <QPixmap>
 #include <array>
 
@@ -63,17 +61,6 @@ QIcon LoadProgramIcon()
     for (int size : {16, 32, 48})
         icon.addFile(QStringLiteral(":/icons/quoxa-%1.png").arg(size), QSize(size, size));
     return icon;
-}
-
-void InstallFonts()
-{
-    QFont::insertSubstitutions(QStringLiteral("Arial"), {QStringLiteral("Liberation Sans")});
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), {QStringLiteral("Liberation Sans")});
-    QFont::insertSubstitutions(QStringLiteral("MS Serif"), {QStringLiteral("Liberation Serif")});
-    QFont::insertSubstitutions(QStringLiteral("Comic Sans MS"), {QStringLiteral("Comic Neue")});
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(8.25);
-    QApplication::setFont(font);
 }
 
 } // namespace quoxa

@@ -13,8 +13,4 @@ QIcon LoadToolBarImage(const QString &key);   // a tool-bar button's key
 QIcon LoadProgramIcon();
 QIcon LoadPicture(const QString &name);        // "TROPHY", "ABOUT1", "ABOUT2"
 
-// The game's fonts by their design names, with Debian's look-alikes standing in; the
-// windows' own font is "MS Sans Serif" 8.25 pt.
-void InstallFonts();
-
 } // namespace quoxa

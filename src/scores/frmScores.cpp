@@ -78,9 +78,7 @@ frmScores::frmScores(QWidget *owner) : QDialog(owner)
     setWindowTitle(QStringLiteral("High Scores"));
     setWindowFlags(kFixedDialogFlags);
     setFixedSize(TwipsSize(4230, 3345));
-    QFont serif(QStringLiteral("MS Serif"));
-    serif.setPointSizeF(8.25);
-    setFont(serif);
+    setFont(DesignFont(u"MS Serif", 8.25));
     const QFont controls = QApplication::font();
 
     auto *ok = Place(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("cmdOk"), {2790, 2775, 1215, 375});
