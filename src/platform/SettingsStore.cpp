@@ -25,23 +25,41 @@ struct Section {
     QSettings settings;
 };
 
+// A hand-edited value that the store reads as a list or another type is not a text the
+// game wrote: read it as empty, which every reader treats as unusable.
+QString Text(const QVariant &value)
+{
+    return value.typeId() == QMetaType::QString ? value.toString() : QString();
+}
+
 } // namespace
 
 QString Read(const QString &app, const QString &section, const QString &key, const QString &def)
 {
     Section s(app, section);
     const QVariant value = s.settings.value(key);
-    if (!value.isValid())
-        return def;
-    // A hand-edited value that the store reads as a list or another type is not a text
-    // the game wrote: read it as empty, which every reader treats as unusable.
-    return value.typeId() == QMetaType::QString ? value.toString() : QString();
+    return value.isValid() ? Text(value) : def;
 }
 
 void Write(const QString &app, const QString &section, const QString &key, const QString &value)
 {
+    WriteSection(app, section, {{key, value}});
+}
+
+QHash<QString, QString> ReadSection(const QString &app, const QString &section)
+{
     Section s(app, section);
-    s.settings.setValue(key, value);
+    QHash<QString, QString> values;
+    for (const QString &key : s.settings.childKeys())
+        values.insert(key, Text(s.settings.value(key)));
+    return values;
+}
+
+void WriteSection(const QString &app, const QString &section, const QList<std::pair<QString, QString>> &values)
+{
+    Section s(app, section);
+    for (const auto &[key, value] : values)
+        s.settings.setValue(key, value);
     s.Commit();
 }
 

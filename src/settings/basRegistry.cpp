@@ -5,8 +5,10 @@
 #include "settings/basMain.h"
 
 #include <QRegularExpression>
+#include <array>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace quoxa::basRegistry {
 namespace {
@@ -14,34 +16,73 @@ namespace {
 constexpr int kMaxNameLength = 25;
 constexpr qint32 kMaxColor = 16777215;
 
-QString Read(const QString &key, const QString &def)
-{
-    return SettingsStore::Read(kAppTitle, kSection, key, def);
-}
-
-void Write(const QString &key, const QString &value)
-{
-    SettingsStore::Write(kAppTitle, kSection, key, value);
-}
-
-QString PlayerKey(int n)
-{
-    return QStringLiteral("Player ") + QString::number(n);
-}
-
 // A stored colour is kept when it is numeric, at most 8 characters long and, rounded half
 // to even, at most 16777215 (no lower bound). Anything else, a number too large for 32
-// bits included, takes the fallback.
-qint32 ReadColor(const QString &key, qint32 def, qint32 fallback)
+// bits included, fails.
+std::optional<qint32> ColorOf(const QString &text)
 {
-    const QString text = Read(key, QString::number(def));
     if (!IsNumeric(text) || text.size() > 8)
-        return fallback;
+        return std::nullopt;
     const double rounded = std::nearbyint(text.trimmed().toDouble());
     if (!(rounded <= kMaxColor) || rounded < std::numeric_limits<qint32>::min())
-        return fallback;
+        return std::nullopt;
     return static_cast<qint32>(rounded);
 }
+
+bool IsCount(const QString &text)
+{
+    return text.size() == 1 && text[0] >= u'1' && text[0] <= u'4';
+}
+
+bool IsName(const QString &text)
+{
+    return !text.isEmpty() && text.size() <= kMaxNameLength;
+}
+
+bool IsColor(const QString &text)
+{
+    return ColorOf(text).has_value();
+}
+
+bool AnyText(const QString &)
+{
+    return true;
+}
+
+// One setting: its key, default and fallback as stored text, the check a stored text
+// must pass, and how the text reaches its global and back.
+struct Setting {
+    QStringView key;
+    QStringView def;
+    QStringView fallback;
+    bool (*valid)(const QString &);
+    void (*load)(const QString &);
+    QString (*save)();
+};
+
+template <int N>
+constexpr Setting Player()
+{
+    constexpr std::array<QStringView, 4> keys{u"Player 1", u"Player 2", u"Player 3", u"Player 4"};
+    return {keys[N - 1], keys[N - 1], keys[N - 1], IsName, [](const QString &text) { gudtPlayer(N).strName = text; },
+            [] { return gudtPlayer(N).strName; }};
+}
+
+const std::array<Setting, 8> kSettings{{
+    {u"Player Count", u"1", u"1", IsCount, [](const QString &text) { gintPlayerCount = text.toInt(); },
+     [] { return gintPlayerCount.toString(); }},
+    Player<1>(),
+    Player<2>(),
+    Player<3>(),
+    Player<4>(),
+    // Anything but "False" is True.
+    {u"Sounds", u"True", u"True", AnyText, [](const QString &text) { gblnPlaySound = text != u"False"; },
+     [] { return gblnPlaySound ? QStringLiteral("True") : QStringLiteral("False"); }},
+    {u"Die Color", u"16711680", u"12632256", IsColor, [](const QString &text) { glngDieColor = *ColorOf(text); },
+     [] { return QString::number(glngDieColor); }},
+    {u"Pip Color", u"16777215", u"0", IsColor, [](const QString &text) { glngPipColor = *ColorOf(text); },
+     [] { return QString::number(glngPipColor); }},
+}};
 
 } // namespace
 
@@ -52,41 +93,33 @@ bool IsNumeric(const QString &text)
     return number.match(text).hasMatch();
 }
 
+QString DefaultOf(QStringView key)
+{
+    for (const Setting &setting : kSettings)
+        if (setting.key == key)
+            return setting.def.toString();
+    throw RunError::SubscriptOutOfRange();
+}
+
 void LoadSettings()
 {
     Trap([] {
-        QString count = Read(QStringLiteral("Player Count"), QStringLiteral("1"));
-        static const QStringList counts{QStringLiteral("1"), QStringLiteral("2"),
-                                        QStringLiteral("3"), QStringLiteral("4")};
-        if (!counts.contains(count))
-            count = QStringLiteral("1");
-        gintPlayerCount = count.toInt();
-
-        for (int n = 1; n <= PlayerTable::kUpperBound; ++n) {
-            const QString key = PlayerKey(n);
-            QString name = Read(key, key);
-            if (name.isEmpty() || name.size() > kMaxNameLength)
-                name = key;
-            gudtPlayer(n).strName = name;
+        // The whole section in one read of the store.
+        const QHash<QString, QString> stored = SettingsStore::ReadSection(kAppTitle, kSection);
+        for (const Setting &setting : kSettings) {
+            const QString text = stored.value(setting.key.toString(), setting.def.toString());
+            setting.load(setting.valid(text) ? text : setting.fallback.toString());
         }
-
-        const QString sounds = Read(QStringLiteral("Sounds"), QStringLiteral("True"));
-        gblnPlaySound = sounds != u"False";
-
-        glngDieColor = ReadColor(QStringLiteral("Die Color"), 16711680, 12632256);
-        glngPipColor = ReadColor(QStringLiteral("Pip Color"), 16777215, 0);
     });
 }
 
 void SaveSettings()
 {
     Trap([] {
-        Write(QStringLiteral("Player Count"), gintPlayerCount.toString());
-        for (int n = 1; n <= PlayerTable::kUpperBound; ++n)
-            Write(PlayerKey(n), gudtPlayer(n).strName);
-        Write(QStringLiteral("Sounds"), gblnPlaySound ? QStringLiteral("True") : QStringLiteral("False"));
-        Write(QStringLiteral("Die Color"), QString::number(glngDieColor));
-        Write(QStringLiteral("Pip Color"), QString::number(glngPipColor));
+        QList<std::pair<QString, QString>> values;
+        for (const Setting &setting : kSettings)
+            values.append({setting.key.toString(), setting.save()});
+        SettingsStore::WriteSection(kAppTitle, kSection, values);
         gudtPlayer.Clear();
     });
 }

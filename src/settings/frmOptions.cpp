@@ -5,6 +5,7 @@
 #include "platform/Twips.h"
 #include "settings/ColorValue.h"
 #include "settings/basMain.h"
+#include "settings/basRegistry.h"
 
 #include <QColorDialog>
 #include <QKeyEvent>
@@ -307,15 +308,15 @@ void frmOptions::cmdDefault_Click()
         switch (tabOptions->currentIndex()) {
         case Colors:
             optColors[0]->setChecked(true);
-            glngDieColor = 16711680;
-            glngPipColor = 16777215;
+            glngDieColor = basRegistry::DefaultOf(u"Die Color").toInt();
+            glngPipColor = basRegistry::DefaultOf(u"Pip Color").toInt();
             mOwner.SetColor(QStringLiteral("Die"));
             mOwner.SetColor(QStringLiteral("Pip"));
             break;
         case Players:
-            mskPlayerCnt->setText(QStringLiteral("1"));
+            mskPlayerCnt->setText(basRegistry::DefaultOf(u"Player Count"));
             for (int i = 1; i <= 4; ++i)
-                txtPlayer[static_cast<std::size_t>(i - 1)]->setText(QStringLiteral("Player %1").arg(i));
+                txtPlayer[static_cast<std::size_t>(i - 1)]->setText(basRegistry::DefaultOf(QStringLiteral("Player %1").arg(i)));
             ApplyPlayersTab();
             break;
         case Sounds:
