@@ -5,6 +5,7 @@
 #include "platform/SettingsStore.h"
 #include "platform/Twips.h"
 #include "platform/basWave.h"
+#include "scores/HighScoreTable.h"
 #include "settings/basMain.h"
 
 #include <QApplication>
@@ -19,14 +20,6 @@
 namespace quoxa {
 namespace {
 
-QString NameKey(int place) { return QStringLiteral("Name ") + QString::number(place); }
-QString ScoreKey(int place) { return QStringLiteral("Score ") + QString::number(place); }
-
-QString Read(const QString &key, const QString &def)
-{
-    return SettingsStore::Read(kAppTitle, frmScores::kSection, key, def);
-}
-
 QTreeWidgetItem *AddPlaceRow(QTreeWidget *list, int place)
 {
     auto *row = new QTreeWidgetItem(list, {QString::number(place) + QLatin1Char('.')});
@@ -40,34 +33,10 @@ bool frmScores::SaveScore(QString strName, Int16 intScore)
 {
     return Trap([&] {
         // A candidate without a name would leave the entry it displaces standing twice.
-        if (strName.isEmpty())
-            strName = kNoName;
-        std::array<HighScoreEntry, kPlaces + 1> mudtScores{};
-        for (int n = 1; n <= kPlaces; ++n) {
-            HighScoreEntry &entry = mudtScores[static_cast<std::size_t>(n - 1)];
-            entry.strName = Read(NameKey(n), QString());
-            entry.intScore = Int16::Parse(Read(ScoreKey(n), QStringLiteral("0")));
-        }
-        mudtScores[kPlaces] = {strName, intScore};
-
-        // One pass from the bottom up: the newcomer climbs past every lower total and
-        // stays below equal ones.
-        bool entered = false;
-        for (std::size_t j = kPlaces; j >= 1; --j) {
-            if (mudtScores[j].intScore > mudtScores[j - 1].intScore) {
-                std::swap(mudtScores[j], mudtScores[j - 1]);
-                entered = true;
-            }
-        }
-        if (!entered)
+        HighScoreTable::Places places = HighScoreTable::Read();
+        if (!HighScoreTable::Rank(places, {strName.isEmpty() ? HighScoreTable::kNoName : strName, intScore}))
             return false;
-        for (int n = 1; n <= kPlaces; ++n) {
-            const HighScoreEntry &entry = mudtScores[static_cast<std::size_t>(n - 1)];
-            if (entry.strName.isEmpty())
-                continue;
-            SettingsStore::Write(kAppTitle, kSection, NameKey(n), entry.strName);
-            SettingsStore::Write(kAppTitle, kSection, ScoreKey(n), entry.intScore.toString());
-        }
+        HighScoreTable::Write(places);
         return true;
     });
 }
@@ -116,26 +85,23 @@ frmScores::frmScores(QWidget *owner) : QDialog(owner)
 
 void frmScores::FillScoreList()
 {
-    for (int n = 1; n <= kPlaces; ++n) {
+    // What is stored, as it is: a score that is not a number is listed as its text.
+    const QHash<QString, QString> stored = SettingsStore::ReadSection(kAppTitle, HighScoreTable::kSection);
+    for (int n = 1; n <= HighScoreTable::kPlaces; ++n) {
         QTreeWidgetItem *row = AddPlaceRow(lvwScores, n);
-        const QString name = Read(NameKey(n), QString());
+        const QString name = stored.value(HighScoreTable::NameKey(n));
         if (name.isEmpty())
             continue;
         row->setText(1, name);
-        row->setText(2, Read(ScoreKey(n), QStringLiteral("0")));
+        row->setText(2, stored.value(HighScoreTable::ScoreKey(n), QStringLiteral("0")));
     }
 }
 
 void frmScores::ResetScoreList(QTreeWidget *list)
 {
     list->clear();
-    for (int n = 1; n <= kPlaces; ++n)
+    for (int n = 1; n <= HighScoreTable::kPlaces; ++n)
         AddPlaceRow(list, n);
-}
-
-void frmScores::DeleteSection(const QString &app, const QString &section)
-{
-    SettingsStore::DeleteSection(app, section);
 }
 
 void frmScores::cmdReset_Click()
@@ -149,7 +115,7 @@ void frmScores::cmdReset_Click()
         if (gblnPlaySound)
             basWave::PlayWave(QStringLiteral("FLUSH"));
         ResetScoreList(lvwScores);
-        DeleteSection(kAppTitle, kSection);
+        SettingsStore::DeleteSection(kAppTitle, HighScoreTable::kSection);
     });
 }
 

@@ -1,0 +1,63 @@
+#include "scores/HighScoreTable.h"
+#include "platform/SettingsStore.h"
+#include "settings/basMain.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace quoxa::HighScoreTable {
+
+QString NameKey(int place)
+{
+    return QStringLiteral("Name ") + QString::number(place);
+}
+
+QString ScoreKey(int place)
+{
+    return QStringLiteral("Score ") + QString::number(place);
+}
+
+Places Read()
+{
+    const QHash<QString, QString> stored = SettingsStore::ReadSection(kAppTitle, kSection);
+    Places places{};
+    for (int n = 1; n <= kPlaces; ++n) {
+        HighScoreEntry &entry = places[static_cast<std::size_t>(n - 1)];
+        entry.strName = stored.value(NameKey(n));
+        entry.intScore = Int16::Parse(stored.value(ScoreKey(n), QStringLiteral("0")));
+    }
+    return places;
+}
+
+bool Rank(Places &places, HighScoreEntry candidate)
+{
+    // The candidate below the tenth place, then one pass from the bottom up: it climbs past
+    // every lower total and stays below equal ones.
+    std::array<HighScoreEntry, kPlaces + 1> all{};
+    std::copy(places.begin(), places.end(), all.begin());
+    all[kPlaces] = std::move(candidate);
+    bool entered = false;
+    for (std::size_t j = kPlaces; j >= 1; --j) {
+        if (all[j].intScore > all[j - 1].intScore) {
+            std::swap(all[j], all[j - 1]);
+            entered = true;
+        }
+    }
+    std::copy(all.begin(), all.begin() + kPlaces, places.begin());
+    return entered;
+}
+
+void Write(const Places &places)
+{
+    QList<std::pair<QString, QString>> values;
+    for (int n = 1; n <= kPlaces; ++n) {
+        const HighScoreEntry &entry = places[static_cast<std::size_t>(n - 1)];
+        if (entry.strName.isEmpty())
+            continue;
+        values.append({NameKey(n), entry.strName});
+        values.append({ScoreKey(n), entry.intScore.toString()});
+    }
+    SettingsStore::WriteSection(kAppTitle, kSection, values);
+}
+
+} // namespace quoxa::HighScoreTable

@@ -1,0 +1,38 @@
+#pragma once
+// The high-score table in the settings store, without any window: the ten best game totals,
+// read, ranked and written. Place n is stored as the keys "Name n" and "Score n".
+#include "engine/Checked.h"
+
+#include <QString>
+#include <array>
+
+namespace quoxa {
+
+struct HighScoreEntry {
+    QString strName; // empty: the place is not taken
+    Int16 intScore;
+};
+
+namespace HighScoreTable {
+
+inline const QString kSection = QStringLiteral("High Scores");
+constexpr int kPlaces = 10;
+// Who enters the table without a name: such a player still deserves the place.
+inline const QString kNoName = QStringLiteral("(no name)");
+
+using Places = std::array<HighScoreEntry, kPlaces>;
+
+QString NameKey(int place);
+QString ScoreKey(int place);
+
+// The stored table; a stored score that is not a 16-bit whole number is a run-time error
+// (13 or 6).
+Places Read();
+// Lets a candidate climb past every lower total, staying below equal ones; true when it
+// entered, pushing the tenth out.
+bool Rank(Places &places, HighScoreEntry candidate);
+// Writes the taken places in one write.
+void Write(const Places &places);
+
+} // namespace HighScoreTable
+} // namespace quoxa
