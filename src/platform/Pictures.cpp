@@ -55,12 +55,9 @@ QIcon LoadPicture(const QString &name)
 
 QIcon LoadProgramIcon()
 {
-    // The sizes a window's frame and task switcher ask for; the desktop's own come with
-    // the installed icon theme.
-    QIcon icon;
-    for (int size : {16, 32, 48})
-        icon.addFile(QStringLiteral(":/icons/quoxa-%1.png").arg(size), QSize(size, size));
-    return icon;
+    // One drawing, scaled for the frame and the task switcher: decoding one is enough at
+    // start-up. The desktop's own sizes come with the installed icon theme.
+    return QIcon(QStringLiteral(":/icons/quoxa-48.png"));
 }
 
 } // namespace quoxa

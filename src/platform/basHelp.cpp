@@ -1,6 +1,7 @@
 #include "platform/basHelp.h"
 #include "platform/ErrorTrap.h"
 #include "platform/HelpViewer.h"
+#include "platform/ProgramFiles.h"
 
 #include <QApplication>
 #include <QDir>
@@ -32,10 +33,7 @@ ErrorSink &Sink()
 
 QString HelpFile()
 {
-    // Beside the program in a build; where the package put it once installed.
-    const QDir program(QCoreApplication::applicationDirPath());
-    const QString beside = program.filePath(QStringLiteral("Quoxa.chm"));
-    return QFile::exists(beside) ? beside : QDir::cleanPath(program.filePath(QStringLiteral(QUOXA_INSTALLED_HELP_FILE)));
+    return ProgramFile(QStringLiteral("Quoxa.chm"), QStringLiteral(QUOXA_INSTALLED_HELP_FILE));
 }
 
 QString ContentsSpec(const QString &path)

@@ -12,6 +12,8 @@ for f in usr/bin/quoxa usr/share/quoxa/Quoxa.chm \
          usr/share/doc/Quoxa/LICENSE; do
   [ -s "$root/$f" ] || { echo "missing: /$f"; exit 1; }
 done
+# The audio output module, under the library folder of whatever layout the prefix has.
+find "$root/usr" -path '*/quoxa/quoxa-audio.so' -size +0 | grep -q . || { echo "missing: the audio output module"; exit 1; }
 desktop-file-validate "$root/usr/share/applications/org.quoxa.Quoxa.desktop"
 appstreamcli validate --no-net "$root/usr/share/metainfo/org.quoxa.Quoxa.metainfo.xml" >/dev/null
 echo "1 passed, 0 failed"
