@@ -1,0 +1,63 @@
+#pragma once
+// The one hook both sides of the benchmark are timed by: show the window; at its first
+// painted frame print "painted <CPU ms> <peak KiB>" and close it, so that the window's own
+// close handling runs; when the program is about to end print "closed <CPU ms>".
+#include <QApplication>
+#include <QEvent>
+#include <QTimer>
+#include <QWidget>
+#include <cstdio>
+#include <ctime>
+#include <sys/resource.h>
+
+namespace bench {
+
+inline double CpuMs()
+{
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
+}
+
+inline long PeakKiB()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+class FirstFrame : public QObject {
+public:
+    explicit FirstFrame(QWidget &window) : mWindow(window) { window.installEventFilter(this); }
+
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && !mPainted) {
+            mPainted = true;
+            // After this paint has reached the screen, not in the middle of it.
+            QTimer::singleShot(0, &mWindow, [this] {
+                std::printf("painted %.3f %ld\n", CpuMs(), PeakKiB());
+                std::fflush(stdout);
+                mWindow.close();
+            });
+        }
+        return false;
+    }
+
+private:
+    QWidget &mWindow;
+    bool mPainted = false;
+};
+
+// Shows the window, closes it at its first frame, and reports both moments.
+inline int ShowPaintClose(QWidget &window)
+{
+    FirstFrame hook(window);
+    window.show();
+    const int code = QApplication::exec();
+    std::printf("closed %.3f\n", CpuMs());
+    std::fflush(stdout);
+    return code;
+}
+
+} // namespace bench
