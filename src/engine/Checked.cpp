@@ -15,16 +15,15 @@ Int16::Int16(long long value)
 
 Int16 Int16::Parse(const QString &text)
 {
+    // Only blanks, a sign and digits: anything else, a NUL included, is not a whole number.
+    static const QRegularExpression digits(QStringLiteral("^[+-]?[0-9]+$"));
     const QString trimmed = text.trimmed();
+    if (!digits.match(trimmed).hasMatch())
+        throw RunError::TypeMismatch();
     bool ok = false;
     const qlonglong value = trimmed.toLongLong(&ok);
-    if (!ok) {
-        // A run of digits too long for any integer is still a number, only too big.
-        static const QRegularExpression digits(QStringLiteral("^[+-]?[0-9]+$"));
-        if (digits.match(trimmed).hasMatch())
-            throw RunError::Overflow();
-        throw RunError::TypeMismatch();
-    }
+    if (!ok) // a run of digits too long for any integer is still a number, only too big
+        throw RunError::Overflow();
     return Int16(value);
 }
 

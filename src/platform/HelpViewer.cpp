@@ -1,6 +1,7 @@
 #include "platform/HelpViewer.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QRegularExpression>
@@ -47,7 +48,11 @@ private:
 
 } // namespace
 
-ChmFile::ChmFile(const QString &path) : mFile(chm_open(QFile::encodeName(path).constData())) {}
+// Only a regular file is read: a pipe or a device in its place would hold the game up.
+ChmFile::ChmFile(const QString &path)
+    : mFile(QFileInfo(path).isFile() ? chm_open(QFile::encodeName(path).constData()) : nullptr)
+{
+}
 
 ChmFile::~ChmFile()
 {

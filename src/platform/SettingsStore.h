@@ -1,19 +1,29 @@
 #pragma once
-// The per-user settings store: application, section and key address a string. Read falls
-// back to a default when the key is missing; a failed write is a run-time error.
+// The per-user settings store: $XDG_CONFIG_HOME/<app>/<app>.conf, an INI file whose
+// sections hold keys with plain string values. A store that is missing, or is anything but
+// a regular file, reads as empty. Every change is one atomic write under the store's lock:
+// a kill at any moment leaves the old file or the new one, two copies of the game never
+// lose each other's changes, and a write that fails (a full disk included) leaves the old
+// file as it was and is the run-time error 75.
+#include "platform/IniText.h"
+
 #include <QHash>
-#include <QList>
 #include <QString>
-#include <utility>
+#include <functional>
+#include <optional>
 
 namespace quoxa::SettingsStore {
 
-QString Read(const QString &app, const QString &section, const QString &key, const QString &def);
-void Write(const QString &app, const QString &section, const QString &key, const QString &value);
-// Every key of a section and its text, in one read.
+using Values = IniText::Values;
+
+// Every key of a section and its text.
 QHash<QString, QString> ReadSection(const QString &app, const QString &section);
-// Several keys of a section in one write.
-void WriteSection(const QString &app, const QString &section, const QList<std::pair<QString, QString>> &values);
+// Sets these keys of the section; the others stay.
+void WriteSection(const QString &app, const QString &section, const Values &values);
+// Reads the section and sets what `change` makes of it, both under the lock; nothing is
+// written when it returns nothing (or raises an error).
+void UpdateSection(const QString &app, const QString &section,
+                   const std::function<std::optional<Values>(const QHash<QString, QString> &)> &change);
 void DeleteSection(const QString &app, const QString &section);
 
 } // namespace quoxa::SettingsStore

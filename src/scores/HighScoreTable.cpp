@@ -1,5 +1,4 @@
 #include "scores/HighScoreTable.h"
-#include "platform/SettingsStore.h"
 #include "settings/basMain.h"
 
 #include <algorithm>
@@ -17,9 +16,8 @@ QString ScoreKey(int place)
     return QStringLiteral("Score ") + QString::number(place);
 }
 
-Places Read()
+Places FromStored(const QHash<QString, QString> &stored)
 {
-    const QHash<QString, QString> stored = SettingsStore::ReadSection(kAppTitle, kSection);
     Places places{};
     for (int n = 1; n <= kPlaces; ++n) {
         HighScoreEntry &entry = places[static_cast<std::size_t>(n - 1)];
@@ -47,9 +45,9 @@ bool Rank(Places &places, HighScoreEntry candidate)
     return entered;
 }
 
-void Write(const Places &places)
+SettingsStore::Values ToStored(const Places &places)
 {
-    QList<std::pair<QString, QString>> values;
+    SettingsStore::Values values;
     for (int n = 1; n <= kPlaces; ++n) {
         const HighScoreEntry &entry = places[static_cast<std::size_t>(n - 1)];
         if (entry.strName.isEmpty())
@@ -57,7 +55,18 @@ void Write(const Places &places)
         values.append({NameKey(n), entry.strName});
         values.append({ScoreKey(n), entry.intScore.toString()});
     }
-    SettingsStore::WriteSection(kAppTitle, kSection, values);
+    return values;
+}
+
+bool Offer(const HighScoreEntry &candidate)
+{
+    bool entered = false;
+    SettingsStore::UpdateSection(kAppTitle, kSection, [&](const QHash<QString, QString> &stored) {
+        Places places = FromStored(stored);
+        entered = Rank(places, candidate);
+        return entered ? std::optional(ToStored(places)) : std::nullopt;
+    });
+    return entered;
 }
 
 } // namespace quoxa::HighScoreTable

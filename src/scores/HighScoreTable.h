@@ -2,7 +2,9 @@
 // The high-score table in the settings store, without any window: the ten best game totals,
 // read, ranked and written. Place n is stored as the keys "Name n" and "Score n".
 #include "engine/Checked.h"
+#include "platform/SettingsStore.h"
 
+#include <QHash>
 #include <QString>
 #include <array>
 
@@ -25,14 +27,17 @@ using Places = std::array<HighScoreEntry, kPlaces>;
 QString NameKey(int place);
 QString ScoreKey(int place);
 
-// The stored table; a stored score that is not a 16-bit whole number is a run-time error
-// (13 or 6).
-Places Read();
+// The table from the stored section; a stored score that is not a 16-bit whole number is a
+// run-time error (13 or 6).
+Places FromStored(const QHash<QString, QString> &stored);
+// The taken places as keys and values.
+SettingsStore::Values ToStored(const Places &places);
 // Lets a candidate climb past every lower total, staying below equal ones; true when it
 // entered, pushing the tenth out.
 bool Rank(Places &places, HighScoreEntry candidate);
-// Writes the taken places in one write.
-void Write(const Places &places);
+// Offers a total to the stored table: read, ranked and written in one step under the
+// store's lock. True when it entered; an error leaves the table as it was.
+bool Offer(const HighScoreEntry &candidate);
 
 } // namespace HighScoreTable
 } // namespace quoxa

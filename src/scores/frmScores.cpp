@@ -33,11 +33,7 @@ bool frmScores::SaveScore(QString strName, Int16 intScore)
 {
     return Trap([&] {
         // A candidate without a name would leave the entry it displaces standing twice.
-        HighScoreTable::Places places = HighScoreTable::Read();
-        if (!HighScoreTable::Rank(places, {strName.isEmpty() ? HighScoreTable::kNoName : strName, intScore}))
-            return false;
-        HighScoreTable::Write(places);
-        return true;
+        return HighScoreTable::Offer({strName.isEmpty() ? HighScoreTable::kNoName : strName, intScore});
     });
 }
 

@@ -8,6 +8,7 @@
 #include "settings/basMain.h"
 
 #include <QElapsedTimer>
+#include <sys/stat.h>
 
 using namespace quoxa;
 using namespace quoxa::test;
@@ -50,7 +51,6 @@ private slots:
         gblnPlaySound = true;
         board.game().SetTurnState(QStringLiteral("Throw 3"));
         board.cmdThrow_Click(); // a press in "Throw 3" with five alike still there
-        QCOMPARE(lefts.size(), 8);
         QCOMPARE(clips.played, QStringList{"QUOXA 6"});
     }
 
@@ -96,7 +96,10 @@ private slots:
     {
         QWidget owner;
         ErrorRecorder errors;
-        basHelp::ShowHelpContents(&owner, "/no/such/Quoxa.chm");
+        const QString pipe = StoreFolder() + QStringLiteral("/Quoxa.chm"); // a pipe would hold the game up
+        QVERIFY(QDir().mkpath(StoreFolder()) && ::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+        for (const QString &file : {QStringLiteral("/no/such/Quoxa.chm"), pipe})
+            basHelp::ShowHelpContents(&owner, file);
         QVERIFY(!owner.findChild<HelpViewer *>() && errors.messages.isEmpty());
         basHelp::ShowHelpTopic(&owner, QStringLiteral(QUOXA_HELP_FILE), "nothing.htm"); // the home page instead
         QCOMPARE(Find<HelpViewer>(&owner, QString())->currentPage(), QStringLiteral("/html/welcome.htm"));

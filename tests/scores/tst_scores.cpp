@@ -1,9 +1,11 @@
 // The high-score table in a throw-away store, and its window.
 #include "TestSupport.h"
+#include "platform/SettingsStore.h"
 #include "scores/frmScores.h"
 #include "settings/basMain.h"
 
 #include <QMessageBox>
+#include <QProcess>
 
 using namespace quoxa;
 using namespace quoxa::test;
@@ -28,10 +30,11 @@ QStringList Table()
 
 void Fill(const QStringList &entries)
 {
-    for (int n = 1; n <= entries.size(); ++n) {
-        Store(kScores, QStringLiteral("Name %1").arg(n), entries[n - 1].section(u'=', 0, 0));
-        Store(kScores, QStringLiteral("Score %1").arg(n), entries[n - 1].section(u'=', 1));
-    }
+    SettingsStore::Values table; // one write for the whole table
+    for (int n = 1; n <= entries.size(); ++n)
+        table << std::pair(QStringLiteral("Name %1").arg(n), entries[n - 1].section(u'=', 0, 0))
+              << std::pair(QStringLiteral("Score %1").arg(n), entries[n - 1].section(u'=', 1));
+    SettingsStore::WriteSection(QStringLiteral("Quoxa"), kScores, table);
 }
 
 const QStringList kFull{"A=300", "B=250", "C=200", "D=200", "E=180", "F=160", "G=140", "H=120", "I=110", "J=100"};
@@ -88,6 +91,36 @@ private slots:
         QCOMPARE(errors.messages.size(), error.isEmpty() ? 0 : 1);
         if (!error.isEmpty())
             QVERIFY(errors.messages.first().startsWith(error));
+    }
+
+    // Two copies ending a game at the same moment keep both entries, every time; a copy
+    // killed at any moment of a save leaves the old table or the new one, never a mix.
+    void twoCopiesAtOnceAndKillsDuringSaves()
+    {
+        const auto writer = [](const char *name, int first, int count) {
+            auto *process = new QProcess;
+            process->start(QStringLiteral(STORE_WRITER), {name, QString::number(first), QString::number(count)});
+            return process;
+        };
+        for (int round = 0; round < 10; ++round) {
+            Fill(kFull);
+            std::unique_ptr<QProcess> a(writer("A", 500 + round, 1)), b(writer("B", 400 + round, 1));
+            QVERIFY(a->waitForFinished() && b->waitForFinished());
+            QCOMPARE(Table().mid(0, 3).join(u' '), QStringLiteral("A-%1=%1 B-%2=%2 A=300").arg(500 + round).arg(400 + round));
+        }
+        for (int round = 0; round < 12; ++round) {
+            Fill(kFull);
+            std::unique_ptr<QProcess> k(writer("K", 1000, 100000));
+            QTest::qWait(15 + 4 * round); // from before the first save into the thick of them
+            k->kill();
+            QVERIFY(k->waitForFinished());
+            QStringList table = Table(), expected = kFull; // every name with its own total, highest first
+            qsizetype entries = 0;
+            for (const QString &entry : table)
+                if (entry.startsWith(u'K'))
+                    expected.insert(entries++, QStringLiteral("K-%1=%1").arg(entry.section(u'=', 1)));
+            QCOMPARE(table.join(u' '), expected.mid(0, 10).join(u' '));
+        }
     }
 
     // The window greets a new entry with chimes once, when sounds are on; Reset asks first

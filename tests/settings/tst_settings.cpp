@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 #include "board/Shape.h"
 #include "board/frmMain.h"
+#include "platform/SettingsStore.h"
 #include "scores/frmScores.h"
 #include "settings/basMain.h"
 #include "settings/basRegistry.h"
@@ -10,6 +11,10 @@
 
 #include <QColorDialog>
 #include <QLineEdit>
+#include <QSettings>
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 using namespace quoxa;
 using namespace quoxa::test;
@@ -18,22 +23,11 @@ namespace {
 
 const QString kGame = QStringLiteral("Game Settings");
 
-// The global a stored key ends up in, as text.
-QString Loaded(const QString &key)
-{
-    if (key.startsWith(u"Player ") && key != u"Player Count")
-        return gudtPlayer(key.mid(7).toInt()).strName;
-    const QMap<QString, QString> globals{{"Player Count", gintPlayerCount.toString()}, {"Sounds", gblnPlaySound ? "True" : "False"},
-                                         {"Die Color", QString::number(glngDieColor)}, {"Pip Color", QString::number(glngPipColor)}};
-    return globals.value(key);
-}
-
 bool ValidSettings()
 {
-    bool valid = gintPlayerCount >= 1 && gintPlayerCount <= 4 && glngDieColor <= 16777215 && glngPipColor <= 16777215;
-    for (int p = 1; p <= 4; ++p)
-        valid = valid && !gudtPlayer(p).strName.isEmpty() && gudtPlayer(p).strName.size() <= 25;
-    return valid;
+    const auto named = [](int p) { return !gudtPlayer(p).strName.isEmpty() && gudtPlayer(p).strName.size() <= 25; };
+    return gintPlayerCount >= 1 && gintPlayerCount <= 4 && glngDieColor <= 16777215 && glngPipColor <= 16777215 &&
+           named(1) && named(2) && named(3) && named(4);
 }
 
 } // namespace
@@ -48,9 +42,7 @@ class SettingsTest : public QObject {
     void Click(const char *name) { Find<QAbstractButton>(options.get(), name)->click(); }
     void OpenOptions(int page)
     {
-        Store(kGame, "Player Count", "2");
-        Store(kGame, "Player 1", "Ann");
-        Store(kGame, "Sounds", "False");
+        SettingsStore::WriteSection(kAppTitle, kGame, {{"Player Count", "2"}, {"Player 1", "Ann"}, {"Sounds", "False"}});
         board = std::make_unique<frmMain>();
         board->cmdThrow_Click();
         options = std::make_unique<frmOptions>(*board, page);
@@ -103,38 +95,107 @@ private slots:
         if (!stored.isNull())
             Store(kGame, key, stored);
         basRegistry::LoadSettings();
-        QCOMPARE(Loaded(key), loaded);
         QCOMPARE(Stored(kGame, key).isValid(), !stored.isNull()); // loading never writes
+        basRegistry::SaveSettings(); // and saving writes what was loaded
+        QCOMPARE(Stored(kGame, key).toString(), loaded);
     }
 
-    // Each kind of stored data the game never writes loads to valid settings, lets an
-    // ordered table take a new entry in its place, and survives a save and a load.
+    // Each kind of stored data the game never writes loads to valid settings and survives a
+    // save and a load. An ordered table takes a new entry in its place; one with a score that
+    // is not a whole number (a NUL or a typed value in it) reports the error and stays as it is.
     void hostileStore_data()
     {
         QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<int>("error");
         const QByteArray table = "[High Scores]\nName%201=A\nScore%201=300\nName%202=B\nScore%202=200\n";
-        QTest::newRow("garbage lines") << "[Game Settings]\nPlayer%20Count=3\nno equals sign\n\x01\x02=\x7f\n[Broken\n" + table;
-        QTest::newRow("typed values") << "[Game Settings]\nPlayer%20Count=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x2)\n"
-                                         "Die%20Color=@Rect(1 2 3 4)\nPlayer%201=a, b, c\n" + table;
-        QTest::newRow("control characters") << "[Game Settings]\nPlayer%201=A" + QByteArray(1, '\0') + "B\nSounds=\xed\xa0\x80\n" + table;
-        QTest::newRow("very long") << "[Game Settings]\nPlayer%202=" + QByteArray(60000, 'n') + "\nPip%20Color=" +
-                                          QByteArray(60000, '7') + "\n" + table;
+        QTest::newRow("garbage lines and characters") << "[Game Settings]\nPlayer%20Count=3\nno equals sign\n\x01\x02=\x7f\nPlayer%201=A" +
+                                                          QByteArray(1, '\0') + "B\nSounds=\xed\xa0\x80\n[Broken\n" + table << 0;
+        QTest::newRow("NUL in a score") << "[High Scores]\nName%201=A\nScore%201=4" + QByteArray(1, '\0') + "00\n" << 13;
+        QTest::newRow("nested typed score") << "[High Scores]\nName%201=A\nScore%201=@Variant(" + QByteArray(20000, '(') + "\n" << 13;
     }
     void hostileStore()
     {
         QFETCH(QByteArray, file);
+        QFETCH(int, error);
         QDir().mkpath(StoreFolder());
         QFile store(StoreFolder() + QStringLiteral("/Quoxa.conf"));
-        QVERIFY(store.open(QIODevice::WriteOnly) && store.write(file) == file.size());
-        store.close();
+        QVERIFY(store.open(QIODevice::ReadWrite | QIODevice::Truncate) && store.write(file) == file.size() && store.flush());
         ErrorRecorder errors; // reported errors are fine; crashes and bad states are not
         basRegistry::LoadSettings();
         QVERIFY(ValidSettings());
-        QVERIFY(frmScores::SaveScore(QStringLiteral("New"), 250));
-        QCOMPARE(Stored("High Scores", "Score 2").toString() + Stored("High Scores", "Name 3").toString(), "250B");
+        QCOMPARE(frmScores::SaveScore(QStringLiteral("New"), 250), error == 0);
+        if (error == 0)
+            QCOMPARE(Stored("High Scores", "Score 2").toString() + Stored("High Scores", "Name 3").toString(), "250B");
+        else
+            QVERIFY(errors.messages.value(0).startsWith(QStringLiteral("Error #: %1\r").arg(error)) && store.seek(0) &&
+                    store.readAll() == file);
         basRegistry::SaveSettings();
         basRegistry::LoadSettings();
         QVERIFY(ValidSettings());
+    }
+
+    // Plain strings: whatever the toolkit's own INI files hold is read as the same text, and
+    // what the store writes the toolkit reads back the same.
+    void valuesReadAndWrittenAsTheToolkitDoes()
+    {
+        const QString store = StoreFolder() + QStringLiteral("/Quoxa.conf");
+        const QStringList texts{"  blanks  ", "a, b", "c; d", "e=f", "quote \" and \\", "@at", "@Variant(\\0)", "tab\tnew\nline",
+                                QStringLiteral("Ünïcode ☺"), QString::fromLatin1("nul\0 7", 6), "\x01" "a"};
+        for (int i = 0; i < texts.size(); ++i) { // each through a file the toolkit has not seen before
+            const QString theirs = StoreFolder() + QStringLiteral("/theirs%1.ini").arg(i);
+            QSettings(theirs, QSettings::IniFormat).setValue(kGame + "/Player 1", texts[i]);
+            QFile::remove(store);
+            QVERIFY(QFile::copy(theirs, store));
+            QCOMPARE(SettingsStore::ReadSection(kAppTitle, kGame).value("Player 1"), texts[i]);
+            SettingsStore::WriteSection(kAppTitle, kGame, {{"Player 2", texts[i]}});
+            QVERIFY(QFile::copy(store, theirs + "2"));
+            QCOMPARE(QSettings(theirs + "2", QSettings::IniFormat).value(kGame + "/Player 2").toString(), texts[i]);
+        }
+        QFile raw(store); // and a typed value written by hand is its text, escapes and all
+        QVERIFY(raw.open(QIODevice::WriteOnly) && raw.write("[Game%20Settings]\nPlayer%201=@Variant(\\0x)\n") && raw.flush());
+        QCOMPARE(SettingsStore::ReadSection(kAppTitle, kGame).value("Player 1"), QString::fromLatin1("@Variant(\0x)", 12));
+    }
+
+    // A pipe or a link to something that is not a regular file in the store's place is never
+    // opened nor replaced: loading gives the defaults at once, saving reports the error.
+    void specialFilesInTheStoresPlace()
+    {
+        const QString path = StoreFolder() + QStringLiteral("/Quoxa.conf"), pipe = StoreFolder() + QStringLiteral("/pipe");
+        for (const QString &link : {QString(), pipe, StoreFolder() + QStringLiteral("/nothing")}) {
+            QDir(StoreFolder()).removeRecursively();
+            QVERIFY(QDir().mkpath(StoreFolder()) && ::mkfifo(QFile::encodeName(link.isEmpty() ? path : pipe).constData(), 0600) == 0);
+            QVERIFY(link.isEmpty() || QFile::link(link, path));
+            ErrorRecorder errors;
+            basRegistry::LoadSettings();
+            QCOMPARE(gudtPlayer(1).strName, QStringLiteral("Player 1"));
+            basRegistry::SaveSettings();
+            QVERIFY(errors.messages.size() == 1 && errors.messages[0].startsWith(QStringLiteral("Error #: 75\r")));
+            QVERIFY(!QFileInfo(path).isFile() && QFileInfo(path).isSymLink() == !link.isEmpty()); // nothing replaced
+        }
+        QDir(StoreFolder()).removeRecursively();
+    }
+
+    // A write that fails (here: past the largest file this process may write, as on a full
+    // disk) leaves the store as it was, leaves nothing beside it, and reports error 75.
+    void failedWriteLeavesTheStoreAsItWas()
+    {
+        Store(kGame, "Player 1", "Ann");
+        QFile store(StoreFolder() + QStringLiteral("/Quoxa.conf"));
+        QVERIFY(store.open(QIODevice::ReadOnly));
+        const QByteArray before = store.readAll();
+        ::signal(SIGXFSZ, SIG_IGN);
+        rlimit old{};
+        ::getrlimit(RLIMIT_FSIZE, &old);
+        const rlimit small{static_cast<rlim_t>(before.size()), old.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &small);
+        ErrorRecorder errors;
+        QVERIFY(!frmScores::SaveScore(QString(100, u'x'), 300)); // the table would not fit
+        gudtPlayer(2).strName = QString(25, u'y');
+        basRegistry::SaveSettings();
+        ::setrlimit(RLIMIT_FSIZE, &old);
+        QCOMPARE(errors.messages.filter(QStringLiteral("Error #: 75\r")).size(), 2);
+        QVERIFY(store.seek(0) && store.readAll() == before);
+        QCOMPARE(QDir(StoreFolder()).entryList(QDir::Files), (QStringList{"Quoxa.conf", "Quoxa.lock"}));
     }
 
     // The Apply rules, in the middle of a turn with two players, sounds off. Then: Apply

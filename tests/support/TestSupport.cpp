@@ -1,4 +1,5 @@
 #include "TestSupport.h"
+#include "platform/SettingsStore.h"
 #include "settings/basMain.h"
 
 #include <QFile>
@@ -13,24 +14,22 @@ void UseScratchSettings()
     qputenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit());
 }
 
+// The store is read and written through the game's own store: its file format is checked
+// against the toolkit's INI files in the settings test.
 void ClearStore()
 {
-    QSettings settings(QStringLiteral("Quoxa"), QStringLiteral("Quoxa"));
-    settings.clear();
-    settings.sync();
+    QFile::remove(StoreFolder() + QStringLiteral("/Quoxa.conf"));
 }
 
 void Store(const QString &section, const QString &key, const QString &value)
 {
-    QSettings settings(QStringLiteral("Quoxa"), QStringLiteral("Quoxa"));
-    settings.setValue(section + QLatin1Char('/') + key, value);
-    settings.sync();
+    SettingsStore::WriteSection(QStringLiteral("Quoxa"), section, {{key, value}});
 }
 
 QVariant Stored(const QString &section, const QString &key)
 {
-    QSettings settings(QStringLiteral("Quoxa"), QStringLiteral("Quoxa"));
-    return settings.value(section + QLatin1Char('/') + key);
+    const QHash<QString, QString> values = SettingsStore::ReadSection(QStringLiteral("Quoxa"), section);
+    return values.contains(key) ? QVariant(values.value(key)) : QVariant();
 }
 
 QStringList Rows(const QObject *root, const QString &list, int from)

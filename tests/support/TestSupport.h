@@ -13,7 +13,6 @@
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
-#include <QSettings>
 #include <QStringList>
 #include <QTabWidget>
 #include <QTest>
