@@ -20,10 +20,12 @@ namespace {
 constexpr qint64 kMaxStoreBytes = 4 * 1024 * 1024;
 constexpr int kLockWaitMs = 2000;
 
-QString StorePath(const QString &app)
+// <config folder>/<app>/<app><suffix>: the store is ".conf", its lock ".lock" (not the
+// name the toolkit's own lock file takes, so an older copy of the game is not confused).
+QString StoreFile(const QString &app, const char *suffix)
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/') + app +
-           QLatin1Char('/') + app + QStringLiteral(".conf");
+           QLatin1Char('/') + app + QLatin1String(suffix);
 }
 
 // The file a write replaces: the store itself, or the regular file its link points to (so
@@ -115,14 +117,13 @@ void WriteText(const QString &path, const QByteArray &text)
 }
 
 // The store's lock, held while it lives: an exclusive lock on a file of its own beside
-// the store (<app>.lock: not the name the toolkit's own lock file takes), waited for a
-// little while and no longer.
+// the store, waited for a little while and no longer.
 class Lock {
 public:
-    explicit Lock(const QString &path)
+    explicit Lock(const QString &app)
     {
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        const QString lockPath = path.chopped(int(qstrlen(".conf"))) + QStringLiteral(".lock");
+        const QString lockPath = StoreFile(app, ".lock");
+        QDir().mkpath(QFileInfo(lockPath).absolutePath());
         mFd = OpenRegular(lockPath, O_RDWR | O_CREAT | O_NOFOLLOW);
         QElapsedTimer waited;
         waited.start();
@@ -157,8 +158,8 @@ QHash<QString, QString> SectionOf(const IniText::Document &document, const QStri
 // Reads the whole store, changes it and writes it back, under the lock.
 void Change(const QString &app, const std::function<bool(IniText::Document &)> &change)
 {
-    const QString path = StorePath(app);
-    const Lock lock(path);
+    const Lock lock(app);
+    const QString path = StoreFile(app, ".conf");
     IniText::Document document = IniText::Parse(ReadText(path));
     if (change(document))
         WriteText(path, IniText::Serialize(document));
@@ -168,7 +169,7 @@ void Change(const QString &app, const std::function<bool(IniText::Document &)> &
 
 QHash<QString, QString> ReadSection(const QString &app, const QString &section)
 {
-    return SectionOf(IniText::Parse(ReadText(StorePath(app))), section);
+    return SectionOf(IniText::Parse(ReadText(StoreFile(app, ".conf"))), section);
 }
 
 void WriteSection(const QString &app, const QString &section, const Values &values)
