@@ -46,33 +46,36 @@ int OpenRegular(const QString &path, int flags, mode_t mode = 0600)
 {
     const QByteArray name = QFile::encodeName(path);
     struct stat before {};
-    if (::stat(name.constData(), &before) == 0 && !S_ISREG(before.st_mode))
+    if (::stat(name.constData(), &before) == 0 && !S_ISREG(before.st_mode)) {
+        errno = EINVAL;
         return -1; // a pipe or a device is never even opened
+    }
     const int fd = ::open(name.constData(), flags | O_NONBLOCK | O_CLOEXEC, mode);
     struct stat st {};
     if (fd >= 0 && (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))) {
         ::close(fd);
+        errno = EINVAL;
         return -1;
     }
     return fd;
 }
 
-// The store's text: empty when it is missing or is not a regular file it can read.
-QByteArray ReadText(const QString &path)
+// The store's text: empty when there is none, nothing when something is there that cannot
+// be read as a store (not a regular file, too large, a read error).
+std::optional<QByteArray> ReadText(const QString &path)
 {
     const int fd = OpenRegular(path, O_RDONLY);
     if (fd < 0)
-        return {};
-    QByteArray text;
+        return errno == ENOENT ? std::optional(QByteArray()) : std::nullopt;
+    std::optional<QByteArray> text = QByteArray();
     char buffer[16384];
-    for (ssize_t got; (got = ::read(fd, buffer, sizeof buffer)) != 0;) {
+    for (ssize_t got; text && (got = ::read(fd, buffer, sizeof buffer)) != 0;) {
         if (got < 0 && errno == EINTR)
             continue;
-        if (got < 0 || text.size() + got > kMaxStoreBytes) {
-            text.clear();
-            break;
-        }
-        text.append(buffer, got);
+        if (got < 0 || text->size() + got > kMaxStoreBytes)
+            text.reset();
+        else
+            text->append(buffer, got);
     }
     ::close(fd);
     return text;
@@ -160,7 +163,10 @@ void Change(const QString &app, const std::function<bool(IniText::Document &)> &
 {
     const Lock lock(app);
     const QString path = StoreFile(app, ".conf");
-    IniText::Document document = IniText::Parse(ReadText(path));
+    const std::optional<QByteArray> text = ReadText(path);
+    if (!text) // what cannot be read is never written over
+        throw RunError::FileAccess(path);
+    IniText::Document document = IniText::Parse(*text);
     if (change(document))
         WriteText(path, IniText::Serialize(document));
 }
@@ -169,7 +175,7 @@ void Change(const QString &app, const std::function<bool(IniText::Document &)> &
 
 QHash<QString, QString> ReadSection(const QString &app, const QString &section)
 {
-    return SectionOf(IniText::Parse(ReadText(StoreFile(app, ".conf"))), section);
+    return SectionOf(IniText::Parse(ReadText(StoreFile(app, ".conf")).value_or(QByteArray())), section);
 }
 
 void WriteSection(const QString &app, const QString &section, const Values &values)

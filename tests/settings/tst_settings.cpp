@@ -173,6 +173,11 @@ private slots:
             QVERIFY(!QFileInfo(path).isFile() && QFileInfo(path).isSymLink() == !link.isEmpty()); // nothing replaced
         }
         QDir(StoreFolder()).removeRecursively();
+        QFile big(path); // nor is a file too large to be a store the game wrote
+        QVERIFY(QDir().mkpath(StoreFolder()) && big.open(QIODevice::WriteOnly) && big.resize(5 << 20));
+        ErrorRecorder errors;
+        basRegistry::SaveSettings();
+        QVERIFY(big.size() == 5 << 20 && errors.messages.size() == 1 && big.remove());
     }
 
     // A write that fails (here: past the largest file this process may write, as on a full
