@@ -42,7 +42,8 @@ constexpr std::array<QRect, 6> kSheetFrames{{
     {150, 225, 1890, 2340}, {150, 2550, 1890, 840}, {150, 3375, 1890, 465},
     {2175, 225, 2040, 2715}, {2175, 2925, 2040, 465}, {2175, 3375, 2040, 465}}};
 
-// Turns a press and release of the left button inside a widget into a click.
+// Turns a press and release of the left button inside a widget into a click. A double-click
+// is one click: the second half of it does nothing.
 class ClickFilter : public QObject {
 public:
     ClickFilter(QWidget *widget, std::function<void()> onClick) : QObject(widget), mOnClick(std::move(onClick))
@@ -53,17 +54,21 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
+        if (event->type() == QEvent::MouseButtonDblClick)
+            mSecondHalf = true;
         if (event->type() != QEvent::MouseButtonRelease)
-            return event->type() == QEvent::MouseButtonPress;
+            return event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
         const auto *mouse = static_cast<QMouseEvent *>(event);
         const auto *widget = static_cast<QWidget *>(watched);
-        if (mouse->button() == Qt::LeftButton && widget->rect().contains(mouse->position().toPoint()))
+        if (mouse->button() == Qt::LeftButton && widget->rect().contains(mouse->position().toPoint()) && !mSecondHalf)
             mOnClick();
+        mSecondHalf = false;
         return true;
     }
 
 private:
     std::function<void()> mOnClick;
+    bool mSecondHalf = false;
 };
 
 } // namespace
@@ -93,6 +98,7 @@ frmMain::frmMain(RandomSource *random)
 
     cmdThrow = Place(new QPushButton(mClient), QStringLiteral("cmdThrow"), {5700, 4500, 1140, 1140});
     cmdThrow->setIconSize(QSize(76, 76));
+    PressOnReturn(cmdThrow);
     connect(cmdThrow, &QPushButton::clicked, this, &frmMain::cmdThrow_Click);
 
     // The board block starts right under the tool bar.

@@ -43,6 +43,7 @@ frmAbout::frmAbout(QWidget *owner) : QDialog(owner)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowFlags(kFixedDialogFlags);
+    KeepOpenOnEscape(this);
     setFixedSize(TwipsSize(4275, 2565));
     for (const TextLine &line : kLines) {
         auto *label = Place(new QLabel(QString::fromLatin1(line.text), this), QString::fromLatin1(line.name),
@@ -66,6 +67,7 @@ frmAbout::frmAbout(QWidget *owner) : QDialog(owner)
     license->setDefault(true);
     connect(license, &QPushButton::clicked, this, &frmAbout::cmdLicense_Click);
     setTabOrder(ok, license);
+    ok->setFocus(); // the focus starts at OK: Return closes the window
 
     tmrAbout = new QTimer(this);
     tmrAbout->setObjectName(QStringLiteral("tmrAbout"));

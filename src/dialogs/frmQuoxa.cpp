@@ -17,6 +17,7 @@ frmQuoxa::frmQuoxa(QWidget *owner) : QDialog(owner, Qt::Dialog | Qt::FramelessWi
 {
     setObjectName(QStringLiteral("frmQuoxa"));
     setFixedSize(TwipsSize(2715, 705));
+    KeepOpenOnEscape(this); // nothing ends the swing but its last tick
     // No caption and no buttons: a plain bordered box.
     auto *border = new QFrame(this);
     border->setFrameStyle(QFrame::Panel | QFrame::Raised);

@@ -1,7 +1,10 @@
 #include "platform/DesignControls.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QKeyEvent>
 #include <array>
+#include <functional>
 
 
 namespace quoxa {
@@ -15,6 +18,30 @@ constexpr std::array<FontFamily, 4> kFamilies{{{u"Arial", u"Liberation Sans"},
                                                {u"MS Sans Serif", u"Liberation Sans"},
                                                {u"MS Serif", u"Liberation Serif"},
                                                {u"Comic Sans MS", u"Comic Neue"}}};
+
+// Swallows the keys given and, when there is one, runs an action for them instead.
+class KeyFilter : public QObject {
+public:
+    KeyFilter(QWidget *widget, std::initializer_list<int> keys, std::function<void()> action)
+        : QObject(widget), mKeys(keys), mAction(std::move(action))
+    {
+        widget->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress || !mKeys.contains(static_cast<QKeyEvent *>(event)->key()))
+            return false;
+        if (mAction)
+            mAction();
+        return true;
+    }
+
+private:
+    QList<int> mKeys;
+    std::function<void()> mAction;
+};
 
 } // namespace
 
@@ -41,6 +68,16 @@ QFont DesignFont(QStringView family, qreal points, bool bold)
 void InstallFonts()
 {
     QApplication::setFont(DesignFont(u"MS Sans Serif", 8.25));
+}
+
+void KeepOpenOnEscape(QWidget *window)
+{
+    new KeyFilter(window, {Qt::Key_Escape}, nullptr);
+}
+
+void PressOnReturn(QAbstractButton *button)
+{
+    new KeyFilter(button, {Qt::Key_Return, Qt::Key_Enter}, [button] { button->animateClick(); });
 }
 
 QString Indexed(const QString &name, int index)

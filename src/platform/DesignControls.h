@@ -9,6 +9,8 @@
 #include <QString>
 #include <QWidget>
 
+class QAbstractButton;
+
 namespace quoxa {
 
 inline const QColor kDesignGrey(192, 192, 192);
@@ -36,6 +38,11 @@ QFont DesignFont(QStringView family, qreal points, bool bold = false);
 // The windows' own font, "MS Sans Serif" 8.25 pt, for the whole application: set once at
 // start-up, before the first window.
 void InstallFonts();
+
+// Escape does not close this window: only its own buttons or its close box do.
+void KeepOpenOnEscape(QWidget *window);
+// Return and Enter press this button while it has the focus, as Space does.
+void PressOnReturn(QAbstractButton *button);
 
 // A fixed dialog: a caption with a close box, nothing to resize or maximise.
 inline constexpr Qt::WindowFlags kFixedDialogFlags =

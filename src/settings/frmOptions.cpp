@@ -20,6 +20,7 @@
 namespace quoxa {
 
 // The count's stepper: two small arrow buttons that write the next count into the field.
+// It takes the keyboard focus itself: the Up and Down keys step it.
 class UpDown : public QWidget {
 public:
     static constexpr int kMin = 1;
@@ -39,6 +40,7 @@ public:
             layout->addWidget(button);
             connect(button, &QToolButton::clicked, this, [this, step = step] { Step(step); });
         }
+        setFocusPolicy(Qt::StrongFocus);
     }
 
     // Steps from the count in the field (or from where the stepper last was).
@@ -50,6 +52,15 @@ public:
             mValue = shown;
         mValue = std::clamp(mValue + delta, kMin, kMax);
         mBuddy->setText(QString::number(mValue));
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        if (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down)
+            Step(event->key() == Qt::Key_Up ? 1 : -1);
+        else
+            QWidget::keyPressEvent(event);
     }
 
 private:
@@ -90,7 +101,6 @@ frmOptions::frmOptions(OptionsOwner &owner, int page) : QDialog(owner.OwnerWindo
     for (const Button &b : buttons) {
         auto *button = Place(new QPushButton(QString::fromLatin1(b.caption), this), QString::fromLatin1(b.name),
                              {b.left, 3075, 975, 375});
-        button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this, b.handler);
         if (b.handler == &frmOptions::cmdApply_Click)
             cmdApply = button;
@@ -98,7 +108,7 @@ frmOptions::frmOptions(OptionsOwner &owner, int page) : QDialog(owner.OwnerWindo
             button->setDefault(true);
     }
     // Tab order: the three pages' controls, then OK, Default, Apply, Cancel, the tabs.
-    const QList<QWidget *> order{optColors[0], optColors[1], findChild<QWidget *>("cmdColor"), mskPlayerCnt,
+    const QList<QWidget *> order{optColors[0], optColors[1], findChild<QWidget *>("cmdColor"), mskPlayerCnt, udcPlayerCnt,
                                  txtPlayer[0], txtPlayer[1], txtPlayer[2], txtPlayer[3], optSounds[0], optSounds[1],
                                  findChild<QWidget *>("cmdOk"), findChild<QWidget *>("cmdDefault"), cmdApply,
                                  findChild<QWidget *>("cmdCancel"), tabOptions};
@@ -111,6 +121,10 @@ frmOptions::frmOptions(OptionsOwner &owner, int page) : QDialog(owner.OwnerWindo
     Form_Load();
     tabOptions->setCurrentIndex(page);
     mPage = tabOptions->currentIndex();
+    // The dialog opens with the focus on the first control of the page shown.
+    const std::array<QWidget *, 3> firsts{optColors[0], mskPlayerCnt, optSounds[0]};
+    firsts[static_cast<std::size_t>(mPage)]->setFocus();
+    KeepOpenOnEscape(this);
     connect(tabOptions, &QTabWidget::currentChanged, this, [this](int now) {
         const int left = mPage;
         mPage = now;
@@ -126,7 +140,6 @@ void frmOptions::BuildColorsPage(QWidget *page)
         optColors[static_cast<std::size_t>(i)] = Place(new QRadioButton(QString::fromLatin1(captions[static_cast<std::size_t>(i)]), frame),
                                                       Indexed(QStringLiteral("optColors"), i + 1), {75, 150 + 300 * i, 645, 255});
     auto *color = Place(new QPushButton(QStringLiteral("Color"), page), QStringLiteral("cmdColor"), {1050, 450, 1065, 315});
-    color->setAutoDefault(false);
     connect(color, &QPushButton::clicked, this, &frmOptions::cmdColor_Click);
 }
 
@@ -161,16 +174,6 @@ void frmOptions::BuildSoundsPage(QWidget *page)
         connect(option, &QRadioButton::clicked, this, [this] { cmdApply->setEnabled(true); });
         optSounds[static_cast<std::size_t>(i)] = option;
     }
-}
-
-void frmOptions::keyPressEvent(QKeyEvent *event)
-{
-    // Escape cancels nothing here: only the Cancel button does.
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 void frmOptions::showEvent(QShowEvent *event)

@@ -42,7 +42,6 @@ public:
     void mskPlayerCnt_Change();
 
 protected:
-    void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:

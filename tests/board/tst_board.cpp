@@ -55,6 +55,11 @@ private slots:
     {
         QVERIFY(QTest::qWaitForWindowActive(board.get()));
         QVERIFY(!Find<QAction>("tlbMain.Sounds")->isChecked()); // as stored
+        QTest::keyClick(Find("cmdThrow"), Qt::Key_Return); // Return throws, as Space does
+        QTRY_COMPARE(board->game().mstrState, QStringLiteral("Throw 1"));
+        const QPoint die = Find("fraDie(2)")->mapTo(board.get(), QPoint(10, 10)); // as the window system sends it:
+        QTest::mouseDClick(board->windowHandle(), Qt::LeftButton, {}, die); // a double-click is one click
+        QVERIFY(Held(2));
         QVERIFY(Find("cmdThrow")->hasFocus());
         QCOMPARE(Find<QTreeWidget>("lvwPlayers")->topLevelItem(0)->text(0), QStringLiteral("Player 1"));
         const char *faces[] = {"...X...", "..X.X..", "..XXX..", "X.X.X.X", "X.XXX.X", "XXX.XXX"}; // shpPip1 .. 7

@@ -4,6 +4,7 @@
 #include "board/frmMain.h"
 #include "dialogs/frmAbout.h"
 #include "dialogs/frmQuoxa.h"
+#include "scores/frmScores.h"
 #include "platform/HelpViewer.h"
 #include "settings/basMain.h"
 
@@ -90,6 +91,23 @@ private slots:
             about.tmrAbout_Timer();
         }
         QCOMPARE(second->pos(), first->pos());
+    }
+
+    // Escape closes none of the side windows; Return presses the focused button, which in
+    // About is OK from the start.
+    void escapeKeepsSideWindowsOpen()
+    {
+        frmQuoxa celebration(nullptr);
+        frmScores scores(nullptr);
+        frmAbout about(nullptr);
+        for (QDialog *window : std::initializer_list<QDialog *>{&celebration, &scores, &about}) {
+            window->show();
+            QTest::keyClick(window, Qt::Key_Escape);
+            QVERIFY2(window->isVisible(), qPrintable(window->objectName()));
+        }
+        QCOMPARE(about.focusWidget()->objectName(), QStringLiteral("cmdOk"));
+        QTest::keyClick(about.focusWidget(), Qt::Key_Return);
+        QTRY_VERIFY(!about.isVisible());
     }
 
     void helpShowsNothingForWhatIsMissing()

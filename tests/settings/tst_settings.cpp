@@ -42,6 +42,7 @@ class SettingsTest : public QObject {
     void Click(const char *name) { Find<QAbstractButton>(options.get(), name)->click(); }
     void OpenOptions(int page)
     {
+        options.reset(); // before the board that owns it
         SettingsStore::WriteSection(kAppTitle, kGame, {{"Player Count", "2"}, {"Player 1", "Ann"}, {"Sounds", "False"}});
         board = std::make_unique<frmMain>();
         board->cmdThrow_Click();
@@ -233,6 +234,7 @@ private slots:
         row("typed 7", 1, {"7", "apply"}, "-N-40 Ann,Player 2,Player 3,Player 4");
         row("typed 0", 1, {"0", "apply"}, "-N-10 Ann");
         row("count emptied", 1, {"", "name", "ok"}, "---22 Ann,Player 2"); // reported, nothing applied
+        row("Return on Cancel", 1, {"name", "return on cancel"}, "A--20 Ann,Player 2"); // Return presses the focused button
     }
     void optionsApply()
     {
@@ -252,6 +254,8 @@ private slots:
                 ChooseColor(QColor(255, 0, 0));
             else if (action == u"page")
                 Find<QTabWidget>(options.get(), "tabOptions")->setCurrentIndex(0);
+            else if (action == u"return on cancel")
+                QTest::keyClick(Find(options.get(), "cmdCancel"), Qt::Key_Return);
             else if (action.size() > 1)
                 Click(qPrintable("cmd" + action.left(1).toUpper() + action.mid(1)));
             else { // a count typed over the old one, or the field emptied
@@ -272,6 +276,22 @@ private slots:
         QCOMPARE(shown, outcome);
         QCOMPARE(Find<QAction>(board.get(), "tlbMain.Sounds")->isChecked(), gblnPlaySound);
         QCOMPARE(errors.messages.value(0, "Error #: 13\rType mismatch"), QStringLiteral("Error #: 13\rType mismatch"));
+    }
+
+    // The dialog opens with the focus on the first control of the page shown; the count's
+    // stepper follows the count field in the tab order and steps with the arrow keys.
+    void optionsKeyboard()
+    {
+        const char *firsts[] = {"optColors(1)", "mskPlayerCnt", "optSounds(1)"};
+        for (int page = 0; page < 3; ++page) {
+            OpenOptions(page);
+            QCOMPARE(options->focusWidget()->objectName(), QString::fromLatin1(firsts[page]));
+        }
+        QWidget *stepper = Find(options.get(), "udcPlayerCnt");
+        QCOMPARE(Find(options.get(), "mskPlayerCnt")->nextInFocusChain(), stepper);
+        QCOMPARE(stepper->focusPolicy(), Qt::StrongFocus);
+        QTest::keyClick(stepper, Qt::Key_Up);
+        QCOMPARE(Find<QLineEdit>(options.get(), "mskPlayerCnt")->text(), QStringLiteral("3"));
     }
 
     void coloursActAtOnceAndAreStored()
