@@ -11,6 +11,7 @@
 
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMouseEvent>
@@ -42,8 +43,9 @@ constexpr std::array<QRect, 6> kSheetFrames{{
     {150, 225, 1890, 2340}, {150, 2550, 1890, 840}, {150, 3375, 1890, 465},
     {2175, 225, 2040, 2715}, {2175, 2925, 2040, 465}, {2175, 3375, 2040, 465}}};
 
-// Turns a press and release of the left button inside a widget into a click. A double-click
-// is one click: the second half of it does nothing.
+// Turns a press and release of the left button inside a widget into a click, and so do
+// Space and Return while it has the keyboard focus, which a frame then shows. A
+// double-click is one click: the second half of it does nothing.
 class ClickFilter : public QObject {
 public:
     ClickFilter(QWidget *widget, std::function<void()> onClick) : QObject(widget), mOnClick(std::move(onClick))
@@ -54,16 +56,38 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::MouseButtonDblClick)
+        auto *widget = static_cast<QWidget *>(watched);
+        switch (event->type()) {
+        case QEvent::FocusIn:
+        case QEvent::FocusOut:
+            if (auto *frame = qobject_cast<QFrame *>(widget)) {
+                const bool focused = event->type() == QEvent::FocusIn;
+                frame->setFrameStyle(focused ? QFrame::Box | QFrame::Plain : QFrame::Panel | QFrame::Sunken);
+                frame->setLineWidth(focused ? 2 : 1);
+            }
+            return false;
+        case QEvent::KeyPress: {
+            const int key = static_cast<QKeyEvent *>(event)->key();
+            const bool press = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+            if (press)
+                mOnClick();
+            return press;
+        }
+        case QEvent::MouseButtonDblClick:
             mSecondHalf = true;
-        if (event->type() != QEvent::MouseButtonRelease)
-            return event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
-        const auto *mouse = static_cast<QMouseEvent *>(event);
-        const auto *widget = static_cast<QWidget *>(watched);
-        if (mouse->button() == Qt::LeftButton && widget->rect().contains(mouse->position().toPoint()) && !mSecondHalf)
-            mOnClick();
-        mSecondHalf = false;
-        return true;
+            return true;
+        case QEvent::MouseButtonPress:
+            return true;
+        case QEvent::MouseButtonRelease: {
+            const auto *mouse = static_cast<QMouseEvent *>(event);
+            if (mouse->button() == Qt::LeftButton && widget->rect().contains(mouse->position().toPoint()) && !mSecondHalf)
+                mOnClick();
+            mSecondHalf = false;
+            return true;
+        }
+        default:
+            return false;
+        }
     }
 
 private:
@@ -100,6 +124,14 @@ frmMain::frmMain(RandomSource *random)
     cmdThrow->setIconSize(QSize(76, 76));
     PressOnReturn(cmdThrow);
     connect(cmdThrow, &QPushButton::clicked, this, &frmMain::cmdThrow_Click);
+    // Tab goes from the throw button through the open categories in sheet order and back.
+    QWidget *previous = cmdThrow;
+    for (const SheetRow &row : kScoreSheet) {
+        if (!row.isCategory())
+            continue;
+        setTabOrder(previous, SheetLabel(row.label));
+        previous = SheetLabel(row.label);
+    }
 
     // The board block starts right under the tool bar.
     const int blockOffset = tlbMain->height() - Px(375);
@@ -174,14 +206,21 @@ void frmMain::BuildScoreSheet()
         caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
         QLabel *value = Place(new QLabel(fraScore), row.label.toString(), {geometry.valueLeft, top, 540, 315});
+        // What a screen reader calls it: its caption, the two section totals told apart.
+        value->setAccessibleName(row.label == u"lblSection1Total"   ? QStringLiteral("Upper Section Total")
+                                 : row.label == u"lblSection2Total" ? QStringLiteral("Lower Section Total")
+                                                                    : row.caption.toString());
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         value->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         value->setMargin(1);
         Paint(value, row.isCategory() ? kDesignWhite : kDesignGrey);
         if (row.isCategory()) {
             SetPointer(value, QStringLiteral("PENCIL"), pointers);
-            // Every category's Click: score it with this label.
-            new ClickFilter(value, [this, label = row.label] { mGame.RecordScore(label); });
+            // Every category's Click: score it with this label; then the throw button has the focus.
+            new ClickFilter(value, [this, label = row.label] {
+                mGame.RecordScore(label);
+                cmdThrow->setFocus();
+            });
         } else {
             value->setText(QStringLiteral("0"));
         }
@@ -194,6 +233,7 @@ void frmMain::BuildDice()
         Die &die = DieAt(i);
         const int step = 1050 * (i - 1);
         die.fraDie = Place(new QFrame(mClient), Indexed(QStringLiteral("fraDie"), i), {375 + step, 4650, 765, 765});
+        die.fraDie->setAccessibleName(QStringLiteral("Die %1").arg(i));
         new ClickFilter(die.fraDie, [this, i] { fraDie_Click(i); });
         Paint(die.fraDie, kDesignGrey);
         die.shpDie = Place(new Shape(Shape::Kind::RoundedSquare, die.fraDie), Indexed(QStringLiteral("shpDie"), i), {0, 0, 765, 765});
@@ -236,6 +276,15 @@ void frmMain::closeEvent(QCloseEvent *event)
         Form_Unload();
     }
     event->accept();
+}
+
+void frmMain::keyPressEvent(QKeyEvent *event)
+{
+    // Keys 1 to 5, on the main keyboard or the keypad, are a click on that die.
+    if (event->key() >= Qt::Key_1 && event->key() <= Qt::Key_5)
+        fraDie_Click(event->key() - Qt::Key_0);
+    else
+        QMainWindow::keyPressEvent(event);
 }
 
 void frmMain::SetColor(const QString &strObject)

@@ -83,6 +83,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     struct Die {
@@ -114,6 +115,8 @@ private:
     void SetPointer(QWidget *widget, const QString &cursor, Pointers &pointers);
     void SetPointer(QWidget *widget, const QString &cursor);
     Die &DieAt(int die);
+    // Tells a screen reader what a die shows: its value, ", held", or "not thrown".
+    void DescribeDie(int die);
     const Die &DieAt(int die) const;
     QLabel *SheetLabel(QStringView name) const;
     QAction *Action(const QString &name) const;

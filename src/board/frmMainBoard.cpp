@@ -69,14 +69,25 @@ void frmMain::ShowFace(int die, int value)
         const auto &face = kFaces[static_cast<std::size_t>(value - 1)];
         for (std::size_t p = 0; p < face.size(); ++p)
             DieAt(die).shpPip[p]->setVisible(face[p]);
+        DescribeDie(die);
     });
+}
+
+void frmMain::DescribeDie(int die)
+{
+    const Die &parts = DieAt(die);
+    parts.fraDie->setAccessibleDescription(!parts.lblQuestion->isHidden() ? QStringLiteral("not thrown")
+                                           : parts.shpHold->isHidden()    ? parts.shpDie->tag()
+                                                                          : parts.shpDie->tag() + QStringLiteral(", held"));
 }
 
 void frmMain::ReleaseHolds()
 {
     Trap([&] {
-        for (Die &die : mDice)
-            die.shpHold->hide();
+        for (int die = 1; die <= 5; ++die) {
+            DieAt(die).shpHold->hide();
+            DescribeDie(die);
+        }
     });
 }
 
@@ -143,17 +154,23 @@ void frmMain::SetThrowButtonFace(const QString &name)
             return;
         cmdThrow->setIcon(LoadButtonPicture(name, cmdThrow->devicePixelRatioF()));
         cmdThrow->setProperty("Picture", name);
+        // Its name follows its face, for a screen reader.
+        const std::pair<QStringView, QStringView> names[] = {{u"THROW", u"Throw"}, {u"CONTINUE", u"Continue"}, {u"NEWGAME", u"New Game"}};
+        for (const auto &[face, spoken] : names)
+            if (face == name)
+                cmdThrow->setAccessibleName(spoken.toString());
     });
 }
 
 void frmMain::ShowQuestionMarks(bool show)
 {
     Trap([&] {
-        for (Die &die : mDice) {
-            die.lblQuestion->setVisible(show);
+        for (int die = 1; die <= 5; ++die) {
+            DieAt(die).lblQuestion->setVisible(show);
             if (show)
-                for (Shape *pip : die.shpPip)
+                for (Shape *pip : DieAt(die).shpPip)
                     pip->hide();
+            DescribeDie(die);
         }
     });
 }
@@ -173,6 +190,8 @@ void frmMain::ShowScoreCell(QStringView label, Int16 value)
         const bool empty = value == PlayerSheet::kUnscored;
         Paint(cell, empty ? kDesignWhite : kDesignGrey);
         cell->setText(empty ? QString() : value.toString());
+        cell->setAccessibleDescription(empty ? QStringLiteral("empty") : value.toString());
+        cell->setFocusPolicy(empty ? Qt::TabFocus : Qt::NoFocus); // only open categories take the focus
         SetPointer(cell, QString());
     });
 }
@@ -183,6 +202,8 @@ void frmMain::ReopenScoreCell(QStringView label)
         QLabel *cell = SheetLabel(label);
         cell->setText(QString());
         Paint(cell, kDesignWhite);
+        cell->setAccessibleDescription(QStringLiteral("empty"));
+        cell->setFocusPolicy(Qt::TabFocus);
         SetPointer(cell, QStringLiteral("PENCIL"));
     });
 }

@@ -139,6 +139,7 @@ void frmMain::BuildToolBar()
         action->setCheckable(entry.checkable);
         action->setEnabled(entry.enabled);
         Connect(*this, action, [this, key] { tlbMain_ButtonClick(key); });
+        tlbMain->widgetForAction(action)->setAccessibleName(entry.toolTip.toString());
     }
     tlbMain->setGeometry(0, 0, mClient->width(), tlbMain->sizeHint().height());
 }
@@ -158,6 +159,7 @@ void frmMain::fraDie_Click(int index)
         if (gblnPlaySound)
             basWave::PlayWave(held ? QStringLiteral("UNHOLD") : QStringLiteral("HOLD"));
         marker->setVisible(!held);
+        DescribeDie(index);
     });
 }
 

@@ -158,6 +158,7 @@ void frmOptions::BuildPlayersPage(QWidget *page)
         Place(new QLabel(QStringLiteral("%1.").arg(i + 1), page), Indexed(QStringLiteral("lblPlayers"), i + 2), {255, labelTops[at], 180, 255});
         QLineEdit *box = Place(new QLineEdit(page), Indexed(QStringLiteral("txtPlayer"), i + 1), {450, boxTops[at], 2895, i == 1 ? 285 : 300});
         box->setMaxLength(25);
+        box->setAccessibleName(QStringLiteral("Player %1 name").arg(i + 1));
         box->setAutoFillBackground(true);
         connect(box, &QLineEdit::textChanged, this, [this] { cmdApply->setEnabled(true); });
         txtPlayer[at] = box;

@@ -6,7 +6,9 @@
 #include "platform/Pictures.h"
 #include "settings/basMain.h"
 
+#include <QAccessible>
 #include <QDialog>
+#include <QToolBar>
 
 using namespace quoxa;
 using namespace quoxa::test;
@@ -113,6 +115,29 @@ private slots:
         QCOMPARE(shown, shows);
         ClickDie(4);
         QCOMPARE(Held(4), false); // a second click releases, or still holds nothing
+    }
+
+    // What a screen reader hears (through the accessibility interface): at start, after a
+    // throw, a hold by the keypad's 2 and a score.
+    void accessibleNamesAndDescriptions()
+    {
+        const auto spoken = [&](const char *name) {
+            QAccessibleInterface *a = QAccessible::queryAccessibleInterface(Find(name));
+            return a->text(QAccessible::Name) + "|" + a->text(QAccessible::Description);
+        };
+        QCOMPARE(spoken("cmdThrow"), QStringLiteral("Throw|"));
+        QCOMPARE(spoken("fraDie(2)"), QStringLiteral("Die 2|not thrown"));
+        QCOMPARE(spoken("lblFours"), QStringLiteral("Fours|empty"));
+        QCOMPARE(spoken("lblSection1Total"), QStringLiteral("Upper Section Total|0"));
+        QCOMPARE(spoken("lblSection2Total"), QStringLiteral("Lower Section Total|0"));
+        QCOMPARE(Find<QToolBar>("tlbMain")->widgetForAction(Find<QAction>("tlbMain.Undo"))->accessibleName(), QStringLiteral("Undo Last Score"));
+        Press();
+        QTest::keyClick(board.get(), Qt::Key_2, Qt::KeypadModifier);
+        QCOMPARE(spoken("fraDie(2)"), QStringLiteral("Die 2|2, held"));
+        QCOMPARE(spoken("fraDie(3)"), QStringLiteral("Die 3|3"));
+        QTest::mouseClick(Find("lblChance"), Qt::LeftButton);
+        QCOMPARE(spoken("lblChance"), QStringLiteral("Chance|15"));
+        QCOMPARE(spoken("cmdThrow"), QStringLiteral("Continue|"));
     }
 
     void viewToggles()
