@@ -256,8 +256,11 @@ private slots:
                 ChooseColor(QColor(255, 0, 0));
             else if (action == u"page")
                 Find<QTabWidget>(options.get(), "tabOptions")->setCurrentIndex(0);
-            else if (action == u"return on cancel")
+            else if (action == u"return on cancel") {
+                options->show();
                 QTest::keyClick(Find(options.get(), "cmdCancel"), Qt::Key_Return);
+                QVERIFY(!options->isVisible()); // pressed: the dialog is gone
+            }
             else if (action.size() > 1)
                 Click(qPrintable("cmd" + action.left(1).toUpper() + action.mid(1)));
             else { // a count typed over the old one, or the field emptied
