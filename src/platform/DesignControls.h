@@ -1,6 +1,7 @@
 #pragma once
 // What every window builds its design controls with: placing and naming them, the
-// design's colours, painting a control's background, and the fixed-dialog frame.
+// design's colours and fonts, painting a control's background, the keys that press a button
+// or leave a window open, and the fixed-dialog frame.
 #include "platform/Twips.h"
 
 #include <QColor>
