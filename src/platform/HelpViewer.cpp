@@ -1,16 +1,22 @@
 #include "platform/HelpViewer.h"
+#include "platform/ProgramFiles.h"
 
+#include <QAction>
+#include <QDesktopServices>
 #include <QFile>
 #include <QFileInfo>
-#include <QHBoxLayout>
 #include <QListWidget>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSplitter>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTextBrowser>
+#include <QToolBar>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
+#include <QVBoxLayout>
 #include <QtEndian>
-#include <chm_lib.h>
 
 namespace quoxa {
 namespace {
@@ -27,7 +33,7 @@ class ChmBrowser : public QTextBrowser {
 public:
     ChmBrowser(QWidget *parent, std::shared_ptr<ChmFile> file) : QTextBrowser(parent), mFile(std::move(file))
     {
-        setOpenExternalLinks(true);
+        setOpenLinks(false); // the viewer follows them
     }
 
     QVariant loadResource(int type, const QUrl &url) override
@@ -48,33 +54,52 @@ private:
 
 } // namespace
 
-// Only a regular file is read: a pipe or a device in its place would hold the game up.
+// Only a regular file is handed to the reader: a pipe or a device in its place would hold
+// it up until the time limit.
 ChmFile::ChmFile(const QString &path)
-    : mFile(QFileInfo(path).isFile() ? chm_open(QFile::encodeName(path).constData()) : nullptr)
 {
+    if (!QFileInfo(path).isFile())
+        return;
+    QProcess reader;
+    reader.start(ProgramFile(QStringLiteral("quoxa-help-reader"), QStringLiteral(QUOXA_INSTALLED_HELP_READER)), {path},
+                 QIODevice::ReadOnly);
+    if (!reader.waitForFinished(kReaderTimeLimitMs)) {
+        reader.kill();
+        reader.waitForFinished();
+        return;
+    }
+    mOpen = reader.exitStatus() == QProcess::NormalExit && reader.exitCode() == 0 && Parse(reader.readAllStandardOutput());
 }
 
-ChmFile::~ChmFile()
+// The reader's output: each stored file as its path, a NUL, its length in decimal and a
+// line feed, then its bytes.
+bool ChmFile::Parse(const QByteArray &output)
 {
-    if (mFile)
-        chm_close(mFile);
+    qsizetype at = 0;
+    while (at < output.size()) {
+        const qsizetype nul = output.indexOf('\0', at);
+        const qsizetype feed = nul < 0 ? -1 : output.indexOf('\n', nul);
+        if (feed < 0)
+            return false;
+        bool ok = false;
+        const qsizetype length = output.mid(nul + 1, feed - nul - 1).toLongLong(&ok);
+        if (!ok || length < 0 || length > output.size() - feed - 1)
+            return false;
+        const QString path = QString::fromUtf8(output.constData() + at, nul - at);
+        mObjects.insert(path.toLower(), {path, output.mid(feed + 1, length)});
+        at = feed + 1 + length;
+    }
+    return true;
 }
 
 std::optional<QByteArray> ChmFile::Read(const QString &path, QString *stored) const
 {
-    chmUnitInfo unit{};
-    if (!mFile || chm_resolve_object(mFile, path.toUtf8().constData(), &unit) != CHM_RESOLVE_SUCCESS)
-        return std::nullopt;
-    if (unit.length > 16 * 1024 * 1024)
-        return std::nullopt; // no page of ours is anywhere near this
-    QByteArray data(static_cast<qsizetype>(unit.length), Qt::Uninitialized);
-    const LONGINT64 got = chm_retrieve_object(mFile, &unit, reinterpret_cast<unsigned char *>(data.data()), 0,
-                                              static_cast<LONGINT64>(unit.length));
-    if (got != static_cast<LONGINT64>(unit.length))
+    const auto found = mObjects.constFind(path.toLower());
+    if (found == mObjects.cend())
         return std::nullopt;
     if (stored)
-        *stored = QString::fromUtf8(unit.path);
-    return data;
+        *stored = found->path;
+    return found->data;
 }
 
 std::optional<ChmFile::WindowType> ChmFile::FindWindowType(const QString &name) const
@@ -140,6 +165,7 @@ HelpViewer::HelpViewer(QWidget *owner, std::shared_ptr<ChmFile> file, const ChmF
         setWindowIcon(owner->windowIcon());
     resize(720, 520);
 
+    auto *bar = new QToolBar(this);
     auto *splitter = new QSplitter(this);
     mPanes = new QTabWidget(splitter);
     mContents = new QTreeWidget;
@@ -152,9 +178,32 @@ HelpViewer::HelpViewer(QWidget *owner, std::shared_ptr<ChmFile> file, const ChmF
     mPage = new ChmBrowser(splitter, mFile);
     mPage->setObjectName(QStringLiteral("page"));
     splitter->setSizes({200, 520});
-    auto *layout = new QHBoxLayout(this);
+    auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(bar);
     layout->addWidget(splitter);
+
+    // Back and Forward through the pages shown, from the buttons or Alt+Left and Alt+Right.
+    const struct {
+        const char *name, *caption;
+        QStyle::StandardPixmap icon;
+        QKeySequence::StandardKey key;
+        void (QTextBrowser::*go)();
+        void (QTextBrowser::*available)(bool);
+    } moves[] = {{"back", "Back", QStyle::SP_ArrowBack, QKeySequence::Back, &QTextBrowser::backward, &QTextBrowser::backwardAvailable},
+                 {"forward", "Forward", QStyle::SP_ArrowForward, QKeySequence::Forward, &QTextBrowser::forward,
+                  &QTextBrowser::forwardAvailable}};
+    for (const auto &move : moves) {
+        QAction *action = bar->addAction(style()->standardIcon(move.icon), QString::fromLatin1(move.caption));
+        action->setObjectName(QString::fromLatin1(move.name));
+        action->setShortcut(move.key);
+        action->setShortcutContext(Qt::WindowShortcut);
+        action->setEnabled(false);
+        connect(action, &QAction::triggered, mPage, move.go);
+        connect(mPage, move.available, action, &QAction::setEnabled);
+    }
+    bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
 
     std::vector<QTreeWidgetItem *> parents;
     for (const SitemapEntry &entry : ParseSitemap(mFile->Read(Absolute(type.contents)).value_or(QByteArray()))) {
@@ -169,13 +218,31 @@ HelpViewer::HelpViewer(QWidget *owner, std::shared_ptr<ChmFile> file, const ChmF
         auto *item = new QListWidgetItem(entry.name, mIndex);
         item->setData(Qt::UserRole, entry.local);
     }
-    connect(mContents, &QTreeWidget::itemClicked, this,
+    // A contents entry opens its page as soon as it is chosen, by mouse or arrow keys; an
+    // index entry on a click, or on Return.
+    connect(mContents, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem *item) {
+        if (item)
+            ShowPage(item->data(0, Qt::UserRole).toString());
+    });
+    connect(mContents, &QTreeWidget::itemActivated, this,
             [this](QTreeWidgetItem *item) { ShowPage(item->data(0, Qt::UserRole).toString()); });
     connect(mIndex, &QListWidget::itemActivated, this,
             [this](QListWidgetItem *item) { ShowPage(item->data(Qt::UserRole).toString()); });
     connect(mIndex, &QListWidget::itemClicked, this,
             [this](QListWidgetItem *item) { ShowPage(item->data(Qt::UserRole).toString()); });
+    connect(mPage, &QTextBrowser::anchorClicked, this, &HelpViewer::OpenLink);
+    connect(mPage, &QTextBrowser::sourceChanged, this, &HelpViewer::FollowInContents);
     ShowPage(type.home);
+}
+
+void HelpViewer::showEvent(QShowEvent *event)
+{
+    // The first time it opens, the viewer stands centred on its owner.
+    QWidget::showEvent(event);
+    if (mPlaced || !parentWidget())
+        return;
+    mPlaced = true;
+    move(parentWidget()->window()->frameGeometry().center() - rect().center());
 }
 
 void HelpViewer::ShowPane(Pane pane)
@@ -194,6 +261,33 @@ void HelpViewer::ShowPage(const QString &local)
     url.setScheme(QString::fromLatin1(kScheme));
     url.setPath(stored);
     mPage->setSource(url);
+}
+
+void HelpViewer::OpenLink(const QUrl &link)
+{
+    const QUrl target = mPage->source().resolved(link);
+    if (target.scheme() != QLatin1String(kScheme)) {
+        QDesktopServices::openUrl(target);
+        return;
+    }
+    QString stored;
+    if (!mFile->Read(target.path(), &stored))
+        return; // a page the file does not hold: stay where we are
+    QUrl page = target;
+    page.setPath(stored);
+    mPage->setSource(page);
+}
+
+void HelpViewer::FollowInContents(const QUrl &page)
+{
+    const QString shown = page.path();
+    for (QTreeWidgetItemIterator it(mContents); *it; ++it) {
+        if (Absolute((*it)->data(0, Qt::UserRole).toString()).compare(shown, Qt::CaseInsensitive) == 0) {
+            const QSignalBlocker quiet(mContents);
+            mContents->setCurrentItem(*it);
+            return;
+        }
+    }
 }
 
 QString HelpViewer::currentPage() const

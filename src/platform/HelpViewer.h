@@ -1,14 +1,16 @@
 #pragma once
 // Our viewer for the game's compiled HTML Help file: a window with a contents pane, an
-// index pane and the page, reading the file through chmlib.
+// index pane and the page, with Back and Forward. The file itself is read by the help
+// reader program, so that a damaged file cannot take the game down.
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QWidget>
 #include <memory>
 #include <optional>
 
-struct chmFile;
+class QAction;
 class QListWidget;
 class QTabWidget;
 class QTextBrowser;
@@ -16,15 +18,15 @@ class QTreeWidget;
 
 namespace quoxa {
 
-// One compiled help file, open for reading.
+// One compiled help file, read whole by the reader program. A file the reader cannot read,
+// or a reader that fails, crashes or takes longer than the time limit, leaves it closed.
 class ChmFile {
 public:
-    explicit ChmFile(const QString &path);
-    ~ChmFile();
-    ChmFile(const ChmFile &) = delete;
-    ChmFile &operator=(const ChmFile &) = delete;
+    static constexpr int kReaderTimeLimitMs = 3000;
 
-    bool isOpen() const { return mFile != nullptr; }
+    explicit ChmFile(const QString &path);
+
+    bool isOpen() const { return mOpen; }
     // An object by its path inside the file ("/html/welcome.htm"), matched without regard
     // to case; the path as the file spells it comes back in `stored`.
     std::optional<QByteArray> Read(const QString &path, QString *stored = nullptr) const;
@@ -36,7 +38,14 @@ public:
     std::optional<WindowType> FindWindowType(const QString &name) const;
 
 private:
-    chmFile *mFile = nullptr;
+    bool Parse(const QByteArray &output);
+
+    struct Stored {
+        QString path;
+        QByteArray data;
+    };
+    QHash<QString, Stored> mObjects; // by path in lower case
+    bool mOpen = false;
 };
 
 // An entry of a contents or index file: its name, its page, and how deep it sits.
@@ -64,7 +73,15 @@ public:
     // The path of the page shown, as the file spells it.
     QString currentPage() const;
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
+    // Follows a link of the page shown: a page of the file, or a web or mail address.
+    void OpenLink(const QUrl &link);
+    // Marks the page shown in the contents pane.
+    void FollowInContents(const QUrl &page);
+
     std::shared_ptr<ChmFile> mFile;
     ChmFile::WindowType mType;
     QString mFileName;
@@ -72,6 +89,7 @@ private:
     QTreeWidget *mContents = nullptr;
     QListWidget *mIndex = nullptr;
     QTextBrowser *mPage = nullptr;
+    bool mPlaced = false;
 };
 
 } // namespace quoxa

@@ -9,6 +9,10 @@
 #include "settings/basMain.h"
 
 #include <QElapsedTimer>
+#include <QRandomGenerator>
+#include <QTextBrowser>
+#include <QTreeWidget>
+#include <QtEndian>
 #include <sys/stat.h>
 
 using namespace quoxa;
@@ -110,17 +114,73 @@ private slots:
         QTRY_VERIFY(!about.isVisible());
     }
 
-    void helpShowsNothingForWhatIsMissing()
+    // A help file that is missing, a pipe, empty, cut short, random, or damaged so that
+    // the reader crashes (a bad compression header, a window size of 0) shows no viewer
+    // and no message, and the game goes on.
+    void helpShowsNothingForWhatIsMissingOrDamaged_data()
     {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QByteArray>("file");
+        QFile good(QStringLiteral(QUOXA_HELP_FILE));
+        QVERIFY(good.open(QIODevice::ReadOnly));
+        const QByteArray chm = good.readAll();
+        const qsizetype lzxc = chm.indexOf("LZXC");
+        QVERIFY(lzxc > 0);
+        const auto patched = [&](qsizetype at, quint32 value) {
+            QByteArray damaged = chm;
+            qToLittleEndian(value, damaged.data() + lzxc + at);
+            return damaged;
+        };
+        QByteArray noise(chm.size(), Qt::Uninitialized);
+        QRandomGenerator(7).fillRange(reinterpret_cast<quint32 *>(noise.data()), noise.size() / 4);
+        QTest::newRow("missing") << "missing" << QByteArray();
+        QTest::newRow("pipe") << "pipe" << QByteArray();
+        for (const auto &[name, file] : {std::pair{"empty", QByteArray()}, {"a tenth", chm.left(chm.size() / 10)},
+                                         {"nine tenths", chm.left(chm.size() * 9 / 10)}, {"random", noise},
+                                         {"compression header", patched(4, 3)}, {"window size 0", patched(12, 0)}})
+            QTest::newRow(name) << "file" << file;
+    }
+    void helpShowsNothingForWhatIsMissingOrDamaged()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QByteArray, file);
         QWidget owner;
         ErrorRecorder errors;
-        const QString pipe = StoreFolder() + QStringLiteral("/Quoxa.chm"); // a pipe would hold the game up
-        QVERIFY(QDir().mkpath(StoreFolder()) && ::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
-        for (const QString &file : {QStringLiteral("/no/such/Quoxa.chm"), pipe})
-            basHelp::ShowHelpContents(&owner, file);
+        const QString path = StoreFolder() + QStringLiteral("/Quoxa.chm");
+        QDir(StoreFolder()).removeRecursively();
+        QVERIFY(QDir().mkpath(StoreFolder()));
+        if (kind == u"pipe")
+            QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+        QFile written(path);
+        if (kind == u"file")
+            QVERIFY(written.open(QIODevice::WriteOnly) && written.write(file) == file.size() && written.flush());
+        basHelp::ShowHelpContents(&owner, path);
         QVERIFY(!owner.findChild<HelpViewer *>() && errors.messages.isEmpty());
+    }
+
+    // A link in a page opens its page; Back and Forward (Alt+Left and Alt+Right) go through
+    // the pages shown; the contents pane follows the page, and its arrow keys open pages.
+    void helpFollowsLinksBackAndForward()
+    {
+        QWidget owner;
         basHelp::ShowHelpTopic(&owner, QStringLiteral(QUOXA_HELP_FILE), "nothing.htm"); // the home page instead
-        QCOMPARE(Find<HelpViewer>(&owner, QString())->currentPage(), QStringLiteral("/html/welcome.htm"));
+        auto *viewer = Find<HelpViewer>(&owner, QString());
+        QVERIFY(QTest::qWaitForWindowActive(viewer));
+        auto *page = Find<QTextBrowser>(viewer, "page");
+        auto *contents = Find<QTreeWidget>(viewer, "contents");
+        const auto shown = [&] { return viewer->currentPage() + " " + contents->currentItem()->text(0); };
+        QCOMPARE(shown(), "/html/welcome.htm Welcome to Quoxa");
+        page->setFocus();
+        QTest::keyClick(page, Qt::Key_Tab); // the first link, "How to play"
+        QTest::keyClick(page, Qt::Key_Return);
+        QCOMPARE(shown(), "/html/howtoplay.htm How to play");
+        QTest::keyClick(viewer, Qt::Key_Left, Qt::AltModifier);
+        QCOMPARE(shown(), "/html/welcome.htm Welcome to Quoxa");
+        QTest::keyClick(viewer, Qt::Key_Right, Qt::AltModifier);
+        QCOMPARE(shown(), "/html/howtoplay.htm How to play");
+        contents->setFocus();
+        QTest::keyClick(contents, Qt::Key_Down);
+        QCOMPARE(shown(), "/html/scoring.htm Categories and bonuses");
     }
 };
 
