@@ -16,14 +16,9 @@ constexpr int kDesignLeft = 450; // twips
 frmQuoxa::frmQuoxa(QWidget *owner) : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("frmQuoxa"));
+    UseDesignColours(this);
     setFixedSize(TwipsSize(2715, 705));
     KeepOpenOnEscape(this); // nothing ends the swing but its last tick
-    // No caption and no buttons: a plain bordered box.
-    auto *border = new QFrame(this);
-    border->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    border->setLineWidth(2);
-    border->setGeometry(rect());
-
     lblQuoxa = Place(new QLabel(QStringLiteral("Quoxa!"), this), QStringLiteral("lblQuoxa"), {kDesignLeft, 0, 1815, 600});
     lblQuoxa->setAlignment(Qt::AlignCenter);
     lblQuoxa->setAutoFillBackground(true);
@@ -33,6 +28,14 @@ frmQuoxa::frmQuoxa(QWidget *owner) : QDialog(owner, Qt::Dialog | Qt::FramelessWi
     lblQuoxa->setPalette(palette);
     // The word's place lives in the label, in twips: steps of 50 twips are not whole pixels.
     lblQuoxa->setProperty("Left", kDesignLeft);
+
+    // No caption and no buttons: a plain bordered box, its border over the word, which
+    // the box's edges clip as it swings.
+    auto *border = new QFrame(this);
+    border->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    border->setLineWidth(2);
+    border->setGeometry(rect());
+    border->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     tmrQuoxa = new QTimer(this);
     tmrQuoxa->setObjectName(QStringLiteral("tmrQuoxa"));
