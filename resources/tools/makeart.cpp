@@ -1,8 +1,8 @@
 // Draws every picture of the game: the throw button's three faces, the two mouse pointers,
 // the tool-bar images, the trophy, the About window's frames and the program icon. Run at build time:
 //   makeart <output folder>
-// Each picture is drawn in a 1x grid of its design size; the button faces are also
-// written at 2x for dense screens.
+// Each picture is drawn in a 1x grid of its design size; all but the icons are also
+// written at 2x ("@2x") for dense screens, the pointers' hot spots scaling with them.
 #include <QDir>
 #include <QFont>
 #include <QGuiApplication>
@@ -246,6 +246,15 @@ void ToolImage(QPainter &p, const QString &key)
         p.setBrush(QColor(40, 90, 220));
         p.drawEllipse(QRectF(1, 0.5, 14, 14));
         Caption(p, QRectF(1, 0.5, 14, 14), QStringLiteral("i"), 11, kWhite, QFont::Black);
+    } else if (key == u"Back" || key == u"Forward") { // the help window's, a green arrow
+        if (key == u"Forward") {
+            p.translate(16, 0);
+            p.scale(-1, 1);
+        }
+        p.setPen(QPen(QColor(0, 90, 0), 1));
+        p.setBrush(QColor(40, 160, 60));
+        p.drawPolygon(QPolygonF() << QPointF(1.5, 7.5) << QPointF(7.5, 1.5) << QPointF(7.5, 5) << QPointF(14.5, 5)
+                                  << QPointF(14.5, 10) << QPointF(7.5, 10) << QPointF(7.5, 13.5));
     } else if (key == u"Exit") {
         p.setPen(QPen(kInk, 1));
         p.setBrush(QColor(150, 90, 40));
@@ -289,28 +298,28 @@ int main(int argc, char *argv[])
     for (const char *sub : {"bitmaps", "cursors", "toolbar", "icons", "pictures"})
         ok &= QDir(out).mkpath(QString::fromLatin1(sub));
 
-    const std::pair<const char *, Draw> faces[] = {{"THROW", Throw}, {"CONTINUE", Continue}, {"NEWGAME", NewGame}};
-    for (const auto &[name, draw] : faces) {
-        ok &= Save(out, QStringLiteral("bitmaps/%1.png").arg(name), {76, 76}, 1, kGrey, draw);
-        ok &= Save(out, QStringLiteral("bitmaps/%1@2x.png").arg(name), {76, 76}, 2, kGrey, draw);
-    }
-
-    ok &= Save(out, QStringLiteral("cursors/HAND.png"), {32, 32}, 1, Qt::transparent, Hand);
-    ok &= Save(out, QStringLiteral("cursors/PENCIL.png"), {32, 32}, 1, Qt::transparent,
-               [](QPainter &p) { Pencil(p, {11, 20}, 22, 6); });
+    // A 1x and a 2x drawing of each: "NAME.png" and "NAME@2x.png".
+    const auto both = [&](const QString &name, QSize size, const QColor &background, const Draw &draw) {
+        for (int scale : {1, 2})
+            ok &= Save(out, name + (scale == 2 ? QStringLiteral("@2x.png") : QStringLiteral(".png")), size, scale,
+                       background, draw);
+    };
+    both(QStringLiteral("cursors/HAND"), {32, 32}, Qt::transparent, Hand);
+    both(QStringLiteral("cursors/PENCIL"), {32, 32}, Qt::transparent, [](QPainter &p) { Pencil(p, {11, 20}, 22, 6); });
     ok &= Save(out, QStringLiteral("cursors/PENCIL16.png"), {16, 16}, 1, Qt::transparent,
                [](QPainter &p) { Pencil(p, {4, 14}, 14, 4); });
 
-    for (const char *key : {"New", "Scores", "Undo", "Colors", "Players", "Sounds", "About", "Exit"})
-        ok &= Save(out, QStringLiteral("toolbar/%1.png").arg(key), {16, 15}, 1, kGrey,
-                   [key](QPainter &p) { ToolImage(p, QString::fromLatin1(key)); });
+    for (const char *key : {"New", "Scores", "Undo", "Colors", "Players", "Sounds", "About", "Exit", "Back", "Forward"})
+        both(QStringLiteral("toolbar/%1").arg(key), {16, 15}, kGrey, [key](QPainter &p) { ToolImage(p, QString::fromLatin1(key)); });
 
-    ok &= Save(out, QStringLiteral("pictures/TROPHY.png"), {32, 32}, 1, Qt::transparent, Trophy);
-    ok &= Save(out, QStringLiteral("pictures/TROPHY@2x.png"), {32, 32}, 2, Qt::transparent, Trophy);
+    const std::pair<const char *, Draw> faces[] = {{"THROW", Throw}, {"CONTINUE", Continue}, {"NEWGAME", NewGame}};
+    for (const auto &[name, draw] : faces)
+        both(QStringLiteral("bitmaps/%1").arg(name), {76, 76}, kGrey, draw);
+
+    both(QStringLiteral("pictures/TROPHY"), {32, 32}, Qt::transparent, Trophy);
     for (int frame : {1, 2})
-        for (int scale : {1, 2})
-            ok &= Save(out, QStringLiteral("pictures/ABOUT%1%2.png").arg(frame).arg(scale == 2 ? "@2x" : ""), {32, 32},
-                       scale, Qt::transparent, [frame](QPainter &p) { AboutFrame(p, frame); });
+        both(QStringLiteral("pictures/ABOUT%1").arg(frame), {32, 32}, Qt::transparent,
+             [frame](QPainter &p) { AboutFrame(p, frame); });
 
     for (int size : {16, 32, 48, 64, 128, 256})
         ok &= Save(out, QStringLiteral("icons/quoxa-%1.png").arg(size), {size, size}, 1, Qt::transparent,

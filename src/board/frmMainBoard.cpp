@@ -152,7 +152,7 @@ void frmMain::SetThrowButtonFace(const QString &name)
         // The button remembers which picture it shows: the same one is not loaded again.
         if (cmdThrow->property("Picture").toString() == name)
             return;
-        cmdThrow->setIcon(LoadButtonPicture(name, cmdThrow->devicePixelRatioF()));
+        cmdThrow->setIcon(LoadButtonPicture(name));
         cmdThrow->setProperty("Picture", name);
         // Its name follows its face, for a screen reader.
         const std::pair<QStringView, QStringView> names[] = {{u"THROW", u"Throw"}, {u"CONTINUE", u"Continue"}, {u"NEWGAME", u"New Game"}};

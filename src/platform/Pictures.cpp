@@ -1,7 +1,9 @@
 #include "platform/Pictures.h"
+#include "platform/DesignControls.h"
 #include "platform/ErrorTrap.h"
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QPixmap>
 #include <array>
 
@@ -21,36 +23,43 @@ struct CursorResource {
 };
 constexpr std::array<CursorResource, 2> kCursors{{{u"HAND", 0, 0}, {u"PENCIL", 11, 20}}};
 
-} // namespace
-
-QIcon LoadButtonPicture(const QString &name, qreal devicePixelRatio)
+// Only the drawing the screens need is read: the 1x one, or the @2x one when a screen is
+// denser.
+QPixmap Sharpest(const QString &folder, const QString &name)
 {
-    // Only the drawing the screen needs is read: the 1x one, or the @2x one on denser screens.
-    const QString path = Existing(QStringLiteral(":/bitmaps/%1.png").arg(name), name);
-    const QString dense = QStringLiteral(":/bitmaps/%1@2x.png").arg(name);
+    const qreal devicePixelRatio = qGuiApp->devicePixelRatio();
+    const QString path = Existing(QStringLiteral(":/%1/%2.png").arg(folder, name), name);
+    const QString dense = QStringLiteral(":/%1/%2@2x.png").arg(folder, name);
     const bool useDense = devicePixelRatio > 1.0 && QFile::exists(dense);
     QPixmap picture(useDense ? dense : path);
     picture.setDevicePixelRatio(useDense ? 2.0 : 1.0);
-    return QIcon(picture);
+    return picture;
+}
+
+} // namespace
+
+QIcon LoadButtonPicture(const QString &name)
+{
+    return QIcon(Sharpest(QStringLiteral("bitmaps"), name));
 }
 
 QCursor LoadCursor(const QString &name)
 {
+    // The hot spot is given in 1x pixels; a 2x drawing's ratio tells the pointer to double it.
     for (const CursorResource &cursor : kCursors)
         if (cursor.name == name)
-            return QCursor(QPixmap(Existing(QStringLiteral(":/cursors/%1.png").arg(name), name)),
-                           cursor.hotX, cursor.hotY);
+            return QCursor(Sharpest(QStringLiteral("cursors"), name), cursor.hotX, cursor.hotY);
     throw RunError::ResourceNotFound(name);
 }
 
 QIcon LoadToolBarImage(const QString &key)
 {
-    return QIcon(Existing(QStringLiteral(":/toolbar/%1.png").arg(key), key));
+    return DesignIcon(Sharpest(QStringLiteral("toolbar"), key));
 }
 
 QIcon LoadPicture(const QString &name)
 {
-    return QIcon(Existing(QStringLiteral(":/pictures/%1.png").arg(name), name));
+    return QIcon(Sharpest(QStringLiteral("pictures"), name));
 }
 
 QIcon LoadProgramIcon()
