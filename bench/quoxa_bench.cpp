@@ -34,7 +34,7 @@ private:
 
 int Board()
 {
-    quoxa::InstallFonts(); // as the game starts
+    quoxa::InstallDesignLook(); // as the game starts
     quoxa::frmMain board;
     return bench::ShowPaintClose(board);
 }
@@ -55,7 +55,7 @@ int Save()
 
 int Game()
 {
-    quoxa::InstallFonts();
+    quoxa::InstallDesignLook();
     CyclingDice dice;
     quoxa::frmMain board(&dice);
     board.show();

@@ -7,7 +7,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    quoxa::InstallFonts();
+    quoxa::InstallDesignLook();
     quoxa::frmMain board;
     board.show();
     return app.exec();

@@ -127,7 +127,7 @@ frmMain::frmMain(RandomSource *random)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowIcon(LoadProgramIcon());
-    Paint(this, kDesignGrey);
+    UseDesignColours(this);
     mClient = new QWidget(this);
     mClient->setObjectName(QStringLiteral("client"));
     mClient->setFixedSize(TwipsSize(7215, 6105));
@@ -207,10 +207,6 @@ void frmMain::BuildPlayers()
     // cannot select another row, and the marker stays lit without the keyboard focus.
     lvwPlayers->setSelectionMode(QAbstractItemView::NoSelection);
     lvwPlayers->setFocusPolicy(Qt::NoFocus);
-    QPalette palette = lvwPlayers->palette();
-    for (QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
-        palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
-    lvwPlayers->setPalette(palette);
 }
 
 void frmMain::BuildScoreSheet()

@@ -3,6 +3,7 @@
 #include "board/frmMain.h"
 #include "board/Shape.h"
 #include "dialogs/frmAbout.h"
+#include "platform/DesignControls.h"
 #include "platform/ErrorTrap.h"
 #include "platform/Pictures.h"
 #include "platform/basHelp.h"
@@ -104,6 +105,7 @@ void frmMain::BuildMenus()
         if (entry.parent.isEmpty()) {
             QMenu *menu = menuBar()->addMenu(entry.caption.toString());
             menu->setObjectName(entry.name.toString());
+            UseDesignColours(menu);
             menus[entry.name] = menu;
             continue;
         }

@@ -43,6 +43,7 @@ frmAbout::frmAbout(QWidget *owner) : QDialog(owner)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowFlags(kFixedDialogFlags);
+    UseDesignColours(this);
     KeepOpenOnEscape(this);
     setFixedSize(TwipsSize(4275, 2565));
     for (const TextLine &line : kLines) {

@@ -6,6 +6,8 @@
 
 #include <QColor>
 #include <QFont>
+#include <QIcon>
+#include <QPalette>
 #include <QRect>
 #include <QString>
 #include <QWidget>
@@ -36,9 +38,20 @@ QString Indexed(const QString &name, int index);
 // "Comic Sans MS"): the installed family that stands in for it on Debian, asked for directly.
 QFont DesignFont(QStringView family, qreal points, bool bold = false);
 
-// The windows' own font, "MS Sans Serif" 8.25 pt, for the whole application: set once at
-// start-up, before the first window.
-void InstallFonts();
+// The design's colours, whatever the desktop's theme: grey windows and buttons, white boxes
+// and lists, black text, a navy selection, and disabled text that can still be read (every
+// text at least 4.5:1 against its background). The same whether a window is active or not.
+QPalette DesignPalette();
+// Gives a window of ours the design's colours, for itself and every control in it.
+void UseDesignColours(QWidget *window);
+// A button's picture, greyed out when the button is disabled in the design's colours, not
+// in the desktop theme's.
+QIcon DesignIcon(const QPixmap &picture);
+
+// What the whole application shares, set once at start-up before the first window: the
+// style the controls are drawn in, the windows' own font "MS Sans Serif" 8.25 pt, and the
+// design's colours for what the windows do not colour themselves (tool tips, for one).
+void InstallDesignLook();
 
 // Escape does not close this window: only its own buttons or its close box do.
 void KeepOpenOnEscape(QWidget *window);

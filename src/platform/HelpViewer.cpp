@@ -1,4 +1,6 @@
 #include "platform/HelpViewer.h"
+#include "platform/DesignControls.h"
+#include "platform/Pictures.h"
 #include "platform/ProgramFiles.h"
 
 #include <QAction>
@@ -9,7 +11,6 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSplitter>
-#include <QStyle>
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QToolBar>
@@ -159,6 +160,7 @@ HelpViewer::HelpViewer(QWidget *owner, std::shared_ptr<ChmFile> file, const ChmF
     : QWidget(owner, Qt::Window), mFile(std::move(file)), mType(type)
 {
     setObjectName(QStringLiteral("HelpViewer"));
+    UseDesignColours(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(type.caption);
     if (owner)
@@ -186,16 +188,15 @@ HelpViewer::HelpViewer(QWidget *owner, std::shared_ptr<ChmFile> file, const ChmF
 
     // Back and Forward through the pages shown, from the buttons or Alt+Left and Alt+Right.
     const struct {
-        const char *name, *caption;
-        QStyle::StandardPixmap icon;
+        const char *name, *caption; // the caption names the picture too
         QKeySequence::StandardKey key;
         void (QTextBrowser::*go)();
         void (QTextBrowser::*available)(bool);
-    } moves[] = {{"back", "Back", QStyle::SP_ArrowBack, QKeySequence::Back, &QTextBrowser::backward, &QTextBrowser::backwardAvailable},
-                 {"forward", "Forward", QStyle::SP_ArrowForward, QKeySequence::Forward, &QTextBrowser::forward,
+    } moves[] = {{"back", "Back", QKeySequence::Back, &QTextBrowser::backward, &QTextBrowser::backwardAvailable},
+                 {"forward", "Forward", QKeySequence::Forward, &QTextBrowser::forward,
                   &QTextBrowser::forwardAvailable}};
     for (const auto &move : moves) {
-        QAction *action = bar->addAction(style()->standardIcon(move.icon), QString::fromLatin1(move.caption));
+        QAction *action = bar->addAction(LoadToolBarImage(QString::fromLatin1(move.caption)), QString::fromLatin1(move.caption));
         action->setObjectName(QString::fromLatin1(move.name));
         action->setShortcut(move.key);
         action->setShortcutContext(Qt::WindowShortcut);

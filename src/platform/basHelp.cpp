@@ -1,4 +1,5 @@
 #include "platform/basHelp.h"
+#include "platform/DesignControls.h"
 #include "platform/ErrorTrap.h"
 #include "platform/HelpViewer.h"
 #include "platform/ProgramFiles.h"
@@ -20,6 +21,7 @@ void ShowErrorBox(const QString &text)
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Error"), shown, QMessageBox::Ok,
                     QApplication::activeWindow());
     box.setObjectName(QStringLiteral("ErrorBox"));
+    UseDesignColours(&box);
     box.exec();
 }
 

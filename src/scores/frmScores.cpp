@@ -42,6 +42,7 @@ frmScores::frmScores(QWidget *owner) : QDialog(owner)
     setObjectName(QStringLiteral("frmScores"));
     setWindowTitle(QStringLiteral("High Scores"));
     setWindowFlags(kFixedDialogFlags);
+    UseDesignColours(this);
     KeepOpenOnEscape(this);
     setFixedSize(TwipsSize(4230, 3345));
     setFont(DesignFont(u"MS Serif", 8.25));

@@ -79,6 +79,7 @@ frmOptions::frmOptions(OptionsOwner &owner, int page) : QDialog(owner.OwnerWindo
     setObjectName(QStringLiteral("frmOptions"));
     setWindowTitle(QStringLiteral("Options"));
     setWindowFlags(kFixedDialogFlags);
+    UseDesignColours(this);
     setFixedSize(TwipsSize(4680, 3570));
 
     tabOptions = Place(new QTabWidget(this), QStringLiteral("tabOptions"), {150, 150, 4395, 2775});
@@ -117,6 +118,8 @@ frmOptions::frmOptions(OptionsOwner &owner, int page) : QDialog(owner.OwnerWindo
 
     dlgColors = new QColorDialog(this);
     dlgColors->setObjectName(QStringLiteral("dlgColors"));
+    dlgColors->setOption(QColorDialog::DontUseNativeDialog); // ours, in the design's colours
+    UseDesignColours(dlgColors);
 
     Form_Load();
     tabOptions->setCurrentIndex(page);
@@ -145,7 +148,9 @@ void frmOptions::BuildColorsPage(QWidget *page)
 
 void frmOptions::BuildPlayersPage(QWidget *page)
 {
-    Place(new QLabel(QStringLiteral("Number of Players:"), page), Indexed(QStringLiteral("lblPlayers"), 0), {150, 495, 1365, 255});
+    // Wide enough to reach the count box: the design's width cuts the colon off in the
+    // installed font.
+    Place(new QLabel(QStringLiteral("Number of Players:"), page), Indexed(QStringLiteral("lblPlayers"), 0), {150, 495, 1425, 255});
     mskPlayerCnt = Place(new QLineEdit(page), QStringLiteral("mskPlayerCnt"), {1575, 450, 300, 300});
     mskPlayerCnt->setInputMask(QStringLiteral("0;_")); // one digit, "_" while empty
     connect(mskPlayerCnt, &QLineEdit::textChanged, this, &frmOptions::mskPlayerCnt_Change);
@@ -226,11 +231,7 @@ void frmOptions::EnableNameBoxes(int count)
 {
     for (int i = 1; i <= 4; ++i) {
         QLineEdit *box = txtPlayer[static_cast<std::size_t>(i - 1)];
-        box->setEnabled(i <= count);
-        QPalette palette = box->palette();
-        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-            palette.setColor(group, QPalette::Base, box->isEnabled() ? kDesignWhite : kDesignGrey);
-        box->setPalette(palette);
+        box->setEnabled(i <= count); // a disabled box is grey, its name still readable
     }
 }
 
@@ -338,8 +339,9 @@ void frmOptions::cmdColor_Click()
         const bool dice = optColors[0]->isChecked();
         qint32 &color = dice ? glngDieColor : glngPipColor;
         dlgColors->setCurrentColor(ColorFromStored(color));
-        const QColor chosen = dlgColors->exec() == QDialog::Accepted ? dlgColors->selectedColor() : ColorFromStored(color);
-        const qint32 stored = StoredFromColor(chosen);
+        if (dlgColors->exec() != QDialog::Accepted)
+            return; // cancelled: the colour stays exactly as stored, a negative one too
+        const qint32 stored = StoredFromColor(dlgColors->selectedColor());
         if (stored == color)
             return;
         color = stored;

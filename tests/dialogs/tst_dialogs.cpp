@@ -7,12 +7,15 @@
 #include "scores/frmScores.h"
 #include "platform/HelpViewer.h"
 #include "settings/basMain.h"
+#include "settings/frmOptions.h"
+#include "platform/DesignControls.h"
 
 #include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QTextBrowser>
 #include <QTreeWidget>
 #include <QtEndian>
+#include <cmath>
 #include <sys/stat.h>
 
 using namespace quoxa;
@@ -112,6 +115,54 @@ private slots:
         QCOMPARE(about.focusWidget()->objectName(), QStringLiteral("cmdOk"));
         QTest::keyClick(about.focusWidget(), Qt::Key_Return);
         QTRY_VERIFY(!about.isVisible());
+    }
+
+    // Every window keeps the design's colours whatever the desktop's theme: under a dark
+    // application palette each one looks exactly as under a light one. And every text
+    // colour of the design stands out at least 4.5:1 from its background, disabled too.
+    void designColoursUnderAnyTheme()
+    {
+        const auto luminance = [](const QColor &c) {
+            const auto channel = [](qreal v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+            return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+        };
+        const QPalette design = DesignPalette();
+        const std::pair<QPalette::ColorRole, QPalette::ColorRole> pairs[] = {
+            {QPalette::WindowText, QPalette::Window}, {QPalette::Text, QPalette::Base}, {QPalette::ButtonText, QPalette::Button},
+            {QPalette::HighlightedText, QPalette::Highlight}, {QPalette::ToolTipText, QPalette::ToolTipBase},
+            {QPalette::PlaceholderText, QPalette::Base}, {QPalette::Link, QPalette::Base}};
+        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+            for (const auto &[text, background] : pairs) {
+                const qreal a = luminance(design.color(group, text)), b = luminance(design.color(group, background));
+                QVERIFY2((std::max(a, b) + 0.05) / (std::min(a, b) + 0.05) >= 4.5, qPrintable(QString::number(text)));
+            }
+        const auto windows = [] {
+            frmMain board;
+            frmOptions options(board, frmOptions::Players);
+            frmScores scores(&board);
+            frmAbout about(&board);
+            frmQuoxa celebration(&board);
+            basHelp::ShowHelpContents(&board, QStringLiteral(QUOXA_HELP_FILE));
+            QList<QWidget *> all{&board, &options, &scores, &about, &celebration, Find<HelpViewer>(&board, QString()),
+                                 Find(&board, "mnuGame"), Find(&options, "dlgColors")};
+            QList<QImage> shots;
+            for (QWidget *window : all) {
+                window->show();
+                shots << window->grab().toImage();
+            }
+            return shots;
+        };
+        const QList<QImage> light = windows();
+        const QPalette saved = QApplication::palette();
+        QPalette dark(QColor(50, 50, 50), QColor(40, 40, 40));
+        for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            dark.setColor(role, QColor(230, 230, 230));
+        dark.setColor(QPalette::Base, QColor(25, 25, 25));
+        QApplication::setPalette(dark);
+        const QList<QImage> shaded = windows();
+        QApplication::setPalette(saved);
+        for (qsizetype i = 0; i < light.size(); ++i)
+            QVERIFY2(shaded[i] == light[i], qPrintable(QString::number(i)));
     }
 
     // A help file that is missing, a pipe, empty, cut short, random, or damaged so that
