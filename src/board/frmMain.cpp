@@ -1,5 +1,6 @@
 // The board window itself: its controls and their places, start-up, closing and colours.
 #include "board/frmMain.h"
+#include "board/PictureButton.h"
 #include "board/Shape.h"
 #include "platform/DesignControls.h"
 #include "platform/ErrorTrap.h"
@@ -144,7 +145,7 @@ frmMain::frmMain(RandomSource *random)
     BuildScoreSheet();
     BuildDice();
 
-    cmdThrow = Place(new QPushButton(mClient), QStringLiteral("cmdThrow"), {5700, 4500, 1140, 1140});
+    cmdThrow = Place(new PictureButton(mClient), QStringLiteral("cmdThrow"), {5700, 4500, 1140, 1140});
     cmdThrow->setIconSize(QSize(76, 76));
     PressOnReturn(cmdThrow);
     connect(cmdThrow, &QPushButton::clicked, this, &frmMain::cmdThrow_Click);

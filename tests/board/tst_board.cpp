@@ -8,6 +8,7 @@
 
 #include <QAccessible>
 #include <QDialog>
+#include <QPushButton>
 #include <QToolBar>
 
 using namespace quoxa;
@@ -63,6 +64,18 @@ private slots:
         QTest::mouseDClick(board->windowHandle(), Qt::LeftButton, {}, die); // a double-click is one click
         QVERIFY(Held(2));
         QVERIFY(Find("cmdThrow")->hasFocus());
+        // The throw button shows its focus (a frame) and a press (its picture one pixel
+        // down and to the right).
+        auto *button = Find<QPushButton>("cmdThrow");
+        const QImage focused = button->grab().toImage();
+        button->clearFocus();
+        const QImage resting = button->grab().toImage();
+        button->setDown(true);
+        const QImage pressed = button->grab().toImage();
+        const QRect all = resting.rect().adjusted(0, 0, -1, -1);
+        QVERIFY(focused != resting && pressed != resting);
+        QCOMPARE(pressed.copy(all.translated(1, 1)), resting.copy(all));
+        button->setDown(false);
         QCOMPARE(Find<QTreeWidget>("lvwPlayers")->topLevelItem(0)->text(0), QStringLiteral("Player 1"));
         const char *faces[] = {"...X...", "..X.X..", "..XXX..", "X.X.X.X", "X.XXX.X", "XXX.XXX"}; // shpPip1 .. 7
         for (int value = 1; value <= 6; ++value)
