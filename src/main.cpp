@@ -7,6 +7,9 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // The installed desktop entry's name, so that docks and task bars tie the window to
+    // its launcher and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.quoxa.Quoxa"));
     quoxa::InstallDesignLook();
     quoxa::frmMain board;
     board.show();
