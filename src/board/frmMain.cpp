@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
 
@@ -172,6 +173,16 @@ frmMain::frmMain(RandomSource *random)
 
 frmMain::~frmMain() = default;
 
+bool frmMain::event(QEvent *event)
+{
+    // Once the board is on the screen, the best play is worked out behind it.
+    if (event->type() == QEvent::Paint && !mSolvingAsked) {
+        mSolvingAsked = true;
+        QTimer::singleShot(100, this, [] { Strategy::Prepare(); });
+    }
+    return QMainWindow::event(event);
+}
+
 void frmMain::BuildStatusBar()
 {
     stbMain = new QStatusBar(mClient);
@@ -271,6 +282,10 @@ void frmMain::BuildDice()
 
         die.shpHold = Place(new Shape(Shape::Kind::Rectangle, mClient, 3), Indexed(QStringLiteral("shpHold"), i), {300 + step, 4575, 915, 915});
         die.shpHold->hide();
+        // The Hint's mark of a die to keep: a dot under it, nothing like a hold marker.
+        die.shpHint = Place(new Shape(Shape::Kind::Circle, mClient, 1), Indexed(QStringLiteral("shpHint"), i), {682 + step, 5520, 150, 150});
+        die.shpHint->setFillColor(kHintColour);
+        die.shpHint->hide();
     }
 }
 
@@ -335,6 +350,8 @@ std::vector<QWidget *> frmMain::Block() const
         block.push_back(die.fraDie);
     for (const Die &die : mDice)
         block.push_back(die.shpHold);
+    for (const Die &die : mDice)
+        block.push_back(die.shpHint);
     block.push_back(cmdThrow);
     return block;
 }

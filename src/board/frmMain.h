@@ -47,6 +47,9 @@ public:
     void cmdThrow_Click();
     void fraDie_Click(int index);
     void mnuGameNew_Click();
+    // Shows the best move until the next action: a line in the status bar, and a mark
+    // under each die to keep or on the category to score.
+    void mnuGameHint_Click();
     void mnuGameHighScores_Click();
     void mnuEditUndo_Click();
     void mnuGameExit_Click();
@@ -84,6 +87,7 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    bool event(QEvent *event) override;
 
 private:
     struct Die {
@@ -92,6 +96,7 @@ private:
         std::array<Shape *, 7> shpPip{};
         QLabel *lblQuestion = nullptr;
         Shape *shpHold = nullptr;
+        Shape *shpHint = nullptr;
     };
 
     void BuildMenus();
@@ -124,6 +129,10 @@ private:
     // The elements between the two bars, which move together when the tool bar goes.
     std::vector<QWidget *> Block() const;
     void ResizeClient(int dy);
+    // Takes the Hint's marks away; true when there were any.
+    bool ClearHint();
+    inline static const QColor kHintColour{0, 128, 0};
+    inline static const QColor kHintCellColour{204, 255, 204};
 
     std::unique_ptr<RandomSource> mOwnRandom;
     Game mGame;
@@ -137,6 +146,8 @@ private:
     std::array<Die, 5> mDice;
     QPushButton *cmdThrow = nullptr;
     bool mUnloaded = false;
+    QLabel *mHintedCell = nullptr;
+    bool mSolvingAsked = false;
 };
 
 } // namespace quoxa

@@ -136,6 +136,9 @@ void frmMain::RefreshPointers()
 void frmMain::ShowStatusText()
 {
     Trap([&] {
+        // A new prompt ends the Hint; it is there to be asked for while the dice roll.
+        ClearHint();
+        Action(QStringLiteral("mnuGameHint"))->setEnabled(mGame.mstrState.startsWith(u"Throw"));
         for (const PanelText &texts : kPanelTexts) {
             if (texts.state != mGame.mstrState)
                 continue;

@@ -13,6 +13,7 @@
 #include "settings/frmOptions.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
@@ -37,6 +38,7 @@ struct MenuEntry {
 const auto kMenus = std::to_array<MenuEntry>({
     {u"mnuGame", u"", u"&Game", u"", false, true, nullptr},
     {u"mnuGameNew", u"mnuGame", u"&New", u"F2", false, true, [](frmMain &f) { f.mnuGameNew_Click(); }},
+    {u"mnuGameHint", u"mnuGame", u"&Hint", u"Ctrl+H", false, true, [](frmMain &f) { f.mnuGameHint_Click(); }},
     {u"mnuGameSep1", u"mnuGame", u"-", u"", false, true, nullptr},
     {u"mnuGameHighScores", u"mnuGame", u"&High Scores...", u"", false, true,
      [](frmMain &f) { f.mnuGameHighScores_Click(); }},
@@ -162,7 +164,41 @@ void frmMain::fraDie_Click(int index)
             basWave::PlayWave(held ? QStringLiteral("UNHOLD") : QStringLiteral("HOLD"));
         marker->setVisible(!held);
         DescribeDie(index);
+        if (ClearHint())
+            ShowStatusText(); // the turn's own prompt again
     });
+}
+
+void frmMain::mnuGameHint_Click()
+{
+    Trap([&] {
+        if (!Action(QStringLiteral("mnuGameHint"))->isEnabled())
+            return;
+        const Game::Hint hint = mGame.BestMove(Strategy::Shared());
+        if (hint.text.isEmpty())
+            return;
+        ClearHint();
+        mPanels[0]->setText(hint.text);
+        for (int die = 1; die <= 5; ++die)
+            DieAt(die).shpHint->setVisible(hint.keep[die - 1]);
+        if (hint.category) {
+            mHintedCell = SheetLabel(hint.category->label);
+            Paint(mHintedCell, kHintCellColour);
+        }
+    });
+}
+
+bool frmMain::ClearHint()
+{
+    bool shown = mHintedCell != nullptr;
+    for (Die &die : mDice) {
+        shown |= die.shpHint->isVisible();
+        die.shpHint->hide();
+    }
+    if (mHintedCell)
+        Paint(mHintedCell, kDesignWhite); // a category the Hint names is open: white
+    mHintedCell = nullptr;
+    return shown;
 }
 
 void frmMain::mnuGameNew_Click()

@@ -185,13 +185,7 @@ void Game::RecordScore(QStringView label)
         if (sheet.*row->field != PlayerSheet::kUnscored || !mblnCanScore)
             return;
 
-        std::array<int, 5> values{};
-        for (int die = 1; die <= 5; ++die) {
-            const int x = Int16::Parse(mBoard.DieTag(die)).value();
-            if (x < 1 || x > 6)
-                throw RunError::SubscriptOutOfRange();
-            values[static_cast<std::size_t>(die - 1)] = x;
-        }
+        const std::array<int, 5> values = DiceValues();
         const Int16 score = row->rule(DiceCounts::Of(values));
         sheet.*row->field = score;
         mBoard.ShowScoreCell(row->label, score);
@@ -202,6 +196,18 @@ void Game::RecordScore(QStringView label)
         UpdateTotals();
         EndTurn();
     });
+}
+
+std::array<int, 5> Game::DiceValues() const
+{
+    std::array<int, 5> values{};
+    for (int die = 1; die <= 5; ++die) {
+        const int x = Int16::Parse(mBoard.DieTag(die)).value();
+        if (x < 1 || x > 6)
+            throw RunError::SubscriptOutOfRange();
+        values[static_cast<std::size_t>(die - 1)] = x;
+    }
+    return values;
 }
 
 void Game::UpdateTotals()
@@ -263,6 +269,49 @@ void Game::UndoLastScore()
         UpdateTotals();
         mintScored -= 1;
         SetTurnState(mstrPrevState);
+    });
+}
+
+Game::Hint Game::BestMove(const Strategy &strategy) const
+{
+    return Trap([&] {
+        Hint hint;
+        const PlayerSheet &sheet = gudtPlayer(mintPlayer.value());
+        const Position position = Position::Of(sheet);
+        const auto line = [&](const QString &advice, double rest) {
+            const double total = sheet.intGameTotal.value() + rest;
+            return QStringLiteral("Hint: %1. Expected final total: %2").arg(advice, QLocale().toString(total, 'f', 2));
+        };
+        if (mstrState == u"Throw 0") {
+            hint.text = line(QStringLiteral("throw the dice"), strategy.ExpectedRest(position));
+            return hint;
+        }
+        const std::array<int, 5> values = DiceValues();
+        Faces faces{};
+        for (int value : values)
+            faces[value] += 1;
+        const Strategy::Choice choice = strategy.Best(position, faces, 3 - mintRolls.value());
+        if (choice.category >= 0) {
+            hint.category = SheetCategories()[choice.category];
+            hint.text = line(QStringLiteral("score ") + hint.category->caption.toString(), choice.expectedRest);
+            return hint;
+        }
+        // The dice to keep: those held already first, then from the left.
+        Faces left = choice.keep;
+        for (bool held : {true, false})
+            for (int die = 1; die <= 5; ++die)
+                if (mBoard.IsHeld(die) == held && left[values[die - 1]] > 0) {
+                    left[values[die - 1]] -= 1;
+                    hint.keep[die - 1] = true;
+                }
+        QStringList kept;
+        for (int face = 1; face <= 6; ++face)
+            for (int n = 0; n < choice.keep[face]; ++n)
+                kept << QString::number(face);
+        hint.text = line(kept.isEmpty() ? QStringLiteral("throw all five dice again")
+                                        : QStringLiteral("keep %1 and throw again").arg(kept.join(u' ')),
+                         choice.expectedRest);
+        return hint;
     });
 }
 

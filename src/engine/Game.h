@@ -5,6 +5,7 @@
 #include "engine/Checked.h"
 #include "engine/RandomSource.h"
 #include "engine/ScoreSheet.h"
+#include "engine/Strategy.h"
 
 #include <QString>
 
@@ -31,6 +32,16 @@ public:
     void ShowPlayerSheet();
     void FillPlayerList();
 
+    // The best move for the player whose turn it is, as the Hint tells it: its line with
+    // the expected final total, and the dice to keep (by die, 1 to 5) or the category to
+    // score. Nothing in the game changes.
+    struct Hint {
+        QString text;
+        std::array<bool, 5> keep{};
+        const SheetRow *category = nullptr;
+    };
+    Hint BestMove(const Strategy &strategy) const;
+
     // The turn variables.
     QString mstrState;
     QString mstrPrevState;
@@ -45,6 +56,8 @@ public:
 
 private:
     void EndTurn();
+    // The values the five dice show, each 1 to 6 (anything else is out of range).
+    std::array<int, 5> DiceValues() const;
     PlayerSheet &CurrentSheet() { return gudtPlayer(mintPlayer.value()); }
 
     Board &mBoard;

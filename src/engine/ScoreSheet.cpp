@@ -76,6 +76,19 @@ const std::array<SheetRow, 18> kScoreSheet{{
     {u"lblGameTotal", 17, u"Game Total", &PlayerSheet::intGameTotal, 2, nullptr},
 }};
 
+const std::array<const SheetRow *, kCategoryCount> &SheetCategories()
+{
+    static const auto rows = [] {
+        std::array<const SheetRow *, kCategoryCount> categories{};
+        std::size_t next = 0;
+        for (const SheetRow &row : kScoreSheet)
+            if (row.isCategory())
+                categories[next++] = &row;
+        return categories;
+    }();
+    return rows;
+}
+
 const SheetRow *FindSheetRow(QStringView label)
 {
     const auto it = std::find_if(kScoreSheet.begin(), kScoreSheet.end(),

@@ -39,4 +39,7 @@ constexpr int kCategoryCount = 13;
 // The row with that label name (exact, case-sensitive), or null.
 const SheetRow *FindSheetRow(QStringView label);
 
+// The thirteen categories in sheet order, Ones first.
+const std::array<const SheetRow *, kCategoryCount> &SheetCategories();
+
 } // namespace quoxa

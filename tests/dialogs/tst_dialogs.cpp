@@ -173,17 +173,15 @@ private slots:
         const QByteArray chm = good.readAll();
         const qsizetype lzxc = chm.indexOf("LZXC");
         QVERIFY(lzxc > 0);
-        const auto patched = [&](qsizetype at, quint32 value) {
-            QByteArray damaged = chm;
-            qToLittleEndian(value, damaged.data() + lzxc + at);
-            return damaged;
-        };
+        QByteArray badHeader = chm, noWindow = chm; // compression version 3; a window size of 0
+        qToLittleEndian<quint32>(3, badHeader.data() + lzxc + 4);
+        qToLittleEndian<quint32>(0, noWindow.data() + lzxc + 12);
         QByteArray noise(chm.size(), Qt::Uninitialized);
         QRandomGenerator(7).fillRange(reinterpret_cast<quint32 *>(noise.data()), noise.size() / 4);
         for (const auto &[name, file] :
              {std::pair{"missing", QByteArray()}, {"pipe", QByteArray("pipe")}, {"empty", QByteArray("")},
               {"a tenth", chm.left(chm.size() / 10)}, {"nine tenths", chm.left(chm.size() * 9 / 10)}, {"random", noise},
-              {"compression header", patched(4, 3)}, {"window size 0", patched(12, 0)}})
+              {"compression header", badHeader}, {"window size 0", noWindow}})
             QTest::newRow(name) << file;
     }
     void helpShowsNothingForWhatIsMissingOrDamaged()

@@ -5,6 +5,7 @@
 #include "settings/basMain.h"
 
 #include <QLocale>
+#include <cmath>
 
 using namespace quoxa;
 using namespace quoxa::test;
@@ -219,6 +220,57 @@ private slots:
         QCOMPARE(board.offered, (QStringList{"P1=62", "P3=62"}));
         game->cmdThrow_Click(); // the "NEWGAME" face
         QCOMPARE(game->mstrState + game->mintScored.toString(), QStringLiteral("Throw 00"));
+    }
+
+    // Best play, exact: what the open categories are worth from the start of a turn, and
+    // the best move with some dice ("throw: dice"), each worked out by hand.
+    void bestPlay_data()
+    {
+        QTest::addColumn<QStringList>("position"); // the open categories, then upper total and Quoxa box
+        QTest::addColumn<QString>("dice");
+        QTest::addColumn<QString>("move");
+        QTest::addColumn<double>("rest"); // the points still to come
+        const auto row = [](const char *name, QString position, const char *dice, const char *move, double rest) {
+            QTest::newRow(name) << position.split(u' ') << QString(dice) << QString(move) << rest;
+        };
+        row("Sixes: 6 x 5 x (1 - (5/6)^3)", "lblSixes 0 0", "", "", 12.6389);
+        row("Chance", "lblChance 0 0", "", "", 23.3333);
+        row("Quoxa", "lblQuoxa 0 0", "", "", 2.3014);
+        row("Small Straight", "lblSmallStraight 0 0", "", "", 18.4633);
+        row("Ones at 63: any 1 brings 35", "lblOnes 63 0", "", "", 2.1065 + 35 * (1 - std::pow(5.0 / 6, 15)));
+        row("Ones at 64: the bonus is in", "lblOnes 64 0", "", "", 2.1065);
+        row("Chance, throw 1: keep 5 and 6", "lblChance 0 0", "1 11266", "keep 6 6", 12 + 3 * 4.25);
+        row("Chance, throw 2: keep 4 to 6", "lblChance 0 0", "2 14566", "keep 4 5 6 6", 21 + 3.5);
+        row("Sixes, none: throw all five", "lblSixes 0 0", "1 12345", "keep", 30 * 11.0 / 36);
+        row("Quoxa, throw 2: keep three", "lblQuoxa 0 0", "2 22333", "keep 3 3 3", 50.0 / 36);
+        row("full house before chance", "lblFullHouse lblChance 0 0", "3 22333", "score Full House", 25 + 23.3333);
+        row("five alike, Quoxa box 50: 100 more", "lblSixes 0 50", "3 66666", "score Sixes", 130);
+        row("five alike into the empty box: 50", "lblQuoxa 0 0", "3 55555", "score Quoxa", 50);
+        row("five alike: a full house", "lblFullHouse 0 0", "3 44444", "score Full House", 25);
+        row("five alike: no straight", "lblSmallStraight 0 0", "3 33333", "score Small Straight", 0);
+    }
+    void bestPlay()
+    {
+        QFETCH(QStringList, position);
+        QFETCH(QString, dice);
+        QFETCH(QString, move);
+        QFETCH(double, rest);
+        static const Strategy strategy(2);
+        Position at{(1 << kCategoryCount) - 1, position[position.size() - 2].toInt(), position.last() == u"50"};
+        for (int c = 0; c < kCategoryCount; ++c)
+            if (position.contains(SheetCategories()[c]->label))
+                at.filled &= ~(1 << c);
+        Faces faces{};
+        for (QChar face : dice.mid(2))
+            faces[face.digitValue()] += 1;
+        const Strategy::Choice choice = dice.isEmpty() ? Strategy::Choice{-2, {}, strategy.ExpectedRest(at)}
+                                                       : strategy.Best(at, faces, dice[0].digitValue());
+        QString played = choice.category >= 0 ? "score " + SheetCategories()[choice.category]->caption.toString()
+                         : choice.category == -1 ? "keep" : ""; // -2: no move asked for
+        for (int face = 1; choice.category == -1 && face <= 6; ++face)
+            played += QStringLiteral(" %1").arg(face).repeated(choice.keep[face]);
+        QCOMPARE(played, move);
+        QCOMPARE(qRound(choice.expectedRest * 1e4), qRound(rest * 1e4));
     }
 };
 

@@ -1,0 +1,92 @@
+// How good and how fast best play is: the expected final total from an empty sheet, the
+// mean of 100000 games played by its decisions with the game's own dice and turn flow (no
+// window), and what solving costs. Measured, never asserted. Prints exactly:
+//   best play from an empty sheet: expected final total X.XXXX
+//   best play, 100000 simulated games: mean M.MM, standard error S.SS
+//   solve: W.WW s wall, C.CC s CPU, table K KiB
+#include "engine/Game.h"
+#include "settings/basMain.h"
+
+#include <QCoreApplication>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <ctime>
+
+namespace {
+
+// The board the simulated games are played on: it keeps the dice and nothing else.
+class QuietBoard : public quoxa::Board {
+public:
+    std::array<QString, 5> tags;
+    std::array<bool, 5> held{};
+
+    QString DieTag(int die) const override { return tags[static_cast<std::size_t>(die - 1)]; }
+    void SetDieTag(int die, const QString &tag) override { tags[static_cast<std::size_t>(die - 1)] = tag; }
+    bool IsHeld(int die) const override { return held[static_cast<std::size_t>(die - 1)]; }
+    void ShowFace(int, int) override {}
+    void ReleaseHolds() override { held.fill(false); }
+    void RefreshPointers() override {}
+    void ShowStatusText() override {}
+    void SetThrowButtonFace(const QString &) override {}
+    void ShowQuestionMarks(bool) override {}
+    void SetUndoEnabled(bool) override {}
+    void ShowScoreCell(QStringView, quoxa::Int16) override {}
+    void ReopenScoreCell(QStringView) override {}
+    void ClearPlayerList() override {}
+    void AddPlayerRow(const QString &, const QString &) override {}
+    void SelectPlayerRow(int) override {}
+    void SetPlayerScore(int, const QString &) override {}
+    void ShowCelebration() override {}
+    bool SaveScore(const QString &, quoxa::Int16) override { return false; }
+    void ShowNewHighScores() override {}
+};
+
+// One game of one player, every move the strategy's; its final total.
+int PlayOne(quoxa::Game &game, QuietBoard &board, const quoxa::Strategy &strategy)
+{
+    game.StartNewGame();
+    while (game.mstrState != u"Game Over") {
+        game.cmdThrow_Click(); // throws, or from "Continue" to the next turn's "Throw 0"
+        if (!game.mblnCanScore)
+            continue;
+        const quoxa::Game::Hint hint = game.BestMove(strategy);
+        if (hint.category)
+            game.RecordScore(hint.category->label);
+        else
+            board.held = hint.keep;
+    }
+    return quoxa::gudtPlayer(1).intGameTotal.value();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    const auto started = std::chrono::steady_clock::now();
+    const std::clock_t cpu = std::clock();
+    const quoxa::Strategy strategy(2);
+    const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    const double cpuSeconds = static_cast<double>(std::clock() - cpu) / CLOCKS_PER_SEC;
+
+    quoxa::gintPlayerCount = 1;
+    quoxa::gblnPlaySound = false;
+    QuietBoard board;
+    quoxa::ClockRandomSource dice;
+    quoxa::Game game(board, dice);
+    constexpr int kGames = 100000;
+    double sum = 0, squares = 0;
+    for (int n = 0; n < kGames; ++n) {
+        const double total = PlayOne(game, board, strategy);
+        sum += total;
+        squares += total * total;
+    }
+    const double mean = sum / kGames;
+    const double error = std::sqrt((squares / kGames - mean * mean) / (kGames - 1));
+
+    std::printf("best play from an empty sheet: expected final total %.4f\n", strategy.ExpectedRest({}));
+    std::printf("best play, %d simulated games: mean %.2f, standard error %.2f\n", kGames, mean, error);
+    std::printf("solve: %.2f s wall, %.2f s CPU, table %zu KiB\n", wall, cpuSeconds, strategy.tableBytes() / 1024);
+    return 0;
+}

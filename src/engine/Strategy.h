@@ -1,0 +1,64 @@
+#pragma once
+// Best play for one player's sheet: for any position of the sheet and the dice, the move
+// that gives the highest expected final total, and that total, exactly, under the game's
+// own scoring rules and bonuses. Every position between turns is solved once, backwards
+// from the full sheet; a decision within a turn then works through one turn only.
+#include "engine/PlayerSheet.h"
+
+#include <array>
+#include <atomic>
+#include <cstddef>
+#include <vector>
+
+namespace quoxa {
+
+// Dice as how many show each face: faces[1] .. faces[6] (faces[0] unused).
+using Faces = std::array<int, 7>;
+
+// Where a player stands between turns: the categories filled (bit i for the i-th category
+// of the sheet, Ones first), the upper total, and whether the Quoxa box holds 50.
+struct Position {
+    int filled = 0;
+    int upperTotal = 0;
+    bool quoxaHolds50 = false;
+
+    static Position Of(const PlayerSheet &sheet);
+};
+
+class Strategy {
+public:
+    // Solves every position that play can reach, on `threads` threads. When `stop`
+    // turns true the solving ends early and the strategy is not usable.
+    explicit Strategy(int threads = 2, const std::atomic<bool> *stop = nullptr);
+
+    // The game's one strategy, solved on two threads in the background: Prepare starts it
+    // (once; later calls do nothing), Shared waits for it. If the program ends first the
+    // solving stops.
+    static void Prepare();
+    static const Strategy &Shared();
+
+    bool solved() const { return mSolved; }
+    std::size_t tableBytes() const { return mRest.size() * sizeof(float); }
+
+    // The points still to come, bonuses included, from the start of a turn.
+    double ExpectedRest(const Position &position) const;
+
+    struct Choice {
+        int category = -1; // the category (index in sheet order) to score now; -1: throw again
+        Faces keep{};      // when throwing again: the dice to keep
+        double expectedRest = 0; // the points still to come, this turn's included
+    };
+    // The best move with these dice after throw `throwsMade` (1 to 3) of a turn.
+    Choice Best(const Position &position, const Faces &dice, int throwsMade) const;
+
+private:
+    struct Turn;
+    void SolveLevel(const std::vector<int> &masks, int threads, const std::atomic<bool> *stop);
+    float Rest(int filled, int upperTotal, bool quoxaHolds50) const;
+    void SolveTurn(const Position &position, Turn &turn) const;
+
+    std::vector<float> mRest; // by filled categories, Quoxa holding 50, upper total
+    bool mSolved = false;
+};
+
+} // namespace quoxa
