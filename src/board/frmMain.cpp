@@ -164,6 +164,8 @@ frmMain::frmMain(RandomSource *random)
     for (QWidget *widget : Block())
         widget->move(widget->x(), widget->y() + blockOffset);
 
+    mComputerStep.setSingleShot(true);
+    connect(&mComputerStep, &QTimer::timeout, this, &frmMain::ComputerStep);
     Form_Load();
     cmdThrow->setFocus();
     layout()->activate();
@@ -250,10 +252,7 @@ void frmMain::BuildScoreSheet()
         if (row.isCategory()) {
             SetPointer(value, QStringLiteral("PENCIL"), pointers);
             // Every category's Click: score it with this label; then the throw button has the focus.
-            new ClickFilter(value, [this, label = row.label] {
-                mGame.RecordScore(label);
-                cmdThrow->setFocus();
-            });
+            new ClickFilter(value, [this, label = row.label] { ScoreCategory(label); });
         } else {
             value->setText(QStringLiteral("0"));
         }

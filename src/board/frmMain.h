@@ -6,6 +6,7 @@
 
 #include <QCursor>
 #include <QMainWindow>
+#include <QTimer>
 #include <array>
 #include <map>
 #include <memory>
@@ -129,6 +130,16 @@ private:
     // The elements between the two bars, which move together when the tool bar goes.
     std::vector<QWidget *> Block() const;
     void ResizeClient(int dy);
+    // Scores the dice in a category, as its click does; then the throw button has the focus.
+    void ScoreCategory(QStringView label);
+    // The computer plays for the player whose turn it is (until the game is over).
+    bool ComputerTurn() const;
+    // A person's clicks and keys on the dice, the categories and the throw button are
+    // ignored while the computer plays.
+    bool PersonLockedOut() const;
+    // The computer's next step after the pause, when the turn is its; one step.
+    void ScheduleComputer();
+    void ComputerStep();
     // Takes the Hint's marks away; true when there were any.
     bool ClearHint();
     inline static const QColor kHintColour{0, 128, 0};
@@ -148,6 +159,8 @@ private:
     bool mUnloaded = false;
     QLabel *mHintedCell = nullptr;
     bool mSolvingAsked = false;
+    QTimer mComputerStep;
+    bool mComputerActing = false;
 };
 
 } // namespace quoxa

@@ -138,7 +138,6 @@ void frmMain::ShowStatusText()
     Trap([&] {
         // A new prompt ends the Hint; it is there to be asked for while the dice roll.
         ClearHint();
-        Action(QStringLiteral("mnuGameHint"))->setEnabled(mGame.mstrState.startsWith(u"Throw"));
         for (const PanelText &texts : kPanelTexts) {
             if (texts.state != mGame.mstrState)
                 continue;
@@ -178,11 +177,16 @@ void frmMain::ShowQuestionMarks(bool show)
     });
 }
 
+// The last step of every change of the turn state, the turn passed on included: Undo and
+// the Hint are the person's alone, and the computer takes its turn.
 void frmMain::SetUndoEnabled(bool enabled)
 {
     Trap([&] {
-        Action(QStringLiteral("mnuEditUndo"))->setEnabled(enabled);
-        ToolButton(QStringLiteral("Undo"))->setEnabled(enabled);
+        const bool person = !ComputerTurn();
+        Action(QStringLiteral("mnuEditUndo"))->setEnabled(enabled && person);
+        ToolButton(QStringLiteral("Undo"))->setEnabled(enabled && person);
+        Action(QStringLiteral("mnuGameHint"))->setEnabled(mGame.mstrState.startsWith(u"Throw") && person);
+        ScheduleComputer();
     });
 }
 

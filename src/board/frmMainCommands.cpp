@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QToolBar>
 #include <functional>
@@ -50,6 +51,8 @@ const auto kMenus = std::to_array<MenuEntry>({
     {u"mnuOptionsColors", u"mnuOptions", u"&Colors", u"", false, true, [](frmMain &f) { f.ShowOptions(frmOptions::Colors); }},
     {u"mnuOption(1)", u"mnuOptions", u"&Players", u"", false, true, [](frmMain &f) { f.ShowOptions(frmOptions::Players); }},
     {u"mnuOption(2)", u"mnuOptions", u"&Sounds", u"", false, true, [](frmMain &f) { f.ShowOptions(frmOptions::Sounds); }},
+    {u"mnuOption(3)", u"mnuOptions", u"&Computer Players...", u"", false, true,
+     [](frmMain &f) { f.ShowOptions(frmOptions::Computer); }},
     {u"mnuView", u"", u"&View", u"", false, true, nullptr},
     {u"mnuViewStatusBar", u"mnuView", u"&Status Bar", u"", true, true,
      [](frmMain &f) { f.mnuViewStatusBar_Click(); }},
@@ -150,13 +153,22 @@ void frmMain::BuildToolBar()
 
 void frmMain::cmdThrow_Click()
 {
-    mGame.cmdThrow_Click();
+    if (!PersonLockedOut())
+        mGame.cmdThrow_Click();
+}
+
+void frmMain::ScoreCategory(QStringView label)
+{
+    if (PersonLockedOut())
+        return;
+    mGame.RecordScore(label);
+    cmdThrow->setFocus();
 }
 
 void frmMain::fraDie_Click(int index)
 {
     Trap([&] {
-        if (!mGame.mblnCanHold)
+        if (!mGame.mblnCanHold || PersonLockedOut())
             return;
         Shape *marker = DieAt(index).shpHold;
         const bool held = !marker->isHidden();

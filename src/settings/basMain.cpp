@@ -6,5 +6,7 @@ Int16 gintPlayerCount;
 bool gblnPlaySound = false;
 qint32 glngDieColor = 0;
 qint32 glngPipColor = 0;
+std::array<bool, 4> gblnComputer{};
+Int16 gintComputerDelay;
 
 } // namespace quoxa

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QtGlobal>
+#include <array>
 
 namespace quoxa {
 
@@ -14,5 +15,9 @@ extern Int16 gintPlayerCount;
 extern bool gblnPlaySound;
 extern qint32 glngDieColor; // 0x00BBGGRR
 extern qint32 glngPipColor;
+// Whether the computer plays for each player (player i at i - 1), and the pause it makes
+// between its moves, in milliseconds.
+extern std::array<bool, 4> gblnComputer;
+extern Int16 gintComputerDelay;
 
 } // namespace quoxa

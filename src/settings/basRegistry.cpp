@@ -5,6 +5,7 @@
 #include "settings/basMain.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <limits>
@@ -49,6 +50,16 @@ bool AnyText(const QString &)
     return true;
 }
 
+constexpr int kMaxComputerDelay = 5000;
+
+// Milliseconds as decimal digits alone, 0 to 5000.
+bool IsDelay(const QString &text)
+{
+    bool ok = false;
+    const int ms = text.toInt(&ok);
+    return ok && std::all_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); }) && ms <= kMaxComputerDelay;
+}
+
 // One setting: its key, default and fallback as stored text, the check a stored text
 // must pass, and how the text reaches its global and back.
 struct Setting {
@@ -61,6 +72,15 @@ struct Setting {
 };
 
 template <int N>
+constexpr Setting Computer()
+{
+    // Anything but "True" is False.
+    constexpr std::array<QStringView, 4> keys{u"Computer 1", u"Computer 2", u"Computer 3", u"Computer 4"};
+    return {keys[N - 1], u"False", u"False", AnyText, [](const QString &text) { gblnComputer[N - 1] = text == u"True"; },
+            [] { return gblnComputer[N - 1] ? QStringLiteral("True") : QStringLiteral("False"); }};
+}
+
+template <int N>
 constexpr Setting Player()
 {
     constexpr std::array<QStringView, 4> keys{u"Player 1", u"Player 2", u"Player 3", u"Player 4"};
@@ -68,7 +88,7 @@ constexpr Setting Player()
             [] { return gudtPlayer(N).strName; }};
 }
 
-const std::array<Setting, 8> kSettings{{
+const std::array<Setting, 13> kSettings{{
     {u"Player Count", u"1", u"1", IsCount, [](const QString &text) { gintPlayerCount = text.toInt(); },
      [] { return gintPlayerCount.toString(); }},
     Player<1>(),
@@ -82,6 +102,12 @@ const std::array<Setting, 8> kSettings{{
      [] { return QString::number(glngDieColor); }},
     {u"Pip Color", u"16777215", u"0", IsColor, [](const QString &text) { glngPipColor = *ColorOf(text); },
      [] { return QString::number(glngPipColor); }},
+    Computer<1>(),
+    Computer<2>(),
+    Computer<3>(),
+    Computer<4>(),
+    {u"Computer Delay", u"800", u"800", IsDelay, [](const QString &text) { gintComputerDelay = text.toInt(); },
+     [] { return gintComputerDelay.toString(); }},
 }};
 
 } // namespace

@@ -6,73 +6,20 @@
 #include "settings/ColorValue.h"
 #include "settings/basMain.h"
 #include "settings/basRegistry.h"
+#include "settings/UpDown.h"
 
+#include <QCheckBox>
 #include <QColorDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSlider>
 #include <QTabWidget>
-#include <QToolButton>
-#include <QVBoxLayout>
 
 namespace quoxa {
 
-// The count's stepper: two small arrow buttons that write the next count into the field.
-// It takes the keyboard focus itself: the Up and Down keys step it.
-class UpDown : public QWidget {
-public:
-    static constexpr int kMin = 1;
-    static constexpr int kMax = PlayerTable::kUpperBound;
-
-    UpDown(QWidget *parent, QLineEdit *buddy) : QWidget(parent), mBuddy(buddy)
-    {
-        auto *layout = new QVBoxLayout(this);
-        layout->setContentsMargins(0, 0, 0, 0);
-        layout->setSpacing(0);
-        for (auto [arrow, step] : {std::pair{Qt::UpArrow, 1}, std::pair{Qt::DownArrow, -1}}) {
-            auto *button = new QToolButton(this);
-            button->setArrowType(arrow);
-            button->setAutoRepeat(true);
-            button->setFocusPolicy(Qt::NoFocus);
-            button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-            layout->addWidget(button);
-            connect(button, &QToolButton::clicked, this, [this, step = step] { Step(step); });
-        }
-        setFocusPolicy(Qt::StrongFocus);
-    }
-
-    // Steps from the count in the field (or from where the stepper last was).
-    void Step(int delta)
-    {
-        bool ok = false;
-        const int shown = mBuddy->text().toInt(&ok);
-        if (ok)
-            mValue = shown;
-        mValue = std::clamp(mValue + delta, kMin, kMax);
-        mBuddy->setText(QString::number(mValue));
-    }
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override
-    {
-        if (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down)
-            Step(event->key() == Qt::Key_Up ? 1 : -1);
-        else
-            QWidget::keyPressEvent(event);
-    }
-
-private:
-    QLineEdit *mBuddy;
-    int mValue = kMin;
-};
-
-namespace {
-
-
-
-} // namespace
 
 frmOptions::frmOptions(OptionsOwner &owner, int page) : QDialog(owner.OwnerWindow()), mOwner(owner)
 {
@@ -83,10 +30,11 @@ frmOptions::frmOptions(OptionsOwner &owner, int page) : QDialog(owner.OwnerWindo
     setFixedSize(TwipsSize(4680, 3570));
 
     tabOptions = Place(new QTabWidget(this), QStringLiteral("tabOptions"), {150, 150, 4395, 2775});
-    const std::array<const char *, 3> titles{"&Colors", "&Players", "&Sounds"};
+    const std::array<const char *, 4> titles{"&Colors", "&Players", "&Sounds", "Co&mputer"};
     for (const char *title : titles)
         tabOptions->addTab(new QWidget, QString::fromLatin1(title));
     BuildColorsPage(tabOptions->widget(Colors));
+    BuildComputerPage(tabOptions->widget(Computer)); // before the names that caption it
     BuildPlayersPage(tabOptions->widget(Players));
     BuildSoundsPage(tabOptions->widget(Sounds));
 
@@ -108,9 +56,10 @@ frmOptions::frmOptions(OptionsOwner &owner, int page) : QDialog(owner.OwnerWindo
         if (b.handler == &frmOptions::cmdOk_Click)
             button->setDefault(true);
     }
-    // Tab order: the three pages' controls, then OK, Default, Apply, Cancel, the tabs.
+    // Tab order: the four pages' controls, then OK, Default, Apply, Cancel, the tabs.
     const QList<QWidget *> order{optColors[0], optColors[1], findChild<QWidget *>("cmdColor"), mskPlayerCnt, udcPlayerCnt,
                                  txtPlayer[0], txtPlayer[1], txtPlayer[2], txtPlayer[3], optSounds[0], optSounds[1],
+                                 chkComputer[0], chkComputer[1], chkComputer[2], chkComputer[3], sldComputerDelay,
                                  findChild<QWidget *>("cmdOk"), findChild<QWidget *>("cmdDefault"), cmdApply,
                                  findChild<QWidget *>("cmdCancel"), tabOptions};
     for (qsizetype i = 1; i < order.size(); ++i)
@@ -125,7 +74,7 @@ frmOptions::frmOptions(OptionsOwner &owner, int page) : QDialog(owner.OwnerWindo
     tabOptions->setCurrentIndex(page);
     mPage = tabOptions->currentIndex();
     // The dialog opens with the focus on the first control of the page shown.
-    const std::array<QWidget *, 3> firsts{optColors[0], mskPlayerCnt, optSounds[0]};
+    const std::array<QWidget *, 4> firsts{optColors[0], mskPlayerCnt, optSounds[0], chkComputer[0]};
     firsts[static_cast<std::size_t>(mPage)]->setFocus();
     KeepOpenOnEscape(this);
     connect(tabOptions, &QTabWidget::currentChanged, this, [this](int now) {
@@ -133,53 +82,6 @@ frmOptions::frmOptions(OptionsOwner &owner, int page) : QDialog(owner.OwnerWindo
         mPage = now;
         tabOptions_Click(left);
     });
-}
-
-void frmOptions::BuildColorsPage(QWidget *page)
-{
-    auto *frame = Place(new QWidget(page), Indexed(QStringLiteral("fraOptions"), 0), {75, 300, 840, 840});
-    const std::array<const char *, 2> captions{"Dice", "Pips"};
-    for (int i = 0; i < 2; ++i)
-        optColors[static_cast<std::size_t>(i)] = Place(new QRadioButton(QString::fromLatin1(captions[static_cast<std::size_t>(i)]), frame),
-                                                      Indexed(QStringLiteral("optColors"), i + 1), {75, 150 + 300 * i, 645, 255});
-    auto *color = Place(new QPushButton(QStringLiteral("Color"), page), QStringLiteral("cmdColor"), {1050, 450, 1065, 315});
-    connect(color, &QPushButton::clicked, this, &frmOptions::cmdColor_Click);
-}
-
-void frmOptions::BuildPlayersPage(QWidget *page)
-{
-    // Wide enough to reach the count box: the design's width cuts the colon off in the
-    // installed font.
-    Place(new QLabel(QStringLiteral("Number of Players:"), page), Indexed(QStringLiteral("lblPlayers"), 0), {150, 495, 1425, 255});
-    mskPlayerCnt = Place(new QLineEdit(page), QStringLiteral("mskPlayerCnt"), {1575, 450, 300, 300});
-    mskPlayerCnt->setInputMask(QStringLiteral("0;_")); // one digit, "_" while empty
-    connect(mskPlayerCnt, &QLineEdit::textChanged, this, &frmOptions::mskPlayerCnt_Change);
-    udcPlayerCnt = Place(new UpDown(page, mskPlayerCnt), QStringLiteral("udcPlayerCnt"), {1875, 450, 240, 300});
-    Place(new QLabel(QStringLiteral("Player Names:"), page), Indexed(QStringLiteral("lblPlayers"), 1), {525, 810, 1065, 255});
-    const std::array<int, 4> labelTops{1155, 1485, 1875, 2250};
-    const std::array<int, 4> boxTops{1110, 1500, 1875, 2250};
-    for (int i = 0; i < 4; ++i) {
-        const auto at = static_cast<std::size_t>(i);
-        Place(new QLabel(QStringLiteral("%1.").arg(i + 1), page), Indexed(QStringLiteral("lblPlayers"), i + 2), {255, labelTops[at], 180, 255});
-        QLineEdit *box = Place(new QLineEdit(page), Indexed(QStringLiteral("txtPlayer"), i + 1), {450, boxTops[at], 2895, i == 1 ? 285 : 300});
-        box->setMaxLength(25);
-        box->setAccessibleName(QStringLiteral("Player %1 name").arg(i + 1));
-        box->setAutoFillBackground(true);
-        connect(box, &QLineEdit::textChanged, this, [this] { cmdApply->setEnabled(true); });
-        txtPlayer[at] = box;
-    }
-}
-
-void frmOptions::BuildSoundsPage(QWidget *page)
-{
-    auto *frame = Place(new QWidget(page), Indexed(QStringLiteral("fraOptions"), 1), {150, 450, 765, 690});
-    const std::array<const char *, 2> captions{"On", "Off"};
-    for (int i = 0; i < 2; ++i) {
-        QRadioButton *option = Place(new QRadioButton(QString::fromLatin1(captions[static_cast<std::size_t>(i)]), frame),
-                                     Indexed(QStringLiteral("optSounds"), i + 1), {0, 300 * i, 705, 315});
-        connect(option, &QRadioButton::clicked, this, [this] { cmdApply->setEnabled(true); });
-        optSounds[static_cast<std::size_t>(i)] = option;
-    }
 }
 
 void frmOptions::showEvent(QShowEvent *event)
@@ -204,6 +106,7 @@ void frmOptions::Form_Load()
         LoadColorsTab();
         LoadPlayersTab();
         LoadSoundsTab();
+        LoadComputerTab();
         cmdApply->setEnabled(false); // filling the controls enabled it
     });
 }
@@ -227,11 +130,25 @@ void frmOptions::LoadSoundsTab()
     optSounds[gblnPlaySound ? 0 : 1]->setChecked(true);
 }
 
+void frmOptions::LoadComputerTab()
+{
+    for (std::size_t i = 0; i < chkComputer.size(); ++i)
+        chkComputer[i]->setChecked(gblnComputer[i]);
+    sldComputerDelay->setValue(DelaySteps());
+}
+
+// The pause as the slider shows it, in tenths of a second (a stored pause beyond the
+// slider's end shows at its end).
+int frmOptions::DelaySteps() const
+{
+    return std::clamp((gintComputerDelay.value() + 50) / 100, 0, kDelaySteps);
+}
+
 void frmOptions::EnableNameBoxes(int count)
 {
-    for (int i = 1; i <= 4; ++i) {
-        QLineEdit *box = txtPlayer[static_cast<std::size_t>(i - 1)];
-        box->setEnabled(i <= count); // a disabled box is grey, its name still readable
+    for (int i = 1; i <= 4; ++i) { // a disabled box is grey, its name still readable
+        txtPlayer[static_cast<std::size_t>(i - 1)]->setEnabled(i <= count);
+        chkComputer[static_cast<std::size_t>(i - 1)]->setEnabled(i <= count);
     }
 }
 
@@ -267,12 +184,30 @@ void frmOptions::ApplySoundsTab()
     });
 }
 
+void frmOptions::ApplyComputerTab()
+{
+    Trap([&] {
+        std::array<bool, 4> chosen{};
+        for (std::size_t i = 0; i < chosen.size(); ++i)
+            chosen[i] = chkComputer[i]->isChecked();
+        if (sldComputerDelay->value() != DelaySteps()) // an unmoved slider keeps the stored pause
+            gintComputerDelay = sldComputerDelay->value() * 100;
+        // Who the computer plays for is part of the game: a change starts a new one.
+        if (chosen != gblnComputer) {
+            gblnComputer = chosen;
+            mOwner.StartNewGame();
+        }
+    });
+}
+
 void frmOptions::ApplyPage(int page)
 {
     if (page == Players)
         ApplyPlayersTab();
     else if (page == Sounds)
         ApplySoundsTab();
+    else if (page == Computer)
+        ApplyComputerTab();
 }
 
 void frmOptions::cmdApply_Click()
@@ -327,6 +262,12 @@ void frmOptions::cmdDefault_Click()
         case Sounds:
             optSounds[0]->setChecked(true);
             ApplySoundsTab();
+            break;
+        case Computer:
+            for (std::size_t i = 0; i < chkComputer.size(); ++i)
+                chkComputer[i]->setChecked(basRegistry::DefaultOf(QStringLiteral("Computer %1").arg(i + 1)) == u"True");
+            sldComputerDelay->setValue(basRegistry::DefaultOf(u"Computer Delay").toInt() / 100);
+            ApplyComputerTab();
             break;
         }
         cmdApply->setEnabled(false);

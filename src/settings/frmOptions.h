@@ -4,10 +4,12 @@
 #include <QDialog>
 #include <array>
 
+class QCheckBox;
 class QColorDialog;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QSlider;
 class QTabWidget;
 
 namespace quoxa {
@@ -29,7 +31,7 @@ class frmOptions : public QDialog {
     Q_OBJECT
 
 public:
-    enum Page { Colors = 0, Players = 1, Sounds = 2 };
+    enum Page { Colors = 0, Players = 1, Sounds = 2, Computer = 3 };
 
     // Loads the dialog from the current settings, on the given page, with Apply disabled.
     frmOptions(OptionsOwner &owner, int page);
@@ -48,15 +50,19 @@ private:
     void BuildColorsPage(QWidget *page);
     void BuildPlayersPage(QWidget *page);
     void BuildSoundsPage(QWidget *page);
+    void BuildComputerPage(QWidget *page);
     void Form_Load();
     void LoadColorsTab();
     void LoadPlayersTab();
     void LoadSoundsTab();
+    void LoadComputerTab();
     void ApplyPlayersTab();
     void ApplySoundsTab();
+    void ApplyComputerTab();
     void ApplyPage(int page);
     void tabOptions_Click(int pageLeft);
     void EnableNameBoxes(int count);
+    int DelaySteps() const;
     // The count field as a number; an empty field is a type mismatch.
     int PlayerCount() const;
 
@@ -68,6 +74,9 @@ private:
     QLineEdit *mskPlayerCnt = nullptr;
     UpDown *udcPlayerCnt = nullptr;
     std::array<QLineEdit *, 4> txtPlayer{};
+    std::array<QCheckBox *, 4> chkComputer{};
+    QSlider *sldComputerDelay = nullptr; // in tenths of a second
+    static constexpr int kDelaySteps = 20;
     QColorDialog *dlgColors = nullptr;
     int mPage = 0;
     bool mPagesAligned = false;

@@ -140,6 +140,72 @@ private slots:
             QTRY_VERIFY(Stored("High Scores", "Name 1").isValid());
         }
     }
+
+    // Computer players with no pause: a person against the computer, then four computers,
+    // each game to its end; the person's clicks count only in the person's turns.
+    void computerPlayers()
+    {
+        for (const QString &computers : QStringList{"FT", "TTTT"}) {
+            ClearStore();
+            Store("Game Settings", "Player Count", QString::number(computers.size()));
+            for (int p = 1; p <= computers.size(); ++p)
+                Store("Game Settings", QStringLiteral("Computer %1").arg(p), computers[p - 1] == u'T' ? "True" : "False");
+            Store("Game Settings", "Computer Delay", "0");
+            Store("Game Settings", "Sounds", "False");
+            QTimer watcher; // the high-score window at the end
+            connect(&watcher, &QTimer::timeout, [] {
+                if (auto *scores = qobject_cast<frmScores *>(QApplication::activeModalWidget()))
+                    scores->reject();
+            });
+            watcher.start(10);
+            frmMain board;
+            board.show();
+            for (const SheetRow *row : SheetCategories()) {
+                if (computers != u"FT")
+                    break;
+                QTRY_VERIFY(board.game().mintPlayer == 1 && board.game().mstrState != u"Continue"); // the person's turn
+                QTest::mouseClick(Find(&board, "cmdThrow"), Qt::LeftButton);
+                QTest::mouseClick(Find(&board, row->label.toString()), Qt::LeftButton);
+                QTest::mouseClick(Find(&board, "cmdThrow"), Qt::LeftButton); // Continue
+                QTest::mouseClick(Find(&board, "cmdThrow"), Qt::LeftButton); // the computer's turn: nothing
+                QCOMPARE(board.game().mstrState + board.game().mintPlayer.toString(), "Throw 02");
+                QVERIFY(!Find<QAction>(&board, "mnuGameHint")->isEnabled());
+            }
+            QTRY_COMPARE_WITH_TIMEOUT(board.game().mstrState, QStringLiteral("Game Over"), 30000);
+            QTest::qWait(50); // and there it stays
+            QCOMPARE(board.game().mstrState + board.game().mintScored.toString(), "Game Over" + QString::number(13 * computers.size()));
+            board.close();
+            QVERIFY(Stored("High Scores", "Score 1").toInt() > 0);
+            QCOMPARE(Stored("Game Settings", "Computer 2"), QVariant("True"));
+        }
+    }
+
+    // New Game and Options in the middle of the computer's turn: the new game starts with
+    // the computer's turn afresh; while Options is open the computer waits.
+    void computerTurnInterrupted()
+    {
+        ClearStore();
+        Store("Game Settings", "Computer 1", "True");
+        Store("Game Settings", "Computer Delay", "100");
+        ScriptedRandom random;
+        random.Queue(QStringLiteral("123456").repeated(20));
+        frmMain board(&random);
+        board.show();
+        QTRY_COMPARE(board.game().mstrState, QStringLiteral("Throw 1"));
+        board.mnuGameNew_Click();
+        QCOMPARE(board.game().mstrState, QStringLiteral("Throw 0"));
+        QTRY_COMPARE(board.game().mstrState, QStringLiteral("Throw 1"));
+        QString during;
+        QTimer::singleShot(0, [&] {
+            QTest::qWait(300);
+            during = board.game().mstrState + " " + board.DieTag(1);
+            QApplication::activeModalWidget()->close();
+        });
+        const QString before = board.game().mstrState + " " + board.DieTag(1);
+        board.ShowOptions(frmOptions::Computer);
+        QCOMPARE(during, before);
+        QTRY_VERIFY(board.game().mstrState != u"Throw 1");
+    }
 };
 
 QTEST_MAIN(WholeGameTest)

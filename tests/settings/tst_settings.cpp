@@ -9,7 +9,9 @@
 #include "settings/basRegistry.h"
 #include "settings/frmOptions.h"
 
+#include <QCheckBox>
 #include <QColorDialog>
+#include <QSlider>
 #include <QLineEdit>
 #include <QSettings>
 #include <csignal>
@@ -83,7 +85,9 @@ private slots:
             {"Die Color", "16711680", {QString()}}, {"Die Color", "16777215", {"16777215"}}, {"Die Color", "-5", {"-5"}},
             {"Die Color", "12632256", {"abc", "16777216", "000000255", "", "9e99", "&HFF"}},
             {"Die Color", "2", {"2.5"}}, {"Die Color", "4", {"3.5"}}, {"Die Color", "1000", {" 1e3 "}},
-            {"Pip Color", "16777215", {QString()}}, {"Pip Color", "0", {"abc"}}, {"Pip Color", "65280", {"65280"}}};
+            {"Pip Color", "16777215", {QString()}}, {"Pip Color", "0", {"abc"}}, {"Pip Color", "65280", {"65280"}},
+            {"Computer 2", "False", {QString(), "true", "1", "False"}}, {"Computer 2", "True", {"True"}}, {"Computer Delay", "0", {"0"}},
+            {"Computer Delay", "800", {QString(), "5001", "-1", "abc", "", " 80", "1e3"}}, {"Computer Delay", "5000", {"5000"}}};
         for (const auto &[key, loaded, stored] : groups)
             for (const QString &text : stored)
                 QTest::addRow("%s '%s'", key, qPrintable(text.left(12))) << key << text << loaded;
@@ -214,27 +218,33 @@ private slots:
         const auto row = [](const char *name, int page, QStringList actions, const char *outcome) {
             QTest::newRow(name) << page << actions << outcome;
         };
-        row("after load", 1, {}, "---20 Ann,Player 2");
-        row("name edited", 1, {"name"}, "A--20 Ann,Player 2");
-        row("count stepped", 1, {"step"}, "A--30 Ann,Player 2");
-        row("sound chosen", 2, {"sound"}, "A--20 Ann,Player 2");
-        row("colour chosen", 0, {"color"}, "---20 Ann,Player 2");
-        row("colour keeps Apply", 1, {"name", "color"}, "A--20 Ann,Player 2");
-        row("Apply", 1, {"name", "step", "apply"}, "-N-30 Zed,Player 2,Player 3");
-        row("page left", 1, {"name", "page"}, "-N-20 Zed,Player 2");
-        row("page left unchanged", 1, {"page"}, "---20 Ann,Player 2");
-        row("sounds page left", 2, {"sound", "page"}, "--S20 Ann,Player 2");
-        row("OK", 1, {"name", "ok"}, "-N-20 Zed,Player 2");
-        row("OK unchanged", 1, {"ok"}, "---20 Ann,Player 2");
-        row("OK sounds", 2, {"sound", "ok"}, "--S20 Ann,Player 2");
-        row("Cancel", 1, {"name", "step", "cancel"}, "A--30 Ann,Player 2");
-        row("Cancel sounds", 2, {"sound", "cancel"}, "A--20 Ann,Player 2");
-        row("Default players", 1, {"name", "default"}, "-N-10 Player 1");
-        row("Default sounds", 2, {"default"}, "--S20 Ann,Player 2");
-        row("typed 7", 1, {"7", "apply"}, "-N-40 Ann,Player 2,Player 3,Player 4");
-        row("typed 0", 1, {"0", "apply"}, "-N-10 Ann");
-        row("count emptied", 1, {"", "name", "ok"}, "---22 Ann,Player 2"); // reported, nothing applied
-        row("Return on Cancel", 1, {"name", "return on cancel"}, "A--20 Ann,Player 2"); // Return presses the focused button
+        row("after load", 1, {}, "-----20 Ann,Player 2");
+        row("name edited", 1, {"name"}, "A----20 Ann,Player 2");
+        row("count stepped", 1, {"step"}, "A----30 Ann,Player 2");
+        row("sound chosen", 2, {"sound"}, "A----20 Ann,Player 2");
+        row("colour chosen", 0, {"color"}, "-----20 Ann,Player 2");
+        row("colour keeps Apply", 1, {"name", "color"}, "A----20 Ann,Player 2");
+        row("Apply", 1, {"name", "step", "apply"}, "-N---30 Zed,Player 2,Player 3");
+        row("page left", 1, {"name", "page"}, "-N---20 Zed,Player 2");
+        row("page left unchanged", 1, {"page"}, "-----20 Ann,Player 2");
+        row("sounds page left", 2, {"sound", "page"}, "--S--20 Ann,Player 2");
+        row("OK", 1, {"name", "ok"}, "-N---20 Zed,Player 2");
+        row("OK unchanged", 1, {"ok"}, "-----20 Ann,Player 2");
+        row("OK sounds", 2, {"sound", "ok"}, "--S--20 Ann,Player 2");
+        row("Cancel", 1, {"name", "step", "cancel"}, "A----30 Ann,Player 2");
+        row("Cancel sounds", 2, {"sound", "cancel"}, "A----20 Ann,Player 2");
+        row("Default players", 1, {"name", "default"}, "-N---10 Player 1");
+        row("Default sounds", 2, {"default"}, "--S--20 Ann,Player 2");
+        row("typed 7", 1, {"7", "apply"}, "-N---40 Ann,Player 2,Player 3,Player 4");
+        row("typed 0", 1, {"0", "apply"}, "-N---10 Ann");
+        row("count emptied", 1, {"", "name", "ok"}, "-----22 Ann,Player 2"); // reported, nothing applied
+        row("Return on Cancel", 1, {"name", "return on cancel"}, "A----20 Ann,Player 2"); // Return presses the focused button
+        row("computer chosen", 3, {"computer", "delay"}, "A----20 Ann,Player 2");
+        row("computer applied: a new game", 3, {"computer", "apply"}, "-N-C-20 Ann,Player 2");
+        row("pause alone: the game goes on", 3, {"delay", "ok"}, "----D20 Ann,Player 2");
+        row("computer page left", 3, {"computer", "delay", "page"}, "-N-CD20 Ann,Player 2");
+        row("computer cancelled", 3, {"computer", "delay", "cancel"}, "A----20 Ann,Player 2");
+        row("computer default", 3, {"computer", "apply", "default"}, "-N---20 Ann,Player 2");
     }
     void optionsApply()
     {
@@ -242,7 +252,7 @@ private slots:
         QFETCH(QStringList, actions);
         QFETCH(QString, outcome);
         OpenOptions(page);
-        const char *firsts[] = {"optColors(1)", "mskPlayerCnt", "optSounds(1)"}; // the dialog opens on the page's first control
+        const char *firsts[] = {"optColors(1)", "mskPlayerCnt", "optSounds(1)", "chkComputer(1)"}; // the dialog opens on the page's first control
         QCOMPARE(options->focusWidget()->objectName(), QString::fromLatin1(firsts[page]));
         ErrorRecorder errors;
         for (const QString &action : actions) {
@@ -252,6 +262,10 @@ private slots:
                 Find(options.get(), "udcPlayerCnt")->findChildren<QAbstractButton *>().first()->click();
             else if (action == u"sound")
                 Click("optSounds(1)");
+            else if (action == u"computer")
+                Click("chkComputer(2)");
+            else if (action == u"delay")
+                Find<QSlider>(options.get(), "sldComputerDelay")->setValue(3);
             else if (action == u"color")
                 ChooseColor(QColor(255, 0, 0));
             else if (action == u"page")
@@ -270,11 +284,16 @@ private slots:
             }
         }
         int enabled = 0;
-        for (int i = 1; i <= 4; ++i)
+        for (int i = 1; i <= 4; ++i) { // the Computer page names the players and enables them as the Players page
             enabled += Name(i)->isEnabled() ? 1 : 0;
+            auto *computer = Find<QCheckBox>(options.get(), QStringLiteral("chkComputer(%1)").arg(i));
+            QVERIFY(computer->text() == Name(i)->text() && computer->isEnabled() == Name(i)->isEnabled());
+        }
         const QString shown = QStringLiteral("%1%2%3%4%5 %6")
                                   .arg(Find(options.get(), "cmdApply")->isEnabled() ? "A" : "-",
-                                       board->game().mstrState == u"Throw 0" ? "N" : "-", gblnPlaySound ? "S" : "-")
+                                       board->game().mstrState == u"Throw 0" ? "N" : "-",
+                                       QString(gblnPlaySound ? "S" : "-") + (gblnComputer[1] ? "C" : "-") +
+                                           (gintComputerDelay == 300 ? "D" : "-"))
                                   .arg(enabled).arg(errors.messages.size()).arg(Rows(board.get(), "lvwPlayers").join(',').remove("=0"));
         QCOMPARE(shown, outcome);
         QCOMPARE(Find<QAction>(board.get(), "tlbMain.Sounds")->isChecked(), gblnPlaySound);

@@ -1,0 +1,85 @@
+// The options dialog's pages: their controls, each placed and named as designed.
+#include "settings/frmOptions.h"
+#include "platform/DesignControls.h"
+#include "settings/UpDown.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLocale>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+
+namespace quoxa {
+
+void frmOptions::BuildColorsPage(QWidget *page)
+{
+    auto *frame = Place(new QWidget(page), Indexed(QStringLiteral("fraOptions"), 0), {75, 300, 840, 840});
+    const std::array<const char *, 2> captions{"Dice", "Pips"};
+    for (int i = 0; i < 2; ++i)
+        optColors[static_cast<std::size_t>(i)] = Place(new QRadioButton(QString::fromLatin1(captions[static_cast<std::size_t>(i)]), frame),
+                                                      Indexed(QStringLiteral("optColors"), i + 1), {75, 150 + 300 * i, 645, 255});
+    auto *color = Place(new QPushButton(QStringLiteral("Color"), page), QStringLiteral("cmdColor"), {1050, 450, 1065, 315});
+    connect(color, &QPushButton::clicked, this, &frmOptions::cmdColor_Click);
+}
+
+void frmOptions::BuildPlayersPage(QWidget *page)
+{
+    // Wide enough to reach the count box: the design's width cuts the colon off in the
+    // installed font.
+    Place(new QLabel(QStringLiteral("Number of Players:"), page), Indexed(QStringLiteral("lblPlayers"), 0), {150, 495, 1425, 255});
+    mskPlayerCnt = Place(new QLineEdit(page), QStringLiteral("mskPlayerCnt"), {1575, 450, 300, 300});
+    mskPlayerCnt->setInputMask(QStringLiteral("0;_")); // one digit, "_" while empty
+    connect(mskPlayerCnt, &QLineEdit::textChanged, this, &frmOptions::mskPlayerCnt_Change);
+    udcPlayerCnt = Place(new UpDown(page, mskPlayerCnt), QStringLiteral("udcPlayerCnt"), {1875, 450, 240, 300});
+    Place(new QLabel(QStringLiteral("Player Names:"), page), Indexed(QStringLiteral("lblPlayers"), 1), {525, 810, 1065, 255});
+    const std::array<int, 4> labelTops{1155, 1485, 1875, 2250};
+    const std::array<int, 4> boxTops{1110, 1500, 1875, 2250};
+    for (int i = 0; i < 4; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        Place(new QLabel(QStringLiteral("%1.").arg(i + 1), page), Indexed(QStringLiteral("lblPlayers"), i + 2), {255, labelTops[at], 180, 255});
+        QLineEdit *box = Place(new QLineEdit(page), Indexed(QStringLiteral("txtPlayer"), i + 1), {450, boxTops[at], 2895, i == 1 ? 285 : 300});
+        box->setMaxLength(25);
+        box->setAccessibleName(QStringLiteral("Player %1 name").arg(i + 1));
+        box->setAutoFillBackground(true);
+        connect(box, &QLineEdit::textChanged, this, [this, at](const QString &name) {
+            chkComputer[at]->setText(name); // the Computer page names the players as here
+            cmdApply->setEnabled(true);
+        });
+        txtPlayer[at] = box;
+    }
+}
+
+void frmOptions::BuildSoundsPage(QWidget *page)
+{
+    auto *frame = Place(new QWidget(page), Indexed(QStringLiteral("fraOptions"), 1), {150, 450, 765, 690});
+    const std::array<const char *, 2> captions{"On", "Off"};
+    for (int i = 0; i < 2; ++i) {
+        QRadioButton *option = Place(new QRadioButton(QString::fromLatin1(captions[static_cast<std::size_t>(i)]), frame),
+                                     Indexed(QStringLiteral("optSounds"), i + 1), {0, 300 * i, 705, 315});
+        connect(option, &QRadioButton::clicked, this, [this] { cmdApply->setEnabled(true); });
+        optSounds[static_cast<std::size_t>(i)] = option;
+    }
+}
+
+void frmOptions::BuildComputerPage(QWidget *page)
+{
+    Place(new QLabel(QStringLiteral("The computer plays for:"), page), Indexed(QStringLiteral("lblComputer"), 0), {150, 495, 3000, 255});
+    for (int i = 0; i < 4; ++i) {
+        QCheckBox *box = Place(new QCheckBox(page), Indexed(QStringLiteral("chkComputer"), i + 1), {450, 825 + 330 * i, 2895, 285});
+        connect(box, &QCheckBox::clicked, this, [this] { cmdApply->setEnabled(true); });
+        chkComputer[static_cast<std::size_t>(i)] = box;
+    }
+    Place(new QLabel(QStringLiteral("Pause between moves:"), page), Indexed(QStringLiteral("lblComputer"), 1), {150, 2220, 1800, 255});
+    sldComputerDelay = Place(new QSlider(Qt::Horizontal, page), QStringLiteral("sldComputerDelay"), {1950, 2190, 1500, 300});
+    sldComputerDelay->setRange(0, kDelaySteps);
+    sldComputerDelay->setAccessibleName(QStringLiteral("Pause between moves"));
+    auto *shown = Place(new QLabel(page), Indexed(QStringLiteral("lblComputer"), 2), {3525, 2220, 600, 255});
+    connect(sldComputerDelay, &QSlider::valueChanged, this, [this, shown](int steps) {
+        shown->setText(QLocale().toString(steps / 10.0, 'f', 1) + QStringLiteral(" s"));
+        cmdApply->setEnabled(true);
+    });
+}
+
+} // namespace quoxa
