@@ -34,7 +34,8 @@ int WriteObject(chmFile *file, chmUnitInfo *unit, void *context)
         return CHM_ENUMERATOR_FAILURE;
     }
     std::printf("%s%c%lld\n", unit->path, '\0', static_cast<long long>(length));
-    std::fwrite(data.data(), 1, data.size(), stdout);
+    if (length > 0) // an empty file has no bytes to write, nor any place for them
+        std::fwrite(data.data(), 1, data.size(), stdout);
     return CHM_ENUMERATOR_CONTINUE;
 }
 
