@@ -4,10 +4,12 @@
 //   quoxa_bench board   the game's window, started as the game starts it, timed the same way
 //   quoxa_bench save    one total offered to a full high-score table
 //   quoxa_bench game    a whole four-player game through the window, painted as it goes
+//   quoxa_bench computers  a whole game of four computer players with no pause
 // Every child gets a fresh settings folder. Nothing here is asserted: it measures.
 #include "FirstFrame.h"
 #include "board/frmMain.h"
 #include "engine/RandomSource.h"
+#include "engine/Strategy.h"
 #include "platform/DesignControls.h"
 #include "scores/HighScoreTable.h"
 #include "scores/frmScores.h"
@@ -92,6 +94,32 @@ int Game()
     return 0;
 }
 
+int Computers()
+{
+    quoxa::InstallDesignLook();
+    quoxa::frmMain board;
+    board.show();
+    quoxa::gintPlayerCount = 4;
+    quoxa::gblnPlaySound = false;
+    quoxa::gintComputerDelay = 0;
+    quoxa::gblnComputer = {true, true, true, true};
+    quoxa::Strategy::Shared(); // solved before the clock starts
+    QTimer closer; // the high-score window at the end closes as soon as it opens
+    QObject::connect(&closer, &QTimer::timeout, [] {
+        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+            dialog->reject();
+    });
+    closer.start(0);
+    QElapsedTimer clock;
+    const double cpu = bench::CpuMs();
+    clock.start();
+    board.game().StartNewGame();
+    while (board.game().mstrState != u"Game Over")
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    std::printf("computers %.3f %.3f\n", clock.nsecsElapsed() / 1e6, bench::CpuMs() - cpu);
+    return 0;
+}
+
 // One child run: its report lines, the wall time to its first line and to its end.
 struct Run {
     QStringList lines;
@@ -140,7 +168,7 @@ int Orchestrate()
     struct Side {
         std::vector<double> start, close, total, startCpu, totalCpu, kib;
     } floor, quoxa;
-    std::vector<double> saveWall, saveCpu, gameWall, gameCpu;
+    std::vector<double> saveWall, saveCpu, gameWall, gameCpu, computersWall, computersCpu;
     const auto record = [](Side &side, const Run &run) {
         side.start.push_back(run.firstMs);
         side.close.push_back(run.endMs - run.firstMs);
@@ -158,6 +186,11 @@ int Orchestrate()
         const Run game = Child(self, {QStringLiteral("game")});
         gameWall.push_back(game.Field("game", 1));
         gameCpu.push_back(game.Field("game", 2));
+        if (i < 5) { // each solves best play first: a few are enough
+            const Run computers = Child(self, {QStringLiteral("computers")});
+            computersWall.push_back(computers.Field("computers", 1));
+            computersCpu.push_back(computers.Field("computers", 2));
+        }
     }
     const QString platform = qEnvironmentVariable("QT_QPA_PLATFORM", QStringLiteral("xcb"));
     std::printf("median of %d interleaved runs, %s, a fresh settings folder each\n\n", kRuns, qPrintable(platform));
@@ -179,6 +212,8 @@ int Orchestrate()
                 Median(quoxa.kib) / 1024, (Median(quoxa.kib) - Median(floor.kib)) / 1024);
     std::printf("%-34s %22s %9.1f ms (%6.1f ms)\n", "end-of-game save, full table", "", Median(saveWall), Median(saveCpu));
     std::printf("%-34s %22s %9.1f ms (%6.1f ms)\n", "four-player game, painted", "", Median(gameWall), Median(gameCpu));
+    std::printf("%-34s %22s %9.1f ms (%6.1f ms)\n", "four computers, no pause (of 5)", "", Median(computersWall),
+                Median(computersCpu));
     return 0;
 }
 
@@ -198,5 +233,7 @@ int main(int argc, char *argv[])
         return Save();
     if (mode == u"game")
         return Game();
+    if (mode == u"computers")
+        return Computers();
     return 1;
 }
