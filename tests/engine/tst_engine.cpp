@@ -10,6 +10,13 @@
 using namespace quoxa;
 using namespace quoxa::test;
 
+// Best play, solved once for the whole program.
+const Strategy &Solved()
+{
+    static const Strategy strategy(2);
+    return strategy;
+}
+
 class EngineTest : public QObject, EngineFixture {
     Q_OBJECT
 
@@ -255,7 +262,7 @@ private slots:
         QFETCH(QString, dice);
         QFETCH(QString, move);
         QFETCH(double, rest);
-        static const Strategy strategy(2);
+        const Strategy &strategy = Solved();
         Position at{(1 << kCategoryCount) - 1, position[position.size() - 2].toInt(), position.last() == u"50"};
         for (int c = 0; c < kCategoryCount; ++c)
             if (position.contains(SheetCategories()[c]->label))
@@ -271,6 +278,17 @@ private slots:
             played += QStringLiteral(" %1").arg(face).repeated(choice.keep[face]);
         QCOMPARE(played, move);
         QCOMPARE(qRound(choice.expectedRest * 1e4), qRound(rest * 1e4));
+    }
+
+    // Five alike into the empty Quoxa box with Chance still open: from then on the box
+    // holds 50, and Chance is played for the 100 of a further five alike too.
+    void quoxaBoxHolding50CarriesOn()
+    {
+        const int all = (1 << kCategoryCount) - 1, quoxa = 1 << 11, chance = 1 << 12;
+        const double after = Solved().ExpectedRest({all & ~chance, 0, true});
+        const Strategy::Choice choice = Solved().Best({all & ~(quoxa | chance), 0, false}, {0, 0, 0, 0, 0, 5, 0}, 3);
+        QCOMPARE(qRound(choice.expectedRest * 1e4), qRound((50 + after) * 1e4));
+        QVERIFY(after > 23.3333 + 1);
     }
 };
 
