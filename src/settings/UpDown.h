@@ -1,4 +1,5 @@
 #pragma once
+// The options dialog's count stepper.
 #include "engine/PlayerSheet.h"
 
 #include <QKeyEvent>

@@ -10,8 +10,6 @@
 
 #include <QCheckBox>
 #include <QColorDialog>
-#include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -146,7 +144,8 @@ int frmOptions::DelaySteps() const
 
 void frmOptions::EnableNameBoxes(int count)
 {
-    for (int i = 1; i <= 4; ++i) { // a disabled box is grey, its name still readable
+    // A disabled box is grey, its name still readable; the Computer page follows the count.
+    for (int i = 1; i <= 4; ++i) {
         txtPlayer[static_cast<std::size_t>(i - 1)]->setEnabled(i <= count);
         chkComputer[static_cast<std::size_t>(i - 1)]->setEnabled(i <= count);
     }
