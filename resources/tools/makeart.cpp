@@ -1,9 +1,13 @@
 // Draws every picture of the game: the throw button's three faces, the two mouse pointers,
 // the tool-bar images, the trophy, the About window's frames and the program icon. Run at build time:
 //   makeart <output folder>
-// Each picture is drawn in a 1x grid of its design size; all but the icons are also
-// written at 2x ("@2x") for dense screens, the pointers' hot spots scaling with them.
+// Each picture is drawn in a 1x grid of its design size and also at 2x ("@2x") for dense
+// screens, the pointers' hot spots scaling with them. The game carries them as ".argb" files:
+// width and height, then the rows of premultiplied ARGB pixels, all 32-bit numbers in the
+// byte order of the machine that builds it, read with nothing to decode. The program icon is
+// written as PNG files for the desktop, and once as ".argb" for the window.
 #include <QDir>
+#include <QFile>
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
@@ -22,6 +26,15 @@ const QColor kWhite(255, 255, 255);
 
 using Draw = std::function<void(QPainter &)>;
 
+bool WritePixels(const QString &path, const QImage &image)
+{
+    QFile file(path);
+    const quint32 size[2] = {quint32(image.width()), quint32(image.height())};
+    return file.open(QIODevice::WriteOnly) &&
+           file.write(reinterpret_cast<const char *>(size), sizeof size) == qint64(sizeof size) &&
+           file.write(reinterpret_cast<const char *>(image.constBits()), image.sizeInBytes()) == image.sizeInBytes();
+}
+
 bool Save(const QString &dir, const QString &name, QSize size, int scale, const QColor &background, const Draw &draw)
 {
     QImage image(size * scale, QImage::Format_ARGB32_Premultiplied);
@@ -33,7 +46,7 @@ bool Save(const QString &dir, const QString &name, QSize size, int scale, const 
     draw(painter);
     painter.end();
     const QString path = dir + QLatin1Char('/') + name;
-    if (!image.save(path)) {
+    if (!(name.endsWith(QLatin1String(".argb")) ? WritePixels(path, image) : image.save(path))) {
         std::fprintf(stderr, "makeart: cannot write %s\n", qPrintable(path));
         return false;
     }
@@ -298,16 +311,14 @@ int main(int argc, char *argv[])
     for (const char *sub : {"bitmaps", "cursors", "toolbar", "icons", "pictures"})
         ok &= QDir(out).mkpath(QString::fromLatin1(sub));
 
-    // A 1x and a 2x drawing of each: "NAME.png" and "NAME@2x.png".
+    // A 1x and a 2x drawing of each: "NAME.argb" and "NAME@2x.argb".
     const auto both = [&](const QString &name, QSize size, const QColor &background, const Draw &draw) {
         for (int scale : {1, 2})
-            ok &= Save(out, name + (scale == 2 ? QStringLiteral("@2x.png") : QStringLiteral(".png")), size, scale,
+            ok &= Save(out, name + (scale == 2 ? QStringLiteral("@2x.argb") : QStringLiteral(".argb")), size, scale,
                        background, draw);
     };
     both(QStringLiteral("cursors/HAND"), {32, 32}, Qt::transparent, Hand);
     both(QStringLiteral("cursors/PENCIL"), {32, 32}, Qt::transparent, [](QPainter &p) { Pencil(p, {11, 20}, 22, 6); });
-    ok &= Save(out, QStringLiteral("cursors/PENCIL16.png"), {16, 16}, 1, Qt::transparent,
-               [](QPainter &p) { Pencil(p, {4, 14}, 14, 4); });
 
     for (const char *key : {"New", "Scores", "Undo", "Colors", "Players", "Sounds", "About", "Exit", "Back", "Forward"})
         both(QStringLiteral("toolbar/%1").arg(key), {16, 15}, kGrey, [key](QPainter &p) { ToolImage(p, QString::fromLatin1(key)); });
@@ -321,8 +332,9 @@ int main(int argc, char *argv[])
         both(QStringLiteral("pictures/ABOUT%1").arg(frame), {32, 32}, Qt::transparent,
              [frame](QPainter &p) { AboutFrame(p, frame); });
 
+    const auto icon = [](int size) { return [size](QPainter &p) { ProgramIcon(p, size); }; };
     for (int size : {16, 32, 48, 64, 128, 256})
-        ok &= Save(out, QStringLiteral("icons/quoxa-%1.png").arg(size), {size, size}, 1, Qt::transparent,
-                   [size](QPainter &p) { ProgramIcon(p, size); });
+        ok &= Save(out, QStringLiteral("icons/quoxa-%1.png").arg(size), {size, size}, 1, Qt::transparent, icon(size));
+    ok &= Save(out, QStringLiteral("icons/quoxa-48.argb"), {48, 48}, 1, Qt::transparent, icon(48));
     return ok ? 0 : 1;
 }

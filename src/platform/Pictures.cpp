@@ -2,19 +2,34 @@
 #include "platform/DesignControls.h"
 #include "platform/ErrorTrap.h"
 
-#include <QFile>
 #include <QGuiApplication>
 #include <QPixmap>
+#include <QResource>
 #include <array>
+#include <cstring>
 
 namespace quoxa {
 namespace {
 
-QString Existing(const QString &path, const QString &name)
+// A picture as the art program writes it, in the same build: its width and height, then its
+// rows of premultiplied ARGB pixels, all 32-bit numbers in this machine's byte order. It is
+// carried uncompressed, so it is shown straight from the program's memory with nothing to
+// decode. A missing or malformed one is a missing resource.
+QPixmap ReadPixels(const QString &path, const QString &name)
 {
-    if (!QFile::exists(path))
+    const QByteArray bytes = QResource(path).uncompressedData();
+    constexpr qsizetype kHeader = 2 * sizeof(quint32);
+    constexpr quint32 kLargest = 1024;
+    quint32 size[2] = {0, 0};
+    if (bytes.size() >= kHeader)
+        std::memcpy(size, bytes.constData(), kHeader);
+    const auto [width, height] = size;
+    if (width == 0 || height == 0 || width > kLargest || height > kLargest ||
+        bytes.size() != kHeader + qsizetype(width) * height * 4)
         throw RunError::ResourceNotFound(name);
-    return path;
+    const QImage image(reinterpret_cast<const uchar *>(bytes.constData() + kHeader), int(width), int(height),
+                       int(width) * 4, QImage::Format_ARGB32_Premultiplied);
+    return QPixmap::fromImage(image);
 }
 
 struct CursorResource {
@@ -27,12 +42,9 @@ constexpr std::array<CursorResource, 2> kCursors{{{u"HAND", 0, 0}, {u"PENCIL", 1
 // denser.
 QPixmap Sharpest(const QString &folder, const QString &name)
 {
-    const qreal devicePixelRatio = qGuiApp->devicePixelRatio();
-    const QString path = Existing(QStringLiteral(":/%1/%2.png").arg(folder, name), name);
-    const QString dense = QStringLiteral(":/%1/%2@2x.png").arg(folder, name);
-    const bool useDense = devicePixelRatio > 1.0 && QFile::exists(dense);
-    QPixmap picture(useDense ? dense : path);
-    picture.setDevicePixelRatio(useDense ? 2.0 : 1.0);
+    const bool dense = qGuiApp->devicePixelRatio() > 1.0;
+    QPixmap picture = ReadPixels(QStringLiteral(":/%1/%2%3.argb").arg(folder, name, QStringView(dense ? u"@2x" : u"")), name);
+    picture.setDevicePixelRatio(dense ? 2.0 : 1.0);
     return picture;
 }
 
@@ -66,7 +78,7 @@ QIcon LoadProgramIcon()
 {
     // One drawing, scaled for the frame and the task switcher: decoding one is enough at
     // start-up. The desktop's own sizes come with the installed icon theme.
-    return QIcon(QStringLiteral(":/icons/quoxa-48.png"));
+    return QIcon(ReadPixels(QStringLiteral(":/icons/quoxa-48.argb"), QStringLiteral("quoxa-48")));
 }
 
 } // namespace quoxa

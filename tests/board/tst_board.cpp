@@ -2,6 +2,7 @@
 // View toggles, and what every menu item and tool-bar button does.
 #include "TestSupport.h"
 #include "board/frmMain.h"
+#include "platform/ErrorTrap.h"
 #include "platform/HelpViewer.h"
 #include "platform/Pictures.h"
 #include "settings/basMain.h"
@@ -79,6 +80,40 @@ private slots:
                 QCOMPARE(Pips(die), QString::fromLatin1(faces[value - 1]));
             }
     }
+
+    void picturesReadAsDrawn_data()
+    {
+        QTest::addColumn<QPixmap>("picture");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QColor>("background"); // in the corner
+        QTest::addColumn<QColor>("ink");        // the drawing's most used colour
+        const QColor grey(192, 192, 192), none(Qt::transparent);
+        QTest::newRow("throw button") << LoadButtonPicture("NEWGAME").pixmap(76) << QSize(76, 76) << grey << QColor(200, 16, 24);
+        QTest::newRow("tool bar") << LoadToolBarImage("Undo").pixmap(16, 15) << QSize(16, 15) << grey << QColor(0, 0, 160);
+        QTest::newRow("trophy") << LoadPicture("TROPHY").pixmap(32) << QSize(32, 32) << none << QColor(70, 45, 30);
+        QTest::newRow("program icon") << LoadProgramIcon().pixmap(48) << QSize(48, 48) << none << QColor(0, 0, 255);
+        QTest::newRow("pointer") << LoadCursor("PENCIL").pixmap() << QSize(32, 32) << none << QColor(250, 200, 0);
+    }
+    void picturesReadAsDrawn()
+    {
+        QFETCH(QPixmap, picture);
+        QFETCH(QSize, size);
+        QFETCH(QColor, background);
+        QFETCH(QColor, ink);
+        const QImage image = picture.toImage();
+        QCOMPARE(image.size(), size);
+        QCOMPARE(image.pixelColor(0, 0), background);
+        QHash<QRgb, int> uses;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                ++uses[image.pixel(x, y)];
+        uses.remove(background.rgba());
+        QCOMPARE(QColor::fromRgba(std::max_element(uses.keyValueBegin(), uses.keyValueEnd(), [](auto a, auto b) {
+                                      return a.second < b.second;
+                                  })->first),
+                 ink);
+    }
+    void missingPictureIsARunError() { QVERIFY_THROWS_EXCEPTION(RunError, LoadPicture("NOTHING")); }
 
     void boardFollowsEveryTurnState_data()
     {
