@@ -67,42 +67,45 @@ QFont DesignFont(QStringView family, qreal points, bool bold)
     return font;
 }
 
-QPalette DesignPalette()
+const QPalette &DesignPalette()
 {
-    struct RoleColor {
-        QPalette::ColorRole role;
-        QColor enabled, disabled;
-    };
-    const QColor grey = kDesignGrey, white = kDesignWhite, faded(76, 76, 76); // faded: 4.7:1 on the grey
-    const std::array<RoleColor, 20> roles{{
-        {QPalette::Window, grey, grey},
-        {QPalette::Base, white, grey},
-        {QPalette::AlternateBase, QColor(240, 240, 240), grey},
-        {QPalette::Button, grey, grey},
-        {QPalette::WindowText, Qt::black, faded},
-        {QPalette::Text, Qt::black, faded},
-        {QPalette::ButtonText, Qt::black, faded},
-        {QPalette::PlaceholderText, faded, faded},
-        {QPalette::BrightText, white, white},
-        {QPalette::Light, white, white},
-        {QPalette::Midlight, QColor(223, 223, 223), QColor(223, 223, 223)},
-        {QPalette::Mid, QColor(160, 160, 160), QColor(160, 160, 160)},
-        {QPalette::Dark, kOutlineGrey, kOutlineGrey},
-        {QPalette::Highlight, QColor(0, 0, 128), QColor(0, 0, 128)},
-        {QPalette::HighlightedText, white, white},
-        {QPalette::Shadow, Qt::black, Qt::black},
-        {QPalette::ToolTipBase, QColor(255, 255, 225), QColor(255, 255, 225)},
-        {QPalette::ToolTipText, Qt::black, Qt::black},
-        {QPalette::Link, QColor(0, 0, 255), QColor(0, 0, 255)},
-        {QPalette::LinkVisited, QColor(128, 0, 128), QColor(128, 0, 128)},
-    }};
-    QPalette palette;
-    for (const RoleColor &entry : roles) {
-        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
-            palette.setColor(group, entry.role, entry.enabled);
-        palette.setColor(QPalette::Disabled, entry.role, entry.disabled);
-    }
-    return palette;
+    static const QPalette design = [] {
+        struct RoleColor {
+            QPalette::ColorRole role;
+            QColor enabled, disabled;
+        };
+        const QColor grey = kDesignGrey, white = kDesignWhite, faded(76, 76, 76); // faded: 4.7:1 on the grey
+        const std::array<RoleColor, 20> roles{{
+            {QPalette::Window, grey, grey},
+            {QPalette::Base, white, grey},
+            {QPalette::AlternateBase, QColor(240, 240, 240), grey},
+            {QPalette::Button, grey, grey},
+            {QPalette::WindowText, Qt::black, faded},
+            {QPalette::Text, Qt::black, faded},
+            {QPalette::ButtonText, Qt::black, faded},
+            {QPalette::PlaceholderText, faded, faded},
+            {QPalette::BrightText, white, white},
+            {QPalette::Light, white, white},
+            {QPalette::Midlight, QColor(223, 223, 223), QColor(223, 223, 223)},
+            {QPalette::Mid, QColor(160, 160, 160), QColor(160, 160, 160)},
+            {QPalette::Dark, kOutlineGrey, kOutlineGrey},
+            {QPalette::Highlight, QColor(0, 0, 128), QColor(0, 0, 128)},
+            {QPalette::HighlightedText, white, white},
+            {QPalette::Shadow, Qt::black, Qt::black},
+            {QPalette::ToolTipBase, QColor(255, 255, 225), QColor(255, 255, 225)},
+            {QPalette::ToolTipText, Qt::black, Qt::black},
+            {QPalette::Link, QColor(0, 0, 255), QColor(0, 0, 255)},
+            {QPalette::LinkVisited, QColor(128, 0, 128), QColor(128, 0, 128)},
+        }};
+        QPalette palette;
+        for (const RoleColor &entry : roles) {
+            for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+                palette.setColor(group, entry.role, entry.enabled);
+            palette.setColor(QPalette::Disabled, entry.role, entry.disabled);
+        }
+        return palette;
+    }();
+    return design;
 }
 
 QIcon DesignIcon(const QPixmap &picture)

@@ -41,7 +41,7 @@ QFont DesignFont(QStringView family, qreal points, bool bold = false);
 // The design's colours, whatever the desktop's theme: grey windows and buttons, white boxes
 // and lists, black text, a navy selection, and disabled text that can still be read (every
 // text at least 4.5:1 against its background). The same whether a window is active or not.
-QPalette DesignPalette();
+const QPalette &DesignPalette();
 // Gives a window of ours the design's colours, for itself and every control in it.
 void UseDesignColours(QWidget *window);
 // A button's picture, greyed out when the button is disabled in the design's colours, not
