@@ -4,7 +4,6 @@
 #include "platform/SettingsStore.h"
 #include "settings/basMain.h"
 
-#include <QRegularExpression>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -114,9 +113,35 @@ const std::array<Setting, 13> kSettings{{
 
 bool IsNumeric(const QString &text)
 {
-    static const QRegularExpression number(
-        QStringLiteral(R"(^\s*[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?\s*$)"));
-    return number.match(text).hasMatch();
+    // Blanks, a sign, digits with at most one point among them, an exponent, blanks.
+    const auto blank = [](QChar c) { return c == u' ' || (c >= u'\t' && c <= u'\r'); };
+    qsizetype at = 0, end = text.size();
+    while (at < end && blank(text[at]))
+        ++at;
+    while (end > at && blank(text[end - 1]))
+        --end;
+    const auto sign = [&] { at += at < end && (text[at] == u'+' || text[at] == u'-'); };
+    const auto digits = [&] {
+        const qsizetype from = at;
+        while (at < end && text[at] >= u'0' && text[at] <= u'9')
+            ++at;
+        return at - from;
+    };
+    sign();
+    qsizetype mantissa = digits();
+    if (at < end && text[at] == u'.') {
+        ++at;
+        mantissa += digits();
+    }
+    if (mantissa == 0)
+        return false;
+    if (at < end && (text[at] == u'e' || text[at] == u'E')) {
+        ++at;
+        sign();
+        if (digits() == 0)
+            return false;
+    }
+    return at == end;
 }
 
 QString DefaultOf(QStringView key)
