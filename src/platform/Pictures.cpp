@@ -76,8 +76,8 @@ QIcon LoadPicture(const QString &name)
 
 QIcon LoadProgramIcon()
 {
-    // One drawing, scaled for the frame and the task switcher: decoding one is enough at
-    // start-up. The desktop's own sizes come with the installed icon theme.
+    // One drawing, scaled for the frame and the task switcher. The desktop's own sizes come
+    // with the installed icon theme.
     return QIcon(ReadPixels(QStringLiteral(":/icons/quoxa-48.argb"), QStringLiteral("quoxa-48")));
 }
 
