@@ -60,6 +60,7 @@ int HexNumber(QByteArrayView raw, qsizetype from, qsizetype count)
 QString UnescapeName(QByteArrayView raw)
 {
     QString out;
+    out.reserve(raw.size()); // a name is never longer than its escaped form
     for (qsizetype i = 0; i < raw.size(); ++i) {
         const bool wide = raw[i] == '%' && i + 1 < raw.size() && raw[i + 1] == 'U';
         const qsizetype from = i + (wide ? 2 : 1), count = wide ? 4 : 2;
@@ -74,14 +75,16 @@ QString UnescapeName(QByteArrayView raw)
     return out;
 }
 
-// A value: backslash escapes for '\', '"' and control characters, quotes around it when it
-// holds ';', ',' or '=' or begins or ends with a blank, and a leading '@' doubled.
+// A value: backslash escapes for '\', '"', control characters and any half of a UTF-16 pair
+// standing alone, quotes around it when it holds ';', ',' or '=' or begins or ends with a
+// blank, and a leading '@' doubled. Every other character, one beyond the Basic Multilingual
+// Plane included, is written as UTF-8.
 QByteArray EscapeValue(const QString &value)
 {
     QByteArray out = value.startsWith(u'@') ? QByteArray("@") : QByteArray();
     bool quotes = false, escapedHex = false;
-    for (QChar c : value) {
-        const char16_t u = c.unicode();
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const char16_t u = value[i].unicode();
         quotes = quotes || u == u';' || u == u',' || u == u'=';
         if (escapedHex && HexValue(static_cast<char>(u < 0x80 ? u : 0)) >= 0) { // keep it apart from the escape
             out += "\\x" + QByteArray::number(u, 16);
@@ -92,13 +95,15 @@ QByteArray EscapeValue(const QString &value)
             {u'\a', "\\a"}, {u'\b', "\\b"}, {u'\f', "\\f"}, {u'\n', "\\n"}, {u'\r', "\\r"},
             {u'\t', "\\t"}, {u'\v', "\\v"}, {u'"', "\\\""}, {u'\\', "\\\\"}};
         const auto named = std::find_if(std::begin(kEscapes), std::end(kEscapes), [&](const auto &e) { return e.first == u; });
+        const qsizetype length = QChar::isHighSurrogate(u) && i + 1 < value.size() && value[i + 1].isLowSurrogate() ? 2 : 1;
         if (named != std::end(kEscapes)) {
             out += named->second;
-        } else if (u < 0x20 || u == 0x7F) {
+        } else if (u < 0x20 || u == 0x7F || (length == 1 && QChar::isSurrogate(u))) {
             out += "\\x" + QByteArray::number(u, 16);
             escapedHex = true;
         } else {
-            out += QString(c).toUtf8();
+            out += QStringView(value).sliced(i, length).toUtf8();
+            i += length - 1;
         }
     }
     if (quotes || (!out.isEmpty() && (out.front() == ' ' || out.back() == ' ')))
@@ -149,65 +154,130 @@ QString UnescapeValue(QByteArrayView raw)
     return out.startsWith(QStringLiteral("@@")) ? out.mid(1) : out;
 }
 
+// A line with its blanks trimmed, and what it is.
+struct Line {
+    enum class Kind { Other, Header, BrokenHeader, Key } kind = Kind::Other;
+    QString name; // the section's or the key's
+    QByteArrayView value; // a key's value as written
+};
+
+Line Read(QByteArrayView text)
+{
+    text = text.trimmed();
+    if (text.isEmpty() || text.front() == ';' || text.front() == '#')
+        return {};
+    if (text.front() == '[') {
+        const qsizetype end = text.indexOf(']');
+        if (end < 0)
+            return {Line::Kind::BrokenHeader, {}, {}};
+        return {Line::Kind::Header, UnescapeName(text.sliced(1, end - 1)), {}};
+    }
+    const qsizetype equals = text.indexOf('=');
+    if (equals <= 0)
+        return {};
+    return {Line::Kind::Key, UnescapeName(text.first(equals).trimmed()), text.sliced(equals + 1).trimmed()};
+}
+
+QByteArray KeyLine(const QString &key, const QString &value)
+{
+    return EscapeName(key) + '=' + EscapeValue(value);
+}
+
 } // namespace
 
-Document Parse(const QByteArray &text)
+Document::Document(const QByteArray &text)
 {
-    Document document;
-    Section *section = nullptr;
-    for (QByteArray line : text.split('\n')) {
-        line = line.trimmed();
-        if (line.isEmpty() || line.front() == ';' || line.front() == '#')
-            continue;
-        if (line.front() == '[') {
-            const qsizetype end = line.indexOf(']');
-            section = end > 0 ? &Ensure(document, UnescapeName(line.mid(1, end - 1))) : nullptr;
+    mLines = text.split('\n');
+    if (text.isEmpty() || text.endsWith('\n'))
+        mLines.removeLast(); // what follows the last line's end is no line
+    Index();
+}
+
+QByteArray Document::Text() const
+{
+    QByteArray text;
+    qsizetype size = 0;
+    for (const QByteArray &line : mLines)
+        size += line.size() + 1;
+    text.reserve(size);
+    for (const QByteArray &line : mLines) {
+        text += line;
+        text += '\n';
+    }
+    return text;
+}
+
+void Document::Index()
+{
+    mSections.clear();
+    Place *section = nullptr; // none before the first header, nor after "[name" without its bracket
+    for (qsizetype at = 0; at < mLines.size(); ++at) {
+        const Line line = Read(mLines[at]);
+        if (line.kind == Line::Kind::BrokenHeader) {
+            section = nullptr;
             continue;
         }
-        const qsizetype equals = line.indexOf('=');
-        if (!section || equals <= 0)
+        if (line.kind == Line::Kind::Header) {
+            section = &mSections[line.name];
+        } else if (line.kind != Line::Kind::Key || !section) {
             continue;
-        Set(*section, {{UnescapeName(line.left(equals).trimmed()), UnescapeValue(line.mid(equals + 1).trimmed())}});
+        } else {
+            section->keys.insert(line.name, at);
+        }
+        section->lines.append(at);
+        section->last = at;
     }
-    return document;
 }
 
-QByteArray Serialize(const Document &document)
+QHash<QString, QString> Document::Section(const QString &name) const
 {
-    QByteArray out;
-    for (const Section &section : document) {
-        if (!out.isEmpty())
-            out += '\n';
-        out += '[' + EscapeName(section.name) + "]\n";
-        for (const auto &[key, value] : section.values)
-            out += EscapeName(key) + '=' + EscapeValue(value) + '\n';
-    }
-    return out;
+    QHash<QString, QString> values;
+    const auto found = mSections.constFind(name);
+    if (found != mSections.cend())
+        for (auto key = found->keys.cbegin(); key != found->keys.cend(); ++key)
+            values.insert(key.key(), UnescapeValue(Read(mLines[key.value()]).value));
+    return values;
 }
 
-const Section *Find(const Document &document, const QString &name)
+void Document::Set(const QString &section, const Values &values)
 {
-    const auto it = std::find_if(document.begin(), document.end(), [&](const Section &s) { return s.name == name; });
-    return it == document.end() ? nullptr : &*it;
-}
-
-Section &Ensure(Document &document, const QString &name)
-{
-    if (const Section *found = Find(document, name))
-        return const_cast<Section &>(*found);
-    document.append({name, {}});
-    return document.last();
-}
-
-void Set(Section &section, const Values &values)
-{
+    const auto found = mSections.constFind(section);
+    QList<QByteArray> added;
+    if (found == mSections.cend() && !mLines.isEmpty() && !mLines.last().trimmed().isEmpty())
+        added.append(QByteArray()); // a blank line between sections
+    if (found == mSections.cend())
+        added.append('[' + EscapeName(section) + ']');
     for (const auto &[key, value] : values) {
-        const auto it = std::find_if(section.values.begin(), section.values.end(), [&](const auto &kv) { return kv.first == key; });
-        if (it == section.values.end())
-            section.values.append({key, value});
-        else
-            it->second = value;
+        const qsizetype at = found == mSections.cend() ? -1 : found->keys.value(key, -1);
+        if (at < 0)
+            added.append(KeyLine(key, value));
+        else if (UnescapeValue(Read(mLines[at]).value) != value)
+            mLines[at] = KeyLine(key, value);
     }
+    if (added.isEmpty())
+        return;
+    // All new lines in one splice: the lines are copied once, however many there are.
+    const qsizetype after = found == mSections.cend() ? mLines.size() : found->last + 1;
+    mLines = mLines.first(after) + added + mLines.sliced(after);
+    Index();
+}
+
+void Document::Remove(const QString &section)
+{
+    const auto found = mSections.constFind(section);
+    if (found == mSections.cend())
+        return;
+    QList<QByteArray> kept;
+    kept.reserve(mLines.size());
+    auto gone = found->lines.cbegin(); // in line order
+    for (qsizetype at = 0; at < mLines.size(); ++at) {
+        if (gone != found->lines.cend() && *gone == at)
+            ++gone;
+        else
+            kept.append(mLines[at]);
+    }
+    mLines = std::move(kept);
+    Index();
 }
 
 } // namespace quoxa::IniText

@@ -149,15 +149,6 @@ private:
     int mFd = -1;
 };
 
-QHash<QString, QString> SectionOf(const IniText::Document &document, const QString &section)
-{
-    QHash<QString, QString> values;
-    if (const IniText::Section *found = IniText::Find(document, section))
-        for (const auto &[key, value] : found->values)
-            values.insert(key, value);
-    return values;
-}
-
 // Reads the whole store, changes it and writes it back, under the lock.
 void Change(const QString &app, const std::function<bool(IniText::Document &)> &change)
 {
@@ -166,22 +157,22 @@ void Change(const QString &app, const std::function<bool(IniText::Document &)> &
     const std::optional<QByteArray> text = ReadText(path);
     if (!text) // what cannot be read is never written over
         throw RunError::FileAccess(path);
-    IniText::Document document = IniText::Parse(*text);
+    IniText::Document document(*text);
     if (change(document))
-        WriteText(path, IniText::Serialize(document));
+        WriteText(path, document.Text());
 }
 
 } // namespace
 
 QHash<QString, QString> ReadSection(const QString &app, const QString &section)
 {
-    return SectionOf(IniText::Parse(ReadText(StoreFile(app, ".conf")).value_or(QByteArray())), section);
+    return IniText::Document(ReadText(StoreFile(app, ".conf")).value_or(QByteArray())).Section(section);
 }
 
 void WriteSection(const QString &app, const QString &section, const Values &values)
 {
     Change(app, [&](IniText::Document &document) {
-        IniText::Set(IniText::Ensure(document, section), values);
+        document.Set(section, values);
         return true;
     });
 }
@@ -190,9 +181,9 @@ void UpdateSection(const QString &app, const QString &section,
                    const std::function<std::optional<Values>(const QHash<QString, QString> &)> &change)
 {
     Change(app, [&](IniText::Document &document) {
-        const std::optional<Values> values = change(SectionOf(document, section));
+        const std::optional<Values> values = change(document.Section(section));
         if (values)
-            IniText::Set(IniText::Ensure(document, section), *values);
+            document.Set(section, *values);
         return values.has_value();
     });
 }
@@ -200,7 +191,7 @@ void UpdateSection(const QString &app, const QString &section,
 void DeleteSection(const QString &app, const QString &section)
 {
     Change(app, [&](IniText::Document &document) {
-        document.removeIf([&](const IniText::Section &s) { return s.name == section; });
+        document.Remove(section);
         return true;
     });
 }

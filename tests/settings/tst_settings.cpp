@@ -145,7 +145,8 @@ private slots:
     {
         const QString store = StoreFolder() + QStringLiteral("/Quoxa.conf");
         const QStringList texts{"  blanks  ", "a, b", "c; d", "e=f", "quote \" and \\", "@at", "@Variant(\\0)", "tab\tnew\nline",
-                                QStringLiteral("Ünïcode ☺"), QString::fromLatin1("nul\0 7", 6), "\x01" "a"};
+                                QStringLiteral("Ünïcode ☺"), QString::fromLatin1("nul\0 7", 6), "\x01" "a",
+                                QStringLiteral("Ada 😀𝄞")};
         for (int i = 0; i < texts.size(); ++i) { // each through a file the toolkit has not seen before
             const QString theirs = StoreFolder() + QStringLiteral("/theirs%1.ini").arg(i);
             QSettings(theirs, QSettings::IniFormat).setValue(kGame + "/Player 1", texts[i]);
@@ -159,6 +160,34 @@ private slots:
         QFile raw(store); // and a typed value written by hand is its text, escapes and all
         QVERIFY(raw.open(QIODevice::WriteOnly) && raw.write("[Game%20Settings]\nPlayer%201=@Variant(\\0x)\n") && raw.flush());
         QCOMPARE(SettingsStore::ReadSection(kAppTitle, kGame).value("Player 1"), QString::fromLatin1("@Variant(\0x)", 12));
+    }
+
+    // Any name, one beyond the Basic Multilingual Plane included, stays as it is through save
+    // after save: a player's in the settings and in the high-score table, where the second
+    // save writes the same bytes as the first.
+    void namesSurviveEverySave_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("emoji") << QStringLiteral("Ada 😀");
+        QTest::newRow("clef and a rare ideograph") << QStringLiteral("𝄞𠀋 \"x\"");
+        QTest::newRow("half a pair alone") << QString(QChar(0xD83D)) + "7 " + QChar(0xDE00);
+    }
+    void namesSurviveEverySave()
+    {
+        QFETCH(QString, name);
+        basRegistry::LoadSettings();
+        gudtPlayer(2).strName = name;
+        QVERIFY(frmScores::SaveScore(name, 300));
+        QByteArray saved[2];
+        for (QByteArray &bytes : saved) {
+            basRegistry::SaveSettings();
+            basRegistry::LoadSettings();
+            QCOMPARE(gudtPlayer(2).strName + Stored("High Scores", "Name 1").toString(), name + name);
+            QFile store(StoreFolder() + QStringLiteral("/Quoxa.conf"));
+            QVERIFY(store.open(QIODevice::ReadOnly));
+            bytes = store.readAll();
+        }
+        QCOMPARE(saved[1], saved[0]);
     }
 
     // A pipe or a link to something that is not a regular file in the store's place is never
