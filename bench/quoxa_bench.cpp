@@ -46,7 +46,8 @@ int Save()
     quoxa::HighScoreTable::Places full;
     for (int n = 0; n < quoxa::HighScoreTable::kPlaces; ++n)
         full[static_cast<std::size_t>(n)] = {QStringLiteral("Player %1").arg(n + 1), quoxa::Int16(300 - 10 * n)};
-    quoxa::SettingsStore::WriteSection(quoxa::kAppTitle, quoxa::HighScoreTable::kSection, quoxa::HighScoreTable::ToStored(full));
+    quoxa::SettingsStore::WriteSection(quoxa::kAppTitle, quoxa::HighScoreTable::kSection, quoxa::HighScoreTable::ToStored(full),
+                                       QStringLiteral("the table"));
     QElapsedTimer clock;
     const double cpu = bench::CpuMs();
     clock.start();

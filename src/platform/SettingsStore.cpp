@@ -1,199 +1,188 @@
 #include "platform/SettingsStore.h"
 #include "platform/ErrorTrap.h"
+#include "platform/StoreFile.h"
+#include "platform/basHelp.h"
 
-#include <QDir>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QFileInfo>
-#include <QStandardPaths>
-#include <QThread>
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <QCoreApplication>
+#include <QTimer>
+#include <algorithm>
+#include <utility>
 
 namespace quoxa::SettingsStore {
 namespace {
 
-// A store larger than this is not one the game wrote: it reads as unreadable.
-constexpr qint64 kMaxStoreBytes = 4 * 1024 * 1024;
-constexpr int kLockWaitMs = 2000;
+// How long a change waits for another copy of the game to let go of the store, and how
+// often a change that could not wait so long is tried again.
+constexpr int kLockWaitMs = 10000;
+constexpr int kRetryMs = 500;
 
-// <config folder>/<app>/<app><suffix>: the store is ".conf", its lock ".lock" (not the
-// name the toolkit's own lock file takes, so an older copy of the game is not confused).
-QString StoreFile(const QString &app, const char *suffix)
+using StoreFile::Lock;
+
+using Change = std::function<bool(IniText::Document &)>;
+
+// Reads the store, changes it and writes it back; the lock is held.
+void Apply(const QString &app, const Change &change, const Lock &lock)
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/') + app +
-           QLatin1Char('/') + app + QLatin1String(suffix);
-}
-
-// The file a write replaces: the store itself, or the regular file its link points to (so
-// the link stays). Anything else there cannot be written.
-QString WriteTarget(const QString &path)
-{
-    const QFileInfo info(path);
-    if (!info.exists() && !info.isSymLink())
-        return path;
-    if (!info.isFile()) // a link to nothing, a folder, a device, a pipe...
-        throw RunError::FileAccess(path);
-    return info.canonicalFilePath();
-}
-
-// Opens without following a last link when asked, never blocking on a pipe or a device,
-// and keeps the descriptor only for a regular file.
-int OpenRegular(const QString &path, int flags, mode_t mode = 0600)
-{
-    const QByteArray name = QFile::encodeName(path);
-    struct stat before {};
-    if (::stat(name.constData(), &before) == 0 && !S_ISREG(before.st_mode)) {
-        errno = EINVAL;
-        return -1; // a pipe or a device is never even opened
-    }
-    const int fd = ::open(name.constData(), flags | O_NONBLOCK | O_CLOEXEC, mode);
-    struct stat st {};
-    if (fd >= 0 && (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))) {
-        ::close(fd);
-        errno = EINVAL;
-        return -1;
-    }
-    return fd;
-}
-
-// The store's text: empty when there is none, nothing when something is there that cannot
-// be read as a store (not a regular file, too large, a read error).
-std::optional<QByteArray> ReadText(const QString &path)
-{
-    const int fd = OpenRegular(path, O_RDONLY);
-    if (fd < 0)
-        return errno == ENOENT ? std::optional(QByteArray()) : std::nullopt;
-    std::optional<QByteArray> text = QByteArray();
-    char buffer[16384];
-    for (ssize_t got; text && (got = ::read(fd, buffer, sizeof buffer)) != 0;) {
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0 || text->size() + got > kMaxStoreBytes)
-            text.reset();
-        else
-            text->append(buffer, got);
-    }
-    ::close(fd);
-    return text;
-}
-
-bool WriteAll(int fd, const QByteArray &bytes)
-{
-    for (qsizetype done = 0; done < bytes.size();) {
-        const ssize_t wrote = ::write(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
-        if (wrote < 0 && errno == EINTR)
-            continue;
-        if (wrote <= 0)
-            return false;
-        done += wrote;
-    }
-    return true;
-}
-
-// One atomic, checked write: a new file beside the target, written, flushed to the disk and
-// closed with every error checked, then renamed over it. On any failure the target is as
-// it was and the new file is gone.
-void WriteText(const QString &path, const QByteArray &text)
-{
-    const QString target = WriteTarget(path);
-    const QString folder = QFileInfo(target).absolutePath();
-    if (!QDir().mkpath(folder))
-        throw RunError::FileAccess(target);
-    QByteArray name = QFile::encodeName(target + QStringLiteral(".XXXXXX"));
-    const int fd = ::mkstemp(name.data());
-    if (fd < 0)
-        throw RunError::FileAccess(target);
-    const bool written = WriteAll(fd, text) && ::fsync(fd) == 0;
-    if (::close(fd) != 0 || !written || ::rename(name.constData(), QFile::encodeName(target).constData()) != 0) {
-        ::unlink(name.constData());
-        throw RunError::FileAccess(target);
-    }
-    // The rename itself reaches the disk with the folder.
-    if (const int dir = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
-    }
-}
-
-// The store's lock, held while it lives: an exclusive lock on a file of its own beside
-// the store, waited for a little while and no longer.
-class Lock {
-public:
-    explicit Lock(const QString &app)
-    {
-        const QString lockPath = StoreFile(app, ".lock");
-        QDir().mkpath(QFileInfo(lockPath).absolutePath());
-        mFd = OpenRegular(lockPath, O_RDWR | O_CREAT | O_NOFOLLOW);
-        QElapsedTimer waited;
-        waited.start();
-        while (mFd >= 0 && ::flock(mFd, LOCK_EX | LOCK_NB) != 0) {
-            if (errno != EWOULDBLOCK || waited.elapsed() > kLockWaitMs) {
-                ::close(mFd);
-                mFd = -1;
-                break;
-            }
-            QThread::msleep(1);
-        }
-        if (mFd < 0)
-            throw RunError::FileAccess(lockPath);
-    }
-    ~Lock() { ::close(mFd); } // closing lets go of the lock
-    Lock(const Lock &) = delete;
-    Lock &operator=(const Lock &) = delete;
-
-private:
-    int mFd = -1;
-};
-
-// Reads the whole store, changes it and writes it back, under the lock.
-void Change(const QString &app, const std::function<bool(IniText::Document &)> &change)
-{
-    const Lock lock(app);
-    const QString path = StoreFile(app, ".conf");
-    const std::optional<QByteArray> text = ReadText(path);
+    const QString path = StoreFile::Path(app, ".conf");
+    const std::optional<QByteArray> text = StoreFile::ReadText(path);
     if (!text) // what cannot be read is never written over
         throw RunError::FileAccess(path);
     IniText::Document document(*text);
     if (change(document))
-        WriteText(path, document.Text());
+        StoreFile::WriteText(path, document.Text(), lock);
+}
+
+// The changes that wait for another copy of the game to let go of the store, in order.
+struct Waiting {
+    QString app;
+    QString what;
+    Change change;
+};
+QList<Waiting> gWaiting;
+bool gBusy = false; // a change is being made, or waits for the lock
+
+struct Busy {
+    const bool was = gBusy;
+    Busy() { gBusy = true; }
+    ~Busy() { gBusy = was; }
+};
+
+bool IsWaiting(const QString &app)
+{
+    return std::any_of(gWaiting.cbegin(), gWaiting.cend(), [&](const Waiting &w) { return w.app == app; });
+}
+
+// The changes of this app waiting, taken out of the queue.
+QList<Waiting> TakeWaiting(const QString &app)
+{
+    QList<Waiting> taken, others;
+    for (Waiting &waiting : gWaiting)
+        (waiting.app == app ? taken : others).append(std::move(waiting));
+    gWaiting = std::move(others);
+    return taken;
+}
+
+// Makes the changes of this app that were waiting, in order, each under the error trap.
+void MakeWaiting(const QString &app, const Lock &lock)
+{
+    for (const Waiting &waiting : TakeWaiting(app))
+        Trap([&] { Apply(app, waiting.change, lock); });
+}
+
+// What waits, told to the player: "Ada's 254, Bea's 230 and the settings".
+QString WhatWaits(const QList<Waiting> &waiting)
+{
+    QString list;
+    for (qsizetype i = 0; i < waiting.size(); ++i)
+        list = i == 0 ? waiting[i].what
+                      : (i + 1 < waiting.size() ? QCoreApplication::translate("SettingsStore", "%1, %2")
+                                                : QCoreApplication::translate("SettingsStore", "%1 and %2"))
+                            .arg(list, waiting[i].what);
+    return list;
+}
+
+// Tells the player what waits, in one of the two messages below.
+void Tell(const char *message, const QString &app, const QList<Waiting> &waiting)
+{
+    basHelp::ShowNotice(QCoreApplication::translate("SettingsStore", message).arg(app, WhatWaits(waiting)));
+}
+
+// Tries the changes waiting again now and then, as long as there are any.
+void TryAgainLater()
+{
+    static QTimer *timer = nullptr;
+    if (!timer) {
+        timer = new QTimer(QCoreApplication::instance());
+        timer->setInterval(kRetryMs);
+        QObject::connect(timer, &QTimer::timeout, [] {
+            if (gBusy || gWaiting.isEmpty())
+                return;
+            const Busy busy;
+            const QString app = gWaiting.first().app;
+            // A lock that cannot even be opened any more is an error, told once.
+            if (!Trap([&] {
+                    const Lock lock(app, 0);
+                    if (lock.held())
+                        MakeWaiting(app, lock);
+                    return true;
+                }))
+                TakeWaiting(app);
+            if (gWaiting.isEmpty())
+                timer->stop();
+        });
+    }
+    timer->start();
+}
+
+// Tells the player what waits, once the step that made it wait is over: the four totals
+// of a game's end in one message.
+void TellWhatWaits(const QString &app)
+{
+    static bool due = false;
+    if (std::exchange(due, true))
+        return;
+    QTimer::singleShot(0, [app] {
+        due = false;
+        if (IsWaiting(app))
+            Tell(QT_TRANSLATE_NOOP("SettingsStore", "Another copy of %1 is using the store: %2 will be saved when it is free."),
+                 app, gWaiting);
+    });
+}
+
+// Makes a change now, after any that wait. It waits for the lock up to ten seconds, unless
+// others wait already and the game is not closing; if the lock does not come, the change
+// waits too, or on closing the player is told what could not be saved.
+void Save(const QString &app, const QString &what, Change change, When when)
+{
+    const Busy busy;
+    const Lock lock(app, when == When::Closing || !IsWaiting(app) ? kLockWaitMs : 0);
+    if (lock.held()) {
+        MakeWaiting(app, lock);
+        Apply(app, change, lock);
+        return;
+    }
+    gWaiting.append({app, what, std::move(change)});
+    if (when == When::Playing) {
+        TellWhatWaits(app);
+        TryAgainLater();
+        return;
+    }
+    Tell(QT_TRANSLATE_NOOP("SettingsStore", "Another copy of %1 is still using the store: %2 could not be saved."), app,
+         TakeWaiting(app));
 }
 
 } // namespace
 
 QHash<QString, QString> ReadSection(const QString &app, const QString &section)
 {
-    return IniText::Document(ReadText(StoreFile(app, ".conf")).value_or(QByteArray())).Section(section);
+    return IniText::Document(StoreFile::ReadText(StoreFile::Path(app, ".conf")).value_or(QByteArray())).Section(section);
 }
 
-void WriteSection(const QString &app, const QString &section, const Values &values)
+void WriteSection(const QString &app, const QString &section, const Values &values, const QString &what, When when)
 {
-    Change(app, [&](IniText::Document &document) {
+    Save(app, what, [section, values](IniText::Document &document) {
         document.Set(section, values);
         return true;
-    });
+    }, when);
 }
 
-void UpdateSection(const QString &app, const QString &section,
+void UpdateSection(const QString &app, const QString &section, const QString &what,
                    const std::function<std::optional<Values>(const QHash<QString, QString> &)> &change)
 {
-    Change(app, [&](IniText::Document &document) {
+    Save(app, what, [section, change](IniText::Document &document) {
         const std::optional<Values> values = change(document.Section(section));
         if (values)
             document.Set(section, *values);
         return values.has_value();
-    });
+    }, When::Playing);
 }
 
-void DeleteSection(const QString &app, const QString &section)
+void DeleteSection(const QString &app, const QString &section, const QString &what)
 {
-    Change(app, [&](IniText::Document &document) {
+    Save(app, what, [section](IniText::Document &document) {
         document.Remove(section);
         return true;
-    });
+    }, When::Playing);
 }
 
 } // namespace quoxa::SettingsStore

@@ -13,21 +13,23 @@ namespace quoxa {
 namespace basHelp {
 namespace {
 
-void ShowErrorBox(const QString &text)
+void ShowMessageBox(Message kind, const QString &text)
 {
-    // The carriage return separates number and description: show it as a line break.
+    // The carriage return separates an error's number and description: show it as a line break.
     QString shown = text;
     shown.replace(QChar(13), QChar(10));
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Error"), shown, QMessageBox::Ok,
+    const bool error = kind == Message::Error;
+    QMessageBox box(error ? QMessageBox::Warning : QMessageBox::Information,
+                    error ? QStringLiteral("Error") : QStringLiteral("Quoxa"), shown, QMessageBox::Ok,
                     QApplication::activeWindow());
-    box.setObjectName(QStringLiteral("ErrorBox"));
+    box.setObjectName(error ? QStringLiteral("ErrorBox") : QStringLiteral("NoticeBox"));
     UseDesignColours(&box);
     box.exec();
 }
 
-ErrorSink &Sink()
+MessageSink &Sink()
 {
-    static ErrorSink sink = ShowErrorBox;
+    static MessageSink sink = ShowMessageBox;
     return sink;
 }
 
@@ -103,18 +105,23 @@ QString ErrorText(int number, const QString &description)
     return QStringLiteral("Error #: ") + QString::number(number) + QChar(13) + description;
 }
 
-ErrorSink SetErrorSink(ErrorSink sink)
+MessageSink SetMessageSink(MessageSink sink)
 {
-    ErrorSink old = std::move(Sink());
-    Sink() = sink ? std::move(sink) : ErrorSink(ShowErrorBox);
+    MessageSink old = std::move(Sink());
+    Sink() = sink ? std::move(sink) : MessageSink(ShowMessageBox);
     return old;
+}
+
+void ShowNotice(const QString &text)
+{
+    Sink()(Message::Notice, text);
 }
 
 } // namespace basHelp
 
 void ReportError(int number, const QString &description)
 {
-    basHelp::Sink()(basHelp::ErrorText(number, description));
+    basHelp::Sink()(basHelp::Message::Error, basHelp::ErrorText(number, description));
 }
 
 } // namespace quoxa

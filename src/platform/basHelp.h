@@ -30,9 +30,14 @@ void ShowHelpTopic(QWidget *owner, const QString &path, const QString &page);
 // the description.
 QString ErrorText(int number, const QString &description);
 
-// Where ReportError sends its message. The default shows a message box; tests replace it
-// to record the text instead of blocking. Returns the sink that was in place.
-using ErrorSink = std::function<void(const QString &text)>;
-ErrorSink SetErrorSink(ErrorSink sink);
+// Where ReportError and ShowNotice send their messages. The default shows a message box: an
+// error's titled "Error" with a warning sign, a notice's titled with the game's name. Tests
+// replace it to record the text instead of blocking. Returns the sink that was in place.
+enum class Message { Error, Notice };
+using MessageSink = std::function<void(Message kind, const QString &text)>;
+MessageSink SetMessageSink(MessageSink sink);
+
+// Tells the player something that is not an error, in a message box of its own.
+void ShowNotice(const QString &text);
 
 } // namespace quoxa::basHelp

@@ -2,6 +2,7 @@
 #include "settings/basMain.h"
 
 #include <algorithm>
+#include <memory>
 #include <utility>
 
 namespace quoxa::HighScoreTable {
@@ -58,15 +59,16 @@ SettingsStore::Values ToStored(const Places &places)
     return values;
 }
 
-bool Offer(const HighScoreEntry &candidate)
+bool Offer(const HighScoreEntry &candidate, const QString &what)
 {
-    bool entered = false;
-    SettingsStore::UpdateSection(kAppTitle, kSection, [&](const QHash<QString, QString> &stored) {
+    // Kept by the change, which may be made after this returns.
+    const auto entered = std::make_shared<bool>(false);
+    SettingsStore::UpdateSection(kAppTitle, kSection, what, [candidate, entered](const QHash<QString, QString> &stored) {
         Places places = FromStored(stored);
-        entered = Rank(places, candidate);
-        return entered ? std::optional(ToStored(places)) : std::nullopt;
+        *entered = Rank(places, candidate);
+        return *entered ? std::optional(ToStored(places)) : std::nullopt;
     });
-    return entered;
+    return *entered;
 }
 
 } // namespace quoxa::HighScoreTable

@@ -36,8 +36,9 @@ SettingsStore::Values ToStored(const Places &places);
 // entered, pushing the tenth out.
 bool Rank(Places &places, HighScoreEntry candidate);
 // Offers a total to the stored table: read, ranked and written in one step under the
-// store's lock. True when it entered; an error leaves the table as it was.
-bool Offer(const HighScoreEntry &candidate);
+// store's lock. True when it entered and the table was written; an error leaves the table
+// as it was. A total that waits for another copy of the game is ranked when it is saved.
+bool Offer(const HighScoreEntry &candidate, const QString &what);
 
 } // namespace HighScoreTable
 } // namespace quoxa

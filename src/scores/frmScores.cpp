@@ -33,7 +33,8 @@ bool frmScores::SaveScore(QString strName, Int16 intScore)
 {
     return Trap([&] {
         // A candidate without a name would leave the entry it displaces standing twice.
-        return HighScoreTable::Offer({strName.isEmpty() ? HighScoreTable::kNoName : strName, intScore});
+        const QString name = strName.isEmpty() ? HighScoreTable::kNoName : strName;
+        return HighScoreTable::Offer({name, intScore}, tr("%1's %2").arg(name, intScore.toString()));
     });
 }
 
@@ -113,7 +114,7 @@ void frmScores::cmdReset_Click()
         if (gblnPlaySound)
             basWave::PlayWave(QStringLiteral("FLUSH"));
         ResetScoreList(lvwScores);
-        SettingsStore::DeleteSection(kAppTitle, HighScoreTable::kSection);
+        SettingsStore::DeleteSection(kAppTitle, HighScoreTable::kSection, tr("the cleared high scores"));
     });
 }
 

@@ -4,6 +4,7 @@
 #include "platform/SettingsStore.h"
 #include "settings/basMain.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -170,7 +171,9 @@ void SaveSettings()
         QList<std::pair<QString, QString>> values;
         for (const Setting &setting : kSettings)
             values.append({setting.key.toString(), setting.save()});
-        SettingsStore::WriteSection(kAppTitle, kSection, values);
+        // The game's last save: it waits for another copy of the game as long as a save may.
+        SettingsStore::WriteSection(kAppTitle, kSection, values, QCoreApplication::translate("basRegistry", "the settings"),
+                                    SettingsStore::When::Closing);
         gudtPlayer.Clear();
     });
 }

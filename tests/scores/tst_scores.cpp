@@ -3,9 +3,14 @@
 #include "platform/SettingsStore.h"
 #include "scores/frmScores.h"
 #include "settings/basMain.h"
+#include "settings/basRegistry.h"
 
 #include <QMessageBox>
 #include <QProcess>
+#include <QSignalSpy>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 using namespace quoxa;
 using namespace quoxa::test;
@@ -34,7 +39,7 @@ void Fill(const QStringList &entries)
     for (int n = 1; n <= entries.size(); ++n)
         table << std::pair(QStringLiteral("Name %1").arg(n), entries[n - 1].section(u'=', 0, 0))
               << std::pair(QStringLiteral("Score %1").arg(n), entries[n - 1].section(u'=', 1));
-    SettingsStore::WriteSection(QStringLiteral("Quoxa"), kScores, table);
+    SettingsStore::WriteSection(QStringLiteral("Quoxa"), kScores, table, "the test's table");
 }
 
 const QStringList kFull{"A=300", "B=250", "C=200", "D=200", "E=180", "F=160", "G=140", "H=120", "I=110", "J=100"};
@@ -108,8 +113,12 @@ private slots:
             QVERIFY(a->waitForFinished() && b->waitForFinished());
             QCOMPARE(Table().mid(0, 3).join(u' '), QStringLiteral("A-%1=%1 B-%2=%2 A=300").arg(500 + round).arg(400 + round));
         }
+        QFile backup(StoreFolder() + "/Quoxa.conf.backup"); // named like a leftover, but the player's
+        QVERIFY(backup.open(QIODevice::WriteOnly));
+        const auto others = [] { return QDir(StoreFolder()).entryList(QDir::Files).size() - 3; };
         for (int round = 0; round < 12; ++round) {
             Fill(kFull);
+            QCOMPARE(others(), 0); // a temporary file left by a kill is cleared by the next save
             std::unique_ptr<QProcess> k(writer("K", 1000, 100000));
             QTest::qWait(15 + 4 * round); // from before the first save into the thick of them
             k->kill();
@@ -120,7 +129,55 @@ private slots:
                 if (entry.startsWith(u'K'))
                     expected.insert(entries++, QStringLiteral("K-%1=%1").arg(entry.section(u'=', 1)));
             QCOMPARE(table.join(u' '), expected.mid(0, 10).join(u' '));
+            QVERIFY(others() <= 1);
         }
+        Fill(kFull);
+        QCOMPARE(others(), 0);
+    }
+
+    // While another copy of the game holds the store's lock, the windows are painted but take
+    // no input. A total waits for it up to ten seconds; after that it waits on, the player is
+    // told once what waits, and it is saved as soon as the lock is free. The last save, on
+    // closing, waits ten seconds more and tells what could not be saved.
+    void totalsWaitForAHeldLock()
+    {
+        Fill(kFull);
+        ErrorRecorder errors;
+        QProcess holder; // another copy, holding the lock for three seconds
+        holder.start(QStringLiteral(STORE_WRITER), {"hold", "3000"});
+        QVERIFY(holder.waitForReadyRead());
+        int ticks = 0;
+        QTimer tick;
+        connect(&tick, &QTimer::timeout, [&] { ++ticks; });
+        tick.start(100);
+        QPushButton button;
+        button.show();
+        QSignalSpy clicks(&button, &QPushButton::clicked);
+        QTimer::singleShot(500, [&] { QTest::mouseClick(&button, Qt::LeftButton); });
+        QVERIFY(frmScores::SaveScore("Ada", 254));
+        QTest::qWait(50);
+        QVERIFY(ticks >= 20 && clicks.isEmpty()); // painted throughout, and the click was not taken
+        QCOMPARE(Table().mid(0, 2), (QStringList{"A=300", "Ada=254"}));
+
+        struct Hold { // this time the lock is held here, and let go at will
+            int fd = ::open(QFile::encodeName(StoreFolder() + "/Quoxa.lock").constData(), O_RDWR);
+            Hold() { ::flock(fd, LOCK_EX); }
+            ~Hold() { ::close(fd); }
+        };
+        auto lock = std::make_unique<Hold>();
+        QVERIFY(!frmScores::SaveScore("Bea", 260) && !frmScores::SaveScore("Cy", 255)); // only the first waits
+        QTRY_COMPARE(errors.messages, QStringList{"Another copy of Quoxa is using the store: Bea's 260 and Cy's 255 will "
+                                                  "be saved when it is free."});
+        lock.reset();
+        QTRY_COMPARE(Table().mid(0, 4), (QStringList{"A=300", "Bea=260", "Cy=255", "Ada=254"}));
+
+        lock = std::make_unique<Hold>();
+        gudtPlayer(1).strName = "Dee";
+        basRegistry::SaveSettings();
+        lock.reset();
+        QCOMPARE(errors.messages.last(), "Another copy of Quoxa is still using the store: the settings could not be saved.");
+        QCOMPARE(errors.messages.size(), 2);
+        QVERIFY(!Stored("Game Settings", "Player 1").isValid());
     }
 
     // The window greets a new entry with chimes once, when sounds are on; Reset asks first

@@ -45,7 +45,7 @@ class SettingsTest : public QObject {
     void OpenOptions(int page)
     {
         options.reset(); // before the board that owns it
-        SettingsStore::WriteSection(kAppTitle, kGame, {{"Player Count", "2"}, {"Player 1", "Ann"}, {"Sounds", "False"}});
+        SettingsStore::WriteSection(kAppTitle, kGame, {{"Player Count", "2"}, {"Player 1", "Ann"}, {"Sounds", "False"}}, "Ann");
         board = std::make_unique<frmMain>();
         board->cmdThrow_Click();
         options = std::make_unique<frmOptions>(*board, page);
@@ -153,7 +153,7 @@ private slots:
             QFile::remove(store);
             QVERIFY(QFile::copy(theirs, store));
             QCOMPARE(SettingsStore::ReadSection(kAppTitle, kGame).value("Player 1"), texts[i]);
-            SettingsStore::WriteSection(kAppTitle, kGame, {{"Player 2", texts[i]}});
+            SettingsStore::WriteSection(kAppTitle, kGame, {{"Player 2", texts[i]}}, texts[i]);
             QVERIFY(QFile::copy(store, theirs + "2"));
             QCOMPARE(QSettings(theirs + "2", QSettings::IniFormat).value(kGame + "/Player 2").toString(), texts[i]);
         }
@@ -188,6 +188,35 @@ private slots:
             bytes = store.readAll();
         }
         QCOMPARE(saved[1], saved[0]);
+    }
+
+    // A save keeps every line the game does not set, byte for byte in its place, and the
+    // file's mode; through a link, the file linked to is written and the link stays.
+    void handMadeStoreKeptThroughASave()
+    {
+        const QByteArray before = "# my games\r\n[Other]\nkey = value ; not ours\n\n[Game%20Settings]\n; how many\n"
+                                  " Player%20Count = 2\nno equals sign\nPlayer%201=\"  Ann  \"\nUnknown=1\n"
+                                  "\n[High%20Scores]\nName%201=A\nScore%201=300\n[Broken\nPlayer%202=Zed";
+        const qsizetype newKeysAt = before.indexOf("Unknown=1\n") + 10;
+        for (const QString &linked : {QString(), StoreFolder() + QStringLiteral("/dotfiles/quoxa")}) {
+            const QString path = StoreFolder() + QStringLiteral("/Quoxa.conf"), file = linked.isEmpty() ? path : linked;
+            QDir(StoreFolder()).removeRecursively();
+            QFile written(file);
+            QVERIFY(QDir().mkpath(QFileInfo(file).path()) && written.open(QIODevice::WriteOnly) && written.write(before) &&
+                    written.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther));
+            written.close();
+            QVERIFY(linked.isEmpty() || QFile::link(linked, path));
+            basRegistry::LoadSettings();
+            QCOMPARE(gudtPlayer(1).strName + gudtPlayer(2).strName, QStringLiteral("  Ann  Player 2"));
+            gudtPlayer(2).strName = "Bo";
+            basRegistry::SaveSettings();
+            QVERIFY(written.open(QIODevice::ReadOnly) && QFileInfo(path).isSymLink() == !linked.isEmpty());
+            const QByteArray after = written.readAll();
+            QCOMPARE(after.left(newKeysAt), before.left(newKeysAt));
+            QVERIFY(after.endsWith(before.mid(newKeysAt) + "\n"));
+            QCOMPARE(written.permissions() & 0x0777, 0x0644);
+            QCOMPARE(Stored(kGame, "Player 2").toString() + Stored(kGame, "Computer Delay").toString(), QStringLiteral("Bo800"));
+        }
     }
 
     // A pipe or a link to something that is not a regular file in the store's place is never

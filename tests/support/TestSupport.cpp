@@ -12,6 +12,8 @@ void UseScratchSettings()
 {
     static QTemporaryDir dir;
     qputenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit());
+    // A message no test expected is a warning in the log, never a box that waits for ever.
+    basHelp::SetMessageSink([](basHelp::Message, const QString &text) { qWarning("message: %s", qPrintable(text)); });
 }
 
 // The store is read and written through the game's own store: its file format is checked
@@ -23,7 +25,7 @@ void ClearStore()
 
 void Store(const QString &section, const QString &key, const QString &value)
 {
-    SettingsStore::WriteSection(QStringLiteral("Quoxa"), section, {{key, value}});
+    SettingsStore::WriteSection(QStringLiteral("Quoxa"), section, {{key, value}}, key);
 }
 
 QVariant Stored(const QString &section, const QString &key)

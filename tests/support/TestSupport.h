@@ -56,12 +56,12 @@ struct PlayedClips {
     basWave::Player old;
 };
 
-// Records every error message while it lives, instead of showing a box.
+// Records every error message and notice while it lives, instead of showing a box.
 struct ErrorRecorder {
-    ErrorRecorder() : old(basHelp::SetErrorSink([this](const QString &text) { messages << text; })) {}
-    ~ErrorRecorder() { basHelp::SetErrorSink(old); }
+    ErrorRecorder() : old(basHelp::SetMessageSink([this](basHelp::Message, const QString &text) { messages << text; })) {}
+    ~ErrorRecorder() { basHelp::SetMessageSink(old); }
     QStringList messages;
-    basHelp::ErrorSink old;
+    basHelp::MessageSink old;
 };
 
 // A board that logs what the engine asks of it, in order ("ShowFace(1,6)"), and holds

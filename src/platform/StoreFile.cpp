@@ -1,0 +1,275 @@
+#include "platform/StoreFile.h"
+#include "platform/ErrorTrap.h"
+
+#include <QCoreApplication>
+#include <QCursor>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QRandomGenerator>
+#include <QStandardPaths>
+#include <QTimer>
+#include <algorithm>
+#include <cerrno>
+#include <functional>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace quoxa::StoreFile {
+namespace {
+
+// A store larger than this is not one the game wrote: it reads as unreadable.
+constexpr qint64 kMaxStoreBytes = 4 * 1024 * 1024;
+
+// The file a write replaces: the store itself, or the regular file its link points to (so
+// the link stays). Anything else there cannot be written.
+QString WriteTarget(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
+        return path;
+    if (!info.isFile()) // a link to nothing, a folder, a device, a pipe...
+        throw RunError::FileAccess(path);
+    return info.canonicalFilePath();
+}
+
+// Opens without following a last link when asked, never blocking on a pipe or a device,
+// and keeps the descriptor only for a regular file.
+int OpenRegular(const QString &path, int flags, mode_t mode = 0600)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat before {};
+    if (::stat(name.constData(), &before) == 0 && !S_ISREG(before.st_mode)) {
+        errno = EINVAL;
+        return -1; // a pipe or a device is never even opened
+    }
+    const int fd = ::open(name.constData(), flags | O_NONBLOCK | O_CLOEXEC, mode);
+    struct stat st {};
+    if (fd >= 0 && (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))) {
+        ::close(fd);
+        errno = EINVAL;
+        return -1;
+    }
+    return fd;
+}
+
+bool WriteAll(int fd, const QByteArray &bytes)
+{
+    for (qsizetype done = 0; done < bytes.size();) {
+        const ssize_t wrote = ::write(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
+        if (wrote < 0 && errno == EINTR)
+            continue;
+        if (wrote <= 0)
+            return false;
+        done += wrote;
+    }
+    return true;
+}
+
+// Keeps the windows painted while the game waits for the store, but takes no input: a
+// click, a key, a shortcut or the close box does nothing, and the pointer shows the wait.
+class InputHeld : public QObject {
+public:
+    InputHeld()
+    {
+        QCoreApplication::instance()->installEventFilter(this);
+        if (mWindows)
+            QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+    }
+    ~InputHeld() override
+    {
+        if (mWindows)
+            QGuiApplication::restoreOverrideCursor();
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::ShortcutOverride: // taken as a plain key, which goes nowhere
+            event->accept();
+            return true;
+        case QEvent::Close:
+            event->ignore();
+            return true;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::Wheel:
+        case QEvent::Shortcut:
+        case QEvent::ContextMenu:
+            return true;
+        default:
+            return false;
+        }
+    }
+
+private:
+    const bool mWindows = qobject_cast<QGuiApplication *>(QCoreApplication::instance()) != nullptr;
+};
+
+// Whether `ready` comes true within `ms`, asked every few milliseconds meanwhile.
+bool WaitFor(const std::function<bool()> &ready, int ms)
+{
+    if (ready())
+        return true;
+    if (ms <= 0)
+        return false;
+    const InputHeld held;
+    QElapsedTimer waited;
+    waited.start();
+    QEventLoop loop;
+    QTimer ask;
+    bool came = false;
+    QObject::connect(&ask, &QTimer::timeout, &loop, [&] {
+        if ((came = ready()) || waited.elapsed() >= ms)
+            loop.quit();
+    });
+    ask.start(10);
+    loop.exec();
+    return came;
+}
+
+// The temporary file a save makes beside its target: the target's name, a dot and six
+// letters or digits.
+QByteArray TemporaryName(const QByteArray &target)
+{
+    static constexpr char kChars[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    QByteArray name = target + '.';
+    for (int i = 0; i < 6; ++i)
+        name += kChars[QRandomGenerator::global()->bounded(int(sizeof kChars - 1))];
+    return name;
+}
+
+// Clears what a save cut short left behind: the file named in the lock, when it is a
+// temporary file of this target, and nothing else.
+void ClearLeftover(const QByteArray &recorded, const QByteArray &target)
+{
+    const auto temporary = [&] {
+        if (recorded.size() != target.size() + 7 || !recorded.startsWith(target + '.'))
+            return false;
+        return std::all_of(recorded.end() - 6, recorded.end(), [](char c) {
+            return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+        });
+    };
+    struct stat st {};
+    if (temporary() && ::lstat(recorded.constData(), &st) == 0 && S_ISREG(st.st_mode))
+        ::unlink(recorded.constData());
+}
+
+} // namespace
+
+QString Path(const QString &app, const char *suffix)
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/') + app +
+           QLatin1Char('/') + app + QLatin1String(suffix);
+}
+
+// The store's text: empty when there is none, nothing when something is there that cannot
+// be read as a store (not a regular file, too large, a read error).
+std::optional<QByteArray> ReadText(const QString &path)
+{
+    const int fd = OpenRegular(path, O_RDONLY);
+    if (fd < 0)
+        return errno == ENOENT ? std::optional(QByteArray()) : std::nullopt;
+    std::optional<QByteArray> text = QByteArray();
+    char buffer[65536];
+    for (ssize_t got; text && (got = ::read(fd, buffer, sizeof buffer)) != 0;) {
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0 || text->size() + got > kMaxStoreBytes)
+            text.reset();
+        else
+            text->append(buffer, got);
+    }
+    ::close(fd);
+    return text;
+}
+
+Lock::Lock(const QString &app, int waitMs)
+{
+    const QString lockPath = Path(app, ".lock");
+    QDir().mkpath(QFileInfo(lockPath).absolutePath());
+    mFd = OpenRegular(lockPath, O_RDWR | O_CREAT | O_NOFOLLOW);
+    bool failed = mFd < 0;
+    mHeld = !failed && WaitFor([&] {
+                if (::flock(mFd, LOCK_EX | LOCK_NB) == 0)
+                    return true;
+                failed = errno != EWOULDBLOCK;
+                return failed;
+            }, waitMs);
+    if (failed) {
+        ::close(mFd);
+        throw RunError::FileAccess(lockPath);
+    }
+}
+
+Lock::~Lock()
+{
+    ::close(mFd); // closing lets go of the lock
+}
+
+QByteArray Lock::Recorded() const
+{
+    char name[4096];
+    const ssize_t got = ::pread(mFd, name, sizeof name, 0);
+    return got > 0 ? QByteArray(name, got) : QByteArray();
+}
+
+bool Lock::Record(const QByteArray &name) const
+{
+    return ::ftruncate(mFd, 0) == 0 && ::pwrite(mFd, name.constData(), static_cast<size_t>(name.size()), 0) == name.size();
+}
+
+namespace {
+
+} // namespace
+
+// One atomic, checked write: a new file beside the target with the target's mode, written,
+// flushed to the disk and closed with every error checked, then renamed over it. On any
+// failure the target is as it was and the new file is gone.
+void WriteText(const QString &path, const QByteArray &text, const Lock &lock)
+{
+    const QString target = WriteTarget(path);
+    const QString folder = QFileInfo(target).absolutePath();
+    if (!QDir().mkpath(folder))
+        throw RunError::FileAccess(target);
+    const QByteArray targetName = QFile::encodeName(target);
+    ClearLeftover(lock.Recorded(), targetName);
+    struct stat st {};
+    const mode_t mode = ::stat(targetName.constData(), &st) == 0 ? st.st_mode & 07777 : 0600;
+    QByteArray name;
+    int fd = -1;
+    for (int tries = 0; fd < 0 && tries < 100; ++tries) {
+        name = TemporaryName(targetName);
+        lock.Record(name); // before the file exists: a kill can come at any moment
+        fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (fd < 0 && errno != EEXIST)
+            break;
+    }
+    if (fd < 0)
+        throw RunError::FileAccess(target);
+    if (::fchmod(fd, mode) != 0) // a file system without modes still takes the store
+        errno = 0;
+    const bool written = WriteAll(fd, text) && ::fsync(fd) == 0;
+    if (::close(fd) != 0 || !written || ::rename(name.constData(), targetName.constData()) != 0) {
+        ::unlink(name.constData());
+        lock.Record({});
+        throw RunError::FileAccess(target);
+    }
+    lock.Record({});
+    // The rename itself reaches the disk with the folder.
+    if (const int dir = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+}
+
+} // namespace quoxa::StoreFile

@@ -1,0 +1,45 @@
+#pragma once
+// The store's file on the disk: read whole, written whole in one atomic step under a lock
+// that copies of the game share. Anything but a regular file in the store's place is never
+// opened, nor replaced.
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+namespace quoxa::StoreFile {
+
+// <config folder>/<app>/<app><suffix>: the store is ".conf", its lock ".lock" (not the
+// name the toolkit's own lock file takes, so an older copy of the game is not confused).
+QString Path(const QString &app, const char *suffix);
+
+// The store's text: empty when there is none, nothing when something is there that cannot
+// be read as a store (not a regular file, too large, a read error).
+std::optional<QByteArray> ReadText(const QString &path);
+
+// The store's lock: an exclusive lock on a file of its own beside the store, held while
+// this lives if it came within `waitMs`. While it waits, the windows are painted but take
+// no input. The lock file also keeps the name of the temporary file a save is writing, so
+// that one left by a save cut short is cleared by the next. A lock file that cannot be
+// opened is the run-time error 75.
+class Lock {
+public:
+    Lock(const QString &app, int waitMs);
+    ~Lock();
+    Lock(const Lock &) = delete;
+    Lock &operator=(const Lock &) = delete;
+    bool held() const { return mHeld; }
+    QByteArray Recorded() const;
+    bool Record(const QByteArray &name) const;
+
+private:
+    int mFd = -1;
+    bool mHeld = false;
+};
+
+// One atomic, checked write of the whole text, under the lock: a kill at any moment leaves
+// the old file or the new one; a failure (a full disk included) leaves the old file as it
+// was and is the run-time error 75. A link keeps pointing where it did, and the file keeps
+// its mode.
+void WriteText(const QString &path, const QByteArray &text, const Lock &lock);
+
+} // namespace quoxa::StoreFile
