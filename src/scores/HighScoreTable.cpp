@@ -35,15 +35,17 @@ bool Rank(Places &places, HighScoreEntry candidate)
     std::array<HighScoreEntry, kPlaces + 1> all{};
     std::copy(places.begin(), places.end(), all.begin());
     all[kPlaces] = std::move(candidate);
-    bool entered = false;
+    std::size_t candidateAt = kPlaces;
     for (std::size_t j = kPlaces; j >= 1; --j) {
         if (all[j].intScore > all[j - 1].intScore) {
             std::swap(all[j], all[j - 1]);
-            entered = true;
+            candidateAt -= candidateAt == j ? 1 : 0;
         }
     }
+    if (candidateAt == kPlaces)
+        return false;
     std::copy(all.begin(), all.begin() + kPlaces, places.begin());
-    return entered;
+    return true;
 }
 
 SettingsStore::Values ToStored(const Places &places)
@@ -66,7 +68,15 @@ bool Offer(const HighScoreEntry &candidate, const QString &what)
     SettingsStore::UpdateSection(kAppTitle, kSection, what, [candidate, entered](const QHash<QString, QString> &stored) {
         Places places = FromStored(stored);
         *entered = Rank(places, candidate);
-        return *entered ? std::optional(ToStored(places)) : std::nullopt;
+        if (!*entered)
+            return std::optional<SettingsStore::Values>();
+        SettingsStore::Values values = ToStored(places);
+        // A place left empty by a table with gaps (made by hand) is emptied in the store too,
+        // so that no entry stands there twice.
+        for (int n = 1; n <= kPlaces; ++n)
+            if (places[static_cast<std::size_t>(n - 1)].strName.isEmpty() && !stored.value(NameKey(n)).isEmpty())
+                values << std::pair(NameKey(n), QString()) << std::pair(ScoreKey(n), QStringLiteral("0"));
+        return std::optional(values);
     });
     return *entered;
 }

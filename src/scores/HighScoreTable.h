@@ -32,8 +32,9 @@ QString ScoreKey(int place);
 Places FromStored(const QHash<QString, QString> &stored);
 // The taken places as keys and values.
 SettingsStore::Values ToStored(const Places &places);
-// Lets a candidate climb past every lower total, staying below equal ones; true when it
-// entered, pushing the tenth out.
+// Lets a candidate climb past every lower total, staying below equal ones, in one pass from
+// the bottom; true when it entered, pushing the tenth out. A table not in order (made by
+// hand) is left as it was when the candidate does not enter it.
 bool Rank(Places &places, HighScoreEntry candidate);
 // Offers a total to the stored table: read, ranked and written in one step under the
 // store's lock. True when it entered and the table was written; an error leaves the table

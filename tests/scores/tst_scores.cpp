@@ -79,6 +79,12 @@ private slots:
         QTest::newRow("no name, short table") << QStringList{"A=300", "B=250"} << "" << 260 << ""
                                               << QStringList{"A=300", "(no name)=260", "B=250"};
         QTest::newRow("stored text") << QStringList{"A=300", "B=lots"} << "X" << 400 << "Error #: 13\r" << QStringList{};
+        QStringList unsorted = kFull; // edited by hand: the ranking tells the truth about it
+        unsorted.swapItemsAt(0, 1);
+        QTest::newRow("unsorted, stays out") << unsorted << "X" << 50 << "" << QStringList{};
+        QTest::newRow("unsorted, enters") << unsorted << "X" << 200 << "" << with(4, "X=200");
+        QTest::newRow("a gap, no entry twice") << QStringList{"A=300", "=0", "C=200"} << "X" << 250 << ""
+                                               << QStringList{"A=300", "X=250", "=0", "C=200"};
         QTest::newRow("stored beyond 16 bits") << QStringList{"A=300", "B=40000"} << "X" << 400 << "Error #: 6\r"
                                                << QStringList{};
     }
