@@ -5,6 +5,7 @@
 #include "settings/frmOptions.h"
 
 #include <QCursor>
+#include <QIcon>
 #include <QMainWindow>
 #include <QTimer>
 #include <array>
@@ -156,6 +157,7 @@ private:
     QGroupBox *fraScore = nullptr;
     std::array<Die, 5> mDice;
     QPushButton *cmdThrow = nullptr;
+    std::map<QString, QIcon> mThrowFaces; // "THROW", "CONTINUE", "NEWGAME", as loaded
     bool mUnloaded = false;
     QLabel *mHintedCell = nullptr;
     bool mSolvingAsked = false;

@@ -151,10 +151,15 @@ void frmMain::ShowStatusText()
 void frmMain::SetThrowButtonFace(const QString &name)
 {
     Trap([&] {
-        // The button remembers which picture it shows: the same one is not loaded again.
+        // The button remembers which picture it shows: the same one is not set again.
         if (cmdThrow->property("Picture").toString() == name)
             return;
-        cmdThrow->setIcon(LoadButtonPicture(name));
+        // Each face is loaded the first time it shows and kept: one picture anew at every
+        // change would add to the toolkit's picture cache at every turn.
+        auto face = mThrowFaces.find(name);
+        if (face == mThrowFaces.end())
+            face = mThrowFaces.emplace(name, LoadButtonPicture(name)).first;
+        cmdThrow->setIcon(face->second);
         cmdThrow->setProperty("Picture", name);
         // Its name follows its face, for a screen reader.
         const std::pair<QStringView, QStringView> names[] = {{u"THROW", u"Throw"}, {u"CONTINUE", u"Continue"}, {u"NEWGAME", u"New Game"}};

@@ -159,6 +159,10 @@ private slots:
         QCOMPARE(shown, shows);
         ClickDie(4);
         QCOMPARE(Held(4), false); // a second click releases, or still holds nothing
+        const qint64 face = Find<QPushButton>("cmdThrow")->icon().cacheKey(); // each face is loaded once
+        board->game().SetTurnState("Continue");
+        board->game().SetTurnState(requested);
+        QCOMPARE(Find<QPushButton>("cmdThrow")->icon().cacheKey(), face);
     }
 
     // The Hint, from the menu or Ctrl+H: a line in the status bar and its marks until the
