@@ -5,6 +5,7 @@
 //   quoxa_bench save    one total offered to a full high-score table
 //   quoxa_bench game    a whole four-player game through the window, painted as it goes
 //   quoxa_bench computers  a whole game of four computer players with no pause
+//   quoxa_bench store   the settings read from and written to a store of 4 MiB
 // Every child gets a fresh settings folder. Nothing here is asserted: it measures.
 #include "FirstFrame.h"
 #include "board/frmMain.h"
@@ -14,9 +15,13 @@
 #include "scores/HighScoreTable.h"
 #include "scores/frmScores.h"
 #include "settings/basMain.h"
+#include "settings/basRegistry.h"
 
 #include <QDialog>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QStandardPaths>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -121,6 +126,28 @@ int Computers()
     return 0;
 }
 
+// A store of 4 MiB, the largest the game reads: its own two sections among 100,000 keys of
+// a section it does not know, as a store shared with something else might hold.
+int Store()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/Quoxa");
+    QByteArray text = "[Game%20Settings]\nPlayer%20Count=4\n\n[High%20Scores]\nName%201=Ann\nScore%201=300\n\n[Notes]\n";
+    for (int n = 0; text.size() < 4 * 1024 * 1024 - 64; ++n)
+        text += "Note%20" + QByteArray::number(n) + "=a line kept as it is\n";
+    QFile file(folder + QStringLiteral("/Quoxa.conf"));
+    if (!QDir().mkpath(folder) || !file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
+        return 1;
+    file.close();
+    QElapsedTimer clock;
+    clock.start();
+    quoxa::basRegistry::LoadSettings();
+    const double read = clock.nsecsElapsed() / 1e6;
+    clock.restart();
+    quoxa::basRegistry::SaveSettings();
+    std::printf("store %.3f %.3f %d\n", read, clock.nsecsElapsed() / 1e6, quoxa::gintPlayerCount.value());
+    return 0;
+}
+
 // One child run: its report lines, the wall time to its first line and to its end.
 struct Run {
     QStringList lines;
@@ -169,7 +196,7 @@ int Orchestrate()
     struct Side {
         std::vector<double> start, close, total, startCpu, totalCpu, kib;
     } floor, quoxa;
-    std::vector<double> saveWall, saveCpu, gameWall, gameCpu, computersWall, computersCpu;
+    std::vector<double> saveWall, saveCpu, gameWall, gameCpu, computersWall, computersCpu, storeRead, storeWrite;
     const auto record = [](Side &side, const Run &run) {
         side.start.push_back(run.firstMs);
         side.close.push_back(run.endMs - run.firstMs);
@@ -191,6 +218,9 @@ int Orchestrate()
             const Run computers = Child(self, {QStringLiteral("computers")});
             computersWall.push_back(computers.Field("computers", 1));
             computersCpu.push_back(computers.Field("computers", 2));
+            const Run store = Child(self, {QStringLiteral("store")});
+            storeRead.push_back(store.Field("store", 1));
+            storeWrite.push_back(store.Field("store", 2));
         }
     }
     const QString platform = qEnvironmentVariable("QT_QPA_PLATFORM", QStringLiteral("xcb"));
@@ -215,6 +245,7 @@ int Orchestrate()
     std::printf("%-34s %22s %9.1f ms (%6.1f ms)\n", "four-player game, painted", "", Median(gameWall), Median(gameCpu));
     std::printf("%-34s %22s %9.1f ms (%6.1f ms)\n", "four computers, no pause (of 5)", "", Median(computersWall),
                 Median(computersCpu));
+    std::printf("\nstore: 4 MiB read in %.0f ms, written in %.0f ms (of 5)\n", Median(storeRead), Median(storeWrite));
     return 0;
 }
 
@@ -236,5 +267,7 @@ int main(int argc, char *argv[])
         return Game();
     if (mode == u"computers")
         return Computers();
+    if (mode == u"store")
+        return Store();
     return 1;
 }
