@@ -256,8 +256,7 @@ void WriteText(const QString &path, const QByteArray &text, const Lock &lock)
     }
     if (fd < 0)
         throw RunError::FileAccess(target);
-    if (::fchmod(fd, mode) != 0) // a file system without modes still takes the store
-        errno = 0;
+    ::fchmod(fd, mode); // a file system without modes still takes the store
     const bool written = WriteAll(fd, text) && ::fsync(fd) == 0;
     if (::close(fd) != 0 || !written || ::rename(name.constData(), targetName.constData()) != 0) {
         ::unlink(name.constData());
