@@ -1,8 +1,10 @@
 // How good and how fast best play is: the expected final total from an empty sheet, the
 // mean of 100000 games played by its decisions with the game's own dice and turn flow (no
-// window), and what solving costs. Measured, never asserted. Prints exactly:
+// window), the mean of each computer level over games of a lone computer with seeded dice,
+// and what solving costs. Measured, never asserted. Prints exactly:
 //   best play from an empty sheet: expected final total X.XXXX
 //   best play, 100000 simulated games: mean M.MM, standard error S.SS
+//   level N: mean M.MM, standard error S.SS over K games       (N = 1 to 5)
 //   solve: W.WW s wall, C.CC s CPU, table K KiB
 #include "engine/Game.h"
 #include "settings/basMain.h"
@@ -38,19 +40,21 @@ public:
     void SelectPlayerRow(int) override {}
     void SetPlayerScore(int, const QString &) override {}
     void ShowCelebration() override {}
-    bool SaveScore(const QString &, quoxa::Int16) override { return false; }
+    bool SaveScore(int, const QString &, quoxa::Int16) override { return false; }
     void ShowNewHighScores() override {}
+    void ShowFinalScores() override {}
 };
 
-// One game of one player, every move the strategy's; its final total.
-int PlayOne(quoxa::Game &game, QuietBoard &board, const quoxa::Strategy &strategy)
+// One game of one player, every move the strategy's best, or a computer's of a level; its
+// final total.
+int PlayOne(quoxa::Game &game, QuietBoard &board, const quoxa::Strategy &strategy, int level = 0)
 {
     game.StartNewGame();
     while (game.mstrState != u"Game Over") {
         game.cmdThrow_Click(); // throws, or from "Continue" to the next turn's "Throw 0"
         if (!game.mblnCanScore)
             continue;
-        const quoxa::Game::Hint hint = game.BestMove(strategy);
+        const quoxa::Game::Hint hint = level ? game.ComputerMove(strategy, level) : game.BestMove(strategy);
         if (hint.category)
             game.RecordScore(hint.category->label);
         else
@@ -73,20 +77,28 @@ int main(int argc, char *argv[])
     quoxa::gintPlayerCount = 1;
     quoxa::gblnPlaySound = false;
     QuietBoard board;
+    // The mean and standard error of `games` games, each played by `level` (0: best play).
+    const auto play = [&](quoxa::RandomSource &dice, int games, int level) {
+        quoxa::Game game(board, dice);
+        double sum = 0, squares = 0;
+        for (int n = 0; n < games; ++n) {
+            const double total = PlayOne(game, board, strategy, level);
+            sum += total;
+            squares += total * total;
+        }
+        const double mean = sum / games;
+        return std::pair(mean, std::sqrt((squares / games - mean * mean) / (games - 1)));
+    };
+    constexpr int kGames = 100000, kLevelGames = 20000;
     quoxa::ClockRandomSource dice;
-    quoxa::Game game(board, dice);
-    constexpr int kGames = 100000;
-    double sum = 0, squares = 0;
-    for (int n = 0; n < kGames; ++n) {
-        const double total = PlayOne(game, board, strategy);
-        sum += total;
-        squares += total * total;
-    }
-    const double mean = sum / kGames;
-    const double error = std::sqrt((squares / kGames - mean * mean) / (kGames - 1));
-
+    const auto [mean, error] = play(dice, kGames, 0);
     std::printf("best play from an empty sheet: expected final total %.4f\n", strategy.ExpectedRest({}));
     std::printf("best play, %d simulated games: mean %.2f, standard error %.2f\n", kGames, mean, error);
+    for (int level = 1; level <= quoxa::Strategy::kLevels; ++level) {
+        quoxa::ClockRandomSource seeded([] { return std::uint64_t{20261207}; }); // the same games every run
+        const auto [levelMean, levelError] = play(seeded, kLevelGames, level);
+        std::printf("level %d: mean %.2f, standard error %.2f over %d games\n", level, levelMean, levelError, kLevelGames);
+    }
     std::printf("solve: %.2f s wall, %.2f s CPU, table %zu KiB\n", wall, cpuSeconds, strategy.tableBytes() / 1024);
     return 0;
 }

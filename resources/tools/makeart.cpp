@@ -228,6 +228,15 @@ void ToolImage(QPainter &p, const QString &key)
     } else if (key == u"Scores") {
         p.scale(0.5, 0.5); // the high-score window's trophy, at half size
         Trophy(p);
+    } else if (key == u"Card") { // a card of three columns of boxes
+        p.setPen(QPen(kInk, 1));
+        p.setBrush(kWhite);
+        p.drawRect(QRectF(1.5, 0.5, 13, 14));
+        p.setPen(QPen(QColor(0, 0, 160), 1));
+        for (qreal y : {4.0, 7.5, 11.0})
+            p.drawLine(QPointF(2, y), QPointF(14, y));
+        for (qreal x : {6.0, 10.0})
+            p.drawLine(QPointF(x, 1), QPointF(x, 14));
     } else if (key == u"Undo") {
         CurvedArrow(p, QRectF(1, 1, 14, 13), QColor(0, 0, 160), 2.2, true);
     } else if (key == u"Colors") {
@@ -281,6 +290,19 @@ void ToolImage(QPainter &p, const QString &key)
     }
 }
 
+// A computer player, in the players list: a small screen on its stand.
+void Computer(QPainter &p)
+{
+    p.setPen(QPen(kInk, 1));
+    p.setBrush(QColor(90, 90, 90));
+    p.drawRoundedRect(QRectF(1.5, 1.5, 13, 10), 1.5, 1.5);
+    p.setBrush(QColor(60, 170, 230));
+    p.drawRect(QRectF(3.5, 3.5, 9, 6));
+    p.setBrush(QColor(90, 90, 90));
+    p.drawRect(QRectF(6.5, 11.5, 3, 2));
+    p.drawRect(QRectF(4.5, 13.5, 7, 1.5));
+}
+
 // The About window's two frames: the game's die, upright and then tumbling over.
 void AboutFrame(QPainter &p, int frame)
 {
@@ -320,7 +342,7 @@ int main(int argc, char *argv[])
     both(QStringLiteral("cursors/HAND"), {32, 32}, Qt::transparent, Hand);
     both(QStringLiteral("cursors/PENCIL"), {32, 32}, Qt::transparent, [](QPainter &p) { Pencil(p, {11, 20}, 22, 6); });
 
-    for (const char *key : {"New", "Scores", "Undo", "Colors", "Players", "Sounds", "About", "Exit", "Back", "Forward"})
+    for (const char *key : {"New", "Scores", "Card", "Undo", "Colors", "Players", "Sounds", "About", "Exit", "Back", "Forward"})
         both(QStringLiteral("toolbar/%1").arg(key), {16, 15}, kGrey, [key](QPainter &p) { ToolImage(p, QString::fromLatin1(key)); });
 
     const std::pair<const char *, Draw> faces[] = {{"THROW", Throw}, {"CONTINUE", Continue}, {"NEWGAME", NewGame}};
@@ -328,6 +350,8 @@ int main(int argc, char *argv[])
         both(QStringLiteral("bitmaps/%1").arg(name), {76, 76}, kGrey, draw);
 
     both(QStringLiteral("pictures/TROPHY"), {32, 32}, Qt::transparent, Trophy);
+    both(QStringLiteral("pictures/COMPUTER"), {16, 16}, Qt::transparent, Computer);
+    both(QStringLiteral("pictures/PERSON"), {16, 16}, Qt::transparent, [](QPainter &) {}); // room, nothing drawn
     for (int frame : {1, 2})
         both(QStringLiteral("pictures/ABOUT%1").arg(frame), {32, 32}, Qt::transparent,
              [frame](QPainter &p) { AboutFrame(p, frame); });

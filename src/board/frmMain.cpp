@@ -241,10 +241,7 @@ void frmMain::BuildScoreSheet()
         caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
         QLabel *value = Place(new QLabel(fraScore), row.label.toString(), {geometry.valueLeft, top, 540, 315});
-        // What a screen reader calls it: its caption, the two section totals told apart.
-        value->setAccessibleName(row.label == u"lblSection1Total"   ? QStringLiteral("Upper Section Total")
-                                 : row.label == u"lblSection2Total" ? QStringLiteral("Lower Section Total")
-                                                                    : row.caption.toString());
+        value->setAccessibleName(RowName(row));
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         value->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         value->setMargin(1);

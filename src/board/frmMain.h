@@ -11,6 +11,7 @@
 #include <array>
 #include <map>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QFrame;
@@ -24,6 +25,7 @@ class QTreeWidget;
 namespace quoxa {
 
 class Shape;
+class frmScoreCard;
 
 class frmMain : public QMainWindow, public Board, public OptionsOwner {
     Q_OBJECT
@@ -83,8 +85,13 @@ public:
     void SelectPlayerRow(int row) override;
     void SetPlayerScore(int row, const QString &score) override;
     void ShowCelebration() override;
-    bool SaveScore(const QString &name, Int16 score) override;
+    // The top ten is the people's: a computer's total is not offered.
+    bool SaveScore(int player, const QString &name, Int16 score) override;
     void ShowNewHighScores() override;
+    // After a game of two or more, the score card with the ranking, without the focus.
+    void ShowFinalScores() override;
+    // View, Score Card: shows the score card beside the board, or brings it up.
+    void mnuViewScoreCard_Click();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -138,9 +145,15 @@ private:
     // A person's clicks and keys on the dice, the categories and the throw button are
     // ignored while the computer plays.
     bool PersonLockedOut() const;
-    // The computer's next step after the pause, when the turn is its; one step.
+    // The computer's next step after the pause (none while hurried), when the turn is its;
+    // one step.
     void ScheduleComputer();
     void ComputerStep();
+    // A person's Space or Return while the computer plays: the rest of its turn without pauses.
+    void HurryComputer();
+    // The status bar's first panel for the turn: the designed prompt, or while the computer
+    // plays, what it does.
+    void ShowTurnText();
     // Takes the Hint's marks away; true when there were any.
     bool ClearHint();
     inline static const QColor kHintColour{0, 128, 0};
@@ -163,6 +176,11 @@ private:
     bool mSolvingAsked = false;
     QTimer mComputerStep;
     bool mComputerActing = false;
+    std::optional<Game::Hint> mComputerMove; // decided after a throw, until it is made
+    QString mNarration;
+    bool mComputerHurried = false; // the rest of this computer turn plays without pauses
+    bool mHintWaiting = false;     // the Hint waits for best play to be worked out
+    frmScoreCard *mScoreCard = nullptr; // made when first shown
 };
 
 } // namespace quoxa

@@ -1,6 +1,7 @@
 // What the game asks of the board: dice, holds, pointers, prompts, sheet cells, the
 // players list and the windows that interrupt a turn.
 #include "board/frmMain.h"
+#include "analysis/frmScoreCard.h"
 #include "board/Shape.h"
 #include "dialogs/frmQuoxa.h"
 #include "platform/DesignControls.h"
@@ -44,6 +45,15 @@ const std::array<PanelText, 6> kPanelTexts{{
     {u"Continue", u"Press 'Continue', or press 'Undo' button to undo last score.", true},
     {u"Game Over", u"Game Over.", false},
 }};
+
+const PanelText *PanelFor(QStringView state)
+{
+    for (const PanelText &texts : kPanelTexts)
+        if (texts.state == state)
+            return &texts;
+    return nullptr;
+}
+
 } // namespace
 
 QString frmMain::DieTag(int die) const
@@ -138,13 +148,24 @@ void frmMain::ShowStatusText()
     Trap([&] {
         // A new prompt ends the Hint; it is there to be asked for while the dice roll.
         ClearHint();
-        for (const PanelText &texts : kPanelTexts) {
-            if (texts.state != mGame.mstrState)
-                continue;
-            mPanels[0]->setText(texts.instruction.toString());
-            mPanels[1]->setText(texts.showCount ? QStringLiteral("Rolls Remaining: ") + mGame.mintRolls.toString()
-                                                : QString());
+        if (const PanelText *texts = PanelFor(mGame.mstrState))
+            mPanels[1]->setText(texts->showCount ? QStringLiteral("Rolls Remaining: ") + mGame.mintRolls.toString()
+                                                 : QString());
+        ShowTurnText();
+    });
+}
+
+void frmMain::ShowTurnText()
+{
+    Trap([&] {
+        if (!ComputerTurn()) {
+            if (const PanelText *texts = PanelFor(mGame.mstrState))
+                mPanels[0]->setText(texts->instruction.toString());
+            return;
         }
+        if (mGame.mstrState == u"Throw 0") // a computer's turn begins
+            mNarration = mGame.Narration(nullptr);
+        mPanels[0]->setText(mNarration);
     });
 }
 
@@ -191,6 +212,9 @@ void frmMain::SetUndoEnabled(bool enabled)
         Action(QStringLiteral("mnuEditUndo"))->setEnabled(enabled && person);
         ToolButton(QStringLiteral("Undo"))->setEnabled(enabled && person);
         Action(QStringLiteral("mnuGameHint"))->setEnabled(mGame.mstrState.startsWith(u"Throw") && person);
+        ShowTurnText(); // the turn passed on: whose it is now
+        if (mScoreCard && mScoreCard->isVisible())
+            mScoreCard->Refresh(mGame.mstrState == u"Game Over", mGame.mlblLastScored, mGame.LastScorer());
         ScheduleComputer();
     });
 }
@@ -230,6 +254,9 @@ void frmMain::AddPlayerRow(const QString &name, const QString &score)
     Trap([&] {
         auto *item = new QTreeWidgetItem(lvwPlayers, {name, score});
         item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+        // The computer's players marked, every name in line.
+        const bool computer = gblnComputer.at(std::size_t(lvwPlayers->topLevelItemCount() - 1));
+        item->setIcon(0, LoadPicture(computer ? QStringLiteral("COMPUTER") : QStringLiteral("PERSON")));
     });
 }
 
@@ -262,9 +289,15 @@ void frmMain::ShowCelebration()
     });
 }
 
-bool frmMain::SaveScore(const QString &name, Int16 score)
+bool frmMain::SaveScore(int player, const QString &name, Int16 score)
 {
-    return frmScores::SaveScore(name, score);
+    return !gblnComputer.at(std::size_t(player - 1)) && frmScores::SaveScore(name, score);
+}
+
+void frmMain::ShowFinalScores()
+{
+    if (gintPlayerCount >= 2)
+        mnuViewScoreCard_Click();
 }
 
 void frmMain::ShowNewHighScores()

@@ -37,10 +37,13 @@ public:
 
     // The celebration of five alike: returns when its window has closed.
     virtual void ShowCelebration() = 0;
-    // The high-score table: offers one total, true when it entered.
-    virtual bool SaveScore(const QString &name, Int16 score) = 0;
+    // The high-score table: offers one player's total (players 1 to 4), true when it entered.
+    virtual bool SaveScore(int player, const QString &name, Int16 score) = 0;
     // Shows the high-score window after a game that entered a total; returns when closed.
     virtual void ShowNewHighScores() = 0;
+    // The very end of a game, after the high-score window: the final scores, if anyone is
+    // to be shown them.
+    virtual void ShowFinalScores() = 0;
 };
 
 } // namespace quoxa

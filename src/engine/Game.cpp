@@ -1,10 +1,13 @@
 #include "engine/Game.h"
 #include "platform/ErrorTrap.h"
+#include "platform/basHelp.h"
 #include "platform/basWave.h"
 #include "settings/basMain.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <array>
+#include <numeric>
 
 namespace quoxa {
 namespace {
@@ -46,6 +49,24 @@ constexpr std::array<ThrowStep, 3> kThrows{{
 QString FormatGameTotal(Int16 total)
 {
     return QLocale().toString(total.value());
+}
+
+QString Ranking(int playerCount)
+{
+    QStringList winners;
+    Int16 best{-1};
+    for (int p = 1; p <= playerCount; ++p) {
+        const PlayerSheet &sheet = gudtPlayer(p);
+        if (sheet.intGameTotal > best)
+            winners.clear();
+        if (sheet.intGameTotal >= best) {
+            best = sheet.intGameTotal;
+            winners << sheet.strName;
+        }
+    }
+    const QString total = FormatGameTotal(best);
+    return winners.size() == 1 ? QCoreApplication::translate("Game", "%1 wins with %2.").arg(winners[0], total)
+                               : QCoreApplication::translate("Game", "%1 share the win with %2.").arg(basHelp::Listed(winners), total);
 }
 
 Game::Game(Board &board, RandomSource &random) : mBoard(board), mRandom(random) {}
@@ -252,6 +273,7 @@ void Game::EndTurn()
         SetTurnState(QStringLiteral("Game Over"));
         if (SaveHighScores())
             mBoard.ShowNewHighScores();
+        mBoard.ShowFinalScores();
     });
 }
 
@@ -275,44 +297,107 @@ void Game::UndoLastScore()
 Game::Hint Game::BestMove(const Strategy &strategy) const
 {
     return Trap([&] {
+        const Position position = Position::Of(gudtPlayer(mintPlayer.value()));
+        if (mstrState != u"Throw 0")
+            return HintFor(strategy.Best(position, DiceFaces(), ThrowsMade()));
         Hint hint;
-        const PlayerSheet &sheet = gudtPlayer(mintPlayer.value());
-        const Position position = Position::Of(sheet);
-        const auto line = [&](const QString &advice, double rest) {
-            const double total = sheet.intGameTotal.value() + rest;
-            return QStringLiteral("Hint: %1. Expected final total: %2").arg(advice, QLocale().toString(total, 'f', 2));
-        };
-        if (mstrState == u"Throw 0") {
-            hint.text = line(QStringLiteral("throw the dice"), strategy.ExpectedRest(position));
-            return hint;
-        }
-        const std::array<int, 5> values = DiceValues();
-        Faces faces{};
-        for (int value : values)
-            faces[value] += 1;
-        const Strategy::Choice choice = strategy.Best(position, faces, 3 - mintRolls.value());
-        if (choice.category >= 0) {
-            hint.category = SheetCategories()[choice.category];
-            hint.text = line(QStringLiteral("score ") + hint.category->caption.toString(), choice.expectedRest);
-            return hint;
-        }
-        // The dice to keep: those held already first, then from the left.
-        Faces left = choice.keep;
-        for (bool held : {true, false})
-            for (int die = 1; die <= 5; ++die)
-                if (mBoard.IsHeld(die) == held && left[values[die - 1]] > 0) {
-                    left[values[die - 1]] -= 1;
-                    hint.keep[die - 1] = true;
-                }
-        QStringList kept;
-        for (int face = 1; face <= 6; ++face)
-            for (int n = 0; n < choice.keep[face]; ++n)
-                kept << QString::number(face);
-        hint.text = line(kept.isEmpty() ? QStringLiteral("throw all five dice again")
-                                        : QStringLiteral("keep %1 and throw again").arg(kept.join(u' ')),
-                         choice.expectedRest);
+        hint.text = HintLine(QStringLiteral("throw the dice"), strategy.ExpectedRest(position));
         return hint;
     });
+}
+
+Game::Hint Game::ComputerMove(const Strategy &strategy, int level)
+{
+    return Trap([&] {
+        const std::vector<Strategy::Choice> moves =
+            strategy.Moves(Position::Of(gudtPlayer(mintPlayer.value())), DiceFaces(), ThrowsMade());
+        const std::vector<double> weights = Strategy::Weights(moves, level);
+        double draw = mRandom.Next() * std::accumulate(weights.begin(), weights.end(), 0.0);
+        std::size_t chosen = 0;
+        while (chosen + 1 < moves.size() && (draw -= weights[chosen]) >= 0)
+            ++chosen;
+        return HintFor(moves[chosen]);
+    });
+}
+
+QString Game::Narration(const Hint *move) const
+{
+    return Trap([&] {
+        const QString name = gudtPlayer(mintPlayer.value()).strName;
+        if (!move)
+            return QCoreApplication::translate("Game", "%1 throws the dice.").arg(name);
+        if (move->category) {
+            const int points = move->category->rule(DiceCounts::Of(DiceValues()));
+            return QCoreApplication::translate("Game", "%1 scores %2 in %3.")
+                .arg(name, QString::number(points), move->category->caption.toString());
+        }
+        const QString kept = Kept(move->move.keep);
+        return kept.isEmpty() ? QCoreApplication::translate("Game", "%1 throws all five again.").arg(name)
+                              : QCoreApplication::translate("Game", "%1 keeps %2 and throws again.").arg(name, kept);
+    });
+}
+
+int Game::LastScorer() const
+{
+    if (!mlblLastScored)
+        return 0;
+    const int count = gintPlayerCount.value(), now = mintPlayer.value();
+    const bool passedOn = mstrState.startsWith(u"Throw");
+    const int player = passedOn ? (now == 1 ? count : now - 1) : now;
+    return gudtPlayer(player).*mlblLastScored->field == PlayerSheet::kUnscored ? 0 : player;
+}
+
+int Game::ThrowsMade() const
+{
+    return 3 - mintRolls.value();
+}
+
+Faces Game::DiceFaces() const
+{
+    quoxa::Faces faces{};
+    for (int value : DiceValues())
+        faces[value] += 1;
+    return faces;
+}
+
+QString Game::Kept(const quoxa::Faces &keep)
+{
+    QStringList kept;
+    for (int face = 1; face <= 6; ++face)
+        for (int n = 0; n < keep[face]; ++n)
+            kept << QString::number(face);
+    return kept.join(u' ');
+}
+
+QString Game::HintLine(const QString &advice, double rest) const
+{
+    const double total = gudtPlayer(mintPlayer.value()).intGameTotal.value() + rest;
+    return QStringLiteral("Hint: %1. Expected final total: %2").arg(advice, QLocale().toString(total, 'f', 2));
+}
+
+Game::Hint Game::HintFor(const Strategy::Choice &choice) const
+{
+    Hint hint;
+    hint.move = choice;
+    if (choice.category >= 0) {
+        hint.category = SheetCategories()[choice.category];
+        hint.text = HintLine(QStringLiteral("score ") + hint.category->caption.toString(), choice.expectedRest);
+        return hint;
+    }
+    // The dice to keep: those held already first, then from the left.
+    const std::array<int, 5> values = DiceValues();
+    quoxa::Faces left = choice.keep;
+    for (bool held : {true, false})
+        for (int die = 1; die <= 5; ++die)
+            if (mBoard.IsHeld(die) == held && left[values[die - 1]] > 0) {
+                left[values[die - 1]] -= 1;
+                hint.keep[die - 1] = true;
+            }
+    const QString kept = Kept(choice.keep);
+    hint.text = HintLine(kept.isEmpty() ? QStringLiteral("throw all five dice again")
+                                        : QStringLiteral("keep %1 and throw again").arg(kept),
+                         choice.expectedRest);
+    return hint;
 }
 
 bool Game::SaveHighScores()
@@ -321,7 +406,7 @@ bool Game::SaveHighScores()
         bool entered = false;
         for (int p = 1; p <= gintPlayerCount.value(); ++p) {
             const PlayerSheet &sheet = gudtPlayer(p);
-            if (sheet.intGameTotal > 0 && mBoard.SaveScore(sheet.strName, sheet.intGameTotal))
+            if (sheet.intGameTotal > 0 && mBoard.SaveScore(p, sheet.strName, sheet.intGameTotal))
                 entered = true;
         }
         return entered;

@@ -39,8 +39,19 @@ public:
         QString text;
         std::array<bool, 5> keep{};
         const SheetRow *category = nullptr;
+        Strategy::Choice move; // as the strategy gives it, with its value
     };
     Hint BestMove(const Strategy &strategy) const;
+    // The move a computer player of this level (1 to 5) makes now, after a throw: at level 5
+    // the best; below it one of all the moves, drawn from the game's random source by the
+    // level's weights. Nothing in the game changes.
+    Hint ComputerMove(const Strategy &strategy, int level);
+    // What the player whose turn it is does, told in its name: the move, or with none the
+    // throw that begins its turn ("Bea keeps 5 5 5 and throws again.").
+    QString Narration(const Hint *move) const;
+    // The player whose box mlblLastScored names, who scored last: the player whose turn it
+    // is until the turn is passed on, the one before after. 0 when that box is empty.
+    int LastScorer() const;
 
     // The turn variables.
     QString mstrState;
@@ -56,8 +67,16 @@ public:
 
 private:
     void EndTurn();
-    // The values the five dice show, each 1 to 6 (anything else is out of range).
+    // The values the five dice show, each 1 to 6 (anything else is out of range), and as how
+    // many show each face.
     std::array<int, 5> DiceValues() const;
+    quoxa::Faces DiceFaces() const;
+    int ThrowsMade() const;
+    // The faces kept, lowest first: "5 5 6".
+    static QString Kept(const quoxa::Faces &keep);
+    // The Hint's line: "Hint: <advice>. Expected final total: <total>".
+    QString HintLine(const QString &advice, double rest) const;
+    Hint HintFor(const Strategy::Choice &choice) const;
     PlayerSheet &CurrentSheet() { return gudtPlayer(mintPlayer.value()); }
 
     Board &mBoard;
@@ -66,5 +85,9 @@ private:
 
 // A game total as the players list shows it: digits grouped by the locale ("#,##0").
 QString FormatGameTotal(Int16 total);
+
+// Who won a game of these players, by their game totals: "Ada wins with 254.", or "Ada and
+// Bea share the win with 254.".
+QString Ranking(int playerCount);
 
 } // namespace quoxa

@@ -89,6 +89,13 @@ const std::array<const SheetRow *, kCategoryCount> &SheetCategories()
     return rows;
 }
 
+QString RowName(const SheetRow &row)
+{
+    return row.label == u"lblSection1Total"   ? QStringLiteral("Upper Section Total")
+           : row.label == u"lblSection2Total" ? QStringLiteral("Lower Section Total")
+                                              : row.caption.toString();
+}
+
 const SheetRow *FindSheetRow(QStringView label)
 {
     const auto it = std::find_if(kScoreSheet.begin(), kScoreSheet.end(),

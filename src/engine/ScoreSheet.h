@@ -3,6 +3,7 @@
 // caption and field. The thirteen rows that carry a scoring rule are the categories.
 #include "engine/PlayerSheet.h"
 
+#include <QString>
 #include <QStringView>
 #include <array>
 #include <span>
@@ -35,6 +36,10 @@ struct SheetRow {
 // All eighteen rows, in the order ShowPlayerSheet draws them.
 extern const std::array<SheetRow, 18> kScoreSheet;
 constexpr int kCategoryCount = 13;
+
+// The row's name on its own, as a screen reader or the score card gives it: its caption,
+// the two section totals told apart ("Upper Section Total", "Lower Section Total").
+QString RowName(const SheetRow &row);
 
 // The row with that label name (exact, case-sensitive), or null.
 const SheetRow *FindSheetRow(QStringView label);

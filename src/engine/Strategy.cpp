@@ -5,6 +5,7 @@
 #include <QObject>
 #include <algorithm>
 #include <bit>
+#include <cmath>
 #include <future>
 #include <limits>
 #include <thread>
@@ -216,6 +217,13 @@ const Strategy &Strategy::Shared()
     return *SharedStrategy::sInstance->mSolving.get();
 }
 
+const Strategy *Strategy::Ready()
+{
+    Prepare();
+    const auto &solving = SharedStrategy::sInstance->mSolving;
+    return solving.wait_for(std::chrono::seconds(0)) == std::future_status::ready ? solving.get().get() : nullptr;
+}
+
 Position Position::Of(const PlayerSheet &sheet)
 {
     Position position;
@@ -345,7 +353,7 @@ double Strategy::ExpectedRest(const Position &position) const
     return Rest(position.filled, position.upperTotal, position.quoxaHolds50);
 }
 
-Strategy::Choice Strategy::Best(const Position &position, const Faces &dice, int throwsMade) const
+std::vector<Strategy::Choice> Strategy::Moves(const Position &position, const Faces &dice, int throwsMade) const
 {
     // A turn asks up to three times from the same position: it is worked out once.
     thread_local Turn turn;
@@ -359,25 +367,54 @@ Strategy::Choice Strategy::Best(const Position &position, const Faces &dice, int
         lastStrategy = this;
     }
     const int handful = Dice().Index(dice), roll = handful - Handfuls::kFirstRoll;
-    Choice choice{0, dice, turn.now[handful]};
-    for (int c = 1; c < kCategoryCount; ++c)
-        if (turn.worth[c][roll] > turn.worth[choice.category][roll])
-            choice.category = c;
+    std::vector<Choice> moves;
+    // Five alike while the Quoxa box holds 50 bring 100 more, in whichever category.
+    const bool extra = position.quoxaHolds50 && std::find(dice.begin() + 1, dice.end(), 5) != dice.end();
+    for (int c = 0; c < kCategoryCount; ++c)
+        if (!(position.filled & (1 << c)))
+            moves.push_back({c, dice, turn.worth[c][roll] + (extra ? kExtraQuoxa : 0.0)});
     if (throwsMade >= 3)
-        return choice;
-    // Throwing again: the best handful to keep short of all five.
+        return moves;
     const Values &keep = throwsMade == 1 ? turn.keep2 : turn.keep3;
     Faces part{}; // every handful of the roll in turn, counted face by face from none
     for (int d = 0; d <= 6;) {
-        const float value = keep[Dice().Index(part)];
-        if (part != dice && value > choice.expectedRest)
-            choice = {-1, part, value};
+        if (part != dice)
+            moves.push_back({-1, part, keep[Dice().Index(part)]});
         for (d = 1; d <= 6 && part[d] == dice[d]; ++d)
             part[d] = 0;
         if (d <= 6)
             part[d] += 1;
     }
-    return choice;
+    return moves;
+}
+
+namespace {
+
+const Strategy::Choice &BestOf(const std::vector<Strategy::Choice> &moves)
+{
+    return *std::max_element(moves.begin(), moves.end(), [](const auto &a, const auto &b) { return a.expectedRest < b.expectedRest; });
+}
+
+// Each level's t, in points: the larger, the more often a costly move is played. Levels 1 to 4
+// are set so that a lone player's mean total is about 160, 205, 230 and 245.
+constexpr std::array<double, Strategy::kLevels - 1> kTemperatures{3.8, 1.9, 1.05, 0.57};
+
+} // namespace
+
+Strategy::Choice Strategy::Best(const Position &position, const Faces &dice, int throwsMade) const
+{
+    return BestOf(Moves(position, dice, throwsMade));
+}
+
+std::vector<double> Strategy::Weights(const std::vector<Choice> &moves, int level)
+{
+    const Choice &best = BestOf(moves);
+    std::vector<double> weights;
+    for (const Choice &move : moves)
+        weights.push_back(level >= kLevels ? (&move == &best ? 1.0 : 0.0)
+                                           : std::exp((move.expectedRest - best.expectedRest) /
+                                                      kTemperatures[static_cast<std::size_t>(std::max(level, 1) - 1)]));
+    return weights;
 }
 
 } // namespace quoxa

@@ -36,6 +36,8 @@ public:
     // solving stops.
     static void Prepare();
     static const Strategy &Shared();
+    // The game's strategy once it is solved; until then nothing, at once.
+    static const Strategy *Ready();
 
     bool solved() const { return mSolved; }
     std::size_t tableBytes() const { return mRest.size() * sizeof(float); }
@@ -48,8 +50,20 @@ public:
         Faces keep{};      // when throwing again: the dice to keep
         double expectedRest = 0; // the points still to come, this turn's included
     };
-    // The best move with these dice after throw `throwsMade` (1 to 3) of a turn.
+    // Every move with these dice after throw `throwsMade` (1 to 3) of a turn, each valued
+    // as the points still to come with it and best play after it: each open category in
+    // sheet order, then (before the third throw) each handful of the dice to keep, from
+    // none up to all but one, before a throw of the rest.
+    std::vector<Choice> Moves(const Position &position, const Faces &dice, int throwsMade) const;
+    // The best move: the first of the moves with the highest value.
     Choice Best(const Position &position, const Faces &dice, int throwsMade) const;
+
+    // How a computer player of a level (1 Beginner, 2 Casual, 3 Club, 4 Expert, 5 Perfect)
+    // weighs the moves: exp(-(best - value) / t), one t a level, so that a move costing
+    // nothing is the likeliest, small slips are common and large ones rare. At level 5
+    // only the best move weighs anything.
+    static constexpr int kLevels = 5;
+    static std::vector<double> Weights(const std::vector<Choice> &moves, int level);
 
 private:
     struct Turn;

@@ -72,13 +72,10 @@ void MakeWaiting(const QString &app, const Lock &lock)
 // What waits, told to the player: "Ada's 254, Bea's 230 and the settings".
 QString WhatWaits(const QList<Waiting> &waiting)
 {
-    QString list;
-    for (qsizetype i = 0; i < waiting.size(); ++i)
-        list = i == 0 ? waiting[i].what
-                      : (i + 1 < waiting.size() ? QCoreApplication::translate("SettingsStore", "%1, %2")
-                                                : QCoreApplication::translate("SettingsStore", "%1 and %2"))
-                            .arg(list, waiting[i].what);
-    return list;
+    QStringList whats;
+    for (const Waiting &w : waiting)
+        whats << w.what;
+    return basHelp::Listed(whats);
 }
 
 // Tells the player what waits, in one of the two messages below.

@@ -117,6 +117,16 @@ void ShowNotice(const QString &text)
     Sink()(Message::Notice, text);
 }
 
+QString Listed(const QStringList &items)
+{
+    QString list = items.value(0);
+    for (qsizetype i = 1; i < items.size(); ++i)
+        list = (i + 1 < items.size() ? QCoreApplication::translate("basHelp", "%1, %2")
+                                     : QCoreApplication::translate("basHelp", "%1 and %2"))
+                   .arg(list, items[i]);
+    return list;
+}
+
 } // namespace basHelp
 
 void ReportError(int number, const QString &description)

@@ -1,6 +1,7 @@
 #pragma once
 // The help module: the game's help file commands and the common error message.
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QWidget;
@@ -39,5 +40,8 @@ MessageSink SetMessageSink(MessageSink sink);
 
 // Tells the player something that is not an error, in a message box of its own.
 void ShowNotice(const QString &text);
+
+// Items in a sentence: "Ada", "Ada and Bea", "Ada, Bea and Cy".
+QString Listed(const QStringList &items);
 
 } // namespace quoxa::basHelp

@@ -7,6 +7,7 @@ bool gblnPlaySound = false;
 qint32 glngDieColor = 0;
 qint32 glngPipColor = 0;
 std::array<bool, 4> gblnComputer{};
+std::array<int, 4> gintComputerLevel{};
 Int16 gintComputerDelay;
 
 } // namespace quoxa

@@ -15,9 +15,10 @@ extern Int16 gintPlayerCount;
 extern bool gblnPlaySound;
 extern qint32 glngDieColor; // 0x00BBGGRR
 extern qint32 glngPipColor;
-// Whether the computer plays for each player (player i at i - 1), and the pause it makes
-// between its moves, in milliseconds.
+// Whether the computer plays for each player (player i at i - 1), how well it plays for
+// each (1 Beginner to 5 Perfect), and the pause it makes between its moves, in milliseconds.
 extern std::array<bool, 4> gblnComputer;
+extern std::array<int, 4> gintComputerLevel;
 extern Int16 gintComputerDelay;
 
 } // namespace quoxa

@@ -80,6 +80,21 @@ constexpr Setting Computer()
             [] { return gblnComputer[N - 1] ? QStringLiteral("True") : QStringLiteral("False"); }};
 }
 
+// A level is one digit, "1" to "5".
+bool IsLevel(const QString &text)
+{
+    return text.size() == 1 && text[0] >= u'1' && text[0] <= u'5';
+}
+
+template <int N>
+constexpr Setting Level()
+{
+    constexpr std::array<QStringView, 4> keys{u"Computer Level 1", u"Computer Level 2", u"Computer Level 3",
+                                              u"Computer Level 4"};
+    return {keys[N - 1], u"3", u"3", IsLevel, [](const QString &text) { gintComputerLevel[N - 1] = text.toInt(); },
+            [] { return QString::number(gintComputerLevel[N - 1]); }};
+}
+
 template <int N>
 constexpr Setting Player()
 {
@@ -88,7 +103,7 @@ constexpr Setting Player()
             [] { return gudtPlayer(N).strName; }};
 }
 
-const std::array<Setting, 13> kSettings{{
+const std::array<Setting, 17> kSettings{{
     {u"Player Count", u"1", u"1", IsCount, [](const QString &text) { gintPlayerCount = text.toInt(); },
      [] { return gintPlayerCount.toString(); }},
     Player<1>(),
@@ -106,7 +121,11 @@ const std::array<Setting, 13> kSettings{{
     Computer<2>(),
     Computer<3>(),
     Computer<4>(),
-    {u"Computer Delay", u"800", u"800", IsDelay, [](const QString &text) { gintComputerDelay = text.toInt(); },
+    Level<1>(),
+    Level<2>(),
+    Level<3>(),
+    Level<4>(),
+    {u"Computer Delay", u"500", u"500", IsDelay, [](const QString &text) { gintComputerDelay = text.toInt(); },
      [] { return gintComputerDelay.toString(); }},
 }};
 

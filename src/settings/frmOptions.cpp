@@ -1,5 +1,6 @@
 #include "settings/frmOptions.h"
 #include "engine/PlayerSheet.h"
+#include "engine/Strategy.h"
 #include "platform/DesignControls.h"
 #include "platform/ErrorTrap.h"
 #include "platform/Twips.h"
@@ -10,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QColorDialog>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -57,7 +59,8 @@ frmOptions::frmOptions(OptionsOwner &owner, int page) : QDialog(owner.OwnerWindo
     // Tab order: the four pages' controls, then OK, Default, Apply, Cancel, the tabs.
     const QList<QWidget *> order{optColors[0], optColors[1], findChild<QWidget *>("cmdColor"), mskPlayerCnt, udcPlayerCnt,
                                  txtPlayer[0], txtPlayer[1], txtPlayer[2], txtPlayer[3], optSounds[0], optSounds[1],
-                                 chkComputer[0], chkComputer[1], chkComputer[2], chkComputer[3], sldComputerDelay,
+                                 chkComputer[0], cboLevel[0], chkComputer[1], cboLevel[1], chkComputer[2], cboLevel[2],
+                                 chkComputer[3], cboLevel[3], sldComputerDelay,
                                  findChild<QWidget *>("cmdOk"), findChild<QWidget *>("cmdDefault"), cmdApply,
                                  findChild<QWidget *>("cmdCancel"), tabOptions};
     for (qsizetype i = 1; i < order.size(); ++i)
@@ -130,8 +133,10 @@ void frmOptions::LoadSoundsTab()
 
 void frmOptions::LoadComputerTab()
 {
-    for (std::size_t i = 0; i < chkComputer.size(); ++i)
+    for (std::size_t i = 0; i < chkComputer.size(); ++i) {
         chkComputer[i]->setChecked(gblnComputer[i]);
+        cboLevel[i]->setCurrentIndex(std::clamp(gintComputerLevel[i], 1, Strategy::kLevels) - 1);
+    }
     sldComputerDelay->setValue(DelaySteps());
 }
 
@@ -146,8 +151,10 @@ void frmOptions::EnableNameBoxes(int count)
 {
     // A disabled box is grey, its name still readable; the Computer page follows the count.
     for (int i = 1; i <= 4; ++i) {
-        txtPlayer[static_cast<std::size_t>(i - 1)]->setEnabled(i <= count);
-        chkComputer[static_cast<std::size_t>(i - 1)]->setEnabled(i <= count);
+        const std::size_t at = static_cast<std::size_t>(i - 1);
+        txtPlayer[at]->setEnabled(i <= count);
+        chkComputer[at]->setEnabled(i <= count);
+        cboLevel[at]->setEnabled(i <= count && chkComputer[at]->isChecked());
     }
 }
 
@@ -191,6 +198,8 @@ void frmOptions::ApplyComputerTab()
             chosen[i] = chkComputer[i]->isChecked();
         if (sldComputerDelay->value() != DelaySteps()) // an unmoved slider keeps the stored pause
             gintComputerDelay = sldComputerDelay->value() * 100;
+        for (std::size_t i = 0; i < cboLevel.size(); ++i) // a level is played from the next move on
+            gintComputerLevel[i] = cboLevel[i]->currentIndex() + 1;
         // Who the computer plays for is part of the game: a change starts a new one.
         if (chosen != gblnComputer) {
             gblnComputer = chosen;
@@ -263,8 +272,10 @@ void frmOptions::cmdDefault_Click()
             ApplySoundsTab();
             break;
         case Computer:
-            for (std::size_t i = 0; i < chkComputer.size(); ++i)
+            for (std::size_t i = 0; i < chkComputer.size(); ++i) {
                 chkComputer[i]->setChecked(basRegistry::DefaultOf(QStringLiteral("Computer %1").arg(i + 1)) == u"True");
+                cboLevel[i]->setCurrentIndex(basRegistry::DefaultOf(QStringLiteral("Computer Level %1").arg(i + 1)).toInt() - 1);
+            }
             sldComputerDelay->setValue(basRegistry::DefaultOf(u"Computer Delay").toInt() / 100);
             ApplyComputerTab();
             break;

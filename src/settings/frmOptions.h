@@ -5,6 +5,7 @@
 #include <array>
 
 class QCheckBox;
+class QComboBox;
 class QColorDialog;
 class QLineEdit;
 class QPushButton;
@@ -75,6 +76,7 @@ private:
     UpDown *udcPlayerCnt = nullptr;
     std::array<QLineEdit *, 4> txtPlayer{};
     std::array<QCheckBox *, 4> chkComputer{};
+    std::array<QComboBox *, 4> cboLevel{}; // enabled with its check box
     QSlider *sldComputerDelay = nullptr; // in tenths of a second
     static constexpr int kDelaySteps = 20;
     QColorDialog *dlgColors = nullptr;

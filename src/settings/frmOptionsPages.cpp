@@ -4,6 +4,7 @@
 #include "settings/UpDown.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLocale>
 #include <QLineEdit>
@@ -66,10 +67,20 @@ void frmOptions::BuildSoundsPage(QWidget *page)
 void frmOptions::BuildComputerPage(QWidget *page)
 {
     Place(new QLabel(QStringLiteral("The computer plays for:"), page), Indexed(QStringLiteral("lblComputer"), 0), {150, 495, 3000, 255});
+    // The levels by name, weakest first: level 1 to 5.
+    const std::array<const char *, 5> levels{QT_TR_NOOP("Beginner"), QT_TR_NOOP("Casual"), QT_TR_NOOP("Club"),
+                                             QT_TR_NOOP("Expert"), QT_TR_NOOP("Perfect")};
     for (int i = 0; i < 4; ++i) {
-        QCheckBox *box = Place(new QCheckBox(page), Indexed(QStringLiteral("chkComputer"), i + 1), {450, 825 + 330 * i, 2895, 285});
+        const int top = 825 + 330 * i;
+        QCheckBox *box = Place(new QCheckBox(page), Indexed(QStringLiteral("chkComputer"), i + 1), {450, top, 1950, 285});
+        QComboBox *level = Place(new QComboBox(page), Indexed(QStringLiteral("cboLevel"), i + 1), {2475, top - 15, 1650, 315});
+        for (const char *name : levels)
+            level->addItem(tr(name));
         connect(box, &QCheckBox::clicked, this, [this] { cmdApply->setEnabled(true); });
+        connect(box, &QCheckBox::toggled, level, [box, level] { level->setEnabled(box->isEnabled() && box->isChecked()); });
+        connect(level, &QComboBox::activated, this, [this] { cmdApply->setEnabled(true); });
         chkComputer[static_cast<std::size_t>(i)] = box;
+        cboLevel[static_cast<std::size_t>(i)] = level;
     }
     Place(new QLabel(QStringLiteral("Pause between moves:"), page), Indexed(QStringLiteral("lblComputer"), 1), {150, 2220, 1800, 255});
     sldComputerDelay = Place(new QSlider(Qt::Horizontal, page), QStringLiteral("sldComputerDelay"), {1950, 2190, 1500, 300});

@@ -1,10 +1,13 @@
 // Whole games through the real window, with real mouse clicks, from start-up to the
 // high-score window and the settings saved on closing.
 #include "TestSupport.h"
+#include "analysis/frmScoreCard.h"
 #include "board/frmMain.h"
 #include "scores/frmScores.h"
 #include "settings/basMain.h"
 
+#include <QRegularExpression>
+#include <QTableWidget>
 #include <QToolBar>
 
 using namespace quoxa;
@@ -174,10 +177,53 @@ private slots:
             QTRY_COMPARE_WITH_TIMEOUT(board.game().mstrState, QStringLiteral("Game Over"), 30000);
             QTest::qWait(50); // and there it stays
             QCOMPARE(board.game().mstrState + board.game().mintScored.toString(), "Game Over" + QString::number(13 * computers.size()));
+            // The score card opens by itself and tells who won.
+            auto *card = Find<frmScoreCard>(&board, "frmScoreCard");
+            QVERIFY(card->isVisible());
+            QCOMPARE(Find<QLabel>(card, "lblRanking")->text(), Ranking(computers.size()));
+            const auto *grid = Find<QTableWidget>(card, "grdScoreCard");
+            QStringList marked; // one box marked: the last player's, who scored last
+            for (int r = 0; r < grid->rowCount(); ++r)
+                for (int c = 0; c < grid->columnCount(); ++c)
+                    if (grid->item(r, c)->background().color() == QColor(255, 255, 160))
+                        marked << QString::number(c + 1);
+            QCOMPARE(marked, QStringList{QString::number(computers.size())});
+            Find<QPushButton>(card, "cmdPlayAgain")->click();
+            QCOMPARE(board.game().mstrState + board.game().mintScored.toString(), "Throw 00");
             board.close();
-            QVERIFY(Stored("High Scores", "Score 1").toInt() > 0);
+            // The top ten is the people's: the person's total entered, no computer's did.
+            QCOMPARE(Stored("High Scores", "Name 1"), computers == u"FT" ? QVariant("Player 1") : QVariant());
+            QVERIFY(!Stored("High Scores", "Name 2").isValid());
             QCOMPARE(Stored("Game Settings", "Computer 2"), QVariant("True"));
         }
+    }
+
+    // While the computer plays, the status bar tells what it does, never a person's prompt;
+    // Space plays the rest of its turn without its pauses.
+    void computerTurnToldAndHurried()
+    {
+        ClearStore();
+        Store("Game Settings", "Player Count", "2");
+        Store("Game Settings", "Computer 1", "True");
+        Store("Game Settings", "Computer Delay", "5000");
+        Store("Game Settings", "Sounds", "False");
+        frmMain board;
+        board.show();
+        const auto told = [&] { return Find<QLabel>(&board, "stbMain(1)")->text(); };
+        QCOMPARE(told(), "Player 1 throws the dice.");
+        QStringList seen;
+        QTimer watch;
+        connect(&watch, &QTimer::timeout, [&] {
+            if (seen.value(seen.size() - 1) != told())
+                seen << told();
+        });
+        watch.start(0);
+        QTest::keyClick(Find(&board, "cmdThrow"), Qt::Key_Space);
+        QTRY_COMPARE_WITH_TIMEOUT(board.game().mintPlayer.value(), 2, 4000); // five pauses of 5 s otherwise
+        QCOMPARE(seen.last(), "Throw the dice.");
+        seen.removeLast();
+        QVERIFY(seen.filter(QRegularExpression("^Player 1 (throws|keeps|scores) .*\\.$")) == seen && seen.size() >= 2);
+        QVERIFY(seen.last().startsWith("Player 1 scores "));
     }
 
     // New Game and Options in the middle of the computer's turn: the new game starts with

@@ -4,7 +4,10 @@
 #include "platform/ErrorTrap.h"
 #include "settings/basMain.h"
 
+#include <QFile>
 #include <QLocale>
+#include <algorithm>
+#include <cctype>
 #include <cmath>
 
 using namespace quoxa;
@@ -218,7 +221,7 @@ private slots:
                 Score("12346", row.label);
             }
         QCOMPARE(game->mstrState + game->mintScored.toString(), QStringLiteral("Game Over39"));
-        QCOMPARE(board.log.mid(board.log.size() - 2), (QStringList{"SetUndoEnabled(false)", "ShowNewHighScores"}));
+        QCOMPARE(board.log.mid(board.log.size() - 3), (QStringList{"SetUndoEnabled(false)", "ShowNewHighScores", "ShowFinalScores"}));
         QCOMPARE(board.offered, (QStringList{"P1=62", "P2=62", "P3=62"}));
         board.offered = board.entering = {};
         gudtPlayer(2).intGameTotal = 0;
@@ -278,6 +281,115 @@ private slots:
             played += QStringLiteral(" %1").arg(face).repeated(choice.keep[face]);
         QCOMPARE(played, move);
         QCOMPARE(qRound(choice.expectedRest * 1e4), qRound(rest * 1e4));
+    }
+
+    // Every move of 42 positions valued as by an independent solver (best-play.tsv, exact to
+    // 1e-4), the best among them; and at every level the best move is the likeliest, a
+    // costlier one less likely than a cheaper one, and at level 5 the only one played.
+    void movesValuedAndWeighedByLevel()
+    {
+        QFile file(QStringLiteral(QUOXA_SOURCE_DIR "/engine/best-play.tsv"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        int positions = 0;
+        for (const QByteArray &line : file.readAll().split('\n')) {
+            const QList<QByteArray> f = line.split('\t');
+            if (f.size() != 8 || !f[0].at(0) || !std::isdigit(f[0].at(0)))
+                continue;
+            Faces dice{}, keep{};
+            for (const QByteArray &face : f[4].split(' '))
+                dice[face.toInt()] += 1;
+            const QList<QByteArray> played = f[5].split(' ');
+            for (const QByteArray &face : played.mid(1))
+                keep[face.toInt()] += played[0] == "keep" && face != "0";
+            const int category = played[0] == "score" ? played[1].toInt() : -1;
+            const auto moves = Solved().Moves({f[0].toInt(), f[1].toInt(), f[2] == "1"}, dice, f[3].toInt());
+            const auto move = std::find_if(moves.begin(), moves.end(), [&](const Strategy::Choice &m) {
+                return m.category == category && (category >= 0 || m.keep == keep);
+            });
+            QVERIFY(move != moves.end());
+            QVERIFY(std::abs(move->expectedRest - f[6].toDouble()) < 1.5e-4);
+            QVERIFY(std::abs(Solved().Best({f[0].toInt(), f[1].toInt(), f[2] == "1"}, dice, f[3].toInt()).expectedRest -
+                             f[7].toDouble()) < 1.5e-4);
+            for (int level = 1; level <= Strategy::kLevels; ++level) {
+                const std::vector<double> weights = Strategy::Weights(moves, level);
+                for (std::size_t a = 0; a < moves.size(); ++a)
+                    for (std::size_t b = 0; b < moves.size(); ++b)
+                        QVERIFY(moves[a].expectedRest <= moves[b].expectedRest || weights[a] > weights[b] ||
+                                (level == Strategy::kLevels && weights[a] == 0));
+                QCOMPARE(std::count(weights.begin(), weights.end(), 0.0), level == Strategy::kLevels ? long(moves.size()) - 1 : 0);
+            }
+            ++positions;
+        }
+        QCOMPARE(positions, 42);
+    }
+
+    // A computer's choices come from the game's random source: a seeded game plays the same
+    // way again, and a level 2 game is not best play's.
+    void seededComputerGameReplays()
+    {
+        QStringList games[3];
+        for (int g = 0; g < 3; ++g) {
+            ClockRandomSource seeded([]() -> std::uint64_t { return 2026; });
+            Game computer(board, seeded);
+            computer.StartNewGame();
+            while (computer.mstrState != u"Game Over") {
+                computer.cmdThrow_Click();
+                if (!computer.mblnCanScore)
+                    continue;
+                const Game::Hint move = computer.ComputerMove(Solved(), g < 2 ? 2 : Strategy::kLevels);
+                games[g] << computer.Narration(&move);
+                move.category ? computer.RecordScore(move.category->label) : void(board.held = move.keep);
+            }
+        }
+        QCOMPARE(games[1], games[0]);
+        QVERIFY(games[2] != games[0]);
+    }
+
+    // What a computer does, told in its name.
+    void narration_data()
+    {
+        QTest::addColumn<QString>("dice"); // thrown three times when followed by "3"
+        QTest::addColumn<QString>("move"); // a category's label, or the faces kept
+        QTest::addColumn<QString>("told");
+        QTest::newRow("its turn begins") << "" << "" << "P1 throws the dice.";
+        QTest::newRow("keep") << "55523" << "555" << "P1 keeps 5 5 5 and throws again.";
+        QTest::newRow("keep none") << "12346" << "-" << "P1 throws all five again.";
+        QTest::newRow("score") << "22333" << "lblFullHouse" << "P1 scores 25 in Full House.";
+        QTest::newRow("after the third throw") << "12346 3" << "lblQuoxa" << "P1 scores 0 in Quoxa.";
+    }
+    void narration()
+    {
+        QFETCH(QString, dice);
+        QFETCH(QString, move);
+        QFETCH(QString, told);
+        Game::Hint hint;
+        if (!dice.isEmpty())
+            Throw(dice.left(5), dice.endsWith(" 3") ? 3 : 1);
+        hint.category = FindSheetRow(move);
+        for (QChar face : move)
+            hint.move.keep[face.digitValue() < 0 ? 0 : face.digitValue()] += hint.category ? 0 : 1;
+        QCOMPARE(game->Narration(dice.isEmpty() ? nullptr : &hint), told);
+    }
+
+    // Who won, ties shared; and whose box was scored last as the turn passes on.
+    void rankingAndLastScorer()
+    {
+        const std::pair<std::vector<int>, const char *> games[] = {
+            {{230, 254}, "P2 wins with 254."},
+            {{254, 100, 254}, "P1 and P3 share the win with 254."},
+            {{90, 90, 90, 90}, "P1, P2, P3 and P4 share the win with 90."}};
+        for (const auto &[totals, ranking] : games) {
+            for (std::size_t p = 0; p < totals.size(); ++p)
+                gudtPlayer(int(p) + 1).intGameTotal = totals[p];
+            QCOMPARE(Ranking(int(totals.size())), QString::fromLatin1(ranking));
+        }
+        Begin(2);
+        QCOMPARE(game->LastScorer(), 0);
+        Score("12346", u"lblChance");
+        const int scorers[] = {game->LastScorer(), (game->cmdThrow_Click(), game->LastScorer())};
+        QCOMPARE(scorers[0] * 10 + scorers[1], 11); // still P1's box after the turn passes
+        Score("12346", u"lblChance");
+        QCOMPARE(game->LastScorer(), 2);
     }
 
     // Five alike into the empty Quoxa box with Chance still open: from then on the box

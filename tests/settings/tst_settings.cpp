@@ -10,6 +10,7 @@
 #include "settings/frmOptions.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QColorDialog>
 #include <QSlider>
 #include <QLineEdit>
@@ -87,7 +88,9 @@ private slots:
             {"Die Color", "2", {"2.5"}}, {"Die Color", "4", {"3.5"}}, {"Die Color", "1000", {" 1e3 "}},
             {"Pip Color", "16777215", {QString()}}, {"Pip Color", "0", {"abc"}}, {"Pip Color", "65280", {"65280"}},
             {"Computer 2", "False", {QString(), "true", "1", "False"}}, {"Computer 2", "True", {"True"}}, {"Computer Delay", "0", {"0"}},
-            {"Computer Delay", "800", {QString(), "5001", "-1", "abc", "", " 80", "1e3"}}, {"Computer Delay", "5000", {"5000"}}};
+            {"Computer Delay", "500", {QString(), "5001", "-1", "abc", "", " 80", "1e3"}}, {"Computer Delay", "5000", {"5000"}},
+            {"Computer Level 2", "3", {QString(), "0", "6", "03", " 4", "Expert"}}, {"Computer Level 4", "5", {"5"}},
+            {"Computer Level 1", "1", {"1"}}};
         for (const auto &[key, loaded, stored] : groups)
             for (const QString &text : stored)
                 QTest::addRow("%s '%s'", key, qPrintable(text.left(12))) << key << text << loaded;
@@ -215,7 +218,7 @@ private slots:
             QCOMPARE(after.left(newKeysAt), before.left(newKeysAt));
             QVERIFY(after.endsWith(before.mid(newKeysAt) + "\n"));
             QCOMPARE(written.permissions() & 0x0777, 0x0644);
-            QCOMPARE(Stored(kGame, "Player 2").toString() + Stored(kGame, "Computer Delay").toString(), QStringLiteral("Bo800"));
+            QCOMPARE(Stored(kGame, "Player 2").toString() + Stored(kGame, "Computer Delay").toString(), QStringLiteral("Bo500"));
         }
     }
 
@@ -346,6 +349,7 @@ private slots:
             enabled += Name(i)->isEnabled() ? 1 : 0;
             auto *computer = Find<QCheckBox>(options.get(), QStringLiteral("chkComputer(%1)").arg(i));
             QVERIFY(computer->text() == Name(i)->text() && computer->isEnabled() == Name(i)->isEnabled());
+            QCOMPARE(Find(options.get(), QStringLiteral("cboLevel(%1)").arg(i))->isEnabled(), computer->isEnabled() && computer->isChecked());
         }
         const QString shown = QStringLiteral("%1%2%3%4%5 %6")
                                   .arg(Find(options.get(), "cmdApply")->isEnabled() ? "A" : "-",
@@ -356,6 +360,27 @@ private slots:
         QCOMPARE(shown, outcome);
         QCOMPARE(Find<QAction>(board.get(), "tlbMain.Sounds")->isChecked(), gblnPlaySound);
         QCOMPARE(errors.messages.value(0, "Error #: 13\rType mismatch"), QStringLiteral("Error #: 13\rType mismatch"));
+    }
+
+    // A level is chosen beside its check box, enabled with it, a new computer at "Club"; on
+    // Apply it plays from the next move on, with no new game; Cancel keeps what was applied.
+    void computerLevels()
+    {
+        OpenOptions(3);
+        auto *level = Find<QComboBox>(options.get(), "cboLevel(2)");
+        QVERIFY(!level->isEnabled());
+        Click("chkComputer(2)");
+        QVERIFY(level->isEnabled() && level->currentText() == "Club");
+        Click("cmdApply"); // a computer chosen: a new game
+        board->cmdThrow_Click();
+        QTest::keyClick(level, Qt::Key_End);
+        QVERIFY(Find(options.get(), "cmdApply")->isEnabled() && level->currentText() == "Perfect");
+        Click("cmdApply");
+        QCOMPARE(board->game().mstrState + QString::number(gintComputerLevel[1]), "Throw 15");
+        QTest::keyClick(level, Qt::Key_Home);
+        Click("cmdCancel");
+        board->close();
+        QCOMPARE(Stored(kGame, "Computer Level 2"), QVariant("5"));
     }
 
     // The count's stepper follows the count field in the tab order and steps with the arrow keys.

@@ -65,7 +65,7 @@ QStringList FakeBoard::Calls(const QString &name) const
     return log.filter(QRegularExpression(QStringLiteral("^%1(\\(|$)").arg(name)));
 }
 
-bool FakeBoard::SaveScore(const QString &name, Int16 score)
+bool FakeBoard::SaveScore(int, const QString &name, Int16 score)
 {
     offered << QStringLiteral("%1=%2").arg(name).arg(score.value());
     return entering.contains(name);

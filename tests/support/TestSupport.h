@@ -93,8 +93,9 @@ public:
     void SelectPlayerRow(int row) override { Record("SelectPlayerRow", row); }
     void SetPlayerScore(int row, const QString &score) override { Record("SetPlayerScore", row, score); }
     void ShowCelebration() override { Record("ShowCelebration"); }
-    bool SaveScore(const QString &name, Int16 score) override;
+    bool SaveScore(int player, const QString &name, Int16 score) override;
     void ShowNewHighScores() override { Record("ShowNewHighScores"); }
+    void ShowFinalScores() override { Record("ShowFinalScores"); }
 
 private:
     template <typename... Args>

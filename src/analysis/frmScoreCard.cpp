@@ -1,0 +1,121 @@
+#include "analysis/frmScoreCard.h"
+#include "engine/Game.h"
+#include "engine/ScoreSheet.h"
+#include "platform/DesignControls.h"
+#include "platform/ErrorTrap.h"
+#include "platform/Pictures.h"
+#include "settings/basMain.h"
+
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace quoxa {
+namespace {
+
+// The box scored last: a pale yellow, its number in bold.
+const QColor kLastScoredColour(255, 255, 160);
+
+} // namespace
+
+frmScoreCard::frmScoreCard(QWidget *owner, std::function<void()> playAgain)
+    : QWidget(owner, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("frmScoreCard"));
+    setWindowTitle(tr("Score Card"));
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setAttribute(Qt::WA_QuitOnClose, false); // the board alone keeps the game running
+    UseDesignColours(this);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    lblRanking = new QLabel(this);
+    lblRanking->setObjectName(QStringLiteral("lblRanking"));
+    lblRanking->setFont(DesignFont(u"MS Sans Serif", 9.75, true));
+    layout->addWidget(lblRanking);
+
+    grdScoreCard = new QTableWidget(int(kScoreSheet.size()), 0, this);
+    grdScoreCard->setObjectName(QStringLiteral("grdScoreCard"));
+    grdScoreCard->setAccessibleName(tr("Score Card"));
+    grdScoreCard->setFocusPolicy(Qt::NoFocus);
+    grdScoreCard->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdScoreCard->setSelectionMode(QAbstractItemView::NoSelection);
+    grdScoreCard->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grdScoreCard->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QStringList rows;
+    for (const SheetRow &row : kScoreSheet)
+        rows << RowName(row);
+    grdScoreCard->setVerticalHeaderLabels(rows);
+    grdScoreCard->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grdScoreCard->verticalHeader()->setDefaultSectionSize(grdScoreCard->fontMetrics().height() + 6);
+    grdScoreCard->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grdScoreCard->horizontalHeader()->setDefaultSectionSize(Px(1200));
+    layout->addWidget(grdScoreCard);
+
+    cmdPlayAgain = new QPushButton(tr("Play &Again"), this);
+    cmdPlayAgain->setObjectName(QStringLiteral("cmdPlayAgain"));
+    connect(cmdPlayAgain, &QPushButton::clicked, this, [playAgain = std::move(playAgain)] { Trap(playAgain); });
+    layout->addWidget(cmdPlayAgain, 0, Qt::AlignRight);
+}
+
+void frmScoreCard::Refresh(bool gameOver, const SheetRow *lastRow, int lastPlayer)
+{
+    Trap([&] {
+        const int players = gintPlayerCount.value();
+        grdScoreCard->setColumnCount(players);
+        for (int p = 1; p <= players; ++p) {
+            auto *header = new QTableWidgetItem(gudtPlayer(p).strName);
+            if (gblnComputer.at(std::size_t(p - 1)))
+                header->setIcon(LoadPicture(QStringLiteral("COMPUTER")));
+            grdScoreCard->setHorizontalHeaderItem(p - 1, header);
+        }
+        for (int r = 0; r < int(kScoreSheet.size()); ++r) {
+            const SheetRow &row = kScoreSheet[std::size_t(r)];
+            for (int p = 1; p <= players; ++p) {
+                const int value = (gudtPlayer(p).*row.field).value();
+                auto *item = new QTableWidgetItem(row.isCategory() && value == PlayerSheet::kUnscored ? QString()
+                                                                                                    : QString::number(value));
+                const bool last = &row == lastRow && p == lastPlayer;
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+                item->setBackground(last ? kLastScoredColour : row.isCategory() ? kDesignWhite : kDesignGrey);
+                QFont font = grdScoreCard->font();
+                font.setBold(last || !row.isCategory());
+                item->setFont(font);
+                grdScoreCard->setItem(r, p - 1, item);
+            }
+        }
+        const bool ranked = gameOver && players >= 2;
+        lblRanking->setText(ranked ? Ranking(players) : QString());
+        lblRanking->setVisible(ranked);
+        cmdPlayAgain->setVisible(ranked);
+        // Every box in sight, nothing to scroll.
+        const QHeaderView *across = grdScoreCard->horizontalHeader(), *down = grdScoreCard->verticalHeader();
+        grdScoreCard->setFixedSize(down->sizeHint().width() + players * across->defaultSectionSize() + 2 * grdScoreCard->frameWidth(),
+                                   across->sizeHint().height() + grdScoreCard->rowCount() * down->defaultSectionSize() +
+                                       2 * grdScoreCard->frameWidth());
+    });
+}
+
+void frmScoreCard::ShowBeside()
+{
+    Trap([&] {
+        if (!mPlaced && parentWidget()) { // at first to the right of the board, on its screen
+            mPlaced = true;
+            const QRect board = parentWidget()->frameGeometry();
+            QPoint at = board.topRight() + QPoint(Px(120), 0);
+            if (const QScreen *screen = parentWidget()->screen()) {
+                const QRect room = screen->availableGeometry();
+                at.setX(std::min(at.x(), room.right() - sizeHint().width()));
+            }
+            move(at);
+        }
+        show();
+        raise();
+    });
+}
+
+} // namespace quoxa

@@ -1,0 +1,38 @@
+#pragma once
+// The score card: every player's sheet side by side, kept up to date as the game goes, with
+// the box scored last marked until the next score. A window of its own beside the board,
+// owned by it, that never takes the keyboard focus from it. At the end of a game of two or
+// more it tells who won and offers another game with the same players.
+#include <QWidget>
+#include <functional>
+
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+namespace quoxa {
+
+struct SheetRow;
+
+class frmScoreCard : public QWidget {
+    Q_OBJECT
+
+public:
+    // `playAgain` starts a new game with the same players.
+    frmScoreCard(QWidget *owner, std::function<void()> playAgain);
+
+    // Shows the sheets of the players taking part as they stand, the box scored last marked
+    // (a row of the sheet and a player; none: null, 0); at the end of a game of two or more,
+    // with the ranking and Play Again.
+    void Refresh(bool gameOver, const SheetRow *lastRow, int lastPlayer);
+    // Shows the window beside its owner, without taking the focus.
+    void ShowBeside();
+
+private:
+    QLabel *lblRanking = nullptr;
+    QTableWidget *grdScoreCard = nullptr;
+    QPushButton *cmdPlayAgain = nullptr;
+    bool mPlaced = false;
+};
+
+} // namespace quoxa
