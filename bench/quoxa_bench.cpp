@@ -69,7 +69,7 @@ int Game()
     board.show();
     quoxa::gintPlayerCount = 4;
     quoxa::gblnPlaySound = false;
-    board.game().StartNewGame();
+    board.StartNewGame();
     QApplication::processEvents(); // the board's first paint is start-up, not play
     // The high-score window at the end closes as soon as it opens.
     QTimer closer;
@@ -119,7 +119,7 @@ int Computers()
     QElapsedTimer clock;
     const double cpu = bench::CpuMs();
     clock.start();
-    board.game().StartNewGame();
+    board.StartNewGame();
     while (board.game().mstrState != u"Game Over")
         QApplication::processEvents(QEventLoop::WaitForMoreEvents);
     std::printf("computers %.3f %.3f\n", clock.nsecsElapsed() / 1e6, bench::CpuMs() - cpu);

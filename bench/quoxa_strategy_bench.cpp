@@ -40,7 +40,8 @@ public:
     void SelectPlayerRow(int) override {}
     void SetPlayerScore(int, const QString &) override {}
     void ShowCelebration() override {}
-    bool SaveScore(int, const QString &, quoxa::Int16) override { return false; }
+    bool SaveScore(const QString &, quoxa::Int16) override { return false; }
+    void PlaySound(const QString &) override {}
     void ShowNewHighScores() override {}
     void ShowFinalScores() override {}
 };
@@ -49,7 +50,7 @@ public:
 // final total.
 int PlayOne(quoxa::Game &game, QuietBoard &board, const quoxa::Strategy &strategy, int level = 0)
 {
-    game.StartNewGame();
+    game.StartNewGame(quoxa::Players{}); // one person's sheet
     while (game.mstrState != u"Game Over") {
         game.cmdThrow_Click(); // throws, or from "Continue" to the next turn's "Throw 0"
         if (!game.mblnCanScore)

@@ -3,9 +3,36 @@
 #include "platform/DesignControls.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <algorithm>
+
+namespace {
+
+// --help and --version print and end the program before any window, even with no display.
+// Other options are left to the toolkit ("-platform", "-style" ...).
+void AnswerOptions(int argc, char *argv[])
+{
+    if (std::none_of(argv + 1, argv + argc, [](const char *arg) { return arg[0] == '-'; }))
+        return; // nothing asked: start-up goes on at once
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("quoxa"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(QUOXA_VERSION));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QCoreApplication::translate("main", "Quoxa, a dice game for one to four players sharing one window."));
+    const QCommandLineOption help = parser.addHelpOption(), version = parser.addVersionOption();
+    parser.parse(QCoreApplication::arguments());
+    if (parser.isSet(help))
+        parser.showHelp();
+    if (parser.isSet(version))
+        parser.showVersion();
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    AnswerOptions(argc, argv);
     QApplication app(argc, argv);
     // The installed desktop entry's name, so that docks and task bars tie the window to
     // its launcher and icon.

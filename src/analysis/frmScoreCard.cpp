@@ -4,7 +4,6 @@
 #include "platform/DesignControls.h"
 #include "platform/ErrorTrap.h"
 #include "platform/Pictures.h"
-#include "settings/basMain.h"
 
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -62,14 +61,14 @@ frmScoreCard::frmScoreCard(QWidget *owner, std::function<void()> playAgain)
     layout->addWidget(cmdPlayAgain, 0, Qt::AlignRight);
 }
 
-void frmScoreCard::Refresh(bool gameOver, const SheetRow *lastRow, int lastPlayer)
+void frmScoreCard::Refresh(const Game &game)
 {
     Trap([&] {
-        const int players = gintPlayerCount.value();
+        const int players = game.players().count.value(), lastPlayer = game.LastScorer();
         grdScoreCard->setColumnCount(players);
         for (int p = 1; p <= players; ++p) {
             auto *header = new QTableWidgetItem(gudtPlayer(p).strName);
-            if (gblnComputer.at(std::size_t(p - 1)))
+            if (game.players().computer.at(std::size_t(p - 1)))
                 header->setIcon(LoadPicture(QStringLiteral("COMPUTER")));
             grdScoreCard->setHorizontalHeaderItem(p - 1, header);
         }
@@ -79,7 +78,7 @@ void frmScoreCard::Refresh(bool gameOver, const SheetRow *lastRow, int lastPlaye
                 const int value = (gudtPlayer(p).*row.field).value();
                 auto *item = new QTableWidgetItem(row.isCategory() && value == PlayerSheet::kUnscored ? QString()
                                                                                                     : QString::number(value));
-                const bool last = &row == lastRow && p == lastPlayer;
+                const bool last = &row == game.mlblLastScored && p == lastPlayer;
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
                 item->setBackground(last ? kLastScoredColour : row.isCategory() ? kDesignWhite : kDesignGrey);
                 QFont font = grdScoreCard->font();
@@ -88,7 +87,7 @@ void frmScoreCard::Refresh(bool gameOver, const SheetRow *lastRow, int lastPlaye
                 grdScoreCard->setItem(r, p - 1, item);
             }
         }
-        const bool ranked = gameOver && players >= 2;
+        const bool ranked = game.mstrState == u"Game Over" && players >= 2;
         lblRanking->setText(ranked ? Ranking(players) : QString());
         lblRanking->setVisible(ranked);
         cmdPlayAgain->setVisible(ranked);

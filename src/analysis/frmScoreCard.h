@@ -12,7 +12,7 @@ class QTableWidget;
 
 namespace quoxa {
 
-struct SheetRow;
+class Game;
 
 class frmScoreCard : public QWidget {
     Q_OBJECT
@@ -21,10 +21,9 @@ public:
     // `playAgain` starts a new game with the same players.
     frmScoreCard(QWidget *owner, std::function<void()> playAgain);
 
-    // Shows the sheets of the players taking part as they stand, the box scored last marked
-    // (a row of the sheet and a player; none: null, 0); at the end of a game of two or more,
-    // with the ranking and Play Again.
-    void Refresh(bool gameOver, const SheetRow *lastRow, int lastPlayer);
+    // Shows the game's sheets as they stand, the box scored last marked; at the end of a
+    // game of two or more, with the ranking and Play Again.
+    void Refresh(const Game &game);
     // Shows the window beside its owner, without taking the focus.
     void ShowBeside();
 

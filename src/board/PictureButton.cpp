@@ -1,6 +1,8 @@
 #include "board/PictureButton.h"
 
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 namespace quoxa {
 
@@ -12,8 +14,10 @@ void PictureButton::paintEvent(QPaintEvent *)
     const QRect place = QRect(QPoint(), iconSize()).translated(rect().center() - QRect(QPoint(), iconSize()).center() + shift);
     icon().paint(&painter, place, Qt::AlignCenter, isEnabled() ? QIcon::Normal : QIcon::Disabled);
     if (hasFocus()) {
-        painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
-        painter.drawRect(rect().adjusted(4, 4, -5, -5).translated(shift));
+        QStyleOptionFocusRect frame;
+        frame.initFrom(this);
+        frame.rect = rect().adjusted(4, 4, -4, -4).translated(shift);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
     }
 }
 

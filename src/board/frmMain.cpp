@@ -1,5 +1,6 @@
 // The board window itself: its controls and their places, start-up, closing and colours.
 #include "board/frmMain.h"
+#include "board/ClickFilter.h"
 #include "board/PictureButton.h"
 #include "board/Shape.h"
 #include "platform/DesignControls.h"
@@ -22,6 +23,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
+#include <utility>
 
 namespace quoxa {
 namespace {
@@ -44,58 +46,6 @@ const std::array<SheetColumn, 2> kColumns{{{225, 1005, 1350, kLeftTops}, {2250, 
 constexpr std::array<QRect, 6> kSheetFrames{{
     {150, 225, 1890, 2340}, {150, 2550, 1890, 840}, {150, 3375, 1890, 465},
     {2175, 225, 2040, 2715}, {2175, 2925, 2040, 465}, {2175, 3375, 2040, 465}}};
-
-// Turns a press and release of the left button inside a widget into a click, and so do
-// Space and Return while it has the keyboard focus, which a frame then shows. A
-// double-click is one click: the second half of it does nothing.
-class ClickFilter : public QObject {
-public:
-    ClickFilter(QWidget *widget, std::function<void()> onClick) : QObject(widget), mOnClick(std::move(onClick))
-    {
-        widget->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        auto *widget = static_cast<QWidget *>(watched);
-        switch (event->type()) {
-        case QEvent::FocusIn:
-        case QEvent::FocusOut:
-            if (auto *frame = qobject_cast<QFrame *>(widget)) {
-                const bool focused = event->type() == QEvent::FocusIn;
-                frame->setFrameStyle(focused ? QFrame::Box | QFrame::Plain : QFrame::Panel | QFrame::Sunken);
-                frame->setLineWidth(focused ? 2 : 1);
-            }
-            return false;
-        case QEvent::KeyPress: {
-            const int key = static_cast<QKeyEvent *>(event)->key();
-            const bool press = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
-            if (press)
-                mOnClick();
-            return press;
-        }
-        case QEvent::MouseButtonDblClick:
-            mSecondHalf = true;
-            return true;
-        case QEvent::MouseButtonPress:
-            return true;
-        case QEvent::MouseButtonRelease: {
-            const auto *mouse = static_cast<QMouseEvent *>(event);
-            if (mouse->button() == Qt::LeftButton && widget->rect().contains(mouse->position().toPoint()) && !mSecondHalf)
-                mOnClick();
-            mSecondHalf = false;
-            return true;
-        }
-        default:
-            return false;
-        }
-    }
-
-private:
-    std::function<void()> mOnClick;
-    bool mSecondHalf = false;
-};
 
 // The players list's column header. Qt measures header sections in bold in case one is
 // highlighted; these never are, so they are measured in their own font, which spares
@@ -150,7 +100,8 @@ frmMain::frmMain(RandomSource *random)
     cmdThrow->setIconSize(QSize(76, 76));
     PressOnReturn(cmdThrow);
     connect(cmdThrow, &QPushButton::clicked, this, &frmMain::cmdThrow_Click);
-    // Tab goes from the throw button through the open categories in sheet order and back.
+    // Tab goes from the throw button through the open categories in sheet order, the dice
+    // and back.
     QWidget *previous = cmdThrow;
     for (const SheetRow &row : kScoreSheet) {
         if (!row.isCategory())
@@ -158,12 +109,17 @@ frmMain::frmMain(RandomSource *random)
         setTabOrder(previous, SheetLabel(row.label));
         previous = SheetLabel(row.label);
     }
+    for (int i = 1; i <= 5; ++i)
+        setTabOrder(std::exchange(previous, DieAt(i).fraDie), DieAt(i).fraDie);
+    setTabOrder(previous, cmdThrow);
 
     // The board block starts right under the tool bar.
     const int blockOffset = tlbMain->height() - Px(375);
     for (QWidget *widget : Block())
         widget->move(widget->x(), widget->y() + blockOffset);
 
+    mComputerStep.setObjectName(QStringLiteral("tmrComputer"));
+    mComputerStep.setParent(this); // found by name; its owner here all the same
     mComputerStep.setSingleShot(true);
     connect(&mComputerStep, &QTimer::timeout, this, &frmMain::ComputerStep);
     Form_Load();
@@ -221,6 +177,7 @@ void frmMain::BuildPlayers()
     // cannot select another row, and the marker stays lit without the keyboard focus.
     lvwPlayers->setSelectionMode(QAbstractItemView::NoSelection);
     lvwPlayers->setFocusPolicy(Qt::NoFocus);
+    lvwPlayers->setAccessibleName(tr("Players"));
 }
 
 void frmMain::BuildScoreSheet()
@@ -241,6 +198,11 @@ void frmMain::BuildScoreSheet()
         caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
         QLabel *value = Place(new QLabel(fraScore), row.label.toString(), {geometry.valueLeft, top, 540, 315});
+        // Every category's Click: score it with this label; then the throw button has the
+        // focus. (Made first: a screen reader meets it as a button from the start.)
+        if (row.isCategory())
+            new ClickFilter(value, [this, label = row.label] { ScoreCategory(label); },
+                            [this, label = row.label](bool resting) { PreviewScore(label, resting); });
         value->setAccessibleName(RowName(row));
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         value->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -248,8 +210,6 @@ void frmMain::BuildScoreSheet()
         Paint(value, row.isCategory() ? kDesignWhite : kDesignGrey);
         if (row.isCategory()) {
             SetPointer(value, QStringLiteral("PENCIL"), pointers);
-            // Every category's Click: score it with this label; then the throw button has the focus.
-            new ClickFilter(value, [this, label = row.label] { ScoreCategory(label); });
         } else {
             value->setText(QStringLiteral("0"));
         }
@@ -262,7 +222,7 @@ void frmMain::BuildDice()
         Die &die = DieAt(i);
         const int step = 1050 * (i - 1);
         die.fraDie = Place(new QFrame(mClient), Indexed(QStringLiteral("fraDie"), i), {375 + step, 4650, 765, 765});
-        die.fraDie->setAccessibleName(QStringLiteral("Die %1").arg(i));
+        die.fraDie->setFocusPolicy(Qt::TabFocus);
         new ClickFilter(die.fraDie, [this, i] { fraDie_Click(i); });
         Paint(die.fraDie, kDesignGrey);
         die.shpDie = Place(new Shape(Shape::Kind::RoundedSquare, die.fraDie), Indexed(QStringLiteral("shpDie"), i), {0, 0, 765, 765});
@@ -292,7 +252,7 @@ void frmMain::Form_Load()
         basRegistry::LoadSettings();
         SetColor(QStringLiteral("Die"));
         SetColor(QStringLiteral("Pip"));
-        mGame.StartNewGame();
+        StartNewGame();
         SetSoundsButton(gblnPlaySound);
     });
 }
@@ -389,7 +349,10 @@ QAction *frmMain::Action(const QString &name) const
 
 QAction *frmMain::ToolButton(const QString &key) const
 {
-    return Action(QStringLiteral("tlbMain.") + key);
+    for (QAction *action : tlbMain->actions())
+        if (action->data() == key)
+            return action;
+    throw RunError(424, QStringLiteral("Object required"));
 }
 
 } // namespace quoxa

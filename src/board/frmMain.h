@@ -44,7 +44,8 @@ public:
     // Shows the tool bar's Sounds button pressed or released.
     void SetSoundsButton(bool pressed) override;
     QWidget *OwnerWindow() override { return this; }
-    void StartNewGame() override { mGame.StartNewGame(); }
+    // A new game of the players the settings choose.
+    void StartNewGame() override;
     // Opens the options dialog on a page: 0 Colors, 1 Players, 2 Sounds.
     void ShowOptions(int page);
 
@@ -85,8 +86,8 @@ public:
     void SelectPlayerRow(int row) override;
     void SetPlayerScore(int row, const QString &score) override;
     void ShowCelebration() override;
-    // The top ten is the people's: a computer's total is not offered.
-    bool SaveScore(int player, const QString &name, Int16 score) override;
+    bool SaveScore(const QString &name, Int16 score) override;
+    void PlaySound(const QString &name) override;
     void ShowNewHighScores() override;
     // After a game of two or more, the score card with the ranking, without the focus.
     void ShowFinalScores() override;
@@ -129,8 +130,15 @@ private:
     void SetPointer(QWidget *widget, const QString &cursor, Pointers &pointers);
     void SetPointer(QWidget *widget, const QString &cursor);
     Die &DieAt(int die);
-    // Tells a screen reader what a die shows: its value, ", held", or "not thrown".
+    // Tells a screen reader what a die shows, in its name and description: "Die 3: 5, held",
+    // "Die 3: 5", "Die 3: not thrown".
     void DescribeDie(int die);
+    // And what a box holds: "Full House: 25", "Full House: empty".
+    void DescribeBox(QLabel *cell, QStringView label, Int16 value);
+    // While the pointer or the focus rests on an open box and scoring is allowed, the status
+    // bar and the box's description tell what it would score ("Full House: 25 points"); when
+    // it leaves, the panel says again what it said before.
+    void PreviewScore(QStringView label, bool resting);
     const Die &DieAt(int die) const;
     QLabel *SheetLabel(QStringView name) const;
     QAction *Action(const QString &name) const;
@@ -180,6 +188,8 @@ private:
     QString mNarration;
     bool mComputerHurried = false; // the rest of this computer turn plays without pauses
     bool mHintWaiting = false;     // the Hint waits for best play to be worked out
+    QLabel *mPreviewCell = nullptr; // the box whose score the status bar shows
+    QString mPreviewSaved;          // what the panel said before
     frmScoreCard *mScoreCard = nullptr; // made when first shown
 };
 

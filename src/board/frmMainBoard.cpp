@@ -86,9 +86,41 @@ void frmMain::ShowFace(int die, int value)
 void frmMain::DescribeDie(int die)
 {
     const Die &parts = DieAt(die);
-    parts.fraDie->setAccessibleDescription(!parts.lblQuestion->isHidden() ? QStringLiteral("not thrown")
-                                           : parts.shpHold->isHidden()    ? parts.shpDie->tag()
-                                                                          : parts.shpDie->tag() + QStringLiteral(", held"));
+    const QString shown = !parts.lblQuestion->isHidden() ? tr("not thrown")
+                          : parts.shpHold->isHidden()    ? parts.shpDie->tag()
+                                                         : tr("%1, held").arg(parts.shpDie->tag());
+    parts.fraDie->setAccessibleName(tr("Die %1: %2").arg(die).arg(shown));
+    parts.fraDie->setAccessibleDescription(shown);
+}
+
+void frmMain::DescribeBox(QLabel *cell, QStringView label, Int16 value)
+{
+    const QString shown = value == PlayerSheet::kUnscored ? tr("empty") : value.toString();
+    const SheetRow *row = FindSheetRow(label);
+    if (row && row->isCategory())
+        cell->setAccessibleName(tr("%1: %2").arg(RowName(*row), shown));
+    cell->setAccessibleDescription(shown);
+}
+
+void frmMain::PreviewScore(QStringView label, bool resting)
+{
+    Trap([&] {
+        QLabel *cell = SheetLabel(label);
+        const SheetRow *row = FindSheetRow(label);
+        const bool open = gudtPlayer(mGame.mintPlayer.value()).*row->field == PlayerSheet::kUnscored;
+        if (resting && open && mGame.mblnCanScore && !ComputerTurn()) {
+            if (!mPreviewCell)
+                mPreviewSaved = mPanels[0]->text();
+            mPreviewCell = cell;
+            const QString preview = tr("%1: %2 points").arg(row->caption.toString()).arg(mGame.ScoreFor(*row));
+            mPanels[0]->setText(preview);
+            cell->setAccessibleDescription(preview);
+        } else if (!resting && mPreviewCell == cell) { // what the panel said before, the Hint included
+            mPreviewCell = nullptr;
+            mPanels[0]->setText(mPreviewSaved);
+            DescribeBox(cell, label, PlayerSheet::kUnscored);
+        }
+    });
 }
 
 void frmMain::ReleaseHolds()
@@ -158,6 +190,7 @@ void frmMain::ShowStatusText()
 void frmMain::ShowTurnText()
 {
     Trap([&] {
+        mPreviewCell = nullptr; // a new text for the turn ends a box's preview
         if (!ComputerTurn()) {
             if (const PanelText *texts = PanelFor(mGame.mstrState))
                 mPanels[0]->setText(texts->instruction.toString());
@@ -209,12 +242,11 @@ void frmMain::SetUndoEnabled(bool enabled)
 {
     Trap([&] {
         const bool person = !ComputerTurn();
-        Action(QStringLiteral("mnuEditUndo"))->setEnabled(enabled && person);
-        ToolButton(QStringLiteral("Undo"))->setEnabled(enabled && person);
+        Action(QStringLiteral("mnuEditUndo"))->setEnabled(enabled && person); // its tool-bar button too
         Action(QStringLiteral("mnuGameHint"))->setEnabled(mGame.mstrState.startsWith(u"Throw") && person);
         ShowTurnText(); // the turn passed on: whose it is now
         if (mScoreCard && mScoreCard->isVisible())
-            mScoreCard->Refresh(mGame.mstrState == u"Game Over", mGame.mlblLastScored, mGame.LastScorer());
+            mScoreCard->Refresh(mGame);
         ScheduleComputer();
     });
 }
@@ -226,7 +258,7 @@ void frmMain::ShowScoreCell(QStringView label, Int16 value)
         const bool empty = value == PlayerSheet::kUnscored;
         Paint(cell, empty ? kDesignWhite : kDesignGrey);
         cell->setText(empty ? QString() : value.toString());
-        cell->setAccessibleDescription(empty ? QStringLiteral("empty") : value.toString());
+        DescribeBox(cell, label, value);
         cell->setFocusPolicy(empty ? Qt::TabFocus : Qt::NoFocus); // only open categories take the focus
         SetPointer(cell, QString());
     });
@@ -238,7 +270,7 @@ void frmMain::ReopenScoreCell(QStringView label)
         QLabel *cell = SheetLabel(label);
         cell->setText(QString());
         Paint(cell, kDesignWhite);
-        cell->setAccessibleDescription(QStringLiteral("empty"));
+        DescribeBox(cell, label, PlayerSheet::kUnscored);
         cell->setFocusPolicy(Qt::TabFocus);
         SetPointer(cell, QStringLiteral("PENCIL"));
     });
@@ -255,7 +287,7 @@ void frmMain::AddPlayerRow(const QString &name, const QString &score)
         auto *item = new QTreeWidgetItem(lvwPlayers, {name, score});
         item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
         // The computer's players marked, every name in line.
-        const bool computer = gblnComputer.at(std::size_t(lvwPlayers->topLevelItemCount() - 1));
+        const bool computer = mGame.players().computer.at(std::size_t(lvwPlayers->topLevelItemCount() - 1));
         item->setIcon(0, LoadPicture(computer ? QStringLiteral("COMPUTER") : QStringLiteral("PERSON")));
     });
 }
@@ -289,14 +321,20 @@ void frmMain::ShowCelebration()
     });
 }
 
-bool frmMain::SaveScore(int player, const QString &name, Int16 score)
+bool frmMain::SaveScore(const QString &name, Int16 score)
 {
-    return !gblnComputer.at(std::size_t(player - 1)) && frmScores::SaveScore(name, score);
+    return frmScores::SaveScore(name, score);
+}
+
+void frmMain::PlaySound(const QString &name)
+{
+    if (gblnPlaySound)
+        basWave::PlayWave(name);
 }
 
 void frmMain::ShowFinalScores()
 {
-    if (gintPlayerCount >= 2)
+    if (mGame.players().count >= 2)
         mnuViewScoreCard_Click();
 }
 

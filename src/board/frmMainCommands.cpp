@@ -31,92 +31,74 @@ namespace {
 // How often a Hint asked for early looks again whether best play is worked out.
 constexpr int kHintWaitMs = 50;
 
-// The menu bar: top-level menus have no parent; a caption of "-" is a separator.
+// The commands, one table: each is one action, shown as a menu item, a tool-bar button or
+// both. A top-level menu has no parent; a caption of "-" is a separator; a command of the
+// tool bar alone has the parent "tlbMain". Several shortcuts are separated by ", ".
 using Handler = void (*)(frmMain &);
-struct MenuEntry {
+struct Command {
     QStringView name;
     QStringView parent;
-    const char *caption; // translated as the window's own texts
-    QStringView shortcut;
+    const char *caption; // the texts are translated as the window's own
+    QStringView shortcuts;
     bool checked;
     bool enabled;
+    QStringView key; // its tool-bar button's, if it has one
+    const char *toolTip;
     Handler handler;
 };
 
-const auto kMenus = std::to_array<MenuEntry>({
-    {u"mnuGame", u"", QT_TRANSLATE_NOOP("quoxa::frmMain", "&Game"), u"", false, true, nullptr},
+const auto kCommands = std::to_array<Command>({
+    {u"mnuGame", u"", QT_TRANSLATE_NOOP("quoxa::frmMain", "&Game"), u"", false, true, u"", nullptr, nullptr},
     {u"mnuGameNew", u"mnuGame", QT_TRANSLATE_NOOP("quoxa::frmMain", "&New"), u"F2", false, true,
-     [](frmMain &f) { f.mnuGameNew_Click(); }},
-    {u"mnuGameHint", u"mnuGame", QT_TRANSLATE_NOOP("quoxa::frmMain", "&Hint"), u"Ctrl+H", false, true,
-     [](frmMain &f) { f.mnuGameHint_Click(); }},
-    {u"mnuGameSep1", u"mnuGame", "-", u"", false, true, nullptr},
+     u"New", QT_TRANSLATE_NOOP("quoxa::frmMain", "Start New Game"), [](frmMain &f) { f.mnuGameNew_Click(); }},
+    {u"mnuGameHint", u"mnuGame", QT_TRANSLATE_NOOP("quoxa::frmMain", "Hin&t"), u"Ctrl+H", false, true,
+     u"", nullptr, [](frmMain &f) { f.mnuGameHint_Click(); }},
+    {u"mnuGameSep1", u"mnuGame", "-", u"", false, true, u"", nullptr, nullptr},
     {u"mnuGameHighScores", u"mnuGame", QT_TRANSLATE_NOOP("quoxa::frmMain", "&High Scores..."), u"", false, true,
+     u"Scores", QT_TRANSLATE_NOOP("quoxa::frmMain", "Display High Scores"),
      [](frmMain &f) { f.mnuGameHighScores_Click(); }},
-    {u"mnuGameSep2", u"mnuGame", "-", u"", false, true, nullptr},
-    {u"mnuGameExit", u"mnuGame", QT_TRANSLATE_NOOP("quoxa::frmMain", "E&xit"), u"", false, true,
-     [](frmMain &f) { f.mnuGameExit_Click(); }},
-    {u"mnuEdit", u"", QT_TRANSLATE_NOOP("quoxa::frmMain", "&Edit"), u"", false, true, nullptr},
-    {u"mnuEditUndo", u"mnuEdit", QT_TRANSLATE_NOOP("quoxa::frmMain", "&Undo Last Score"), u"", false, false,
-     [](frmMain &f) { f.mnuEditUndo_Click(); }},
-    {u"mnuOptions", u"", QT_TRANSLATE_NOOP("quoxa::frmMain", "&Options"), u"", false, true, nullptr},
+    {u"mnuGameSep2", u"mnuGame", "-", u"", false, true, u"", nullptr, nullptr},
+    {u"mnuGameExit", u"mnuGame", QT_TRANSLATE_NOOP("quoxa::frmMain", "E&xit"), u"Ctrl+Q", false, true,
+     u"Exit", QT_TRANSLATE_NOOP("quoxa::frmMain", "Exit Game"), [](frmMain &f) { f.mnuGameExit_Click(); }},
+    {u"mnuEdit", u"", QT_TRANSLATE_NOOP("quoxa::frmMain", "&Edit"), u"", false, true, u"", nullptr, nullptr},
+    {u"mnuEditUndo", u"mnuEdit", QT_TRANSLATE_NOOP("quoxa::frmMain", "&Undo Last Score"), u"Ctrl+Z", false, false,
+     u"Undo", QT_TRANSLATE_NOOP("quoxa::frmMain", "Undo Last Score"), [](frmMain &f) { f.mnuEditUndo_Click(); }},
+    {u"mnuOptions", u"", QT_TRANSLATE_NOOP("quoxa::frmMain", "&Options"), u"", false, true, u"", nullptr, nullptr},
     {u"mnuOptionsColors", u"mnuOptions", QT_TRANSLATE_NOOP("quoxa::frmMain", "&Colors"), u"", false, true,
+     u"Colors", QT_TRANSLATE_NOOP("quoxa::frmMain", "Change Dice Colors"),
      [](frmMain &f) { f.ShowOptions(frmOptions::Colors); }},
     {u"mnuOption(1)", u"mnuOptions", QT_TRANSLATE_NOOP("quoxa::frmMain", "&Players"), u"", false, true,
+     u"Players", QT_TRANSLATE_NOOP("quoxa::frmMain", "Change Players"),
      [](frmMain &f) { f.ShowOptions(frmOptions::Players); }},
     {u"mnuOption(2)", u"mnuOptions", QT_TRANSLATE_NOOP("quoxa::frmMain", "&Sounds"), u"", false, true,
-     [](frmMain &f) { f.ShowOptions(frmOptions::Sounds); }},
-    {u"mnuOption(3)", u"mnuOptions", QT_TRANSLATE_NOOP("quoxa::frmMain", "&Computer Players..."), u"", false, true,
-     [](frmMain &f) { f.ShowOptions(frmOptions::Computer); }},
-    {u"mnuView", u"", QT_TRANSLATE_NOOP("quoxa::frmMain", "&View"), u"", false, true, nullptr},
+     u"", nullptr, [](frmMain &f) { f.ShowOptions(frmOptions::Sounds); }},
+    {u"mnuOption(3)", u"mnuOptions", QT_TRANSLATE_NOOP("quoxa::frmMain", "Co&mputer Players..."), u"", false, true,
+     u"", nullptr, [](frmMain &f) { f.ShowOptions(frmOptions::Computer); }},
+    {u"mnuView", u"", QT_TRANSLATE_NOOP("quoxa::frmMain", "&View"), u"", false, true, u"", nullptr, nullptr},
     {u"mnuViewStatusBar", u"mnuView", QT_TRANSLATE_NOOP("quoxa::frmMain", "&Status Bar"), u"", true, true,
-     [](frmMain &f) { f.mnuViewStatusBar_Click(); }},
+     u"", nullptr, [](frmMain &f) { f.mnuViewStatusBar_Click(); }},
     {u"mnuViewToolbar", u"mnuView", QT_TRANSLATE_NOOP("quoxa::frmMain", "&Toolbar"), u"", true, true,
-     [](frmMain &f) { f.mnuViewToolbar_Click(); }},
+     u"", nullptr, [](frmMain &f) { f.mnuViewToolbar_Click(); }},
     {u"mnuViewScoreCard", u"mnuView", QT_TRANSLATE_NOOP("quoxa::frmMain", "Score &Card"), u"Ctrl+K", false, true,
-     [](frmMain &f) { f.mnuViewScoreCard_Click(); }},
-    {u"mnuHelp", u"", QT_TRANSLATE_NOOP("quoxa::frmMain", "&Help"), u"", false, true, nullptr},
+     u"Card", QT_TRANSLATE_NOOP("quoxa::frmMain", "Show Score Card"), [](frmMain &f) { f.mnuViewScoreCard_Click(); }},
+    {u"mnuHelp", u"", QT_TRANSLATE_NOOP("quoxa::frmMain", "&Help"), u"", false, true, u"", nullptr, nullptr},
     {u"mnuHelpContents", u"mnuHelp", QT_TRANSLATE_NOOP("quoxa::frmMain", "&Contents"), u"F1", false, true,
-     [](frmMain &f) { f.mnuHelpContents_Click(); }},
+     u"", nullptr, [](frmMain &f) { f.mnuHelpContents_Click(); }},
     {u"mnuHelpIndex", u"mnuHelp", QT_TRANSLATE_NOOP("quoxa::frmMain", "&Index"), u"", false, true,
-     [](frmMain &f) { f.mnuHelpIndex_Click(); }},
+     u"", nullptr, [](frmMain &f) { f.mnuHelpIndex_Click(); }},
     {u"mnuHelpLicense", u"mnuHelp", QT_TRANSLATE_NOOP("quoxa::frmMain", "&License Agreement"), u"", false, true,
-     [](frmMain &f) { f.mnuHelpLicense_Click(); }},
-    {u"mnuHelpSep1", u"mnuHelp", "-", u"", false, true, nullptr},
+     u"", nullptr, [](frmMain &f) { f.mnuHelpLicense_Click(); }},
+    {u"mnuHelpSep1", u"mnuHelp", "-", u"", false, true, u"", nullptr, nullptr},
     {u"mnuHelpAbout", u"mnuHelp", QT_TRANSLATE_NOOP("quoxa::frmMain", "&About Quoxa..."), u"", false, true,
+     u"About", QT_TRANSLATE_NOOP("quoxa::frmMain", "Display Program Information"),
      [](frmMain &f) { f.mnuHelpAbout_Click(); }},
+    {u"tlbMain.Sounds", u"tlbMain", nullptr, u"", true, true,
+     u"Sounds", QT_TRANSLATE_NOOP("quoxa::frmMain", "Toggle Sounds"), [](frmMain &f) { f.ToggleSounds(); }},
 });
 
-// The tool bar, left to right, each button with what it does; an entry without a key is
-// a separator.
-struct ToolEntry {
-    QStringView key;
-    const char *toolTip; // translated as the window's own texts
-    bool checkable;
-    bool enabled;
-    Handler handler;
-};
-
-const auto kToolButtons = std::to_array<ToolEntry>({
-    {u"New", QT_TRANSLATE_NOOP("quoxa::frmMain", "Start New Game"), false, true,
-     [](frmMain &f) { f.mnuGameNew_Click(); }},
-    {u"Scores", QT_TRANSLATE_NOOP("quoxa::frmMain", "Display High Scores"), false, true,
-     [](frmMain &f) { f.mnuGameHighScores_Click(); }},
-    {u"Card", QT_TRANSLATE_NOOP("quoxa::frmMain", "Show Score Card"), false, true,
-     [](frmMain &f) { f.mnuViewScoreCard_Click(); }},
-    {u"", "", false, true, nullptr},
-    {u"Undo", QT_TRANSLATE_NOOP("quoxa::frmMain", "Undo Last Score"), false, false,
-     [](frmMain &f) { f.mnuEditUndo_Click(); }},
-    {u"", "", false, true, nullptr},
-    {u"Colors", QT_TRANSLATE_NOOP("quoxa::frmMain", "Change Dice Colors"), false, true,
-     [](frmMain &f) { f.ShowOptions(frmOptions::Colors); }},
-    {u"Players", QT_TRANSLATE_NOOP("quoxa::frmMain", "Change Players"), false, true,
-     [](frmMain &f) { f.ShowOptions(frmOptions::Players); }},
-    {u"Sounds", QT_TRANSLATE_NOOP("quoxa::frmMain", "Toggle Sounds"), true, true, [](frmMain &f) { f.ToggleSounds(); }},
-    {u"", "", false, true, nullptr},
-    {u"About", QT_TRANSLATE_NOOP("quoxa::frmMain", "Display Program Information"), false, true,
-     [](frmMain &f) { f.mnuHelpAbout_Click(); }},
-    {u"Exit", QT_TRANSLATE_NOOP("quoxa::frmMain", "Exit Game"), false, true, [](frmMain &f) { f.mnuGameExit_Click(); }},
-});
+// The tool bar's buttons by key, left to right; an empty key is a separator.
+const auto kToolBar = std::to_array<QStringView>(
+    {u"New", u"Scores", u"Card", u"", u"Undo", u"", u"Colors", u"Players", u"Sounds", u"", u"About", u"Exit"});
 
 // Runs a command's handler when its item or button is triggered. The handler decides the
 // check mark: the toggle Qt makes on its own is undone first.
@@ -134,23 +116,27 @@ void Connect(frmMain &window, QAction *action, std::function<void()> handler)
 void frmMain::BuildMenus()
 {
     std::map<QStringView, QMenu *> menus;
-    for (const MenuEntry &entry : kMenus) {
-        if (entry.parent.isEmpty()) {
-            QMenu *menu = menuBar()->addMenu(tr(entry.caption));
-            menu->setObjectName(entry.name.toString());
+    for (const Command &command : kCommands) {
+        if (command.parent.isEmpty()) {
+            QMenu *menu = menuBar()->addMenu(tr(command.caption));
+            menu->setObjectName(command.name.toString());
             UseDesignColours(menu);
-            menus[entry.name] = menu;
+            menus[command.name] = menu;
             continue;
         }
-        QMenu *menu = menus.at(entry.parent);
-        const bool separator = entry.caption == std::string_view("-");
-        QAction *action = separator ? menu->addSeparator() : menu->addAction(tr(entry.caption));
-        action->setObjectName(entry.name.toString());
-        action->setShortcut(QKeySequence(entry.shortcut.toString()));
-        action->setCheckable(entry.checked);
-        action->setChecked(entry.checked);
-        action->setEnabled(entry.enabled);
-        if (const Handler handler = entry.handler)
+        QAction *action = nullptr;
+        if (command.parent == u"tlbMain")
+            action = new QAction(this);
+        else if (command.caption == std::string_view("-"))
+            action = menus.at(command.parent)->addSeparator();
+        else
+            action = menus.at(command.parent)->addAction(tr(command.caption));
+        action->setObjectName(command.name.toString());
+        action->setShortcuts(QKeySequence::listFromString(command.shortcuts.toString()));
+        action->setCheckable(command.checked);
+        action->setChecked(command.checked);
+        action->setEnabled(command.enabled);
+        if (const Handler handler = command.handler)
             Connect(*this, action, [this, handler] { handler(*this); });
     }
 }
@@ -162,20 +148,23 @@ void frmMain::BuildToolBar()
     tlbMain->setIconSize(QSize(16, 15));
     tlbMain->setMovable(false);
     tlbMain->setFloatable(false);
-    for (const ToolEntry &entry : kToolButtons) {
-        if (entry.key.isEmpty()) {
+    for (QStringView key : kToolBar) {
+        const auto command = std::find_if(kCommands.begin(), kCommands.end(), [&](const Command &c) { return c.key == key; });
+        if (key.isEmpty() || command == kCommands.end()) {
             tlbMain->addSeparator();
             continue;
         }
-        const QString key = entry.key.toString();
-        QAction *action = tlbMain->addAction(LoadToolBarImage(key), QString());
-        action->setObjectName(QStringLiteral("tlbMain.") + key);
-        action->setData(key);
-        action->setToolTip(tr(entry.toolTip));
-        action->setCheckable(entry.checkable);
-        action->setEnabled(entry.enabled);
-        Connect(*this, action, [this, key] { tlbMain_ButtonClick(key); });
-        tlbMain->widgetForAction(action)->setAccessibleName(tr(entry.toolTip));
+        // The menu item's own action: the button and the item are enabled, checked and run
+        // as one.
+        QAction *action = Action(command->name.toString());
+        action->setIcon(LoadToolBarImage(key.toString()));
+        action->setIconVisibleInMenu(false);
+        action->setData(key.toString());
+        action->setToolTip(tr(command->toolTip));
+        tlbMain->addAction(action);
+        QWidget *button = tlbMain->widgetForAction(action);
+        button->setObjectName(QStringLiteral("tlbMain.") + key.toString());
+        button->setAccessibleName(tr(command->toolTip));
     }
     tlbMain->setGeometry(0, 0, mClient->width(), tlbMain->sizeHint().height());
 }
@@ -257,7 +246,12 @@ bool frmMain::ClearHint()
 
 void frmMain::mnuGameNew_Click()
 {
-    mGame.StartNewGame();
+    StartNewGame();
+}
+
+void frmMain::StartNewGame()
+{
+    mGame.StartNewGame({gintPlayerCount, gblnComputer});
 }
 
 void frmMain::mnuGameHighScores_Click()
@@ -313,8 +307,8 @@ void frmMain::mnuViewScoreCard_Click()
 {
     Trap([&] {
         if (!mScoreCard)
-            mScoreCard = new frmScoreCard(this, [this] { mGame.StartNewGame(); });
-        mScoreCard->Refresh(mGame.mstrState == u"Game Over", mGame.mlblLastScored, mGame.LastScorer());
+            mScoreCard = new frmScoreCard(this, [this] { StartNewGame(); });
+        mScoreCard->Refresh(mGame);
         mScoreCard->ShowBeside();
     });
 }
@@ -353,12 +347,9 @@ void frmMain::mnuViewToolbar_Click()
 void frmMain::tlbMain_ButtonClick(const QString &key)
 {
     Trap([&] {
-        for (const ToolEntry &entry : kToolButtons) {
-            if (!entry.key.isEmpty() && entry.key == key) {
-                entry.handler(*this);
-                return;
-            }
-        }
+        for (const Command &command : kCommands)
+            if (!key.isEmpty() && command.key == key)
+                return command.handler(*this);
     });
 }
 

@@ -20,7 +20,7 @@ constexpr int kWaitStepMs = 50;
 
 bool frmMain::ComputerTurn() const
 {
-    return mGame.mstrState != u"Game Over" && gblnComputer.at(static_cast<std::size_t>(mGame.mintPlayer.value() - 1));
+    return mGame.mstrState != u"Game Over" && mGame.players().computer.at(static_cast<std::size_t>(mGame.mintPlayer.value() - 1));
 }
 
 bool frmMain::PersonLockedOut() const

@@ -35,10 +35,12 @@ public:
     virtual void SelectPlayerRow(int row) = 0;
     virtual void SetPlayerScore(int row, const QString &score) = 0;
 
+    // A sound of the game by its name ("THROW"), played when sounds are on.
+    virtual void PlaySound(const QString &name) = 0;
     // The celebration of five alike: returns when its window has closed.
     virtual void ShowCelebration() = 0;
-    // The high-score table: offers one player's total (players 1 to 4), true when it entered.
-    virtual bool SaveScore(int player, const QString &name, Int16 score) = 0;
+    // The high-score table: offers one total, true when it entered.
+    virtual bool SaveScore(const QString &name, Int16 score) = 0;
     // Shows the high-score window after a game that entered a total; returns when closed.
     virtual void ShowNewHighScores() = 0;
     // The very end of a game, after the high-score window: the final scores, if anyone is

@@ -1,8 +1,6 @@
 #include "engine/Game.h"
 #include "platform/ErrorTrap.h"
 #include "platform/basHelp.h"
-#include "platform/basWave.h"
-#include "settings/basMain.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -70,6 +68,12 @@ QString Ranking(int playerCount)
 }
 
 Game::Game(Board &board, RandomSource &random) : mBoard(board), mRandom(random) {}
+
+void Game::StartNewGame(const Players &players)
+{
+    mPlayers = players;
+    StartNewGame();
+}
 
 void Game::StartNewGame()
 {
@@ -143,8 +147,7 @@ void Game::cmdThrow_Click()
 void Game::ThrowDice()
 {
     Trap([&] {
-        if (gblnPlaySound)
-            basWave::PlayWave(QStringLiteral("THROW"));
+        mBoard.PlaySound(QStringLiteral("THROW"));
         mRandom.Reseed();
         for (int die = 1; die <= 5; ++die) {
             if (mBoard.IsHeld(die))
@@ -169,9 +172,9 @@ bool Game::CheckForQuoxa() const
 void Game::NextPlayer()
 {
     Trap([&] {
-        if (gintPlayerCount <= 1)
+        if (mPlayers.count <= 1)
             return;
-        mintPlayer = mintPlayer == gintPlayerCount ? Int16(1) : mintPlayer + 1;
+        mintPlayer = mintPlayer == mPlayers.count ? Int16(1) : mintPlayer + 1;
         mBoard.SelectPlayerRow(mintPlayer.value());
         ShowPlayerSheet();
     });
@@ -190,7 +193,7 @@ void Game::FillPlayerList()
 {
     Trap([&] {
         mBoard.ClearPlayerList();
-        for (int p = 1; p <= gintPlayerCount.value(); ++p)
+        for (int p = 1; p <= mPlayers.count.value(); ++p)
             mBoard.AddPlayerRow(gudtPlayer(p).strName, FormatGameTotal(gudtPlayer(p).intGameTotal));
         mBoard.SelectPlayerRow(1);
     });
@@ -266,7 +269,7 @@ void Game::EndTurn()
 {
     Trap([&] {
         mintScored += 1;
-        if (mintScored < Int16(13) * gintPlayerCount) {
+        if (mintScored < Int16(13) * mPlayers.count) {
             SetTurnState(QStringLiteral("Continue"));
             return;
         }
@@ -301,7 +304,8 @@ Game::Hint Game::BestMove(const Strategy &strategy) const
         if (mstrState != u"Throw 0")
             return HintFor(strategy.Best(position, DiceFaces(), ThrowsMade()));
         Hint hint;
-        hint.text = HintLine(QStringLiteral("throw the dice"), strategy.ExpectedRest(position));
+        hint.text = HintLine(QCoreApplication::translate("Game", "Hint: throw the dice. Expected final total: %1"),
+                             strategy.ExpectedRest(position));
         return hint;
     });
 }
@@ -327,7 +331,7 @@ QString Game::Narration(const Hint *move) const
         if (!move)
             return QCoreApplication::translate("Game", "%1 throws the dice.").arg(name);
         if (move->category) {
-            const int points = move->category->rule(DiceCounts::Of(DiceValues()));
+            const int points = ScoreFor(*move->category);
             return QCoreApplication::translate("Game", "%1 scores %2 in %3.")
                 .arg(name, QString::number(points), move->category->caption.toString());
         }
@@ -341,10 +345,15 @@ int Game::LastScorer() const
 {
     if (!mlblLastScored)
         return 0;
-    const int count = gintPlayerCount.value(), now = mintPlayer.value();
+    const int count = mPlayers.count.value(), now = mintPlayer.value();
     const bool passedOn = mstrState.startsWith(u"Throw");
     const int player = passedOn ? (now == 1 ? count : now - 1) : now;
     return gudtPlayer(player).*mlblLastScored->field == PlayerSheet::kUnscored ? 0 : player;
+}
+
+int Game::ScoreFor(const SheetRow &row) const
+{
+    return row.rule(DiceCounts::Of(DiceValues()));
 }
 
 int Game::ThrowsMade() const
@@ -369,19 +378,26 @@ QString Game::Kept(const quoxa::Faces &keep)
     return kept.join(u' ');
 }
 
-QString Game::HintLine(const QString &advice, double rest) const
+QString Game::HintLine(const QString &line, double rest) const
 {
     const double total = gudtPlayer(mintPlayer.value()).intGameTotal.value() + rest;
-    return QStringLiteral("Hint: %1. Expected final total: %2").arg(advice, QLocale().toString(total, 'f', 2));
+    return line.arg(QLocale().toString(total, 'f', 2));
 }
 
 Game::Hint Game::HintFor(const Strategy::Choice &choice) const
 {
     Hint hint;
     hint.move = choice;
-    if (choice.category >= 0) {
+    if (choice.category >= 0) { // what it scores, and plainly when it is a sacrifice
         hint.category = SheetCategories()[choice.category];
-        hint.text = HintLine(QStringLiteral("score ") + hint.category->caption.toString(), choice.expectedRest);
+        const QString caption = hint.category->caption.toString();
+        const int points = ScoreFor(*hint.category);
+        hint.text = HintLine(points ? QCoreApplication::translate("Game", "Hint: score %1 for %2. Expected final total: %3")
+                                          .arg(caption, QString::number(points))
+                                    : QCoreApplication::translate("Game", "Hint: score 0 in %1 (it costs the least). "
+                                                                          "Expected final total: %2")
+                                          .arg(caption),
+                             choice.expectedRest);
         return hint;
     }
     // The dice to keep: those held already first, then from the left.
@@ -394,8 +410,9 @@ Game::Hint Game::HintFor(const Strategy::Choice &choice) const
                 hint.keep[die - 1] = true;
             }
     const QString kept = Kept(choice.keep);
-    hint.text = HintLine(kept.isEmpty() ? QStringLiteral("throw all five dice again")
-                                        : QStringLiteral("keep %1 and throw again").arg(kept),
+    hint.text = HintLine(kept.isEmpty() ? QCoreApplication::translate("Game", "Hint: throw all five again. Expected final total: %1")
+                                        : QCoreApplication::translate("Game", "Hint: keep %1 and throw again. Expected final total: %2")
+                                              .arg(kept),
                          choice.expectedRest);
     return hint;
 }
@@ -404,9 +421,11 @@ bool Game::SaveHighScores()
 {
     return Trap([&] {
         bool entered = false;
-        for (int p = 1; p <= gintPlayerCount.value(); ++p) {
+        for (int p = 1; p <= mPlayers.count.value(); ++p) {
             const PlayerSheet &sheet = gudtPlayer(p);
-            if (sheet.intGameTotal > 0 && mBoard.SaveScore(p, sheet.strName, sheet.intGameTotal))
+            // The top ten is the people's: a computer's total is not offered.
+            if (sheet.intGameTotal > 0 && !mPlayers.computer.at(std::size_t(p - 1)) &&
+                mBoard.SaveScore(sheet.strName, sheet.intGameTotal))
                 entered = true;
         }
         return entered;

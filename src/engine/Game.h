@@ -11,11 +11,20 @@
 
 namespace quoxa {
 
+// Who takes part in a game: how many players (1 to 4), and which of them the computer plays for.
+struct Players {
+    Int16 count{1};
+    std::array<bool, 4> computer{};
+};
+
 class Game {
 public:
     Game(Board &board, RandomSource &random);
 
+    // A new game of these players; without them, of the same players as the last.
+    void StartNewGame(const Players &players);
     void StartNewGame();
+    const Players &players() const { return mPlayers; }
     void SetTurnState(QString state); // by value: callers pass mstrPrevState itself
     void cmdThrow_Click();
     void ThrowDice();
@@ -52,6 +61,8 @@ public:
     // The player whose box mlblLastScored names, who scored last: the player whose turn it
     // is until the turn is passed on, the one before after. 0 when that box is empty.
     int LastScorer() const;
+    // What the dice would score in this category now, by its rule alone.
+    int ScoreFor(const SheetRow &row) const;
 
     // The turn variables.
     QString mstrState;
@@ -74,13 +85,15 @@ private:
     int ThrowsMade() const;
     // The faces kept, lowest first: "5 5 6".
     static QString Kept(const quoxa::Faces &keep);
-    // The Hint's line: "Hint: <advice>. Expected final total: <total>".
-    QString HintLine(const QString &advice, double rest) const;
+    // A Hint's line with its last argument, the expected final total: the points scored and
+    // the expected rest.
+    QString HintLine(const QString &line, double rest) const;
     Hint HintFor(const Strategy::Choice &choice) const;
     PlayerSheet &CurrentSheet() { return gudtPlayer(mintPlayer.value()); }
 
     Board &mBoard;
     RandomSource &mRandom;
+    Players mPlayers;
 };
 
 // A game total as the players list shows it: digits grouped by the locale ("#,##0").

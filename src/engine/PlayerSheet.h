@@ -37,7 +37,7 @@ struct PlayerSheet {
 };
 
 // The four players, numbered 1 to 4. All four always exist; only the first
-// gintPlayerCount take part. Any other number is "Subscript out of range".
+// of a game's player count take part. Any other number is "Subscript out of range".
 class PlayerTable {
 public:
     static constexpr int kUpperBound = 4;

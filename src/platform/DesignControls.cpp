@@ -3,6 +3,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QPainter>
+#include <QProxyStyle>
 #include <QStyle>
 #include <QStyleOption>
 #include <QToolTip>
@@ -20,6 +22,37 @@ constexpr std::array<FontFamily, 4> kFamilies{{{u"Arial", u"Liberation Sans"},
                                                {u"MS Sans Serif", u"Liberation Sans"},
                                                {u"MS Serif", u"Liberation Serif"},
                                                {u"Comic Sans MS", u"Comic Neue"}}};
+
+// The toolkit's Fusion look, with the design's focus frame: a dotted line in the text colour,
+// shown on every control that has the focus (a tab header, a check box, the stepper...),
+// however the focus came.
+class DesignStyle : public QProxyStyle {
+public:
+    DesignStyle() : QProxyStyle(QStringLiteral("Fusion")) {}
+    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                       const QWidget *widget) const override
+    {
+        if (element != PE_FrameFocusRect)
+            return QProxyStyle::drawPrimitive(element, option, painter, widget);
+        painter->save();
+        painter->setPen(QPen(option->palette.color(QPalette::WindowText), 1, Qt::DotLine));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
+        painter->restore();
+    }
+    // A tab header with the focus gets the frame round its caption.
+    void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                     const QWidget *widget) const override
+    {
+        QProxyStyle::drawControl(element, option, painter, widget);
+        if (element != CE_TabBarTabLabel || !(option->state & State_HasFocus))
+            return;
+        QStyleOptionFocusRect frame;
+        frame.QStyleOption::operator=(*option);
+        frame.rect = option->rect.adjusted(3, 3, -3, -2);
+        drawPrimitive(PE_FrameFocusRect, &frame, painter, widget);
+    }
+};
 
 // Swallows the keys given and, when there is one, runs an action for them instead.
 class KeyFilter : public QObject {
@@ -124,7 +157,7 @@ void UseDesignColours(QWidget *window)
 
 void InstallDesignLook()
 {
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setStyle(new DesignStyle);
     QApplication::setFont(DesignFont(u"MS Sans Serif", 8.25));
     QApplication::setPalette(DesignPalette());
     QToolTip::setPalette(DesignPalette());

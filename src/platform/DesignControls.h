@@ -49,7 +49,7 @@ void UseDesignColours(QWidget *window);
 QIcon DesignIcon(const QPixmap &picture);
 
 // What the whole application shares, set once at start-up before the first window: the
-// style the controls are drawn in, the windows' own font "MS Sans Serif" 8.25 pt, and the
+// style the controls are drawn in (with a dotted frame on the control with the focus), the windows' own font "MS Sans Serif" 8.25 pt, and the
 // design's colours for what the windows do not colour themselves (tool tips, for one).
 void InstallDesignLook();
 

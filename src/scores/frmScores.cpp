@@ -34,7 +34,10 @@ bool frmScores::SaveScore(QString strName, Int16 intScore)
     return Trap([&] {
         // A candidate without a name would leave the entry it displaces standing twice.
         const QString name = strName.isEmpty() ? HighScoreTable::kNoName : strName;
-        return HighScoreTable::Offer({name, intScore}, tr("%1's %2").arg(name, intScore.toString()));
+        const bool entered = HighScoreTable::Offer({name, intScore}, tr("%1's %2").arg(name, intScore.toString()));
+        if (entered)
+            mNewEntries.append({name, intScore.value()});
+        return entered;
     });
 }
 
@@ -79,6 +82,7 @@ frmScores::frmScores(QWidget *owner) : QDialog(owner)
     imgTrophy->setPixmap(LoadPicture(QStringLiteral("TROPHY")).pixmap(32, 32));
 
     Trap([&] { FillScoreList(); });
+    mNewEntries.clear();
     ok->setFocus();
 }
 
@@ -86,13 +90,30 @@ void frmScores::FillScoreList()
 {
     // What is stored, as it is: a score that is not a number is listed as its text.
     const QHash<QString, QString> stored = SettingsStore::ReadSection(kAppTitle, HighScoreTable::kSection);
+    QList<QTreeWidgetItem *> rows;
     for (int n = 1; n <= HighScoreTable::kPlaces; ++n) {
-        QTreeWidgetItem *row = AddPlaceRow(lvwScores, n);
+        QTreeWidgetItem *row = rows.emplace_back(AddPlaceRow(lvwScores, n));
         const QString name = stored.value(HighScoreTable::NameKey(n));
         if (name.isEmpty())
             continue;
         row->setText(1, name);
         row->setText(2, stored.value(HighScoreTable::ScoreKey(n), QStringLiteral("0")));
+    }
+    // Opened to greet new entries, it marks each: the lowest row with its name and total,
+    // as a newcomer goes below an equal total.
+    for (const auto &[name, score] : blnNewHighScore ? mNewEntries : decltype(mNewEntries)()) {
+        for (auto row = rows.rbegin(); row != rows.rend(); ++row) {
+            if ((*row)->text(1) != name || (*row)->text(2) != QString::number(score))
+                continue;
+            QFont bold = (*row)->font(1);
+            bold.setBold(true);
+            for (int column = 0; column < 3; ++column) {
+                (*row)->setFont(column, bold);
+                (*row)->setBackground(column, palette().color(QPalette::Highlight));
+                (*row)->setForeground(column, palette().color(QPalette::HighlightedText));
+            }
+            break;
+        }
     }
 }
 

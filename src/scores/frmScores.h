@@ -4,7 +4,9 @@
 #include "engine/Checked.h"
 
 #include <QDialog>
+#include <QList>
 #include <QString>
+#include <utility>
 
 class QPushButton;
 class QTreeWidget;
@@ -21,6 +23,9 @@ public:
 
     // Set just before the window greets a new entry; kept while the window is closed.
     static inline bool blnNewHighScore = false;
+    // The entries made since the window last opened, as names and totals: opened to greet
+    // them, it shows them marked.
+    static inline QList<std::pair<QString, int>> mNewEntries;
 
     explicit frmScores(QWidget *owner);
 

@@ -4,6 +4,8 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPainter>
+#include <QStyleOptionFocusRect>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -20,7 +22,7 @@ public:
     UpDown(QWidget *parent, QLineEdit *buddy) : QWidget(parent), mBuddy(buddy)
     {
         auto *layout = new QVBoxLayout(this);
-        layout->setContentsMargins(0, 0, 0, 0);
+        layout->setContentsMargins(kFocusRoom, kFocusRoom, kFocusRoom, kFocusRoom);
         layout->setSpacing(0);
         for (auto [arrow, step] : {std::pair{Qt::UpArrow, 1}, std::pair{Qt::DownArrow, -1}}) {
             auto *button = new QToolButton(this);
@@ -46,6 +48,19 @@ public:
     }
 
 protected:
+    // With the focus, the style's focus frame round the arrows.
+    void paintEvent(QPaintEvent *) override
+    {
+        if (!hasFocus())
+            return;
+        QPainter painter(this);
+        QStyleOptionFocusRect frame;
+        frame.initFrom(this);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
+    }
+    void focusInEvent(QFocusEvent *) override { update(); }
+    void focusOutEvent(QFocusEvent *) override { update(); }
+
     void keyPressEvent(QKeyEvent *event) override
     {
         if (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down)
@@ -55,6 +70,7 @@ protected:
     }
 
 private:
+    static constexpr int kFocusRoom = 1; // pixels round the arrows for the focus frame
     QLineEdit *mBuddy;
     int mValue = kMin;
 };

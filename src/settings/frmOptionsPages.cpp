@@ -33,7 +33,9 @@ void frmOptions::BuildPlayersPage(QWidget *page)
     mskPlayerCnt = Place(new QLineEdit(page), QStringLiteral("mskPlayerCnt"), {1575, 450, 300, 300});
     mskPlayerCnt->setInputMask(QStringLiteral("0;_")); // one digit, "_" while empty
     connect(mskPlayerCnt, &QLineEdit::textChanged, this, &frmOptions::mskPlayerCnt_Change);
+    mskPlayerCnt->setAccessibleName(tr("Number of Players"));
     udcPlayerCnt = Place(new UpDown(page, mskPlayerCnt), QStringLiteral("udcPlayerCnt"), {1875, 450, 240, 300});
+    udcPlayerCnt->setAccessibleName(tr("Number of Players, up and down"));
     Place(new QLabel(QStringLiteral("Player Names:"), page), Indexed(QStringLiteral("lblPlayers"), 1), {525, 810, 1065, 255});
     const std::array<int, 4> labelTops{1155, 1485, 1875, 2250};
     const std::array<int, 4> boxTops{1110, 1500, 1875, 2250};

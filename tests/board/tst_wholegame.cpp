@@ -17,7 +17,11 @@ class WholeGameTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { UseScratchSettings(); }
+    void initTestCase()
+    {
+        UseScratchSettings();
+        Strategy::Shared(); // the computer waits for best play: worked out before the games
+    }
 
     void wholeGame_data()
     {
@@ -64,8 +68,7 @@ private slots:
             QCOMPARE(Find(&board, label)->cursor().shape(), Qt::BitmapCursor); // open for this player
             click(label);
             if (turn == 0) { // change of mind: take it back and score it again
-                auto *tools = Find<QToolBar>(&board, "tlbMain");
-                QTest::mouseClick(tools->widgetForAction(Find<QAction>(&board, "tlbMain.Undo")), Qt::LeftButton);
+                QTest::mouseClick(Find(&board, "tlbMain.Undo"), Qt::LeftButton);
                 QCOMPARE(board.game().mstrState, QStringLiteral("Throw 2"));
                 QVERIFY(Find<QLabel>(&board, label)->text().isEmpty());
                 click(label);
@@ -218,6 +221,7 @@ private slots:
                 seen << told();
         });
         watch.start(0);
+        QCOMPARE(Find<QTimer>(&board, "tmrComputer")->interval(), 5000); // its pause before its first step
         QTest::keyClick(Find(&board, "cmdThrow"), Qt::Key_Space);
         QTRY_COMPARE_WITH_TIMEOUT(board.game().mintPlayer.value(), 2, 4000); // five pauses of 5 s otherwise
         QCOMPARE(seen.last(), "Throw the dice.");

@@ -11,6 +11,7 @@
 #include "platform/DesignControls.h"
 
 #include <QElapsedTimer>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QTextBrowser>
 #include <QTreeWidget>
@@ -29,6 +30,21 @@ private slots:
     {
         UseScratchSettings();
         Store("Game Settings", "Sounds", "False");
+    }
+
+    // --help and --version answer and end the program, with no display to open a window on.
+    void helpAndVersionWithoutAWindow()
+    {
+        for (const auto &[option, answer] : {std::pair{"--help", "Usage: "}, {"--version", "quoxa 2.0\n"}}) {
+            QProcess program;
+            QProcessEnvironment none = QProcessEnvironment::systemEnvironment();
+            none.remove("DISPLAY");
+            none.insert("QT_QPA_PLATFORM", "xcb"); // a window would need a display
+            program.setProcessEnvironment(none);
+            program.start(QStringLiteral(QUOXA_PROGRAM), {option});
+            QVERIFY(program.waitForFinished() && program.exitCode() == 0);
+            QVERIFY(program.readAllStandardOutput().startsWith(answer));
+        }
     }
 
     // Five alike on the board: the celebration sounds on its first tick, swings right,

@@ -299,8 +299,8 @@ private slots:
             for (const QByteArray &face : f[4].split(' '))
                 dice[face.toInt()] += 1;
             const QList<QByteArray> played = f[5].split(' ');
-            for (const QByteArray &face : played.mid(1))
-                keep[face.toInt()] += played[0] == "keep" && face != "0";
+            for (const QByteArray &face : played[0] == "keep" ? played.mid(1) : QList<QByteArray>())
+                keep[face.toInt()] += face != "0";
             const int category = played[0] == "score" ? played[1].toInt() : -1;
             const auto moves = Solved().Moves({f[0].toInt(), f[1].toInt(), f[2] == "1"}, dice, f[3].toInt());
             const auto move = std::find_if(moves.begin(), moves.end(), [&](const Strategy::Choice &m) {
@@ -343,6 +343,36 @@ private slots:
         }
         QCOMPARE(games[1], games[0]);
         QVERIFY(games[2] != games[0]);
+    }
+
+    // The Hint's line for each kind of best move, on a sheet with 20 points scored (in Three
+    // of a Kind, every other category filled with 0 but those open); totals worked by hand.
+    void hintTexts_data()
+    {
+        QTest::addColumn<QString>("open");
+        QTest::addColumn<QString>("dice"); // the throws made, then the faces
+        QTest::addColumn<QString>("told");
+        QTest::newRow("a score") << "lblFullHouse lblChance" << "3 22333"
+                                 << "Hint: score Full House for 25. Expected final total: 68.33"; // 20 + 25 + 23.33
+        QTest::newRow("a sacrifice") << "lblQuoxa lblChance" << "3 12346"
+                                     << "Hint: score 0 in Quoxa (it costs the least). Expected final total: 43.33";
+        QTest::newRow("keeps") << "lblChance" << "1 11266" << "Hint: keep 6 6 and throw again. Expected final total: 44.75";
+        QTest::newRow("nothing kept") << "lblSixes" << "1 12345" << "Hint: throw all five again. Expected final total: 29.17";
+        QTest::newRow("before a throw") << "lblChance" << "" << "Hint: throw the dice. Expected final total: 43.33";
+        QTest::newRow("Quoxa box 0: no 100") << "lblSixes lblChance" << "3 66666"
+                                             << "Hint: score Sixes for 30. Expected final total: 73.33";
+    }
+    void hintTexts()
+    {
+        QFETCH(QString, open);
+        QFETCH(QString, dice);
+        QFETCH(QString, told);
+        for (const SheetRow *row : SheetCategories())
+            Sheet().*row->field = open.contains(row->label) ? -1 : row->label == u"lblThreeOfAKind" ? 20 : 0;
+        game->UpdateTotals();
+        if (!dice.isEmpty())
+            Throw(dice.mid(2), dice[0].digitValue());
+        QCOMPARE(game->BestMove(Solved()).text, told);
     }
 
     // What a computer does, told in its name.

@@ -87,6 +87,8 @@ private slots:
                                                << QStringList{"A=300", "X=250", "=0", "C=200"};
         QTest::newRow("stored beyond 16 bits") << QStringList{"A=300", "B=40000"} << "X" << 400 << "Error #: 6\r"
                                                << QStringList{};
+        QTest::newRow("stored beyond any integer") << QStringList{"A=300", "B=" + QString(30, u'9')} << "X" << 400
+                                                   << "Error #: 6\r" << QStringList{};
     }
     void saveScore()
     {
@@ -184,6 +186,22 @@ private slots:
         QCOMPARE(errors.messages.last(), "Another copy of Quoxa is still using the store: the settings could not be saved.");
         QCOMPARE(errors.messages.size(), 2);
         QVERIFY(!Stored("Game Settings", "Player 1").isValid());
+    }
+
+    // Opened after a game, the window shows the entries just made marked; opened later, not.
+    void newEntriesMarked()
+    {
+        Fill(kFull);
+        QVERIFY(frmScores::SaveScore("X", 200) && frmScores::SaveScore("C", 200)); // C's new 200 goes below X
+        for (bool afterAGame : {true, false}) {
+            frmScores::blnNewHighScore = afterAGame;
+            frmScores window(nullptr);
+            QStringList marked;
+            for (const QString &row : Rows(&window, "lvwScores"))
+                if (Find<QTreeWidget>(&window, "lvwScores")->findItems(row.section(u'=', 0, 0), Qt::MatchExactly)[0]->font(1).bold())
+                    marked << row;
+            QCOMPARE(marked, afterAGame ? (QStringList{"5.=X=200", "6.=C=200"}) : QStringList());
+        }
     }
 
     // The window greets a new entry with chimes once, when sounds are on; Reset asks first

@@ -11,6 +11,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QProcess>
+#include <QTabBar>
 #include <QColorDialog>
 #include <QSlider>
 #include <QLineEdit>
@@ -90,7 +92,8 @@ private slots:
             {"Computer 2", "False", {QString(), "true", "1", "False"}}, {"Computer 2", "True", {"True"}}, {"Computer Delay", "0", {"0"}},
             {"Computer Delay", "500", {QString(), "5001", "-1", "abc", "", " 80", "1e3"}}, {"Computer Delay", "5000", {"5000"}},
             {"Computer Level 2", "3", {QString(), "0", "6", "03", " 4", "Expert"}}, {"Computer Level 4", "5", {"5"}},
-            {"Computer Level 1", "1", {"1"}}};
+            {"Computer Level 1", "1", {"1"}}, {"Computer Level 3", "3", {"5x"}}, {"Computer Delay", "500", {"800ms"}},
+            {"Player Count", "1", {"3x"}}, {"Die Color", "12632256", {"255x"}}};
         for (const auto &[key, loaded, stored] : groups)
             for (const QString &text : stored)
                 QTest::addRow("%s '%s'", key, qPrintable(text.left(12))) << key << text << loaded;
@@ -269,6 +272,25 @@ private slots:
         QCOMPARE(QDir(StoreFolder()).entryList(QDir::Files), (QStringList{"Quoxa.conf", "Quoxa.lock"}));
     }
 
+    // A save whose last step, the rename over the store, fails (here: the store made
+    // immutable) reports error 75 and leaves the store as it was.
+    void failedRenameIsReported()
+    {
+        Store(kGame, "Player 1", "Ann");
+        const QString path = StoreFolder() + QStringLiteral("/Quoxa.conf");
+        const auto immutable = [&](bool on) {
+            return QProcess::execute("chattr", {on ? "+i" : "-i", path}) == 0;
+        };
+        if (!immutable(true))
+            QSKIP("files cannot be made immutable here");
+        ErrorRecorder errors;
+        gudtPlayer(1).strName = "Bo";
+        basRegistry::SaveSettings();
+        QVERIFY(immutable(false));
+        QCOMPARE(errors.messages.value(0).left(12), QStringLiteral("Error #: 75\r"));
+        QCOMPARE(Stored(kGame, "Player 1").toString(), QStringLiteral("Ann"));
+    }
+
     // The Apply rules, in the middle of a turn with two players, sounds off. Then: Apply
     // enabled, a new game started, sounds on, name boxes enabled, errors, the players listed.
     void optionsApply_data()
@@ -381,6 +403,22 @@ private slots:
         Click("cmdCancel");
         board->close();
         QCOMPARE(Stored(kGame, "Computer Level 2"), QVariant("5"));
+    }
+
+    // The tab headers and the count's stepper show when they have the focus; both are named.
+    void optionsShowTheFocus()
+    {
+        OpenOptions(1);
+        options->show();
+        QVERIFY(QTest::qWaitForWindowActive(options.get()));
+        for (QWidget *control : {static_cast<QWidget *>(options->findChild<QTabBar *>()), Find(options.get(), "udcPlayerCnt")}) {
+            Find(options.get(), "cmdOk")->setFocus();
+            const QImage resting = control->grab().toImage();
+            control->setFocus();
+            QVERIFY(control->hasFocus() && control->grab().toImage() != resting);
+        }
+        QVERIFY(!Find(options.get(), "udcPlayerCnt")->accessibleName().isEmpty() &&
+                !Find(options.get(), "mskPlayerCnt")->accessibleName().isEmpty());
     }
 
     // The count's stepper follows the count field in the tab order and steps with the arrow keys.

@@ -1,4 +1,5 @@
 #include "TestSupport.h"
+#include "platform/DesignControls.h"
 #include "platform/SettingsStore.h"
 #include "settings/basMain.h"
 
@@ -12,6 +13,7 @@ void UseScratchSettings()
 {
     static QTemporaryDir dir;
     qputenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit());
+    InstallDesignLook(); // the game's style, font and colours, as it starts
     // A message no test expected is a warning in the log, never a box that waits for ever.
     basHelp::SetMessageSink([](basHelp::Message, const QString &text) { qWarning("message: %s", qPrintable(text)); });
 }
@@ -65,7 +67,7 @@ QStringList FakeBoard::Calls(const QString &name) const
     return log.filter(QRegularExpression(QStringLiteral("^%1(\\(|$)").arg(name)));
 }
 
-bool FakeBoard::SaveScore(int, const QString &name, Int16 score)
+bool FakeBoard::SaveScore(const QString &name, Int16 score)
 {
     offered << QStringLiteral("%1=%2").arg(name).arg(score.value());
     return entering.contains(name);
@@ -95,7 +97,7 @@ void EngineFixture::Begin(int players)
     board = FakeBoard{};
     random = ScriptedRandom{};
     game = std::make_unique<Game>(board, random);
-    game->StartNewGame();
+    game->StartNewGame({Int16(players), {}});
     board.log.clear();
 }
 

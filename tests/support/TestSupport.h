@@ -25,8 +25,8 @@
 
 namespace quoxa::test {
 
-// Points the settings store at a fresh folder for the whole test program. Call it in
-// initTestCase, before anything reads a setting.
+// Points the settings store at a fresh folder for the whole test program, and gives the
+// windows the game's look. Call it in initTestCase, before anything reads a setting.
 void UseScratchSettings();
 inline QString StoreFolder() { return qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Quoxa"); }
 void ClearStore();
@@ -93,7 +93,8 @@ public:
     void SelectPlayerRow(int row) override { Record("SelectPlayerRow", row); }
     void SetPlayerScore(int row, const QString &score) override { Record("SetPlayerScore", row, score); }
     void ShowCelebration() override { Record("ShowCelebration"); }
-    bool SaveScore(int player, const QString &name, Int16 score) override;
+    bool SaveScore(const QString &name, Int16 score) override;
+    void PlaySound(const QString &name) override { Record("PlaySound", name); }
     void ShowNewHighScores() override { Record("ShowNewHighScores"); }
     void ShowFinalScores() override { Record("ShowFinalScores"); }
 
