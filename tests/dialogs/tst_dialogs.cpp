@@ -12,6 +12,7 @@
 
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QRandomGenerator>
 #include <QTextBrowser>
 #include <QTreeWidget>
@@ -37,10 +38,8 @@ private slots:
     {
         for (const auto &[option, answer] : {std::pair{"--help", "Usage: "}, {"--version", "quoxa 2.0\n"}}) {
             QProcess program;
-            QProcessEnvironment none = QProcessEnvironment::systemEnvironment();
-            none.remove("DISPLAY");
-            none.insert("QT_QPA_PLATFORM", "xcb"); // a window would need a display
-            program.setProcessEnvironment(none);
+            program.setEnvironment(QProcess::systemEnvironment().filter(QRegularExpression("^(?!DISPLAY=|QT_QPA_PLATFORM=)"))
+                                   << "QT_QPA_PLATFORM=xcb"); // a window would need a display
             program.start(QStringLiteral(QUOXA_PROGRAM), {option});
             QVERIFY(program.waitForFinished() && program.exitCode() == 0);
             QVERIFY(program.readAllStandardOutput().startsWith(answer));

@@ -292,24 +292,20 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         int positions = 0;
         for (const QByteArray &line : file.readAll().split('\n')) {
-            const QList<QByteArray> f = line.split('\t');
-            if (f.size() != 8 || !f[0].at(0) || !std::isdigit(f[0].at(0)))
+            const QList<QByteArray> f = line.split('\t'), played = f.value(5).split(' ');
+            if (f.size() != 8 || !std::isdigit(f[0].at(0)))
                 continue;
             Faces dice{}, keep{};
             for (const QByteArray &face : f[4].split(' '))
                 dice[face.toInt()] += 1;
-            const QList<QByteArray> played = f[5].split(' ');
             for (const QByteArray &face : played[0] == "keep" ? played.mid(1) : QList<QByteArray>())
                 keep[face.toInt()] += face != "0";
-            const int category = played[0] == "score" ? played[1].toInt() : -1;
-            const auto moves = Solved().Moves({f[0].toInt(), f[1].toInt(), f[2] == "1"}, dice, f[3].toInt());
+            const Position at{f[0].toInt(), f[1].toInt(), f[2] == "1"};
+            const auto moves = Solved().Moves(at, dice, f[3].toInt());
             const auto move = std::find_if(moves.begin(), moves.end(), [&](const Strategy::Choice &m) {
-                return m.category == category && (category >= 0 || m.keep == keep);
-            });
-            QVERIFY(move != moves.end());
-            QVERIFY(std::abs(move->expectedRest - f[6].toDouble()) < 1.5e-4);
-            QVERIFY(std::abs(Solved().Best({f[0].toInt(), f[1].toInt(), f[2] == "1"}, dice, f[3].toInt()).expectedRest -
-                             f[7].toDouble()) < 1.5e-4);
+                return played[0] == "score" ? m.category == played[1].toInt() : m.category < 0 && m.keep == keep; });
+            QVERIFY(move != moves.end() && std::abs(move->expectedRest - f[6].toDouble()) < 1.5e-4);
+            QVERIFY(std::abs(Solved().Best(at, dice, f[3].toInt()).expectedRest - f[7].toDouble()) < 1.5e-4);
             for (int level = 1; level <= Strategy::kLevels; ++level) {
                 const std::vector<double> weights = Strategy::Weights(moves, level);
                 for (std::size_t a = 0; a < moves.size(); ++a)
@@ -347,79 +343,63 @@ private slots:
 
     // The Hint's line for each kind of best move, on a sheet with 20 points scored (in Three
     // of a Kind, every other category filled with 0 but those open); totals worked by hand.
-    void hintTexts_data()
-    {
-        QTest::addColumn<QString>("open");
-        QTest::addColumn<QString>("dice"); // the throws made, then the faces
-        QTest::addColumn<QString>("told");
-        QTest::newRow("a score") << "lblFullHouse lblChance" << "3 22333"
-                                 << "Hint: score Full House for 25. Expected final total: 68.33"; // 20 + 25 + 23.33
-        QTest::newRow("a sacrifice") << "lblQuoxa lblChance" << "3 12346"
-                                     << "Hint: score 0 in Quoxa (it costs the least). Expected final total: 43.33";
-        QTest::newRow("keeps") << "lblChance" << "1 11266" << "Hint: keep 6 6 and throw again. Expected final total: 44.75";
-        QTest::newRow("nothing kept") << "lblSixes" << "1 12345" << "Hint: throw all five again. Expected final total: 29.17";
-        QTest::newRow("before a throw") << "lblChance" << "" << "Hint: throw the dice. Expected final total: 43.33";
-        QTest::newRow("Quoxa box 0: no 100") << "lblSixes lblChance" << "3 66666"
-                                             << "Hint: score Sixes for 30. Expected final total: 73.33";
-    }
     void hintTexts()
     {
-        QFETCH(QString, open);
-        QFETCH(QString, dice);
-        QFETCH(QString, told);
-        for (const SheetRow *row : SheetCategories())
-            Sheet().*row->field = open.contains(row->label) ? -1 : row->label == u"lblThreeOfAKind" ? 20 : 0;
-        game->UpdateTotals();
-        if (!dice.isEmpty())
-            Throw(dice.mid(2), dice[0].digitValue());
-        QCOMPARE(game->BestMove(Solved()).text, told);
+        const char *rows[][3] = { // the open categories, the throws made and the faces, the line
+            {"lblFullHouse lblChance", "3 22333", "Hint: score Full House for 25. Expected final total: 68.33"}, // 20+25+23.33
+            {"lblQuoxa lblChance", "3 12346", "Hint: score 0 in Quoxa (it costs the least). Expected final total: 43.33"},
+            {"lblChance", "1 11266", "Hint: keep 6 6 and throw again. Expected final total: 44.75"},
+            {"lblSixes", "1 12345", "Hint: throw all five again. Expected final total: 29.17"},
+            {"lblChance", "", "Hint: throw the dice. Expected final total: 43.33"},
+            {"lblSixes lblChance", "3 66666", "Hint: score Sixes for 30. Expected final total: 73.33"}}; // Quoxa 0: no 100
+        for (const auto &[open, dice, told] : rows) {
+            Begin(1);
+            for (const SheetRow *row : SheetCategories())
+                Sheet().*row->field = QString(open).contains(row->label) ? -1 : row->label == u"lblThreeOfAKind" ? 20 : 0;
+            game->UpdateTotals();
+            if (*dice)
+                Throw(QString(dice).mid(2), dice[0] - '0');
+            QCOMPARE(game->BestMove(Solved()).text, QString::fromUtf8(told));
+        }
     }
 
-    // What a computer does, told in its name.
-    void narration_data()
-    {
-        QTest::addColumn<QString>("dice"); // thrown three times when followed by "3"
-        QTest::addColumn<QString>("move"); // a category's label, or the faces kept
-        QTest::addColumn<QString>("told");
-        QTest::newRow("its turn begins") << "" << "" << "P1 throws the dice.";
-        QTest::newRow("keep") << "55523" << "555" << "P1 keeps 5 5 5 and throws again.";
-        QTest::newRow("keep none") << "12346" << "-" << "P1 throws all five again.";
-        QTest::newRow("score") << "22333" << "lblFullHouse" << "P1 scores 25 in Full House.";
-        QTest::newRow("after the third throw") << "12346 3" << "lblQuoxa" << "P1 scores 0 in Quoxa.";
-    }
+    // What a computer does, told in its name: a move kept, nothing kept, a score (after the
+    // third throw too), or with no move the throw that begins its turn.
     void narration()
     {
-        QFETCH(QString, dice);
-        QFETCH(QString, move);
-        QFETCH(QString, told);
-        Game::Hint hint;
-        if (!dice.isEmpty())
-            Throw(dice.left(5), dice.endsWith(" 3") ? 3 : 1);
-        hint.category = FindSheetRow(move);
-        for (QChar face : move)
-            hint.move.keep[face.digitValue() < 0 ? 0 : face.digitValue()] += hint.category ? 0 : 1;
-        QCOMPARE(game->Narration(dice.isEmpty() ? nullptr : &hint), told);
+        const char *rows[][3] = {{"", "", "P1 throws the dice."},
+                                 {"55523", "555", "P1 keeps 5 5 5 and throws again."},
+                                 {"12346", "", "P1 throws all five again."},
+                                 {"22333", "lblFullHouse", "P1 scores 25 in Full House."},
+                                 {"12346 3", "lblQuoxa", "P1 scores 0 in Quoxa."}};
+        for (const auto &[dice, move, told] : rows) {
+            Begin(1);
+            Game::Hint hint;
+            if (*dice)
+                Throw(QString(dice).left(5), QString(dice).endsWith(" 3") ? 3 : 1);
+            hint.category = FindSheetRow(QString(move));
+            for (const char *face = move; !hint.category && *face; ++face)
+                hint.move.keep[*face - '0'] += 1;
+            QCOMPARE(game->Narration(*dice ? &hint : nullptr), QString::fromLatin1(told));
+        }
     }
 
     // Who won, ties shared; and whose box was scored last as the turn passes on.
     void rankingAndLastScorer()
     {
-        const std::pair<std::vector<int>, const char *> games[] = {
-            {{230, 254}, "P2 wins with 254."},
-            {{254, 100, 254}, "P1 and P3 share the win with 254."},
-            {{90, 90, 90, 90}, "P1, P2, P3 and P4 share the win with 90."}};
-        for (const auto &[totals, ranking] : games) {
-            for (std::size_t p = 0; p < totals.size(); ++p)
-                gudtPlayer(int(p) + 1).intGameTotal = totals[p];
+        for (const auto &[totals, ranking] : {std::pair{QList<int>{230, 254}, "P2 wins with 254."},
+                                              {{254, 100, 254}, "P1 and P3 share the win with 254."},
+                                              {{90, 90, 90, 90}, "P1, P2, P3 and P4 share the win with 90."}}) {
+            for (int p = 1; p <= totals.size(); ++p)
+                gudtPlayer(p).intGameTotal = totals[p - 1];
             QCOMPARE(Ranking(int(totals.size())), QString::fromLatin1(ranking));
         }
         Begin(2);
-        QCOMPARE(game->LastScorer(), 0);
+        QString scorers = QString::number(game->LastScorer());
         Score("12346", u"lblChance");
-        const int scorers[] = {game->LastScorer(), (game->cmdThrow_Click(), game->LastScorer())};
-        QCOMPARE(scorers[0] * 10 + scorers[1], 11); // still P1's box after the turn passes
+        scorers += QString::number(game->LastScorer()) + (game->cmdThrow_Click(), QString::number(game->LastScorer()));
         Score("12346", u"lblChance");
-        QCOMPARE(game->LastScorer(), 2);
+        QCOMPARE(scorers + QString::number(game->LastScorer()), "0112"); // P1's box still after the turn passes
     }
 
     // Five alike into the empty Quoxa box with Chance still open: from then on the box

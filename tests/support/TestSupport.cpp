@@ -25,6 +25,12 @@ void ClearStore()
     QFile::remove(StoreFolder() + QStringLiteral("/Quoxa.conf"));
 }
 
+QByteArray StoreText()
+{
+    QFile store(StoreFolder() + QStringLiteral("/Quoxa.conf"));
+    return store.open(QIODevice::ReadOnly) ? store.readAll() : QByteArray();
+}
+
 void Store(const QString &section, const QString &key, const QString &value)
 {
     SettingsStore::WriteSection(QStringLiteral("Quoxa"), section, {{key, value}}, key);

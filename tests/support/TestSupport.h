@@ -29,6 +29,7 @@ namespace quoxa::test {
 // windows the game's look. Call it in initTestCase, before anything reads a setting.
 void UseScratchSettings();
 inline QString StoreFolder() { return qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Quoxa"); }
+QByteArray StoreText(); // the store's file as it stands
 void ClearStore();
 void Store(const QString &section, const QString &key, const QString &value);
 QVariant Stored(const QString &section, const QString &key);
