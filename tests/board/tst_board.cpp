@@ -80,6 +80,9 @@ private slots:
         QVERIFY(focused != resting && button->grab().toImage().copy(1, 1, 75, 75) == resting.copy(0, 0, 75, 75));
         button->setDown(false);
         QCOMPARE(Find<QTreeWidget>("lvwPlayers")->topLevelItem(0)->text(0), QStringLiteral("Player 1"));
+        button->setFocus();
+        QTest::keyClick(button, Qt::Key_Backtab); // the dice follow the open boxes, last in the tab order
+        QCOMPARE(board->focusWidget(), Find("fraDie(5)"));
         const char *faces[] = {"...X...", "..X.X..", "..XXX..", "X.X.X.X", "X.XXX.X", "XXX.XXX"}; // shpPip1 .. 7
         for (int value = 1; value <= 6; ++value)
             for (int die = 1; die <= 5; ++die) {
