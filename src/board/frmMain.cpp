@@ -347,12 +347,4 @@ QAction *frmMain::Action(const QString &name) const
     return action;
 }
 
-QAction *frmMain::ToolButton(const QString &key) const
-{
-    for (QAction *action : tlbMain->actions())
-        if (action->data() == key)
-            return action;
-    throw RunError(424, QStringLiteral("Object required"));
-}
-
 } // namespace quoxa

@@ -64,7 +64,6 @@ public:
     void mnuHelpAbout_Click();
     void mnuViewStatusBar_Click();
     void mnuViewToolbar_Click();
-    void tlbMain_ButtonClick(const QString &key);
     // The Sounds button: sounds on when they were off, and the other way round.
     void ToggleSounds();
 
@@ -142,7 +141,6 @@ private:
     const Die &DieAt(int die) const;
     QLabel *SheetLabel(QStringView name) const;
     QAction *Action(const QString &name) const;
-    QAction *ToolButton(const QString &key) const;
     // The elements between the two bars, which move together when the tool bar goes.
     std::vector<QWidget *> Block() const;
     void ResizeClient(int dy);

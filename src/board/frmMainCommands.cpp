@@ -277,7 +277,7 @@ void frmMain::ShowOptions(int page)
 
 void frmMain::SetSoundsButton(bool pressed)
 {
-    Trap([&] { ToolButton(QStringLiteral("Sounds"))->setChecked(pressed); });
+    Trap([&] { Action(QStringLiteral("tlbMain.Sounds"))->setChecked(pressed); });
 }
 
 void frmMain::mnuHelpContents_Click()
@@ -341,15 +341,6 @@ void frmMain::mnuViewToolbar_Click()
         for (QWidget *widget : Block())
             widget->move(widget->x(), widget->y() + dy);
         ResizeClient(dy);
-    });
-}
-
-void frmMain::tlbMain_ButtonClick(const QString &key)
-{
-    Trap([&] {
-        for (const Command &command : kCommands)
-            if (!key.isEmpty() && command.key == key)
-                return command.handler(*this);
     });
 }
 
