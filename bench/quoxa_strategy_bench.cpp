@@ -27,6 +27,7 @@ public:
     void SetDieTag(int die, const QString &tag) override { tags[static_cast<std::size_t>(die - 1)] = tag; }
     bool IsHeld(int die) const override { return held[static_cast<std::size_t>(die - 1)]; }
     void ShowFace(int, int) override {}
+    void SetHeld(int die, bool hold) override { held[static_cast<std::size_t>(die - 1)] = hold; }
     void ReleaseHolds() override { held.fill(false); }
     void RefreshPointers() override {}
     void ShowStatusText() override {}
@@ -44,6 +45,7 @@ public:
     void PlaySound(const QString &) override {}
     void ShowNewHighScores() override {}
     void ShowFinalScores() override {}
+    void KeepRecord(const quoxa::GameRecord &) override {}
 };
 
 // One game of one player, every move the strategy's best, or a computer's of a level; its

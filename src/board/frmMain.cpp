@@ -253,12 +253,15 @@ void frmMain::Form_Load()
         SetColor(QStringLiteral("Die"));
         SetColor(QStringLiteral("Pip"));
         StartNewGame();
+        ResumeKeptGame();
+        mKeeping = true;
         SetSoundsButton(gblnPlaySound);
     });
 }
 
 void frmMain::Form_Unload()
 {
+    KeepRecords(mGame.Record(), true);
     Trap([] { basRegistry::SaveSettings(); });
 }
 

@@ -2,6 +2,7 @@
 // The game board: the program's main window and the board the game is played on.
 #include "engine/Board.h"
 #include "engine/Game.h"
+#include "platform/GameFiles.h"
 #include "settings/frmOptions.h"
 
 #include <QCursor>
@@ -26,6 +27,7 @@ namespace quoxa {
 
 class Shape;
 class frmScoreCard;
+class frmStatistics;
 
 class frmMain : public QMainWindow, public Board, public OptionsOwner {
     Q_OBJECT
@@ -46,6 +48,7 @@ public:
     QWidget *OwnerWindow() override { return this; }
     // A new game of the players the settings choose.
     void StartNewGame() override;
+    void ComputerLevelsChanged() override;
     // Opens the options dialog on a page: 0 Colors, 1 Players, 2 Sounds.
     void ShowOptions(int page);
 
@@ -56,6 +59,8 @@ public:
     // under each die to keep or on the category to score.
     void mnuGameHint_Click();
     void mnuGameHighScores_Click();
+    // Game, Statistics: the figures of every finished game kept, not modal.
+    void mnuGameStatistics_Click();
     void mnuEditUndo_Click();
     void mnuGameExit_Click();
     void mnuHelpContents_Click();
@@ -72,6 +77,7 @@ public:
     void SetDieTag(int die, const QString &tag) override;
     bool IsHeld(int die) const override;
     void ShowFace(int die, int value) override;
+    void SetHeld(int die, bool held) override;
     void ReleaseHolds() override;
     void RefreshPointers() override;
     void ShowStatusText() override;
@@ -90,6 +96,9 @@ public:
     void ShowNewHighScores() override;
     // After a game of two or more, the score card with the ranking, without the focus.
     void ShowFinalScores() override;
+    // Keeps the game under way and every finished game on the disk (from the end of start-up
+    // on); a failure is told once, until a record is kept again.
+    void KeepRecord(const GameRecord &record) override;
     // View, Score Card: shows the score card beside the board, or brings it up.
     void mnuViewScoreCard_Click();
 
@@ -116,6 +125,12 @@ private:
     void BuildDice();
     void Form_Load();
     void Form_Unload();
+    // The game under way when the game was last closed or cut short, brought back; one that
+    // cannot be is put aside, and the player told.
+    void ResumeKeptGame();
+    // Hands the record on to the disk, waiting a moment for another copy of the game to let
+    // go of the store; at the last, as long as the settings wait.
+    void KeepRecords(const GameRecord &record, bool last);
     // The pointers one update of the board needs, each loaded the first time it is asked for.
     class Pointers {
     public:
@@ -189,6 +204,10 @@ private:
     QLabel *mPreviewCell = nullptr; // the box whose score the status bar shows
     QString mPreviewSaved;          // what the panel said before
     frmScoreCard *mScoreCard = nullptr; // made when first shown
+    frmStatistics *mStatistics = nullptr; // made when first shown
+    GameFiles::Keeper mKeeper;
+    bool mKeeping = false;    // records are kept once start-up has looked for a game to resume
+    bool mKeepFailed = false; // the player has been told that a record could not be kept
 };
 
 } // namespace quoxa

@@ -125,11 +125,15 @@ void frmMain::PreviewScore(QStringView label, bool resting)
 
 void frmMain::ReleaseHolds()
 {
+    for (int die = 1; die <= 5; ++die)
+        SetHeld(die, false);
+}
+
+void frmMain::SetHeld(int die, bool held)
+{
     Trap([&] {
-        for (int die = 1; die <= 5; ++die) {
-            DieAt(die).shpHold->hide();
-            DescribeDie(die);
-        }
+        DieAt(die).shpHold->setVisible(held);
+        DescribeDie(die);
     });
 }
 

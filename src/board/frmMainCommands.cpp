@@ -57,6 +57,8 @@ const auto kCommands = std::to_array<Command>({
     {u"mnuGameHighScores", u"mnuGame", QT_TRANSLATE_NOOP("quoxa::frmMain", "&High Scores..."), u"", false, true,
      u"Scores", QT_TRANSLATE_NOOP("quoxa::frmMain", "Display High Scores"),
      [](frmMain &f) { f.mnuGameHighScores_Click(); }},
+    {u"mnuGameStatistics", u"mnuGame", QT_TRANSLATE_NOOP("quoxa::frmMain", "&Statistics..."), u"", false, true,
+     u"", nullptr, [](frmMain &f) { f.mnuGameStatistics_Click(); }},
     {u"mnuGameSep2", u"mnuGame", "-", u"", false, true, u"", nullptr, nullptr},
     {u"mnuGameExit", u"mnuGame", QT_TRANSLATE_NOOP("quoxa::frmMain", "E&xit"), u"Ctrl+Q", false, true,
      u"Exit", QT_TRANSLATE_NOOP("quoxa::frmMain", "Exit Game"), [](frmMain &f) { f.mnuGameExit_Click(); }},
@@ -251,7 +253,12 @@ void frmMain::mnuGameNew_Click()
 
 void frmMain::StartNewGame()
 {
-    mGame.StartNewGame({gintPlayerCount, gblnComputer});
+    mGame.StartNewGame({gintPlayerCount, gblnComputer, gintComputerLevel});
+}
+
+void frmMain::ComputerLevelsChanged()
+{
+    mGame.SetLevels(gintComputerLevel);
 }
 
 void frmMain::mnuGameHighScores_Click()

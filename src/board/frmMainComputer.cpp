@@ -57,7 +57,7 @@ void frmMain::ComputerStep()
             mComputerHurried = mComputerHurried && !passing; // hurried to the end of its turn
         } else {
             if (!mComputerMove) {
-                const int level = gintComputerLevel.at(std::size_t(mGame.mintPlayer.value() - 1));
+                const int level = mGame.players().level.at(std::size_t(mGame.mintPlayer.value() - 1));
                 mComputerMove = mGame.ComputerMove(*strategy, level);
                 mNarration = mGame.Narration(&*mComputerMove);
                 ShowTurnText();

@@ -2,6 +2,7 @@
 // What the game engine asks of the board it is played on. The main window implements it;
 // engine tests use a recording fake. Dice are numbered 1 to 5, players' rows 1 to 4.
 #include "engine/Checked.h"
+#include "engine/GameRecord.h"
 
 #include <QString>
 #include <QStringView>
@@ -17,6 +18,8 @@ public:
     virtual void SetDieTag(int die, const QString &tag) = 0;
     virtual bool IsHeld(int die) const = 0;
     virtual void ShowFace(int die, int value) = 0;
+    // Shows the die's hold marker, or takes it away.
+    virtual void SetHeld(int die, bool held) = 0;
 
     virtual void ReleaseHolds() = 0;
     virtual void RefreshPointers() = 0;
@@ -46,6 +49,9 @@ public:
     // The very end of a game, after the high-score window: the final scores, if anyone is
     // to be shown them.
     virtual void ShowFinalScores() = 0;
+    // The game's record after each new game, throw, turn passed on, score and undo: the board
+    // keeps it, a game that is over among the finished ones.
+    virtual void KeepRecord(const GameRecord &record) = 0;
 };
 
 } // namespace quoxa

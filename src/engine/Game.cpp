@@ -2,6 +2,7 @@
 #include "platform/ErrorTrap.h"
 
 #include <QLocale>
+#include <QScopedValueRollback>
 #include <array>
 
 namespace quoxa {
@@ -46,7 +47,10 @@ QString FormatGameTotal(Int16 total)
     return QLocale().toString(total.value());
 }
 
-Game::Game(Board &board, RandomSource &random) : mBoard(board), mRandom(random) {}
+Game::Game(Board &board, RandomSource &random) : mBoard(board), mRandom(random)
+{
+    mRecord.turns.emplace_back();
+}
 
 void Game::StartNewGame(const Players &players)
 {
@@ -62,8 +66,69 @@ void Game::StartNewGame()
         ResetScoreSheets();
         ShowPlayerSheet();
         FillPlayerList();
+        mRecord = GameRecord();
+        mRecord.started = QDateTime::currentDateTimeUtc();
+        mRecord.turns.emplace_back();
+        for (int p = 1; p <= mPlayers.count.value(); ++p) {
+            const auto i = static_cast<std::size_t>(p - 1);
+            mRecord.players.push_back({gudtPlayer(p).strName, mPlayers.computer.at(i), mPlayers.level.at(i)});
+        }
         SetTurnState(QStringLiteral("New Game"));
+        Keep();
     });
+}
+
+void Game::SetLevels(const std::array<int, 4> &levels)
+{
+    mPlayers.level = levels;
+    for (std::size_t i = 0; i < mRecord.players.size(); ++i)
+        mRecord.players[i].level = levels.at(i);
+}
+
+GameRecord Game::Record() const
+{
+    GameRecord record = mRecord;
+    for (int die = 1; die <= 5 && mblnCanHold; ++die)
+        record.heldNow.at(static_cast<std::size_t>(die - 1)) = mBoard.IsHeld(die);
+    return record;
+}
+
+void Game::Resume(const GameRecord &record)
+{
+    Trap([&] {
+        Players players{.count = Int16(record.PlayerCount())};
+        for (int p = 1; p <= record.PlayerCount(); ++p) {
+            const GameRecord::Player &player = record.players.at(static_cast<std::size_t>(p - 1));
+            gudtPlayer(p).strName = player.name;
+            players.computer.at(static_cast<std::size_t>(p - 1)) = player.computer;
+            players.level.at(static_cast<std::size_t>(p - 1)) = player.level;
+        }
+        const QScopedValueRollback resuming(mResuming, true);
+        StartNewGame(players);
+        mRecord.started = record.started;
+        for (std::size_t t = 0; t < record.turns.size(); ++t) {
+            const GameRecord::Turn &turn = record.turns[t];
+            if (t > 0)
+                BeginTurn();
+            for (std::size_t k = 0; k < turn.throws.size(); ++k) {
+                for (int die = 1; die <= 5; ++die)
+                    mBoard.SetHeld(die, turn.throws[k].held.at(static_cast<std::size_t>(die - 1)));
+                PutDice(turn.throws[k].held, turn.throws[k].dice);
+                SetTurnState(kThrows.at(k).to.toString());
+            }
+            mblnQuoxa = CheckForQuoxa();
+            if (turn.scored)
+                RecordScore(turn.scored->label);
+        }
+        for (int die = 1; die <= 5 && mblnCanHold; ++die)
+            mBoard.SetHeld(die, record.heldNow.at(static_cast<std::size_t>(die - 1)));
+    });
+}
+
+void Game::Keep()
+{
+    if (!mResuming)
+        mBoard.KeepRecord(Record());
 }
 
 void Game::ResetScoreSheets()
@@ -105,7 +170,7 @@ void Game::cmdThrow_Click()
 {
     Trap([&] {
         if (mstrState == u"Continue") {
-            SetTurnState(QStringLiteral("Throw 0"));
+            BeginTurn();
         } else if (mstrState == u"Game Over") {
             StartNewGame();
         } else {
@@ -113,6 +178,7 @@ void Game::cmdThrow_Click()
                 if (mstrState == step.from) {
                     ThrowDice();
                     SetTurnState(step.to.toString());
+                    Keep();
                     break;
                 }
             }
@@ -128,14 +194,33 @@ void Game::ThrowDice()
     Trap([&] {
         mBoard.PlaySound(QStringLiteral("THROW"));
         mRandom.Reseed();
-        for (int die = 1; die <= 5; ++die) {
-            if (mBoard.IsHeld(die))
-                continue;
-            const int value = FaceFromDraw(mRandom.Next());
-            mBoard.SetDieTag(die, QString::number(value));
-            mBoard.ShowFace(die, value);
+        HeldSet held{};
+        DiceSet dice{};
+        for (std::size_t i = 0; i < dice.size(); ++i) {
+            const int die = static_cast<int>(i) + 1;
+            held[i] = mBoard.IsHeld(die);
+            dice[i] = held[i] ? mBoard.DieTag(die).toInt() : FaceFromDraw(mRandom.Next());
         }
+        PutDice(held, dice);
     });
+}
+
+void Game::PutDice(const HeldSet &held, const DiceSet &dice)
+{
+    for (std::size_t i = 0; i < dice.size(); ++i) {
+        if (held[i])
+            continue;
+        mBoard.SetDieTag(static_cast<int>(i) + 1, QString::number(dice[i]));
+        mBoard.ShowFace(static_cast<int>(i) + 1, dice[i]);
+    }
+    mRecord.turns.back().throws.push_back({held, dice});
+}
+
+void Game::BeginTurn()
+{
+    SetTurnState(QStringLiteral("Throw 0"));
+    mRecord.turns.emplace_back();
+    Keep();
 }
 
 bool Game::CheckForQuoxa() const
@@ -188,22 +273,20 @@ void Game::RecordScore(QStringView label)
         if (sheet.*row->field != PlayerSheet::kUnscored || !mblnCanScore)
             return;
 
-        const std::array<int, 5> values = DiceValues();
-        const Int16 score = row->rule(DiceCounts::Of(values));
-        sheet.*row->field = score;
+        const DiceSet values = DiceValues();
+        const Int16 score = ScoreDice(sheet, *row, values, mblnQuoxa);
         mBoard.ShowScoreCell(row->label, score);
-
-        if (mblnQuoxa && sheet.intQuoxa == 50)
-            sheet.intQuoxaCount += 1;
         mlblLastScored = row;
+        mRecord.turns.back().scored = row;
+        mRecord.turns.back().points = score.value();
         UpdateTotals();
         EndTurn();
     });
 }
 
-std::array<int, 5> Game::DiceValues() const
+DiceSet Game::DiceValues() const
 {
-    std::array<int, 5> values{};
+    DiceSet values{};
     for (int die = 1; die <= 5; ++die) {
         const int x = Int16::Parse(mBoard.DieTag(die)).value();
         if (x < 1 || x > 6)
@@ -217,29 +300,9 @@ void Game::UpdateTotals()
 {
     Trap([&] {
         PlayerSheet &sheet = CurrentSheet();
-        const auto sum = [&](int section) {
-            Int16 total;
-            for (const SheetRow &row : kScoreSheet)
-                if (row.isCategory() && row.section == section && sheet.*row.field != PlayerSheet::kUnscored)
-                    total += sheet.*row.field;
-            return total;
-        };
-        sheet.intTotal = sum(1);
-        mBoard.ShowScoreCell(u"lblTotal", sheet.intTotal);
-
-        Int16 bonus = sheet.intTotal > 63 ? 35 : 0;
-        if (sheet.intQuoxaCount > 1)
-            bonus += (sheet.intQuoxaCount - 1) * 100;
-        sheet.intBonus = bonus;
-        mBoard.ShowScoreCell(u"lblBonus", sheet.intBonus);
-
-        sheet.intSection1Total = sheet.intTotal + sheet.intBonus;
-        mBoard.ShowScoreCell(u"lblSection1Total", sheet.intSection1Total);
-        sheet.intSection2Total = sum(2);
-        mBoard.ShowScoreCell(u"lblSection2Total", sheet.intSection2Total);
-        sheet.intGameTotal = sheet.intSection2Total + sheet.intSection1Total;
-        mBoard.ShowScoreCell(u"lblGameTotal", sheet.intGameTotal);
-
+        TotalSheet(sheet);
+        for (QStringView label : {u"lblTotal", u"lblBonus", u"lblSection1Total", u"lblSection2Total", u"lblGameTotal"})
+            mBoard.ShowScoreCell(label, sheet.*FindSheetRow(label)->field);
         mBoard.SetPlayerScore(mintPlayer.value(), FormatGameTotal(sheet.intGameTotal));
     });
 }
@@ -250,9 +313,11 @@ void Game::EndTurn()
         mintScored += 1;
         if (mintScored < Int16(13) * mPlayers.count) {
             SetTurnState(QStringLiteral("Continue"));
+            Keep();
             return;
         }
         SetTurnState(QStringLiteral("Game Over"));
+        Keep(); // before any window: a game that is over is kept whatever comes next
         if (SaveHighScores())
             mBoard.ShowNewHighScores();
         mBoard.ShowFinalScores();
@@ -272,7 +337,10 @@ void Game::UndoLastScore()
             sheet.intQuoxaCount -= 1;
         UpdateTotals();
         mintScored -= 1;
+        mRecord.turns.back().scored = nullptr;
+        mRecord.turns.back().points = 0;
         SetTurnState(mstrPrevState);
+        Keep();
     });
 }
 

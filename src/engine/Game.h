@@ -3,6 +3,7 @@
 // end of the game. It reaches the screen only through the Board.
 #include "engine/Board.h"
 #include "engine/Checked.h"
+#include "engine/GameRecord.h"
 #include "engine/RandomSource.h"
 #include "engine/ScoreSheet.h"
 #include "engine/Strategy.h"
@@ -11,10 +12,12 @@
 
 namespace quoxa {
 
-// Who takes part in a game: how many players (1 to 4), and which of them the computer plays for.
+// Who takes part in a game: how many players (1 to 4), which of them the computer plays
+// for, and at which level (1 to 5).
 struct Players {
     Int16 count{1};
     std::array<bool, 4> computer{};
+    std::array<int, 4> level{3, 3, 3, 3};
 };
 
 class Game {
@@ -25,6 +28,14 @@ public:
     void StartNewGame(const Players &players);
     void StartNewGame();
     const Players &players() const { return mPlayers; }
+    // A computer's level changed: played, and recorded, from its next move on.
+    void SetLevels(const std::array<int, 4> &levels);
+    // The game's record as it stands, with the dice held now.
+    GameRecord Record() const;
+    // Brings back the game of a record whose Fault() is empty and that is not over, as it
+    // was: its players (their names in the sheets), every sheet and total, the players list,
+    // whose turn it is, the dice and holds, the throws left, and Undo.
+    void Resume(const GameRecord &record);
     void SetTurnState(QString state); // by value: callers pass mstrPrevState itself
     void cmdThrow_Click();
     void ThrowDice();
@@ -78,9 +89,15 @@ public:
 
 private:
     void EndTurn();
+    // The next player's turn begins.
+    void BeginTurn();
+    // The dice a throw leaves: the free ones take these faces; and the record keeps it.
+    void PutDice(const HeldSet &held, const DiceSet &dice);
+    // Hands the record to the board to keep, except while a record is being brought back.
+    void Keep();
     // The values the five dice show, each 1 to 6 (anything else is out of range), and as how
     // many show each face.
-    std::array<int, 5> DiceValues() const;
+    DiceSet DiceValues() const;
     quoxa::Faces DiceFaces() const;
     int ThrowsMade() const;
     // The faces kept, lowest first: "5 5 6".
@@ -94,6 +111,8 @@ private:
     Board &mBoard;
     RandomSource &mRandom;
     Players mPlayers;
+    GameRecord mRecord;
+    bool mResuming = false;
 };
 
 // A game total as the players list shows it: digits grouped by the locale ("#,##0").

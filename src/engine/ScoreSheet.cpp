@@ -96,6 +96,35 @@ QString RowName(const SheetRow &row)
                                               : row.caption.toString();
 }
 
+Int16 ScoreDice(PlayerSheet &sheet, const SheetRow &row, std::span<const int, 5> dice, bool fiveAlike)
+{
+    const Int16 score = row.rule(DiceCounts::Of(dice));
+    sheet.*row.field = score;
+    if (fiveAlike && sheet.intQuoxa == 50)
+        sheet.intQuoxaCount += 1;
+    TotalSheet(sheet);
+    return score;
+}
+
+void TotalSheet(PlayerSheet &sheet)
+{
+    const auto sum = [&](int section) {
+        Int16 total;
+        for (const SheetRow &row : kScoreSheet)
+            if (row.isCategory() && row.section == section && sheet.*row.field != PlayerSheet::kUnscored)
+                total += sheet.*row.field;
+        return total;
+    };
+    sheet.intTotal = sum(1);
+    Int16 bonus = sheet.intTotal > 63 ? 35 : 0;
+    if (sheet.intQuoxaCount > 1)
+        bonus += (sheet.intQuoxaCount - 1) * 100;
+    sheet.intBonus = bonus;
+    sheet.intSection1Total = sheet.intTotal + sheet.intBonus;
+    sheet.intSection2Total = sum(2);
+    sheet.intGameTotal = sheet.intSection2Total + sheet.intSection1Total;
+}
+
 const SheetRow *FindSheetRow(QStringView label)
 {
     const auto it = std::find_if(kScoreSheet.begin(), kScoreSheet.end(),

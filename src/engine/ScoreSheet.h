@@ -44,6 +44,13 @@ QString RowName(const SheetRow &row);
 // The row with that label name (exact, case-sensitive), or null.
 const SheetRow *FindSheetRow(QStringView label);
 
+// Scores the five dice in an open category of the sheet: its points, a five alike counted
+// when the Quoxa box holds 50 afterwards, and every total again. The points scored.
+Int16 ScoreDice(PlayerSheet &sheet, const SheetRow &row, std::span<const int, 5> dice, bool fiveAlike);
+// The sheet's totals from its categories: the upper total, the bonus (35 above 63, and 100
+// for each five alike after the first), the section totals and the game total.
+void TotalSheet(PlayerSheet &sheet);
+
 // The thirteen categories in sheet order, Ones first.
 const std::array<const SheetRow *, kCategoryCount> &SheetCategories();
 

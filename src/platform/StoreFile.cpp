@@ -23,9 +23,6 @@
 namespace quoxa::StoreFile {
 namespace {
 
-// A store larger than this is not one the game wrote: it reads as unreadable.
-constexpr qint64 kMaxStoreBytes = 4 * 1024 * 1024;
-
 // The file a write replaces: the store itself, or the regular file its link points to (so
 // the link stays). Anything else there cannot be written.
 QString WriteTarget(const QString &path)
@@ -174,7 +171,7 @@ QString Path(const QString &app, const char *suffix)
 
 // The store's text: empty when there is none, nothing when something is there that cannot
 // be read as a store (not a regular file, too large, a read error).
-std::optional<QByteArray> ReadText(const QString &path)
+std::optional<QByteArray> ReadText(const QString &path, qint64 maxBytes)
 {
     const int fd = OpenRegular(path, O_RDONLY);
     if (fd < 0)
@@ -184,7 +181,7 @@ std::optional<QByteArray> ReadText(const QString &path)
     for (ssize_t got; text && (got = ::read(fd, buffer, sizeof buffer)) != 0;) {
         if (got < 0 && errno == EINTR)
             continue;
-        if (got < 0 || text->size() + got > kMaxStoreBytes)
+        if (got < 0 || text->size() + got > maxBytes)
             text.reset();
         else
             text->append(buffer, got);
@@ -228,10 +225,6 @@ bool Lock::Record(const QByteArray &name) const
     return ::ftruncate(mFd, 0) == 0 && ::pwrite(mFd, name.constData(), static_cast<size_t>(name.size()), 0) == name.size();
 }
 
-namespace {
-
-} // namespace
-
 // One atomic, checked write: a new file beside the target with the target's mode, written,
 // flushed to the disk and closed with every error checked, then renamed over it. On any
 // failure the target is as it was and the new file is gone.
@@ -269,6 +262,26 @@ void WriteText(const QString &path, const QByteArray &text, const Lock &lock)
         ::fsync(dir);
         ::close(dir);
     }
+}
+
+void AppendLine(const QString &path, QByteArray line, const Lock &)
+{
+    const QString target = WriteTarget(path);
+    if (!QDir().mkpath(QFileInfo(target).absolutePath()))
+        throw RunError::FileAccess(target);
+    const int fd = OpenRegular(target, O_RDWR | O_CREAT | O_APPEND);
+    if (fd < 0)
+        throw RunError::FileAccess(target);
+    char last = '\n';
+    const off_t size = ::lseek(fd, 0, SEEK_END);
+    if (size > 0 && ::pread(fd, &last, 1, size - 1) != 1)
+        last = 0;
+    if (last != '\n')
+        line.prepend('\n');
+    line.append('\n');
+    const bool written = WriteAll(fd, line) && ::fsync(fd) == 0;
+    if (::close(fd) != 0 || !written)
+        throw RunError::FileAccess(target);
 }
 
 } // namespace quoxa::StoreFile

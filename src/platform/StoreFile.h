@@ -14,7 +14,7 @@ QString Path(const QString &app, const char *suffix);
 
 // The store's text: empty when there is none, nothing when something is there that cannot
 // be read as a store (not a regular file, too large, a read error).
-std::optional<QByteArray> ReadText(const QString &path);
+std::optional<QByteArray> ReadText(const QString &path, qint64 maxBytes = 4 * 1024 * 1024);
 
 // The store's lock: an exclusive lock on a file of its own beside the store, held while
 // this lives if it came within `waitMs`. While it waits, the windows are painted but take
@@ -41,5 +41,9 @@ private:
 // was and is the run-time error 75. A link keeps pointing where it did, and the file keeps
 // its mode.
 void WriteText(const QString &path, const QByteArray &text, const Lock &lock);
+
+// Adds a line at the end of the file, under the lock, in one write flushed to the disk. A
+// last line that a kill cut short stays a line of its own. A failure is the run-time error 75.
+void AppendLine(const QString &path, QByteArray line, const Lock &lock);
 
 } // namespace quoxa::StoreFile

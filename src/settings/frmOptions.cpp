@@ -204,6 +204,8 @@ void frmOptions::ApplyComputerTab()
         if (chosen != gblnComputer) {
             gblnComputer = chosen;
             mOwner.StartNewGame();
+        } else {
+            mOwner.ComputerLevelsChanged();
         }
     });
 }

@@ -26,6 +26,8 @@ public:
     virtual void SetColor(const QString &strObject) = 0;
     virtual void StartNewGame() = 0;
     virtual void SetSoundsButton(bool pressed) = 0;
+    // A computer's level changed, and the game goes on.
+    virtual void ComputerLevelsChanged() = 0;
 };
 
 class frmOptions : public QDialog {

@@ -33,6 +33,8 @@ private slots:
         Store("Game Settings", "Sounds", "False");
     }
 
+    void init() { ClearStore(); } // every board starts a game of its own
+
     // --help and --version answer and end the program, with no display to open a window on.
     void helpAndVersionWithoutAWindow()
     {

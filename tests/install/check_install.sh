@@ -14,6 +14,7 @@ for f in usr/bin/quoxa usr/share/quoxa/Quoxa.chm \
 done
 # The audio output module, under the library folder of whatever layout the prefix has.
 find "$root/usr" -path '*/quoxa/quoxa-audio.so' -size +0 | grep -q . || { echo "missing: the audio output module"; exit 1; }
+find "$root/usr" -path '*/quoxa/quoxa-charts.so' -size +0 | grep -q . || { echo "missing: the chart module"; exit 1; }
 find "$root/usr" -path '*/quoxa/quoxa-help-reader' -perm -u+x | grep -q . || { echo "missing: the help reader"; exit 1; }
 desktop-file-validate "$root/usr/share/applications/org.quoxa.Quoxa.desktop"
 appstreamcli validate --no-net "$root/usr/share/metainfo/org.quoxa.Quoxa.metainfo.xml" >/dev/null

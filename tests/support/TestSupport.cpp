@@ -13,6 +13,7 @@ void UseScratchSettings()
 {
     static QTemporaryDir dir;
     qputenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit());
+    qputenv("XDG_DATA_HOME", (dir.path() + QStringLiteral("/data")).toLocal8Bit());
     InstallDesignLook(); // the game's style, font and colours, as it starts
     // A message no test expected is a warning in the log, never a box that waits for ever.
     basHelp::SetMessageSink([](basHelp::Message, const QString &text) { qWarning("message: %s", qPrintable(text)); });
@@ -23,6 +24,7 @@ void UseScratchSettings()
 void ClearStore()
 {
     QFile::remove(StoreFolder() + QStringLiteral("/Quoxa.conf"));
+    QDir(qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/Quoxa")).removeRecursively();
 }
 
 QByteArray StoreText()

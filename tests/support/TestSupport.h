@@ -29,6 +29,7 @@ namespace quoxa::test {
 // windows the game's look. Call it in initTestCase, before anything reads a setting.
 void UseScratchSettings();
 inline QString StoreFolder() { return qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Quoxa"); }
+// The settings, and the games kept, emptied.
 QByteArray StoreText(); // the store's file as it stands
 void ClearStore();
 void Store(const QString &section, const QString &key, const QString &value);
@@ -81,6 +82,7 @@ public:
     void SetDieTag(int die, const QString &tag) override { tags.at(static_cast<std::size_t>(die - 1)) = tag; Record("SetDieTag", die, tag); }
     bool IsHeld(int die) const override { return held.at(static_cast<std::size_t>(die - 1)); }
     void ShowFace(int die, int value) override { Record("ShowFace", die, value); }
+    void SetHeld(int die, bool hold) override { held.at(static_cast<std::size_t>(die - 1)) = hold; }
     void ReleaseHolds() override { held.fill(false); Record("ReleaseHolds"); }
     void RefreshPointers() override { Record("RefreshPointers"); }
     void ShowStatusText() override { Record("ShowStatusText"); }
@@ -98,6 +100,8 @@ public:
     void PlaySound(const QString &name) override { Record("PlaySound", name); }
     void ShowNewHighScores() override { Record("ShowNewHighScores"); }
     void ShowFinalScores() override { Record("ShowFinalScores"); }
+    void KeepRecord(const GameRecord &record) override { kept = record; }
+    GameRecord kept; // the record the game handed on last
 
 private:
     template <typename... Args>

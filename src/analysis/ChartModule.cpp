@@ -1,0 +1,78 @@
+// The chart module: the toolkit's charts, loaded only when a window draws one.
+#include "analysis/Charts.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QLineSeries>
+#include <QValueAxis>
+#include <algorithm>
+#include <cmath>
+
+extern "C" Q_DECL_EXPORT QWidget *QuoxaMakeChart(const quoxa::ChartSpec *spec, QWidget *parent)
+{
+    try {
+        auto *chart = new QChart;
+        const bool dark = parent && parent->palette().color(QPalette::Window).lightness() < 128;
+        chart->setTheme(dark ? QChart::ChartThemeDark : QChart::ChartThemeLight);
+        chart->setBackgroundBrush(parent ? parent->palette().window() : QBrush());
+        chart->setTitle(spec->title);
+        chart->legend()->setVisible(spec->series.size() > 1);
+        auto *yAxis = new QValueAxis;
+        yAxis->setTitleText(spec->yTitle);
+        yAxis->setLabelFormat(QStringLiteral("%d"));
+        chart->addAxis(yAxis, Qt::AlignLeft);
+        double top = 1;
+        if (spec->kind == quoxa::ChartSpec::Kind::Bars) {
+            auto *bars = new QBarSeries;
+            for (const auto &series : spec->series) {
+                auto *set = new QBarSet(series.name);
+                for (const QPointF &point : series.points) {
+                    set->append(point.y());
+                    top = std::max(top, point.y());
+                }
+                bars->append(set);
+            }
+            bars->setBarWidth(0.9);
+            chart->addSeries(bars);
+            auto *xAxis = new QBarCategoryAxis;
+            xAxis->append(spec->categories);
+            xAxis->setTitleText(spec->xTitle);
+            chart->addAxis(xAxis, Qt::AlignBottom);
+            bars->attachAxis(xAxis);
+            bars->attachAxis(yAxis);
+            yAxis->setTickType(QValueAxis::TicksDynamic);
+            yAxis->setTickAnchor(0);
+            yAxis->setTickInterval(std::max(1.0, std::ceil(top / 5)));
+        } else {
+            auto *xAxis = new QValueAxis;
+            xAxis->setTitleText(spec->xTitle);
+            xAxis->setLabelFormat(QStringLiteral("%d"));
+            chart->addAxis(xAxis, Qt::AlignBottom);
+            double right = 1;
+            for (const auto &series : spec->series) {
+                auto *line = new QLineSeries;
+                line->setName(series.name);
+                line->append(series.points);
+                for (const QPointF &point : series.points) {
+                    top = std::max(top, point.y());
+                    right = std::max(right, point.x());
+                }
+                chart->addSeries(line);
+                line->attachAxis(xAxis);
+                line->attachAxis(yAxis);
+            }
+            xAxis->setRange(0, right);
+        }
+        yAxis->setRange(0, top);
+        auto *view = new QChartView(chart, parent);
+        view->setRenderHint(QPainter::Antialiasing);
+        view->setObjectName(QStringLiteral("chart"));
+        view->setAccessibleName(spec->title);
+        return view;
+    } catch (...) {
+        return nullptr; // the window says the chart cannot be shown
+    }
+}

@@ -1,0 +1,24 @@
+#include "analysis/Charts.h"
+#include "platform/ProgramFiles.h"
+
+#include <QLabel>
+#include <QLibrary>
+
+namespace quoxa {
+
+QWidget *MakeChart(const ChartSpec &spec, QWidget *parent)
+{
+    using Make = decltype(&QuoxaMakeChart);
+    static const Make make = [] {
+        QLibrary module(ProgramFile(QStringLiteral("quoxa-charts.so"), QStringLiteral(QUOXA_INSTALLED_CHARTS_MODULE)));
+        return module.load() ? reinterpret_cast<Make>(module.resolve("QuoxaMakeChart")) : nullptr;
+    }();
+    if (QWidget *chart = make ? make(&spec, parent) : nullptr)
+        return chart;
+    auto *missing = new QLabel(QObject::tr("The chart cannot be shown: Quoxa's chart module is missing."), parent);
+    missing->setAlignment(Qt::AlignCenter);
+    missing->setWordWrap(true);
+    return missing;
+}
+
+} // namespace quoxa

@@ -1,0 +1,34 @@
+#pragma once
+// The windows' charts, drawn by the toolkit's charts in a module of their own beside the
+// program, loaded when the first chart is made: start-up does not pay for them.
+#include <QList>
+#include <QPointF>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+class QWidget;
+
+namespace quoxa {
+
+struct ChartSpec {
+    enum class Kind { Bars, Lines };
+    struct Series {
+        QString name;
+        QList<QPointF> points; // bars: y of the category at index x
+    };
+    Kind kind = Kind::Bars;
+    QString title;
+    QString xTitle, yTitle;
+    QStringList categories; // bars: the label under each bar
+    std::vector<Series> series;
+};
+
+// A chart, or without the module a line saying charts cannot be shown. It follows the
+// palette of `parent`: light or dark.
+QWidget *MakeChart(const ChartSpec &spec, QWidget *parent);
+
+} // namespace quoxa
+
+// The module's entry point.
+extern "C" QWidget *QuoxaMakeChart(const quoxa::ChartSpec *spec, QWidget *parent);

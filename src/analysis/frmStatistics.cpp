@@ -1,0 +1,122 @@
+#include "analysis/frmStatistics.h"
+#include "analysis/Charts.h"
+#include "platform/DesignControls.h"
+#include "platform/ErrorTrap.h"
+#include "platform/GameFiles.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTreeWidget>
+
+namespace quoxa {
+namespace {
+
+constexpr int kClearWaitMs = 10000;
+
+QString Percent(double share)
+{
+    return QLocale().toString(share * 100, 'f', 0) + QLocale().percent();
+}
+
+} // namespace
+
+frmStatistics::frmStatistics(QWidget *owner)
+    : QWidget(owner, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("frmStatistics"));
+    setWindowTitle(tr("Statistics"));
+    setAttribute(Qt::WA_QuitOnClose, false); // the board alone keeps the game running
+    UseDesignColours(this);
+    resize(Px(9600), Px(8400));
+
+    auto *layout = new QVBoxLayout(this);
+    lvwStatistics = new QTreeWidget(this);
+    lvwStatistics->setObjectName(QStringLiteral("lvwStatistics"));
+    lvwStatistics->setAccessibleName(tr("Statistics"));
+    lvwStatistics->setRootIsDecorated(false);
+    lvwStatistics->setHeaderLabels({tr("Name"), tr("Games"), tr("Wins"), tr("Mean"), tr("Best"), tr("Std. Dev."),
+                                    tr("Upper Bonus"), tr("Quoxa")});
+    lvwStatistics->header()->setStretchLastSection(false);
+    lvwStatistics->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    lvwStatistics->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    for (int column = 1; column < lvwStatistics->columnCount(); ++column)
+        lvwStatistics->headerItem()->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+    connect(lvwStatistics, &QTreeWidget::currentItemChanged, this, [this] { Trap([&] { ShowChart(); }); });
+    layout->addWidget(lvwStatistics, 2);
+    mChartPlace = new QVBoxLayout;
+    layout->addLayout(mChartPlace, 3);
+
+    auto *buttons = new QHBoxLayout;
+    cmdClear = new QPushButton(tr("&Clear"), this);
+    cmdClear->setObjectName(QStringLiteral("cmdClear"));
+    connect(cmdClear, &QPushButton::clicked, this, &frmStatistics::cmdClear_Click);
+    auto *cmdClose = new QPushButton(tr("Close"), this);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+    buttons->addWidget(cmdClear);
+    buttons->addStretch();
+    buttons->addWidget(cmdClose);
+    layout->addLayout(buttons);
+}
+
+void frmStatistics::Refresh()
+{
+    mFigures = GameFigures(GameFiles::ReadFinished());
+    lvwStatistics->clear();
+    const QLocale locale;
+    for (const PlayerFigures &f : mFigures) {
+        const QString name = f.computer ? tr("%1 (computer, level %2)").arg(f.name).arg(f.level) : f.name;
+        const QString wins = f.contests ? tr("%1 of %2").arg(f.wins).arg(f.contests) : QStringLiteral("-");
+        auto *row = new QTreeWidgetItem(lvwStatistics, {name, locale.toString(f.games), wins, locale.toString(f.mean, 'f', 1),
+                                                        locale.toString(f.best), locale.toString(f.deviation, 'f', 1),
+                                                        Percent(f.bonusRate), Percent(f.fiveAlikeRate)});
+        for (int column = 1; column < lvwStatistics->columnCount(); ++column)
+            row->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+    }
+    cmdClear->setEnabled(!mFigures.empty());
+    lvwStatistics->setCurrentItem(lvwStatistics->topLevelItem(0));
+    ShowChart();
+}
+
+void frmStatistics::ShowChart()
+{
+    delete mChart;
+    const int row = lvwStatistics->indexOfTopLevelItem(lvwStatistics->currentItem());
+    if (row < 0) {
+        auto *none = new QLabel(tr("No finished games yet."), this);
+        none->setAlignment(Qt::AlignCenter);
+        mChart = none;
+    } else {
+        const PlayerFigures &f = mFigures.at(static_cast<std::size_t>(row));
+        ChartSpec spec{.title = tr("Totals of %1").arg(lvwStatistics->currentItem()->text(0)),
+                       .xTitle = tr("Game total"),
+                       .yTitle = tr("Games"),
+                       .categories = {},
+                       .series = {{tr("Games"), {}}}};
+        for (const auto &[from, count] : f.Bins()) {
+            spec.series[0].points << QPointF(spec.categories.size(), count);
+            spec.categories << QString::number(from);
+        }
+        mChart = MakeChart(spec, this);
+    }
+    mChartPlace->addWidget(mChart);
+}
+
+void frmStatistics::cmdClear_Click()
+{
+    Trap([&] {
+        const auto answer = QMessageBox::question(this, tr("Clear Statistics"),
+                                                  tr("Are you sure that you want to clear the finished games?"),
+                                                  QMessageBox::Yes | QMessageBox::No);
+        if (answer != QMessageBox::Yes)
+            return;
+        GameFiles::ClearFinished(kClearWaitMs);
+        Refresh();
+    });
+}
+
+} // namespace quoxa

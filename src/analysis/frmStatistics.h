@@ -1,0 +1,39 @@
+#pragma once
+// The statistics: for each one who played the finished games kept (a person by name, a
+// computer by name and level), the games, wins, mean, best, spread and the share of games
+// with the upper bonus and with five alike; for the one selected, how its totals fall. A
+// window of its own, owned by the board.
+#include "engine/GameFigures.h"
+
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+class QTreeWidget;
+class QVBoxLayout;
+
+namespace quoxa {
+
+class frmStatistics : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit frmStatistics(QWidget *owner);
+
+    // Reads the finished games again and shows their figures, the first row selected.
+    void Refresh();
+    // After a confirmation, empties the finished games.
+    void cmdClear_Click();
+
+private:
+    // The chart of the selected row's totals, in 10-point bins.
+    void ShowChart();
+
+    QTreeWidget *lvwStatistics = nullptr;
+    QVBoxLayout *mChartPlace = nullptr;
+    QWidget *mChart = nullptr;
+    QPushButton *cmdClear = nullptr;
+    std::vector<PlayerFigures> mFigures;
+};
+
+} // namespace quoxa

@@ -1,0 +1,32 @@
+#pragma once
+// What the finished games say of each one who played them: a person by name, a computer by
+// name and level, each apart.
+#include "engine/GameRecord.h"
+
+#include <vector>
+
+namespace quoxa {
+
+struct PlayerFigures {
+    QString name;
+    bool computer = false;
+    int level = 0;
+    int games = 0;
+    int contests = 0; // games of two or more players
+    int wins = 0;     // of those, the ones it won or shared
+    int best = 0;
+    double mean = 0;
+    double deviation = 0;     // the standard deviation of its totals (n - 1), 0 for one game
+    double bonusRate = 0;     // the share of its games with the upper section's bonus of 35
+    double fiveAlikeRate = 0; // the share with 50 in the Quoxa box
+    std::vector<int> totals;  // in the order played
+
+    // How many totals fall in each 10-point bin, from the lowest total's bin to the best's:
+    // each bin's first total and its count.
+    std::vector<std::pair<int, int>> Bins() const;
+};
+
+// The figures of records that are over and without fault, people first, each group by name.
+std::vector<PlayerFigures> GameFigures(const std::vector<GameRecord> &games);
+
+} // namespace quoxa

@@ -1,0 +1,52 @@
+#pragma once
+// The record of one game, as it was played: who played, and for every turn the dice after
+// each throw, the dice held before it, and the category scored with its points. The game
+// fills it as it goes; from it alone the game can be rebuilt, and its figures drawn.
+#include "engine/ScoreSheet.h"
+
+#include <QDateTime>
+#include <QString>
+#include <array>
+#include <vector>
+
+namespace quoxa {
+
+using DiceSet = std::array<int, 5>;   // the five dice's faces, die 1 first
+using HeldSet = std::array<bool, 5>;  // which dice are held
+
+struct GameRecord {
+    struct Player {
+        QString name;
+        bool computer = false;
+        int level = 0; // a computer's level, 1 to 5
+    };
+    struct Throw {
+        HeldSet held{}; // the dice held before the throw, which it did not change
+        DiceSet dice{};
+    };
+    struct Turn {
+        std::vector<Throw> throws;
+        const SheetRow *scored = nullptr; // the category, while the turn is not over
+        int points = 0;
+    };
+
+    QDateTime started;
+    std::vector<Player> players;
+    std::vector<Turn> turns; // in the order played: turn i is player i % count + 1's
+    HeldSet heldNow{};       // in a game under way, the dice held now
+
+    int PlayerCount() const { return static_cast<int>(players.size()); }
+    // The player (1 to 4) whose turn that is.
+    int PlayerOf(std::size_t turn) const { return static_cast<int>(turn % players.size()) + 1; }
+    // Every box of every sheet is scored.
+    bool Over() const;
+    // Why the record cannot be a game of Quoxa ("turn 4 scores 30 in Full House"), or empty
+    // when it can: players 1 to 4, each throw's dice 1 to 6 with the held dice unchanged,
+    // at most three throws, every score the dice's own in a box still open, and only the
+    // last turn unscored.
+    QString Fault() const;
+    // Each player's sheet as the record's scores leave it, totals and bonuses included.
+    std::vector<PlayerSheet> Sheets() const;
+};
+
+} // namespace quoxa
