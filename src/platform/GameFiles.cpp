@@ -42,17 +42,15 @@ QString ThrowText(const GameRecord::Throw &thrown)
     return held.isEmpty() ? text : text + u'/' + held;
 }
 
-// The dice numbers "1" to "5" in a text, each once and in order; nothing when it is not that.
+// The dice held, from their numbers; nothing when it is not dice numbers.
 std::optional<HeldSet> HeldFrom(QStringView text)
 {
     HeldSet held{};
-    int last = 0;
     for (QChar c : text) {
         const int die = c.unicode() - u'0';
-        if (die <= last || die > 5)
+        if (die < 1 || die > 5)
             return std::nullopt;
         held[static_cast<std::size_t>(die - 1)] = true;
-        last = die;
     }
     return held;
 }

@@ -151,6 +151,7 @@ private slots:
                                                    << QList<int>{30, 0, 0, 55};
         QTest::newRow("five alike before Quoxa earns nothing") << QStringList{"66666>lblSixes", "33333>lblQuoxa"}
                                                                << QList<int>{30, 0, 1, 80};
+        QTest::newRow("no five alike after Quoxa") << QStringList{"33333>lblQuoxa", "12345>lblChance"} << QList<int>{0, 0, 1, 65};
         QTest::newRow("undo of Quoxa") << QStringList{"33333>lblQuoxa", "undo"} << QList<int>{0, 0, 0, 0};
         QTest::newRow("undo then Quoxa again") << QStringList{"33333>lblQuoxa", "undo", ">lblQuoxa"} << QList<int>{0, 0, 1, 50};
         QTest::newRow("undo of a further five alike") << QStringList{"33333>lblQuoxa", "44444>lblChance", "undo"}

@@ -57,6 +57,37 @@ QStringList Rows(const QObject *root, const QString &list, int from)
     return rows;
 }
 
+GameRecord FinishedGame(const std::vector<std::pair<GameRecord::Player, QStringList>> &players)
+{
+    GameRecord game;
+    game.started = QDateTime(QDate(2026, 12, 7), QTime(12, 0), Qt::UTC);
+    for (const auto &[player, throws] : players)
+        game.players.push_back(player);
+    for (int k = 0; k < kCategoryCount; ++k)
+        for (const auto &[player, throws] : players) {
+            GameRecord::Throw thrown;
+            for (std::size_t i = 0; i < thrown.dice.size(); ++i)
+                thrown.dice[i] = throws.at(k)[int(i)].digitValue();
+            const SheetRow *row = SheetCategories()[std::size_t(k)];
+            game.turns.push_back({{thrown}, row, row->rule(DiceCounts::Of(thrown.dice))});
+        }
+    return game;
+}
+
+QString BoardText(const QWidget *board)
+{
+    QStringList texts;
+    for (const SheetRow &row : kScoreSheet)
+        texts << Find<QLabel>(board, row.label.toString())->text();
+    for (int die = 1; die <= 5; ++die)
+        texts << Find(board, QStringLiteral("shpDie(%1)").arg(die))->property("Tag").toString() +
+                     (Find(board, QStringLiteral("shpHold(%1)").arg(die))->isHidden() ? "" : "held");
+    for (const char *panel : {"stbMain(1)", "stbMain(2)"})
+        texts << Find<QLabel>(board, panel)->text();
+    texts << Rows(board, QStringLiteral("lvwPlayers")) << (Find<QAction>(board, "mnuEditUndo")->isEnabled() ? "Undo" : "");
+    return texts.join(u'|');
+}
+
 PlayedClips::PlayedClips()
 {
     old = basWave::SetPlayer([this](const QByteArray &wave, int flags) {

@@ -48,6 +48,12 @@ T *Find(const QObject *root, const QString &name)
 // The rows of a list view below root, each its texts from column `from` on joined by "=".
 QStringList Rows(const QObject *root, const QString &list, int from = 0);
 
+// A finished game: each player with its thirteen throws, scored in sheet order.
+GameRecord FinishedGame(const std::vector<std::pair<GameRecord::Player, QStringList>> &players);
+// What a player sees of a board: every box of the sheet, the dice and their holds, the
+// players list, the status bar and Undo.
+QString BoardText(const QWidget *board);
+
 // Records, while it lives, every clip played ("HOLD 6": its name and flags, then what
 // `snapshot` says of the board at that moment) instead of playing it.
 struct PlayedClips {

@@ -1,0 +1,141 @@
+// The game's record: it rebuilds the game exactly at every step, through its JSON; it tells
+// an impossible game; and the figures drawn from finished games.
+#include "TestSupport.h"
+#include "engine/GameFigures.h"
+#include "platform/GameFiles.h"
+
+#include <QJsonDocument>
+#include <QRandomGenerator>
+
+using namespace quoxa;
+using namespace quoxa::test;
+
+namespace {
+
+// Everything the game knows of where it stands, and the dice and holds on its board.
+QString State(const Game &game, const FakeBoard &board)
+{
+    QStringList state{game.mstrState, game.mblnCanUndo ? game.mstrPrevState : QString(),
+                      QString::number(game.mintPlayer.value()), QString::number(game.mintRolls.value()),
+                      QString::number(game.mintScored.value())};
+    for (int p = 1; p <= 4; ++p)
+        for (const SheetRow &row : kScoreSheet)
+            state << QString::number((gudtPlayer(p).*row.field).value());
+    for (std::size_t i = 0; i < 5; ++i)
+        state << board.tags[i] + (board.held[i] ? "h" : "");
+    return state.join(u' ');
+}
+
+const QStringList kStraights(13, QStringLiteral("12345")); // 100 points
+const QStringList kPerfect{"11111", "22222", "33333", "44444", "55555", "66666", "66666", // 475 points:
+                           "66666", "22333", "12345", "12345", "66666", "66666"};       // both bonuses
+
+} // namespace
+
+class RecordTest : public QObject, EngineFixture {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { UseScratchSettings(); }
+
+    // A three-player game of random dice, holds, scores and undos: after every step its
+    // record, written as JSON and read back, rebuilds the same game on a new board.
+    void recordRebuildsTheGameAtEveryStep()
+    {
+        Begin(3);
+        QRandomGenerator pick(2026);
+        while (game->mstrState != u"Game Over") {
+            const bool score = game->mblnCanScore && (game->mintRolls == 0 || pick.bounded(3) == 0);
+            if (score) {
+                std::vector<const SheetRow *> open;
+                for (const SheetRow *row : SheetCategories())
+                    if (Sheet().*row->field == PlayerSheet::kUnscored)
+                        open.push_back(row);
+                game->RecordScore(open[pick.bounded(int(open.size()))]->label);
+                if (game->mblnCanUndo && pick.bounded(4) == 0)
+                    game->UndoLastScore();
+            } else {
+                for (bool &held : board.held)
+                    held = game->mblnCanHold && pick.bounded(2);
+                for (int die = 0; die < 5; ++die)
+                    random.Queue(QString::number(pick.bounded(1, 7)));
+                game->cmdThrow_Click();
+            }
+            const GameRecord record = game->Record();
+            QCOMPARE(record.Fault(), QString());
+            QCOMPARE(board.kept.turns.size(), record.turns.size()); // kept after every step
+            for (int p = 1; p <= 3; ++p)
+                QCOMPARE(record.Sheets()[std::size_t(p - 1)].intGameTotal, gudtPlayer(p).intGameTotal);
+            const QJsonObject json = GameFiles::ToJson(record);
+            if (record.Over()) {
+                QVERIFY(QJsonDocument(json).toJson(QJsonDocument::Compact).size() < 3 * 2048);
+                break;
+            }
+            const QString before = State(*game, board);
+            FakeBoard rebuilt;
+            Game copy(rebuilt, random);
+            copy.Resume(*GameFiles::FromJson(json));
+            QCOMPARE(State(copy, rebuilt), before);
+            QCOMPARE(GameFiles::ToJson(copy.Record()), json);
+        }
+        QCOMPARE(game->mstrState, "Game Over");
+    }
+
+    // What makes a record impossible; `'` stands for `"`.
+    void faults_data()
+    {
+        QTest::addColumn<QString>("turns");
+        QTest::addColumn<QString>("players");
+        QTest::addColumn<bool>("possible");
+        const QString one = "[{'name':'Ada'}]", scored = "{'throws':['22334','22333/1234'],'scored':'lblFullHouse','points':25}";
+        QTest::newRow("played on") << "[" + scored + ",{'throws':['66666']}]" << one << true;
+        QTest::newRow("no players") << "[" + scored + "]" << "[]" << false;
+        QTest::newRow("five players") << "[" + scored + "]" << "[{'name':'A'},{'name':'B'},{'name':'C'},{'name':'D'},{'name':'E'}]" << false;
+        QTest::newRow("level 6") << "[" + scored + "]" << "[{'name':'Ada','computer':6}]" << false;
+        QTest::newRow("points the dice do not make") << "[{'throws':['22333'],'scored':'lblFullHouse','points':30}]" << one << false;
+        QTest::newRow("a box twice") << "[" + scored + "," + scored + "]" << one << false;
+        QTest::newRow("a held die changes") << "[{'throws':['22334','22336/5']}]" << one << false;
+        QTest::newRow("held before the first throw") << "[{'throws':['22334/1']}]" << one << false;
+        QTest::newRow("four throws") << "[{'throws':['11111','11111','11111','11111']}]" << one << false;
+        QTest::newRow("a face of 7") << "[{'throws':['12347']}]" << one << false;
+        QTest::newRow("a turn left unscored") << "[{'throws':['12345']},{'throws':['12345']}]" << one << false;
+        QTest::newRow("a score without a throw") << "[{'throws':[],'scored':'lblChance','points':0}]" << one << false;
+    }
+    void faults()
+    {
+        QFETCH(QString, turns);
+        QFETCH(QString, players);
+        QFETCH(bool, possible);
+        QString text = QString("{'started':'2026-12-07T12:00:00.000Z','players':%1,'turns':%2}").arg(players, turns);
+        const std::optional<GameRecord> record = GameFiles::FromJson(QJsonDocument::fromJson(text.replace('\'', '"').toUtf8()).object());
+        QVERIFY(record);
+        QCOMPARE(record->Fault().isEmpty(), possible);
+    }
+
+    // The figures of four known games: a person by name, a computer by name and level.
+    void figuresOfKnownGames()
+    {
+        const GameRecord::Player ada{"Ada"}, bea{"Bea"}, cy2{"Cy", true, 2}, cy5{"Cy", true, 5};
+        const std::vector<PlayerFigures> figures = GameFigures({FinishedGame({{ada, kPerfect}, {bea, kStraights}}),
+                                                                FinishedGame({{ada, kStraights}}),
+                                                                FinishedGame({{cy2, kPerfect}}),
+                                                                FinishedGame({{cy5, kStraights}, {ada, kStraights}})});
+        QStringList rows;
+        for (const PlayerFigures &f : figures)
+            rows << QString("%1 %2: %3 games, %4 of %5 won, mean %6, best %7, sd %8, bonus %9, five alike %10")
+                        .arg(f.name).arg(f.level).arg(f.games).arg(f.wins).arg(f.contests).arg(f.mean, 0, 'f', 2)
+                        .arg(f.best).arg(f.deviation, 0, 'f', 2).arg(f.bonusRate, 0, 'f', 2).arg(f.fiveAlikeRate, 0, 'f', 2);
+        QCOMPARE(rows, (QStringList{
+                           "Ada 0: 3 games, 2 of 2 won, mean 225.00, best 475, sd 216.51, bonus 0.33, five alike 0.33",
+                           "Bea 0: 1 games, 0 of 1 won, mean 100.00, best 100, sd 0.00, bonus 0.00, five alike 0.00",
+                           "Cy 2: 1 games, 0 of 0 won, mean 475.00, best 475, sd 0.00, bonus 1.00, five alike 1.00",
+                           "Cy 5: 1 games, 1 of 1 won, mean 100.00, best 100, sd 0.00, bonus 0.00, five alike 0.00"}));
+        const auto bins = figures[0].Bins();
+        QCOMPARE(bins.size(), 38u); // 100 to 479
+        QCOMPARE((QList<int>{bins.front().first, bins.front().second, bins.back().first, bins.back().second}),
+                 (QList<int>{100, 2, 470, 1}));
+    }
+};
+
+QTEST_MAIN(RecordTest)
+#include "tst_records.moc"
