@@ -1,23 +1,51 @@
 // Another copy of the game as far as the store goes: offers `count` totals from `first` on,
 // named "<name>-<total>", to the high-score table, then ends. With "hold <ms>", holds the
-// store's lock that long instead, saying "held" once it has it.
+// store's lock that long instead, saying "held" once it has it. With "finish <name> <count>",
+// ends that many games of one player, "<name>-1" and on. With "play", plays a few steps of
+// a game of the players the settings choose, says what the board shows, and waits to be
+// killed.
+#include "TestSupport.h"
+#include "board/frmMain.h"
+#include "platform/GameFiles.h"
 #include "scores/HighScoreTable.h"
 #include "settings/basMain.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QThread>
 #include <cstdio>
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
-    if (QByteArray(argv[1]) == "hold") {
+    const QByteArray mode = argv[1];
+    std::unique_ptr<QCoreApplication> app(mode == "play" ? new QApplication(argc, argv) : new QCoreApplication(argc, argv));
+    if (mode == "hold") {
         quoxa::SettingsStore::UpdateSection(quoxa::kAppTitle, quoxa::HighScoreTable::kSection, {}, [&](const auto &) {
             std::puts("held");
             std::fflush(stdout);
             QThread::msleep(QByteArray(argv[2]).toUInt());
             return std::optional<quoxa::SettingsStore::Values>();
         });
+        return 0;
+    }
+    if (mode == "finish") {
+        quoxa::GameFiles::Keeper keeper;
+        for (int game = 1; game <= QByteArray(argv[3]).toInt(); ++game)
+            keeper.Keep(quoxa::test::FinishedGame({{{QStringLiteral("%1-%2").arg(argv[2]).arg(game)}, QStringList(13, "12345")}}), 10000);
+        return 0;
+    }
+    if (mode == "play") {
+        quoxa::frmMain board;
+        board.cmdThrow_Click();
+        board.fraDie_Click(1);
+        board.cmdThrow_Click();
+        board.game().RecordScore(u"lblChance");
+        board.cmdThrow_Click(); // the next player's turn
+        board.cmdThrow_Click();
+        board.fraDie_Click(2);
+        board.cmdThrow_Click();
+        std::puts(qPrintable(quoxa::test::BoardText(&board)));
+        std::fflush(stdout);
+        QThread::sleep(60);
         return 0;
     }
     const int first = QString::fromLocal8Bit(argv[2]).toInt(), count = QString::fromLocal8Bit(argv[3]).toInt();

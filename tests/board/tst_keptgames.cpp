@@ -1,0 +1,171 @@
+// Every game kept: the game under way comes back after closing and after a kill, a damaged
+// one is put aside; finished games survive a torn line, two copies at once and trimming; the
+// statistics window shows their figures.
+#include "TestSupport.h"
+#include "board/frmMain.h"
+#include "platform/GameFiles.h"
+#include "settings/basMain.h"
+
+#include <QJsonDocument>
+#include <QMessageBox>
+#include <QProcess>
+
+using namespace quoxa;
+using namespace quoxa::test;
+
+namespace {
+
+const QStringList kStraights(13, QStringLiteral("12345")); // 100 points
+const QStringList kPerfect{"11111", "22222", "33333", "44444", "55555", "66666", "66666", // 475 points
+                           "66666", "22333", "12345", "12345", "66666", "66666"};
+
+QByteArray Line(const GameRecord &game)
+{
+    return QJsonDocument(GameFiles::ToJson(game)).toJson(QJsonDocument::Compact) + '\n';
+}
+
+void Write(const QString &path, const QByteArray &text)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
+}
+
+QStringList Names(const std::vector<GameRecord> &games)
+{
+    QStringList names;
+    for (const GameRecord &game : games)
+        names << game.players[0].name;
+    return names;
+}
+
+} // namespace
+
+class KeptGamesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { UseScratchSettings(); }
+    void init()
+    {
+        ClearStore();
+        Store("Game Settings", "Sounds", "False");
+        QDir().mkpath(QFileInfo(GameFiles::CurrentPath()).absolutePath());
+    }
+
+    // Closed in the middle of a turn, with a die held since the last throw: the game comes
+    // back as it was, and Undo still takes back the last score.
+    void gameComesBackAfterClosing()
+    {
+        ScriptedRandom random;
+        random.Queue("223331234566666");
+        QString seen;
+        {
+            frmMain board(&random);
+            board.cmdThrow_Click();
+            board.game().RecordScore(u"lblFullHouse");
+            board.mnuEditUndo_Click();
+            board.cmdThrow_Click();
+            board.fraDie_Click(3);
+            seen = BoardText(&board);
+            board.close();
+        }
+        frmMain again(&random);
+        QCOMPARE(BoardText(&again), seen);
+        again.cmdThrow_Click(); // the held 3 stays, the rest are thrown
+        QCOMPARE(Find(&again, "shpDie(3)")->property("Tag"), "3");
+        again.game().RecordScore(u"lblChance");
+        QVERIFY(Find<QAction>(&again, "mnuEditUndo")->isEnabled());
+        QCOMPARE(Find<QLabel>(&again, "lblChance")->text(), "27");
+    }
+
+    // Another copy of the game is killed in the middle of a two-player game: every step it
+    // made comes back, and the Options follow its players.
+    void gameComesBackAfterAKill()
+    {
+        Store("Game Settings", "Player Count", "2");
+        QProcess player;
+        player.start(QStringLiteral(STORE_WRITER), {"play"});
+        QVERIFY(player.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(player.canReadLine(), 20000);
+        const QString seen = QString::fromUtf8(player.readLine()).trimmed();
+        player.kill();
+        QVERIFY(player.waitForFinished());
+        Store("Game Settings", "Player Count", "1");
+        frmMain board;
+        QCOMPARE(BoardText(&board), seen);
+        QCOMPARE(gintPlayerCount, 2);
+    }
+
+    // A Game.json that cannot be read or is not a possible game is put aside, the player is
+    // told, and a new game begins.
+    void damagedGameIsPutAside_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        const QByteArray game = Line(FinishedGame({{{"Ada"}, kStraights}}));
+        QTest::newRow("cut short") << game.left(60);
+        QTest::newRow("not a game") << QByteArray("[1, 2]");
+        QTest::newRow("a score its dice cannot make") << QByteArray(game).replace("\"points\":40", "\"points\":30");
+        QTest::newRow("five players") << QByteArray(game).replace("{\"name\":\"Ada\"}", QByteArray("{\"name\":\"Ada\"},").repeated(5).chopped(1));
+    }
+    void damagedGameIsPutAside()
+    {
+        QFETCH(QByteArray, text);
+        Write(GameFiles::CurrentPath(), text);
+        ErrorRecorder errors;
+        frmMain board;
+        QTRY_COMPARE(errors.messages.size(), 1);
+        QVERIFY(errors.messages[0].contains("Game.json.damaged"));
+        QFile aside(GameFiles::CurrentPath() + ".damaged");
+        QVERIFY(aside.open(QIODevice::ReadOnly) && aside.readAll() == text && !QFile::exists(GameFiles::CurrentPath()));
+        QCOMPARE(board.game().mstrState + board.game().mintScored.toString(), "Throw 00");
+    }
+
+    // A torn last line is passed over and kept; two copies ending games at once keep every
+    // game; a thousand games kept, the oldest goes for the next.
+    void finishedGames()
+    {
+        const QByteArray torn = Line(FinishedGame({{{"Torn"}, kStraights}})).left(80);
+        Write(GameFiles::FinishedPath(), Line(FinishedGame({{{"Ada"}, kStraights}})) + torn);
+        QCOMPARE(Names(GameFiles::ReadFinished()), QStringList{"Ada"});
+        QProcess a, b;
+        a.start(QStringLiteral(STORE_WRITER), {"finish", "A", "25"});
+        b.start(QStringLiteral(STORE_WRITER), {"finish", "B", "25"});
+        QVERIFY(a.waitForFinished() && b.waitForFinished());
+        const QStringList names = Names(GameFiles::ReadFinished());
+        QCOMPARE(names.size(), 51);
+        QCOMPARE(names.filter("A-").size() + names.filter("B-").size(), 50);
+        QFile file(GameFiles::FinishedPath());
+        QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll().contains(torn + '\n'));
+
+        QByteArray thousand;
+        for (int g = 0; g < GameFiles::kKeptGames; ++g)
+            thousand += Line(FinishedGame({{{QStringLiteral("G%1").arg(g)}, kStraights}}));
+        Write(GameFiles::FinishedPath(), thousand);
+        GameFiles::Keeper().Keep(FinishedGame({{{"New"}, kStraights}}), 0);
+        const QStringList kept = Names(GameFiles::ReadFinished());
+        QCOMPARE(kept.size(), GameFiles::kKeptGames);
+        QCOMPARE(kept.front() + kept.back(), "G1New");
+    }
+
+    // The statistics of known games, the chart of the player selected, and Clear after a yes.
+    void statisticsWindow()
+    {
+        GameFiles::Keeper keeper;
+        keeper.Keep(FinishedGame({{{"Ada"}, kPerfect}, {{"Bea"}, kStraights}}), 0);
+        keeper.Keep(FinishedGame({{{"Ada"}, kStraights}}), 0);
+        keeper.Keep(FinishedGame({{{"Cy", true, 2}, kStraights}}), 0);
+        frmMain board;
+        board.mnuGameStatistics_Click();
+        auto *window = Find(&board, "frmStatistics");
+        QCOMPARE(Rows(window, "lvwStatistics"), (QStringList{"Ada=2=1 of 1=287.5=475=265.2=50%=50%",
+                                                               "Bea=1=0 of 1=100.0=100=0.0=0%=0%",
+                                                               "Cy (computer, level 2)=1=-=100.0=100=0.0=0%=0%"}));
+        QCOMPARE(Find(window, "chart")->metaObject()->className(), "QChartView");
+        QTimer::singleShot(0, [] { qobject_cast<QMessageBox *>(QApplication::activeModalWidget())->button(QMessageBox::Yes)->click(); });
+        Find<QPushButton>(window, "cmdClear")->click();
+        QVERIFY(GameFiles::ReadFinished().empty() && Rows(window, "lvwStatistics").isEmpty());
+    }
+};
+
+QTEST_MAIN(KeptGamesTest)
+#include "tst_keptgames.moc"
