@@ -6,12 +6,14 @@
 //   quoxa_bench game    a whole four-player game through the window, painted as it goes
 //   quoxa_bench computers  a whole game of four computer players with no pause
 //   quoxa_bench store   the settings read from and written to a store of 4 MiB
+//   quoxa_bench statistics  the statistics window opened on 1,000 four-player games
 // Every child gets a fresh settings folder. Nothing here is asserted: it measures.
 #include "FirstFrame.h"
 #include "board/frmMain.h"
 #include "engine/RandomSource.h"
 #include "engine/Strategy.h"
 #include "platform/DesignControls.h"
+#include "platform/GameFiles.h"
 #include "scores/HighScoreTable.h"
 #include "scores/frmScores.h"
 #include "settings/basMain.h"
@@ -21,6 +23,8 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QJsonDocument>
+#include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -148,6 +152,51 @@ int Store()
     return 0;
 }
 
+// 1,000 finished four-player games of three throws a turn, as the game keeps them; the time
+// from Game, Statistics to the window's first frame, the chart module loaded on the way.
+int Statistics()
+{
+    quoxa::InstallDesignLook();
+    QByteArray lines;
+    QRandomGenerator dice(2026);
+    for (int g = 0; g < quoxa::GameFiles::kKeptGames; ++g) {
+        quoxa::GameRecord game;
+        game.started = QDateTime::currentDateTimeUtc();
+        for (int p = 1; p <= 4; ++p)
+            game.players.push_back({QStringLiteral("Player %1").arg(p), p > 2, p});
+        for (std::size_t t = 0; t < 52; ++t) {
+            quoxa::GameRecord::Turn turn;
+            for (int k = 0; k < 3; ++k) {
+                quoxa::GameRecord::Throw thrown;
+                for (int &face : thrown.dice)
+                    face = dice.bounded(1, 7);
+                turn.throws.push_back(thrown);
+            }
+            turn.scored = quoxa::SheetCategories()[t / 4];
+            turn.points = turn.scored->rule(quoxa::DiceCounts::Of(turn.throws.back().dice));
+            game.turns.push_back(turn);
+        }
+        lines += QJsonDocument(quoxa::GameFiles::ToJson(game)).toJson(QJsonDocument::Compact) + '\n';
+    }
+    QDir().mkpath(QFileInfo(quoxa::GameFiles::FinishedPath()).absolutePath());
+    QFile file(quoxa::GameFiles::FinishedPath());
+    if (!file.open(QIODevice::WriteOnly) || file.write(lines) != lines.size())
+        return 1;
+    file.close();
+    quoxa::frmMain board;
+    board.show();
+    QApplication::processEvents();
+    QElapsedTimer clock;
+    clock.start();
+    board.mnuGameStatistics_Click();
+    QWidget *window = board.findChild<QWidget *>(QStringLiteral("frmStatistics"));
+    bench::FirstFrame painted(*window);
+    while (window->isVisible())
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    std::printf("statistics %.3f %lld\n", clock.nsecsElapsed() / 1e6, static_cast<long long>(lines.size() / 1024));
+    return 0;
+}
+
 // One child run: its report lines, the wall time to its first line and to its end.
 struct Run {
     QStringList lines;
@@ -167,6 +216,7 @@ Run Child(const QString &program, const QStringList &args)
     QProcess child;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+    env.insert(QStringLiteral("XDG_DATA_HOME"), config.path()); // and its own games
     child.setProcessEnvironment(env);
     Run run;
     QElapsedTimer clock;
@@ -196,7 +246,8 @@ int Orchestrate()
     struct Side {
         std::vector<double> start, close, total, startCpu, totalCpu, kib;
     } floor, quoxa;
-    std::vector<double> saveWall, saveCpu, gameWall, gameCpu, computersWall, computersCpu, storeRead, storeWrite;
+    std::vector<double> saveWall, saveCpu, gameWall, gameCpu, computersWall, computersCpu, storeRead, storeWrite,
+        statistics, gamesKiB;
     const auto record = [](Side &side, const Run &run) {
         side.start.push_back(run.firstMs);
         side.close.push_back(run.endMs - run.firstMs);
@@ -221,6 +272,9 @@ int Orchestrate()
             const Run store = Child(self, {QStringLiteral("store")});
             storeRead.push_back(store.Field("store", 1));
             storeWrite.push_back(store.Field("store", 2));
+            const Run opened = Child(self, {QStringLiteral("statistics")});
+            statistics.push_back(opened.Field("statistics", 1));
+            gamesKiB.push_back(opened.Field("statistics", 2));
         }
     }
     const QString platform = qEnvironmentVariable("QT_QPA_PLATFORM", QStringLiteral("xcb"));
@@ -246,6 +300,8 @@ int Orchestrate()
     std::printf("%-34s %22s %9.1f ms (%6.1f ms)\n", "four computers, no pause (of 5)", "", Median(computersWall),
                 Median(computersCpu));
     std::printf("\nstore: 4 MiB read in %.0f ms, written in %.0f ms (of 5)\n", Median(storeRead), Median(storeWrite));
+    std::printf("statistics: 1,000 four-player games (%.0f KiB) opened in %.0f ms (of 5)\n", Median(gamesKiB),
+                Median(statistics));
     return 0;
 }
 
@@ -269,5 +325,7 @@ int main(int argc, char *argv[])
         return Computers();
     if (mode == u"store")
         return Store();
+    if (mode == u"statistics")
+        return Statistics();
     return 1;
 }

@@ -10,6 +10,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTreeWidget>
 
 namespace quoxa {
@@ -66,6 +67,7 @@ frmStatistics::frmStatistics(QWidget *owner)
 void frmStatistics::Refresh()
 {
     mFigures = GameFigures(GameFiles::ReadFinished());
+    const QSignalBlocker quiet(lvwStatistics); // one chart, at the end
     lvwStatistics->clear();
     const QLocale locale;
     for (const PlayerFigures &f : mFigures) {

@@ -32,14 +32,21 @@ QString HeldText(const HeldSet &held)
     return text;
 }
 
-// A throw as text: the five faces, and after a "/" the dice held before it ("35566/345").
-QString ThrowText(const GameRecord::Throw &thrown)
+// A turn as text: each throw, its five faces and after a "/" the dice held before it; then,
+// once scored, the box and its points: "22334 22333/1234 lblFullHouse 25".
+QString TurnText(const GameRecord::Turn &turn)
 {
-    QString text;
-    for (int face : thrown.dice)
-        text += QChar(u'0' + face);
-    const QString held = HeldText(thrown.held);
-    return held.isEmpty() ? text : text + u'/' + held;
+    QStringList parts;
+    for (const GameRecord::Throw &thrown : turn.throws) {
+        QString text;
+        for (int face : thrown.dice)
+            text += QChar(u'0' + face);
+        const QString held = HeldText(thrown.held);
+        parts << (held.isEmpty() ? text : text + u'/' + held);
+    }
+    if (turn.scored)
+        parts << turn.scored->label.toString() << QString::number(turn.points);
+    return parts.join(u' ');
 }
 
 // The dice held, from their numbers; nothing when it is not dice numbers.
@@ -55,19 +62,30 @@ std::optional<HeldSet> HeldFrom(QStringView text)
     return held;
 }
 
-std::optional<GameRecord::Throw> ThrowFrom(const QString &text)
+std::optional<GameRecord::Turn> TurnFrom(QStringView text)
 {
-    const QStringList parts = text.split(u'/');
-    if (parts.size() > 2 || parts[0].size() != 5)
-        return std::nullopt;
-    GameRecord::Throw thrown;
-    for (std::size_t i = 0; i < thrown.dice.size(); ++i)
-        thrown.dice[i] = parts[0][int(i)].unicode() - u'0'; // a face out of 1..6 is the record's fault
-    const std::optional<HeldSet> held = parts.size() == 2 ? HeldFrom(parts[1]) : HeldSet{};
-    if (!held)
-        return std::nullopt;
-    thrown.held = *held;
-    return thrown;
+    GameRecord::Turn turn;
+    QList<QStringView> parts = text.split(u' ', Qt::SkipEmptyParts);
+    if (parts.size() >= 2 && parts[parts.size() - 2].startsWith(u"lbl")) {
+        bool number = false;
+        turn.scored = FindSheetRow(parts[parts.size() - 2]);
+        turn.points = parts.back().toInt(&number);
+        if (!turn.scored || !number)
+            return std::nullopt;
+        parts.resize(parts.size() - 2);
+    }
+    for (QStringView part : parts) {
+        const qsizetype slash = part.indexOf(u'/');
+        const QStringView faces = part.left(slash < 0 ? part.size() : slash);
+        const std::optional<HeldSet> held = slash < 0 ? HeldSet{} : HeldFrom(part.mid(slash + 1));
+        if (faces.size() != 5 || !held)
+            return std::nullopt;
+        GameRecord::Throw thrown{*held, {}};
+        for (std::size_t i = 0; i < thrown.dice.size(); ++i)
+            thrown.dice[i] = faces[qsizetype(i)].unicode() - u'0'; // a face out of 1..6 is the record's fault
+        turn.throws.push_back(thrown);
+    }
+    return turn;
 }
 
 QByteArray Line(const GameRecord &record)
@@ -128,17 +146,8 @@ QJsonObject ToJson(const GameRecord &record)
             object.insert(QStringLiteral("computer"), player.level);
         players.append(object);
     }
-    for (const GameRecord::Turn &turn : record.turns) {
-        QJsonArray throws;
-        for (const GameRecord::Throw &thrown : turn.throws)
-            throws.append(ThrowText(thrown));
-        QJsonObject object{{QStringLiteral("throws"), throws}};
-        if (turn.scored) {
-            object.insert(QStringLiteral("scored"), turn.scored->label.toString());
-            object.insert(QStringLiteral("points"), turn.points);
-        }
-        turns.append(object);
-    }
+    for (const GameRecord::Turn &turn : record.turns)
+        turns.append(TurnText(turn));
     QJsonObject object{{QStringLiteral("started"), record.started.toString(Qt::ISODateWithMs)},
                        {QStringLiteral("players"), players},
                        {QStringLiteral("turns"), turns}};
@@ -157,20 +166,13 @@ std::optional<GameRecord> FromJson(const QJsonObject &object)
             return std::nullopt;
         record.players.push_back({name.toString(), computer.isDouble(), computer.toInt()});
     }
-    for (const QJsonValue &value : object.value(u"turns").toArray()) {
-        GameRecord::Turn turn;
-        for (const QJsonValue &text : value.toObject().value(u"throws").toArray()) {
-            const std::optional<GameRecord::Throw> thrown = ThrowFrom(text.toString());
-            if (!thrown)
-                return std::nullopt;
-            turn.throws.push_back(*thrown);
-        }
-        const QJsonValue scored = value.toObject().value(u"scored");
-        turn.scored = FindSheetRow(scored.toString());
-        turn.points = value.toObject().value(u"points").toInt(-1);
-        if (!scored.isUndefined() && !turn.scored)
+    const QJsonArray turns = object.value(u"turns").toArray();
+    record.turns.reserve(std::size_t(turns.size()));
+    for (const QJsonValue &value : turns) {
+        std::optional<GameRecord::Turn> turn = TurnFrom(value.toString());
+        if (!turn)
             return std::nullopt;
-        record.turns.push_back(turn);
+        record.turns.push_back(std::move(*turn));
     }
     const std::optional<HeldSet> held = HeldFrom(object.value(u"held").toString());
     if (!held || !record.started.isValid())
