@@ -7,6 +7,7 @@
 //   quoxa_bench computers  a whole game of four computer players with no pause
 //   quoxa_bench store   the settings read from and written to a store of 4 MiB
 //   quoxa_bench statistics  the statistics window opened on 1,000 four-player games
+//   quoxa_bench keep    the game under way kept, as after each throw of a four-player game
 // Every child gets a fresh settings folder. Nothing here is asserted: it measures.
 #include "FirstFrame.h"
 #include "board/frmMain.h"
@@ -152,6 +153,52 @@ int Store()
     return 0;
 }
 
+// A four-player game of three throws a turn, to its end: a game and each player's turn of it.
+quoxa::GameRecord FourPlayerGame(QRandomGenerator &dice)
+{
+    quoxa::GameRecord game;
+    game.started = QDateTime::currentDateTimeUtc();
+    for (int p = 1; p <= 4; ++p)
+        game.players.push_back({QStringLiteral("Player %1").arg(p), p > 2, p});
+    for (std::size_t t = 0; t < 52; ++t) {
+        quoxa::GameRecord::Turn turn;
+        for (int k = 0; k < 3; ++k) {
+            quoxa::GameRecord::Throw thrown;
+            for (int &face : thrown.dice)
+                face = dice.bounded(1, 7);
+            turn.throws.push_back(thrown);
+        }
+        turn.scored = quoxa::SheetCategories()[t / 4];
+        turn.points = turn.scored->rule(quoxa::DiceCounts::Of(turn.throws.back().dice));
+        game.turns.push_back(turn);
+    }
+    return game;
+}
+
+// The game under way kept after each of its 208 steps: the median time of one.
+int Keep()
+{
+    QRandomGenerator dice(2026);
+    const quoxa::GameRecord whole = FourPlayerGame(dice);
+    quoxa::GameFiles::Keeper keeper;
+    std::vector<double> times;
+    for (std::size_t t = 1; t < whole.turns.size(); t += 1) {
+        for (std::size_t k = 1; k <= 3; ++k) {
+            quoxa::GameRecord step = whole;
+            step.turns.resize(t);
+            step.turns.back().throws.resize(k);
+            step.turns.back().scored = nullptr;
+            QElapsedTimer clock;
+            clock.start();
+            keeper.Keep(step, 1000);
+            times.push_back(clock.nsecsElapsed() / 1e6);
+        }
+    }
+    std::sort(times.begin(), times.end());
+    std::printf("keep %.3f %.3f\n", times[times.size() / 2], times[times.size() * 9 / 10]);
+    return 0;
+}
+
 // 1,000 finished four-player games of three throws a turn, as the game keeps them; the time
 // from Game, Statistics to the window's first frame, the chart module loaded on the way.
 int Statistics()
@@ -159,25 +206,8 @@ int Statistics()
     quoxa::InstallDesignLook();
     QByteArray lines;
     QRandomGenerator dice(2026);
-    for (int g = 0; g < quoxa::GameFiles::kKeptGames; ++g) {
-        quoxa::GameRecord game;
-        game.started = QDateTime::currentDateTimeUtc();
-        for (int p = 1; p <= 4; ++p)
-            game.players.push_back({QStringLiteral("Player %1").arg(p), p > 2, p});
-        for (std::size_t t = 0; t < 52; ++t) {
-            quoxa::GameRecord::Turn turn;
-            for (int k = 0; k < 3; ++k) {
-                quoxa::GameRecord::Throw thrown;
-                for (int &face : thrown.dice)
-                    face = dice.bounded(1, 7);
-                turn.throws.push_back(thrown);
-            }
-            turn.scored = quoxa::SheetCategories()[t / 4];
-            turn.points = turn.scored->rule(quoxa::DiceCounts::Of(turn.throws.back().dice));
-            game.turns.push_back(turn);
-        }
-        lines += QJsonDocument(quoxa::GameFiles::ToJson(game)).toJson(QJsonDocument::Compact) + '\n';
-    }
+    for (int g = 0; g < quoxa::GameFiles::kKeptGames; ++g)
+        lines += QJsonDocument(quoxa::GameFiles::ToJson(FourPlayerGame(dice))).toJson(QJsonDocument::Compact) + '\n';
     QDir().mkpath(QFileInfo(quoxa::GameFiles::FinishedPath()).absolutePath());
     QFile file(quoxa::GameFiles::FinishedPath());
     if (!file.open(QIODevice::WriteOnly) || file.write(lines) != lines.size())
@@ -247,7 +277,7 @@ int Orchestrate()
         std::vector<double> start, close, total, startCpu, totalCpu, kib;
     } floor, quoxa;
     std::vector<double> saveWall, saveCpu, gameWall, gameCpu, computersWall, computersCpu, storeRead, storeWrite,
-        statistics, gamesKiB;
+        statistics, gamesKiB, keepMedian, keepTail;
     const auto record = [](Side &side, const Run &run) {
         side.start.push_back(run.firstMs);
         side.close.push_back(run.endMs - run.firstMs);
@@ -275,6 +305,9 @@ int Orchestrate()
             const Run opened = Child(self, {QStringLiteral("statistics")});
             statistics.push_back(opened.Field("statistics", 1));
             gamesKiB.push_back(opened.Field("statistics", 2));
+            const Run kept = Child(self, {QStringLiteral("keep")});
+            keepMedian.push_back(kept.Field("keep", 1));
+            keepTail.push_back(kept.Field("keep", 2));
         }
     }
     const QString platform = qEnvironmentVariable("QT_QPA_PLATFORM", QStringLiteral("xcb"));
@@ -302,6 +335,8 @@ int Orchestrate()
     std::printf("\nstore: 4 MiB read in %.0f ms, written in %.0f ms (of 5)\n", Median(storeRead), Median(storeWrite));
     std::printf("statistics: 1,000 four-player games (%.0f KiB) opened in %.0f ms (of 5)\n", Median(gamesKiB),
                 Median(statistics));
+    std::printf("game under way: kept in %.2f ms a step, 9 in 10 within %.2f ms (of 5)\n", Median(keepMedian),
+                Median(keepTail));
     return 0;
 }
 
@@ -327,5 +362,7 @@ int main(int argc, char *argv[])
         return Store();
     if (mode == u"statistics")
         return Statistics();
+    if (mode == u"keep")
+        return Keep();
     return 1;
 }

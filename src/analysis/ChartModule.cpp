@@ -9,7 +9,6 @@
 #include <QLineSeries>
 #include <QValueAxis>
 #include <algorithm>
-#include <cmath>
 
 extern "C" Q_DECL_EXPORT QWidget *QuoxaMakeChart(const quoxa::ChartSpec *spec, QWidget *parent)
 {
@@ -43,9 +42,6 @@ extern "C" Q_DECL_EXPORT QWidget *QuoxaMakeChart(const quoxa::ChartSpec *spec, Q
             chart->addAxis(xAxis, Qt::AlignBottom);
             bars->attachAxis(xAxis);
             bars->attachAxis(yAxis);
-            yAxis->setTickType(QValueAxis::TicksDynamic);
-            yAxis->setTickAnchor(0);
-            yAxis->setTickInterval(std::max(1.0, std::ceil(top / 5)));
         } else {
             auto *xAxis = new QValueAxis;
             xAxis->setTitleText(spec->xTitle);
@@ -67,6 +63,7 @@ extern "C" Q_DECL_EXPORT QWidget *QuoxaMakeChart(const quoxa::ChartSpec *spec, Q
             xAxis->setRange(0, right);
         }
         yAxis->setRange(0, top);
+        yAxis->applyNiceNumbers(); // round steps, the highest point inside
         auto *view = new QChartView(chart, parent);
         view->setRenderHint(QPainter::Antialiasing);
         view->setObjectName(QStringLiteral("chart"));

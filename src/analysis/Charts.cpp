@@ -1,6 +1,7 @@
 #include "analysis/Charts.h"
 #include "platform/ProgramFiles.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLibrary>
 
@@ -15,7 +16,8 @@ QWidget *MakeChart(const ChartSpec &spec, QWidget *parent)
     }();
     if (QWidget *chart = make ? make(&spec, parent) : nullptr)
         return chart;
-    auto *missing = new QLabel(QObject::tr("The chart cannot be shown: Quoxa's chart module is missing."), parent);
+    auto *missing = new QLabel(QCoreApplication::translate("Charts", "The chart cannot be shown: Quoxa's chart module is missing."),
+                               parent);
     missing->setAlignment(Qt::AlignCenter);
     missing->setWordWrap(true);
     return missing;

@@ -10,6 +10,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QTreeWidget>
 
@@ -58,6 +59,7 @@ frmStatistics::frmStatistics(QWidget *owner)
     auto *cmdClose = new QPushButton(tr("Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this, &QWidget::close);
     buttons->addWidget(cmdClear);
     buttons->addStretch();
     buttons->addWidget(cmdClose);
@@ -72,7 +74,7 @@ void frmStatistics::Refresh()
     const QLocale locale;
     for (const PlayerFigures &f : mFigures) {
         const QString name = f.computer ? tr("%1 (computer, level %2)").arg(f.name).arg(f.level) : f.name;
-        const QString wins = f.contests ? tr("%1 of %2").arg(f.wins).arg(f.contests) : QStringLiteral("-");
+        const QString wins = f.contests ? tr("%1 of %2").arg(locale.toString(f.wins), locale.toString(f.contests)) : QStringLiteral("-");
         auto *row = new QTreeWidgetItem(lvwStatistics, {name, locale.toString(f.games), wins, locale.toString(f.mean, 'f', 1),
                                                         locale.toString(f.best), locale.toString(f.deviation, 'f', 1),
                                                         Percent(f.bonusRate), Percent(f.fiveAlikeRate)});

@@ -29,6 +29,10 @@ void frmMain::KeepRecords(const GameRecord &record, bool last)
     try {
         if (mKeeper.Keep(record, last ? kLastWaitMs : kStepWaitMs))
             mKeepFailed = false;
+        else if (last)
+            basHelp::ShowNotice(tr("Another copy of Quoxa is still using the store: the game could not be kept."));
+        if (record.Over() && mStatistics && mStatistics->isVisible())
+            mStatistics->Refresh(); // the game just finished counts
     } catch (const RunError &error) {
         if (!std::exchange(mKeepFailed, true))
             ReportError(error.number(), error.description());
