@@ -10,23 +10,23 @@
 #include <QValueAxis>
 #include <algorithm>
 
-extern "C" Q_DECL_EXPORT QWidget *QuoxaMakeChart(const quoxa::ChartSpec *spec, QWidget *parent)
+extern "C" Q_DECL_EXPORT QWidget *QuoxaMakeChart(const quoxa::ChartData *data, QWidget *parent)
 {
     try {
         auto *chart = new QChart;
         const bool dark = parent && parent->palette().color(QPalette::Window).lightness() < 128;
         chart->setTheme(dark ? QChart::ChartThemeDark : QChart::ChartThemeLight);
         chart->setBackgroundBrush(parent ? parent->palette().window() : QBrush());
-        chart->setTitle(spec->title);
-        chart->legend()->setVisible(spec->series.size() > 1);
+        chart->setTitle(data->title);
+        chart->legend()->setVisible(data->series.size() > 1);
         auto *yAxis = new QValueAxis;
-        yAxis->setTitleText(spec->yTitle);
+        yAxis->setTitleText(data->yTitle);
         yAxis->setLabelFormat(QStringLiteral("%d"));
         chart->addAxis(yAxis, Qt::AlignLeft);
         double top = 1;
-        if (spec->kind == quoxa::ChartSpec::Kind::Bars) {
+        if (data->kind == quoxa::ChartData::Kind::Bars) {
             auto *bars = new QBarSeries;
-            for (const auto &series : spec->series) {
+            for (const auto &series : data->series) {
                 auto *set = new QBarSet(series.name);
                 for (const QPointF &point : series.points) {
                     set->append(point.y());
@@ -37,18 +37,18 @@ extern "C" Q_DECL_EXPORT QWidget *QuoxaMakeChart(const quoxa::ChartSpec *spec, Q
             bars->setBarWidth(0.9);
             chart->addSeries(bars);
             auto *xAxis = new QBarCategoryAxis;
-            xAxis->append(spec->categories);
-            xAxis->setTitleText(spec->xTitle);
+            xAxis->append(data->categories);
+            xAxis->setTitleText(data->xTitle);
             chart->addAxis(xAxis, Qt::AlignBottom);
             bars->attachAxis(xAxis);
             bars->attachAxis(yAxis);
         } else {
             auto *xAxis = new QValueAxis;
-            xAxis->setTitleText(spec->xTitle);
+            xAxis->setTitleText(data->xTitle);
             xAxis->setLabelFormat(QStringLiteral("%d"));
             chart->addAxis(xAxis, Qt::AlignBottom);
             double right = 1;
-            for (const auto &series : spec->series) {
+            for (const auto &series : data->series) {
                 auto *line = new QLineSeries;
                 line->setName(series.name);
                 line->append(series.points);
@@ -67,7 +67,7 @@ extern "C" Q_DECL_EXPORT QWidget *QuoxaMakeChart(const quoxa::ChartSpec *spec, Q
         auto *view = new QChartView(chart, parent);
         view->setRenderHint(QPainter::Antialiasing);
         view->setObjectName(QStringLiteral("chart"));
-        view->setAccessibleName(spec->title);
+        view->setAccessibleName(data->title);
         return view;
     } catch (...) {
         return nullptr; // the window says the chart cannot be shown

@@ -11,7 +11,7 @@ class QWidget;
 
 namespace quoxa {
 
-struct ChartSpec {
+struct ChartData {
     enum class Kind { Bars, Lines };
     struct Series {
         QString name;
@@ -26,9 +26,9 @@ struct ChartSpec {
 
 // A chart, or without the module a line saying charts cannot be shown. It follows the
 // palette of `parent`: light or dark.
-QWidget *MakeChart(const ChartSpec &spec, QWidget *parent);
+QWidget *MakeChart(const ChartData &data, QWidget *parent);
 
 } // namespace quoxa
 
 // The module's entry point.
-extern "C" QWidget *QuoxaMakeChart(const quoxa::ChartSpec *spec, QWidget *parent);
+extern "C" QWidget *QuoxaMakeChart(const quoxa::ChartData *data, QWidget *parent);

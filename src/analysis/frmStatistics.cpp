@@ -96,16 +96,16 @@ void frmStatistics::ShowChart()
         mChart = none;
     } else {
         const PlayerFigures &f = mFigures.at(static_cast<std::size_t>(row));
-        ChartSpec spec{.title = tr("Totals of %1").arg(lvwStatistics->currentItem()->text(0)),
+        ChartData histogram{.title = tr("Totals of %1").arg(lvwStatistics->currentItem()->text(0)),
                        .xTitle = tr("Game total"),
                        .yTitle = tr("Games"),
                        .categories = {},
                        .series = {{tr("Games"), {}}}};
         for (const auto &[from, count] : f.Bins()) {
-            spec.series[0].points << QPointF(spec.categories.size(), count);
-            spec.categories << QString::number(from);
+            histogram.series[0].points << QPointF(histogram.categories.size(), count);
+            histogram.categories << QString::number(from);
         }
-        mChart = MakeChart(spec, this);
+        mChart = MakeChart(histogram, this);
     }
     mChartPlace->addWidget(mChart);
 }

@@ -16,8 +16,7 @@ namespace {
 QString State(const Game &game, const FakeBoard &board)
 {
     QStringList state{game.mstrState, game.mblnCanUndo ? game.mstrPrevState : QString(),
-                      QString::number(game.mintPlayer.value()), QString::number(game.mintRolls.value()),
-                      QString::number(game.mintScored.value())};
+                      QString("%1 %2 %3").arg(game.mintPlayer.value()).arg(game.mintRolls.value()).arg(game.mintScored.value())};
     for (int p = 1; p <= 4; ++p)
         for (const SheetRow &row : kScoreSheet)
             state << QString::number((gudtPlayer(p).*row.field).value());
@@ -25,10 +24,6 @@ QString State(const Game &game, const FakeBoard &board)
         state << board.tags[i] + (board.held[i] ? "h" : "");
     return state.join(u' ');
 }
-
-const QStringList kStraights(13, QStringLiteral("12345")); // 100 points
-const QStringList kPerfect{"11111", "22222", "33333", "44444", "55555", "66666", "66666", // 475 points:
-                           "66666", "22333", "12345", "12345", "66666", "66666"};       // both bonuses
 
 } // namespace
 
@@ -78,7 +73,6 @@ private slots:
             QCOMPARE(State(copy, rebuilt), before);
             QCOMPARE(GameFiles::ToJson(copy.Record()), json);
         }
-        QCOMPARE(game->mstrState, "Game Over");
     }
 
     // What makes a record impossible; `'` stands for `"`.
@@ -130,10 +124,8 @@ private slots:
                            "Bea 0: 1 games, 0 of 1 won, mean 100.00, best 100, sd 0.00, bonus 0.00, five alike 0.00",
                            "Cy 2: 1 games, 0 of 0 won, mean 475.00, best 475, sd 0.00, bonus 1.00, five alike 1.00",
                            "Cy 5: 1 games, 1 of 1 won, mean 100.00, best 100, sd 0.00, bonus 0.00, five alike 0.00"}));
-        const auto bins = figures[0].Bins();
-        QCOMPARE(bins.size(), 38u); // 100 to 479
-        QCOMPARE((QList<int>{bins.front().first, bins.front().second, bins.back().first, bins.back().second}),
-                 (QList<int>{100, 2, 470, 1}));
+        const auto bins = figures[0].Bins(); // 100 to 479
+        QCOMPARE((QList<int>{int(bins.size()), bins[0].first, bins[0].second, bins[37].first, bins[37].second}), (QList<int>{38, 100, 2, 470, 1}));
     }
 };
 

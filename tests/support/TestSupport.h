@@ -48,6 +48,11 @@ T *Find(const QObject *root, const QString &name)
 // The rows of a list view below root, each its texts from column `from` on joined by "=".
 QStringList Rows(const QObject *root, const QString &list, int from = 0);
 
+// Thirteen throws of a finished game: straights (100 points), and the best of each box in
+// turn (475 points, both bonuses).
+inline const QStringList kStraights(13, QStringLiteral("12345"));
+inline const QStringList kPerfect{"11111", "22222", "33333", "44444", "55555", "66666", "66666",
+                                  "66666", "22333", "12345", "12345", "66666", "66666"};
 // A finished game: each player with its thirteen throws, scored in sheet order.
 GameRecord FinishedGame(const std::vector<std::pair<GameRecord::Player, QStringList>> &players);
 // What a player sees of a board: every box of the sheet, the dice and their holds, the

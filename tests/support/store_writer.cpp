@@ -30,7 +30,7 @@ int main(int argc, char *argv[])
     if (mode == "finish") {
         quoxa::GameFiles::Keeper keeper;
         for (int game = 1; game <= QByteArray(argv[3]).toInt(); ++game)
-            keeper.Keep(quoxa::test::FinishedGame({{{QStringLiteral("%1-%2").arg(argv[2]).arg(game)}, QStringList(13, "12345")}}), 10000);
+            keeper.Keep(quoxa::test::FinishedGame({{{QStringLiteral("%1-%2").arg(argv[2]).arg(game)}, quoxa::test::kStraights}}), 10000);
         return 0;
     }
     if (mode == "play") {
