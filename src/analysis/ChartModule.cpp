@@ -23,7 +23,7 @@ extern "C" Q_DECL_EXPORT QWidget *QuoxaMakeChart(const quoxa::ChartData *data, Q
         yAxis->setTitleText(data->yTitle);
         yAxis->setLabelFormat(QStringLiteral("%d"));
         chart->addAxis(yAxis, Qt::AlignLeft);
-        double top = 1;
+        double top = 1, bottom = 0; // bars stand on 0; lines start at their lowest point
         if (data->kind == quoxa::ChartData::Kind::Bars) {
             auto *bars = new QBarSeries;
             for (const auto &series : data->series) {
@@ -48,12 +48,15 @@ extern "C" Q_DECL_EXPORT QWidget *QuoxaMakeChart(const quoxa::ChartData *data, Q
             xAxis->setLabelFormat(QStringLiteral("%d"));
             chart->addAxis(xAxis, Qt::AlignBottom);
             double right = 1;
+            if (!data->series.empty() && !data->series[0].points.empty())
+                bottom = top = data->series[0].points[0].y();
             for (const auto &series : data->series) {
                 auto *line = new QLineSeries;
                 line->setName(series.name);
                 line->append(series.points);
                 for (const QPointF &point : series.points) {
                     top = std::max(top, point.y());
+                    bottom = std::min(bottom, point.y());
                     right = std::max(right, point.x());
                 }
                 chart->addSeries(line);
@@ -62,7 +65,7 @@ extern "C" Q_DECL_EXPORT QWidget *QuoxaMakeChart(const quoxa::ChartData *data, Q
             }
             xAxis->setRange(0, right);
         }
-        yAxis->setRange(0, top);
+        yAxis->setRange(bottom, top);
         yAxis->applyNiceNumbers(); // round steps, the highest point inside
         auto *view = new QChartView(chart, parent);
         view->setRenderHint(QPainter::Antialiasing);

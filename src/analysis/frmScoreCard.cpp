@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTableWidget>
+#include <QHBoxLayout>
 #include <QVBoxLayout>
 
 namespace quoxa {
@@ -21,7 +22,7 @@ const QColor kLastScoredColour(255, 255, 160);
 
 } // namespace
 
-frmScoreCard::frmScoreCard(QWidget *owner, std::function<void()> playAgain)
+frmScoreCard::frmScoreCard(QWidget *owner, std::function<void()> playAgain, std::function<void()> review)
     : QWidget(owner, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frmScoreCard"));
@@ -58,7 +59,14 @@ frmScoreCard::frmScoreCard(QWidget *owner, std::function<void()> playAgain)
     cmdPlayAgain = new QPushButton(tr("Play &Again"), this);
     cmdPlayAgain->setObjectName(QStringLiteral("cmdPlayAgain"));
     connect(cmdPlayAgain, &QPushButton::clicked, this, [playAgain = std::move(playAgain)] { Trap(playAgain); });
-    layout->addWidget(cmdPlayAgain, 0, Qt::AlignRight);
+    cmdReview = new QPushButton(tr("&Review Game"), this);
+    cmdReview->setObjectName(QStringLiteral("cmdReview"));
+    connect(cmdReview, &QPushButton::clicked, this, [review = std::move(review)] { Trap(review); });
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdReview);
+    buttons->addWidget(cmdPlayAgain);
+    layout->addLayout(buttons);
 }
 
 void frmScoreCard::Refresh(const Game &game)
@@ -91,6 +99,7 @@ void frmScoreCard::Refresh(const Game &game)
         lblRanking->setText(ranked ? Ranking(players) : QString());
         lblRanking->setVisible(ranked);
         cmdPlayAgain->setVisible(ranked);
+        cmdReview->setVisible(ranked);
         // Every box in sight, nothing to scroll.
         const QHeaderView *across = grdScoreCard->horizontalHeader(), *down = grdScoreCard->verticalHeader();
         grdScoreCard->setFixedSize(down->sizeHint().width() + players * across->defaultSectionSize() + 2 * grdScoreCard->frameWidth(),

@@ -18,11 +18,11 @@ class frmScoreCard : public QWidget {
     Q_OBJECT
 
 public:
-    // `playAgain` starts a new game with the same players.
-    frmScoreCard(QWidget *owner, std::function<void()> playAgain);
+    // `playAgain` starts a new game with the same players; `review` reviews the game just over.
+    frmScoreCard(QWidget *owner, std::function<void()> playAgain, std::function<void()> review);
 
     // Shows the game's sheets as they stand, the box scored last marked; at the end of a
-    // game of two or more, with the ranking and Play Again.
+    // game of two or more, with the ranking, Review Game and Play Again.
     void Refresh(const Game &game);
     // Shows the window beside its owner, without taking the focus.
     void ShowBeside();
@@ -31,6 +31,7 @@ private:
     QLabel *lblRanking = nullptr;
     QTableWidget *grdScoreCard = nullptr;
     QPushButton *cmdPlayAgain = nullptr;
+    QPushButton *cmdReview = nullptr;
     bool mPlaced = false;
 };
 

@@ -4,6 +4,7 @@
 #include "platform/ErrorTrap.h"
 #include "platform/GameFiles.h"
 
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -13,6 +14,7 @@
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QTreeWidget>
+#include <algorithm>
 
 namespace quoxa {
 namespace {
@@ -26,7 +28,7 @@ QString Percent(double share)
 
 } // namespace
 
-frmStatistics::frmStatistics(QWidget *owner)
+frmStatistics::frmStatistics(QWidget *owner, std::function<void(const GameRecord &)> review)
     : QWidget(owner, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frmStatistics"));
@@ -52,6 +54,21 @@ frmStatistics::frmStatistics(QWidget *owner)
     mChartPlace = new QVBoxLayout;
     layout->addLayout(mChartPlace, 3);
 
+    auto *games = new QHBoxLayout;
+    cboGame = new QComboBox(this);
+    cboGame->setObjectName(QStringLiteral("cboGame"));
+    auto *lblGame = new QLabel(tr("&Game:"), this);
+    lblGame->setBuddy(cboGame);
+    cmdReview = new QPushButton(tr("&Review Game"), this);
+    cmdReview->setObjectName(QStringLiteral("cmdReview"));
+    connect(cmdReview, &QPushButton::clicked, this, [this, review = std::move(review)] {
+        Trap([&] { review(mGames.at(std::size_t(cboGame->currentIndex()))); });
+    });
+    games->addWidget(lblGame);
+    games->addWidget(cboGame, 1);
+    games->addWidget(cmdReview);
+    layout->addLayout(games);
+
     auto *buttons = new QHBoxLayout;
     cmdClear = new QPushButton(tr("&Clear"), this);
     cmdClear->setObjectName(QStringLiteral("cmdClear"));
@@ -68,10 +85,20 @@ frmStatistics::frmStatistics(QWidget *owner)
 
 void frmStatistics::Refresh()
 {
-    mFigures = GameFigures(GameFiles::ReadFinished());
+    const QLocale locale;
+    mGames = GameFiles::ReadFinished();
+    mFigures = GameFigures(mGames);
+    std::reverse(mGames.begin(), mGames.end());
+    cboGame->clear();
+    for (const GameRecord &game : mGames) {
+        QStringList totals;
+        for (const PlayerSheet &sheet : game.Sheets())
+            totals << tr("%1 %2").arg(sheet.strName, locale.toString(sheet.intGameTotal.value()));
+        cboGame->addItem(tr("%1: %2").arg(locale.toString(game.started.toLocalTime(), QLocale::ShortFormat), totals.join(u", ")));
+    }
+    cmdReview->setEnabled(!mGames.empty());
     const QSignalBlocker quiet(lvwStatistics); // one chart, at the end
     lvwStatistics->clear();
-    const QLocale locale;
     for (const PlayerFigures &f : mFigures) {
         const QString name = f.computer ? tr("%1 (computer, level %2)").arg(f.name).arg(f.level) : f.name;
         const QString wins = f.contests ? tr("%1 of %2").arg(locale.toString(f.wins), locale.toString(f.contests)) : QStringLiteral("-");

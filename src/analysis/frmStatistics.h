@@ -1,12 +1,14 @@
 #pragma once
 // The statistics: for each one who played the finished games kept (a person by name, a
 // computer by name and level), the games, wins, mean, best, spread and the share of games
-// with the upper bonus and with five alike; for the one selected, how its totals fall. A
-// window of its own, owned by the board.
+// with the upper bonus and with five alike; for the one selected, how its totals fall; and
+// any finished game to review. A window of its own, owned by the board.
 #include "engine/GameFigures.h"
 
 #include <QWidget>
+#include <functional>
 
+class QComboBox;
 class QLabel;
 class QPushButton;
 class QTreeWidget;
@@ -18,7 +20,8 @@ class frmStatistics : public QWidget {
     Q_OBJECT
 
 public:
-    explicit frmStatistics(QWidget *owner);
+    // `review` opens the review of a game.
+    frmStatistics(QWidget *owner, std::function<void(const GameRecord &)> review);
 
     // Reads the finished games again and shows their figures, the first row selected.
     void Refresh();
@@ -33,7 +36,10 @@ private:
     QVBoxLayout *mChartPlace = nullptr;
     QWidget *mChart = nullptr;
     QPushButton *cmdClear = nullptr;
+    QComboBox *cboGame = nullptr;
+    QPushButton *cmdReview = nullptr;
     std::vector<PlayerFigures> mFigures;
+    std::vector<GameRecord> mGames; // the finished games, newest first
 };
 
 } // namespace quoxa

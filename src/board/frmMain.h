@@ -28,6 +28,7 @@ namespace quoxa {
 class Shape;
 class frmScoreCard;
 class frmStatistics;
+class frmReview;
 
 class frmMain : public QMainWindow, public Board, public OptionsOwner {
     Q_OBJECT
@@ -61,6 +62,10 @@ public:
     void mnuGameHighScores_Click();
     // Game, Statistics: the figures of every finished game kept, not modal.
     void mnuGameStatistics_Click();
+    // Game, Review Game: the review of the game under way so far, or of the one just over.
+    void mnuGameReview_Click();
+    // The review of a game kept, not modal.
+    void ShowReview(const GameRecord &record);
     void mnuEditUndo_Click();
     void mnuGameExit_Click();
     void mnuHelpContents_Click();
@@ -205,6 +210,7 @@ private:
     QString mPreviewSaved;          // what the panel said before
     frmScoreCard *mScoreCard = nullptr; // made when first shown
     frmStatistics *mStatistics = nullptr; // made when first shown
+    frmReview *mReview = nullptr;         // made when first shown
     GameFiles::Keeper mKeeper;
     bool mKeeping = false;    // records are kept once start-up has looked for a game to resume
     bool mKeepFailed = false; // the player has been told that a record could not be kept

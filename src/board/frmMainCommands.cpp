@@ -57,6 +57,8 @@ const auto kCommands = std::to_array<Command>({
     {u"mnuGameHighScores", u"mnuGame", QT_TRANSLATE_NOOP("quoxa::frmMain", "&High Scores..."), u"", false, true,
      u"Scores", QT_TRANSLATE_NOOP("quoxa::frmMain", "Display High Scores"),
      [](frmMain &f) { f.mnuGameHighScores_Click(); }},
+    {u"mnuGameReview", u"mnuGame", QT_TRANSLATE_NOOP("quoxa::frmMain", "&Review Game..."), u"Ctrl+R", false, true,
+     u"", nullptr, [](frmMain &f) { f.mnuGameReview_Click(); }},
     {u"mnuGameStatistics", u"mnuGame", QT_TRANSLATE_NOOP("quoxa::frmMain", "&Statistics..."), u"", false, true,
      u"", nullptr, [](frmMain &f) { f.mnuGameStatistics_Click(); }},
     {u"mnuGameSep2", u"mnuGame", "-", u"", false, true, u"", nullptr, nullptr},
@@ -314,7 +316,7 @@ void frmMain::mnuViewScoreCard_Click()
 {
     Trap([&] {
         if (!mScoreCard)
-            mScoreCard = new frmScoreCard(this, [this] { StartNewGame(); });
+            mScoreCard = new frmScoreCard(this, [this] { StartNewGame(); }, [this] { mnuGameReview_Click(); });
         mScoreCard->Refresh(mGame);
         mScoreCard->ShowBeside();
     });

@@ -1,5 +1,6 @@
 // Every game kept: the game under way goes to the disk after each step and comes back when
 // the game starts again; a finished game joins the others, for the statistics.
+#include "analysis/frmReview.h"
 #include "analysis/frmStatistics.h"
 #include "board/frmMain.h"
 #include "platform/ErrorTrap.h"
@@ -67,11 +68,25 @@ void frmMain::mnuGameStatistics_Click()
 {
     Trap([&] {
         if (!mStatistics)
-            mStatistics = new frmStatistics(this);
+            mStatistics = new frmStatistics(this, [this](const GameRecord &game) { ShowReview(game); });
         mStatistics->Refresh();
         mStatistics->show();
         mStatistics->raise();
         mStatistics->activateWindow();
+    });
+}
+
+void frmMain::mnuGameReview_Click()
+{
+    ShowReview(mGame.Record());
+}
+
+void frmMain::ShowReview(const GameRecord &record)
+{
+    Trap([&] {
+        if (!mReview)
+            mReview = new frmReview(this);
+        mReview->ShowGame(record);
     });
 }
 

@@ -100,8 +100,6 @@ private:
     DiceSet DiceValues() const;
     quoxa::Faces DiceFaces() const;
     int ThrowsMade() const;
-    // The faces kept, lowest first: "5 5 6".
-    static QString Kept(const quoxa::Faces &keep);
     // A Hint's line with its last argument, the expected final total: the points scored and
     // the expected rest.
     QString HintLine(const QString &line, double rest) const;
@@ -114,6 +112,9 @@ private:
     GameRecord mRecord;
     bool mResuming = false;
 };
+
+// Dice by their faces, lowest first: "5 5 6".
+QString FacesText(const Faces &faces);
 
 // A game total as the players list shows it: digits grouped by the locale ("#,##0").
 QString FormatGameTotal(Int16 total);

@@ -66,7 +66,7 @@ QString Game::Narration(const Hint *move) const
             return QCoreApplication::translate("Game", "%1 scores %2 in %3.")
                 .arg(name, QString::number(points), move->category->caption.toString());
         }
-        const QString kept = Kept(move->move.keep);
+        const QString kept = FacesText(move->move.keep);
         return kept.isEmpty() ? QCoreApplication::translate("Game", "%1 throws all five again.").arg(name)
                               : QCoreApplication::translate("Game", "%1 keeps %2 and throws again.").arg(name, kept);
     });
@@ -100,13 +100,13 @@ Faces Game::DiceFaces() const
     return faces;
 }
 
-QString Game::Kept(const quoxa::Faces &keep)
+QString FacesText(const Faces &faces)
 {
-    QStringList kept;
+    QStringList texts;
     for (int face = 1; face <= 6; ++face)
-        for (int n = 0; n < keep[face]; ++n)
-            kept << QString::number(face);
-    return kept.join(u' ');
+        for (int n = 0; n < faces[face]; ++n)
+            texts << QString::number(face);
+    return texts.join(u' ');
 }
 
 QString Game::HintLine(const QString &line, double rest) const
@@ -140,7 +140,7 @@ Game::Hint Game::HintFor(const Strategy::Choice &choice) const
                 left[values[die - 1]] -= 1;
                 hint.keep[die - 1] = true;
             }
-    const QString kept = Kept(choice.keep);
+    const QString kept = FacesText(choice.keep);
     hint.text = HintLine(kept.isEmpty() ? QCoreApplication::translate("Game", "Hint: throw all five again. Expected final total: %1")
                                         : QCoreApplication::translate("Game", "Hint: keep %1 and throw again. Expected final total: %2")
                                               .arg(kept),

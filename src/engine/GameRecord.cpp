@@ -11,12 +11,12 @@ QString Tr(const char *text)
     return QCoreApplication::translate("GameRecord", text);
 }
 
+} // namespace
+
 bool FiveAlike(const DiceSet &dice)
 {
     return std::all_of(dice.begin(), dice.end(), [&](int face) { return face == dice[0]; });
 }
-
-} // namespace
 
 bool GameRecord::Over() const
 {

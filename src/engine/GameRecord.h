@@ -14,6 +14,8 @@ namespace quoxa {
 using DiceSet = std::array<int, 5>;   // the five dice's faces, die 1 first
 using HeldSet = std::array<bool, 5>;  // which dice are held
 
+bool FiveAlike(const DiceSet &dice);
+
 struct GameRecord {
     struct Player {
         QString name;

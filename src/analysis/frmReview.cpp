@@ -1,0 +1,202 @@
+#include "analysis/frmReview.h"
+#include "analysis/Charts.h"
+#include "platform/DesignControls.h"
+#include "platform/ErrorTrap.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTreeWidget>
+#include <cmath>
+
+namespace quoxa {
+namespace {
+
+// How often the window looks again whether best play is worked out.
+constexpr int kWaitMs = 50;
+
+QString Points(double points)
+{
+    return QLocale().toString(points, 'f', 2);
+}
+
+QString DiceText(const DiceSet &dice)
+{
+    QStringList faces;
+    for (int face : dice)
+        faces << QString::number(face);
+    return faces.join(u' ');
+}
+
+// The filter's first choices; then one for each player.
+enum Filter { AllDecisions, SlipsOnly, FirstPlayer };
+
+QTreeWidget *List(QWidget *parent, const QString &name, const QStringList &columns)
+{
+    auto *list = new QTreeWidget(parent);
+    list->setObjectName(name);
+    list->setRootIsDecorated(false);
+    list->setHeaderLabels(columns);
+    list->header()->setStretchLastSection(false);
+    list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    for (int column = 1; column < columns.size(); ++column)
+        list->headerItem()->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+    return list;
+}
+
+} // namespace
+
+frmReview::frmReview(QWidget *owner)
+    : QWidget(owner, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("frmReview"));
+    setWindowTitle(tr("Game Review"));
+    setAttribute(Qt::WA_QuitOnClose, false); // the board alone keeps the game running
+    UseDesignColours(this);
+    resize(Px(11400), Px(10200));
+
+    auto *layout = new QVBoxLayout(this);
+    lvwSummary = List(this, QStringLiteral("lvwSummary"),
+                      {tr("Player"), tr("Points lost"), tr("Luck"), tr("Inaccuracies"), tr("Mistakes"), tr("Blunders"),
+                       tr("Start, luck and points lost")});
+    lvwSummary->setAccessibleName(tr("Summary"));
+    lvwSummary->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    lvwSummary->setMaximumHeight(lvwSummary->fontMetrics().height() * 7);
+    layout->addWidget(lvwSummary);
+    mChartPlace = new QVBoxLayout;
+    layout->addLayout(mChartPlace, 2);
+
+    auto *filter = new QHBoxLayout;
+    cboFilter = new QComboBox(this);
+    cboFilter->setObjectName(QStringLiteral("cboFilter"));
+    auto *lblFilter = new QLabel(tr("&Show:"), this);
+    lblFilter->setBuddy(cboFilter);
+    connect(cboFilter, &QComboBox::currentIndexChanged, this, [this] { Trap([&] { ShowDecisions(); }); });
+    filter->addWidget(lblFilter);
+    filter->addWidget(cboFilter);
+    filter->addStretch();
+    layout->addLayout(filter);
+
+    lvwDecisions = List(this, QStringLiteral("lvwDecisions"),
+                        {tr("Turn"), tr("Player"), tr("Throw"), tr("Dice"), tr("Played"), tr("Best"), tr("Points lost")});
+    lvwDecisions->setAccessibleName(tr("Decisions"));
+    lvwDecisions->header()->setSectionResizeMode(4, QHeaderView::Stretch);
+    lvwDecisions->header()->setSectionResizeMode(5, QHeaderView::Stretch);
+    for (int column : {1, 3, 4, 5})
+        lvwDecisions->headerItem()->setTextAlignment(column, Qt::AlignLeft | Qt::AlignVCenter);
+    connect(lvwDecisions, &QTreeWidget::currentItemChanged, this, [this] { Trap([&] { ShowMoment(); }); });
+    layout->addWidget(lvwDecisions, 3);
+
+    lblMoment = new QLabel(this);
+    lblMoment->setObjectName(QStringLiteral("lblMoment"));
+    lblMoment->setWordWrap(true);
+    lblMoment->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    lblMoment->setMinimumHeight(lblMoment->fontMetrics().height() * 3);
+    layout->addWidget(lblMoment);
+
+    auto *buttons = new QHBoxLayout;
+    auto *cmdClose = new QPushButton(tr("Close"), this);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this, &QWidget::close);
+    buttons->addStretch();
+    buttons->addWidget(cmdClose);
+    layout->addLayout(buttons);
+
+    mWait.setInterval(kWaitMs);
+    connect(&mWait, &QTimer::timeout, this, [this] { Trap([&] { Fill(); }); });
+}
+
+void frmReview::ShowGame(const GameRecord &record)
+{
+    mRecord = record;
+    mReview = {};
+    lvwSummary->clear();
+    lvwDecisions->clear();
+    lblMoment->setText(tr("Working out best play..."));
+    Fill();
+    show();
+    raise();
+    activateWindow();
+}
+
+void frmReview::Fill()
+{
+    const Strategy *strategy = Strategy::Ready();
+    if (!strategy) {
+        mWait.start();
+        return;
+    }
+    mWait.stop();
+    mReview = Review(mRecord, *strategy);
+    lblMoment->clear();
+    ChartData values{.kind = ChartData::Kind::Lines,
+                     .title = tr("Expected final total after each decision"),
+                     .xTitle = tr("Turn"),
+                     .yTitle = tr("Expected final total"),
+                     .categories = {},
+                     .series = {}};
+    const QSignalBlocker quiet(cboFilter);
+    cboFilter->clear();
+    cboFilter->addItems({tr("All decisions"), tr("Slips only")});
+    const auto hundredths = [](double points) { return std::round(points * 100) / 100; };
+    for (const PlayerReview &player : mReview.players) {
+        // The line adds up as shown: its luck is what the rounded figures leave, within a
+        // cent of the throws' own.
+        const double now = mRecord.Over() ? player.total : hundredths(player.Now());
+        const double luck = now - hundredths(player.start) + hundredths(player.lost);
+        const QString line = (mRecord.Over() ? tr("%1 %2 luck − %3 lost = %4") : tr("%1 %2 luck − %3 lost = %4 expected"))
+                                 .arg(Points(player.start), (luck < 0 ? QStringLiteral("− ") : QStringLiteral("+ ")) + Points(std::abs(luck)),
+                                      Points(player.lost), mRecord.Over() ? QString::number(player.total) : Points(now));
+        const auto slips = [&](Slip slip) { return QString::number(player.slips[std::size_t(slip)]); };
+        auto *row = new QTreeWidgetItem(lvwSummary, {player.name, Points(player.lost), Points(luck), slips(Slip::Inaccuracy),
+                                                     slips(Slip::Mistake), slips(Slip::Blunder), line});
+        for (int column = 1; column < lvwSummary->columnCount(); ++column)
+            row->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+        values.series.push_back({player.name, player.values});
+        cboFilter->addItem(tr("%1's decisions").arg(player.name));
+    }
+    delete mChart;
+    mChart = MakeChart(values, this);
+    mChartPlace->addWidget(mChart);
+    ShowDecisions();
+}
+
+void frmReview::ShowDecisions()
+{
+    const int filter = cboFilter->currentIndex();
+    lvwDecisions->clear();
+    for (const ReviewDecision &d : mReview.decisions) {
+        if ((filter == SlipsOnly && SlipOf(d.Lost()) == Slip::None) || (filter >= FirstPlayer && d.player != filter - 1))
+            continue;
+        auto *row = new QTreeWidgetItem(lvwDecisions, {QString::number(d.turn), mReview.players[std::size_t(d.player - 1)].name,
+                                                       QString::number(d.throwNumber), DiceText(d.dice),
+                                                       MoveText(d.played, d.dice), MoveText(d.best, d.dice), Points(d.Lost())});
+        row->setData(0, Qt::UserRole, int(&d - mReview.decisions.data()));
+        for (int column : {0, 2, 6})
+            row->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+    }
+}
+
+void frmReview::ShowMoment()
+{
+    const QTreeWidgetItem *row = lvwDecisions->currentItem();
+    if (!row) {
+        lblMoment->clear();
+        return;
+    }
+    const ReviewDecision &d = mReview.decisions.at(std::size_t(row->data(0, Qt::UserRole).toInt()));
+    const QString name = mReview.players[std::size_t(d.player - 1)].name;
+    lblMoment->setText(tr("Turn %1, throw %2: %3 had %4, expecting %5 in the end with best play.\n"
+                          "Played: %6 (expecting %7). Best: %8. Points lost: %9.")
+                           .arg(d.turn)
+                           .arg(d.throwNumber)
+                           .arg(name, DiceText(d.dice), Points(d.after), MoveText(d.played, d.dice), Points(d.value),
+                                MoveText(d.best, d.dice), Points(d.Lost())));
+}
+
+} // namespace quoxa

@@ -1,0 +1,134 @@
+// The game review: points lost in hand-worked positions, luck and points lost adding up to
+// every total of many seeded games, nothing lost by best play, and the window's rows.
+#include "TestSupport.h"
+#include "analysis/frmReview.h"
+#include "engine/GameReview.h"
+#include "platform/GameFiles.h"
+
+#include <QComboBox>
+#include <QJsonArray>
+
+using namespace quoxa;
+using namespace quoxa::test;
+
+namespace {
+
+// A one-player game whose boxes, but the open ones, were scored 0 (Chance 16); then these turns.
+GameRecord Playing(const QStringList &open, const QStringList &turns)
+{
+    QStringList played;
+    for (const char *turn : {"23456 lblOnes 0", "13456 lblTwos 0", "12456 lblThrees 0", "12356 lblFours 0", "12346 lblFives 0",
+                             "12345 lblSixes 0", "12346 lblThreeOfAKind 0", "12346 lblFourOfAKind 0", "12346 lblFullHouse 0",
+                             "11256 lblSmallStraight 0", "11256 lblLargeStraight 0", "12346 lblQuoxa 0", "12346 lblChance 16"})
+        if (!open.contains(QString(turn).section(u' ', 1, 1)))
+            played << turn;
+    const QJsonObject json{{"started", "2026-12-07T12:00:00.000Z"}, {"players", QJsonArray{QJsonObject{{"name", "Ada"}}}},
+                           {"turns", QJsonArray::fromStringList(played + turns)}};
+    return *GameFiles::FromJson(json);
+}
+
+} // namespace
+
+class ReviewTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        UseScratchSettings();
+        Strategy::Shared();
+    }
+
+    // Decisions of the last turn, worked by hand. With Full House alone open, 2 2 3 3 kept
+    // makes it with 5/9 (13.89) against 25. With Quoxa alone open, five 4s at the first throw
+    // and 4 4 4 4 kept make it with 11/36 (15.28) against 50. At the third throw, 1 1 1 1 2 in
+    // Chance (6, then Ones worth 5 x 91/216) against Ones (4, then Chance worth 70/3).
+    void pointsLostInHandWorkedPositions_data()
+    {
+        QTest::addColumn<QStringList>("open");
+        QTest::addColumn<QString>("turn");
+        QTest::addColumn<int>("throwNumber");
+        QTest::addColumn<QString>("decision");
+        QTest::newRow("a Full House thrown away") << QStringList{"lblFullHouse"} << "22333 22334/1234 22336/1234 lblFullHouse 0" << 1
+                                                  << "keep 2 2 3 3 / score Full House (25): 11.11";
+        QTest::newRow("a Quoxa scored 0 when 50 was there") << QStringList{"lblQuoxa"} << "44444 44443/1234 44442/1234 lblQuoxa 0" << 1
+                                                            << "keep 4 4 4 4 / score Quoxa (50): 34.72";
+        QTest::newRow("a wasted Chance") << QStringList{"lblOnes", "lblChance"} << "11112 11112 11112 lblChance 6" << 3
+                                         << "score Chance (6) / score Ones (4): 19.23";
+    }
+    void pointsLostInHandWorkedPositions()
+    {
+        QFETCH(QStringList, open);
+        QFETCH(QString, turn);
+        QFETCH(int, throwNumber);
+        QFETCH(QString, decision);
+        const GameRecord record = Playing(open, {turn});
+        QCOMPARE(record.Fault(), QString());
+        const GameReview review = Review(record, Strategy::Shared());
+        const ReviewDecision &d = *std::find_if(review.decisions.begin(), review.decisions.end(), [&](const ReviewDecision &d) {
+            return d.turn == 14 - open.size() && d.throwNumber == throwNumber;
+        });
+        QCOMPARE(QString("%1 / %2: %3").arg(MoveText(d.played, d.dice), MoveText(d.best, d.dice)).arg(d.Lost(), 0, 'f', 2), decision);
+    }
+
+    // 100 seeded two-player games, 20 at each level: for every player the value at the start,
+    // plus luck, less points lost, is the final total, to the cent; best play loses nothing.
+    void luckAndPointsLostAddUpToEveryTotal()
+    {
+        FakeBoard board;
+        for (int seed = 0; seed < 100; ++seed) {
+            const int level = seed % Strategy::kLevels + 1;
+            static std::uint64_t clock;
+            clock = 2026 + seed;
+            ClockRandomSource random([]() { return clock; });
+            Game game(board, random);
+            game.StartNewGame({2, {}});
+            while (game.mstrState != u"Game Over") {
+                game.cmdThrow_Click();
+                if (!game.mblnCanScore)
+                    continue;
+                const Game::Hint move = game.ComputerMove(Strategy::Shared(), level);
+                move.category ? game.RecordScore(move.category->label) : void(board.held = move.keep);
+            }
+            const GameReview review = Review(game.Record(), Strategy::Shared());
+            for (const PlayerReview &player : review.players) {
+                QCOMPARE(QString::number(player.start, 'f', 2), "252.28");
+                QVERIFY2(std::abs(player.Now() - player.total) < 0.005, qPrintable(QString::number(seed)));
+                if (level == Strategy::kLevels)
+                    QVERIFY(player.lost < 1e-9);
+            }
+        }
+    }
+
+    // The window on a game's first two turns: the summary, every decision, the filters, and
+    // the moment of the decision chosen.
+    void reviewWindow()
+    {
+        const QJsonObject json{{"started", "2026-12-07T12:00:00.000Z"},
+                               {"players", QJsonArray{QJsonObject{{"name", "Ada"}}, QJsonObject{{"name", "Bea"}}}},
+                               {"turns", QJsonArray{"22333 22334/1234 22336/1234 lblFullHouse 0", "12345 lblLargeStraight 40"}}};
+        frmReview window(nullptr);
+        window.ShowGame(*GameFiles::FromJson(json));
+        QCOMPARE(Rows(&window, "lvwSummary"), (QStringList{"Ada=24.41=-1.39=0=0=2=252.28 − 1.39 luck − 24.41 lost = 226.48 expected",
+                                                            "Bea=0.00=7.36=0=0=0=252.28 + 7.36 luck − 0.00 lost = 259.64 expected"}));
+        const QStringList all{"1=Ada=1=2 2 3 3 3=keep 2 2 3 3=keep 3 3 3=10.85", "1=Ada=2=2 2 3 3 4=keep 2 2 3 3=keep 2 3 4=0.51",
+                              "1=Ada=3=2 2 3 3 6=score Full House (0)=score Twos (4)=13.05",
+                              "1=Bea=1=1 2 3 4 5=score Large Straight (40)=score Large Straight (40)=0.00"};
+        QCOMPARE(Rows(&window, "lvwDecisions"), all);
+        auto *filter = Find<QComboBox>(&window, "cboFilter");
+        QStringList filtered;
+        for (int f = 1; f < filter->count(); ++f) {
+            filter->setCurrentIndex(f);
+            filtered << filter->currentText() + ": " + Rows(&window, "lvwDecisions").join(", ").remove("=").left(12);
+        }
+        QCOMPARE(filtered, (QStringList{"Slips only: 1Ada12 2 3 3", "Ada's decisions: 1Ada12 2 3 3", "Bea's decisions: 1Bea11 2 3 4"}));
+        filter->setCurrentIndex(0);
+        Find<QTreeWidget>(&window, "lvwDecisions")->setCurrentItem(Find<QTreeWidget>(&window, "lvwDecisions")->topLevelItem(2));
+        QCOMPARE(Find<QLabel>(&window, "lblMoment")->text(),
+                 "Turn 1, throw 3: Ada had 2 2 3 3 6, expecting 239.52 in the end with best play.\n"
+                 "Played: score Full House (0) (expecting 226.48). Best: score Twos (4). Points lost: 13.05.");
+    }
+};
+
+QTEST_MAIN(ReviewTest)
+#include "tst_review.moc"
