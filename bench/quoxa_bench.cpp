@@ -8,6 +8,7 @@
 //   quoxa_bench store   the settings read from and written to a store of 4 MiB
 //   quoxa_bench statistics  the statistics window opened on 1,000 four-player games
 //   quoxa_bench keep    the game under way kept, as after each throw of a four-player game
+//   quoxa_bench review  the review of a whole four-player game opened, best play solved
 // Every child gets a fresh settings folder. Nothing here is asserted: it measures.
 #include "FirstFrame.h"
 #include "board/frmMain.h"
@@ -199,6 +200,28 @@ int Keep()
     return 0;
 }
 
+// From Game, Review Game to the review's first frame, on a whole four-player game, once best
+// play is solved.
+int ReviewWindow()
+{
+    quoxa::InstallDesignLook();
+    QRandomGenerator dice(2026);
+    const quoxa::GameRecord game = FourPlayerGame(dice);
+    quoxa::Strategy::Shared();
+    quoxa::frmMain board;
+    board.show();
+    QApplication::processEvents();
+    QElapsedTimer clock;
+    clock.start();
+    board.ShowReview(game);
+    QWidget *window = board.findChild<QWidget *>(QStringLiteral("frmReview"));
+    bench::FirstFrame painted(*window);
+    while (window->isVisible())
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    std::printf("review %.3f\n", clock.nsecsElapsed() / 1e6);
+    return 0;
+}
+
 // 1,000 finished four-player games of three throws a turn, as the game keeps them; the time
 // from Game, Statistics to the window's first frame, the chart module loaded on the way.
 int Statistics()
@@ -277,7 +300,7 @@ int Orchestrate()
         std::vector<double> start, close, total, startCpu, totalCpu, kib;
     } floor, quoxa;
     std::vector<double> saveWall, saveCpu, gameWall, gameCpu, computersWall, computersCpu, storeRead, storeWrite,
-        statistics, gamesKiB, keepMedian, keepTail;
+        statistics, gamesKiB, keepMedian, keepTail, review;
     const auto record = [](Side &side, const Run &run) {
         side.start.push_back(run.firstMs);
         side.close.push_back(run.endMs - run.firstMs);
@@ -308,6 +331,7 @@ int Orchestrate()
             const Run kept = Child(self, {QStringLiteral("keep")});
             keepMedian.push_back(kept.Field("keep", 1));
             keepTail.push_back(kept.Field("keep", 2));
+            review.push_back(Child(self, {QStringLiteral("review")}).Field("review", 1));
         }
     }
     const QString platform = qEnvironmentVariable("QT_QPA_PLATFORM", QStringLiteral("xcb"));
@@ -335,6 +359,7 @@ int Orchestrate()
     std::printf("\nstore: 4 MiB read in %.0f ms, written in %.0f ms (of 5)\n", Median(storeRead), Median(storeWrite));
     std::printf("statistics: 1,000 four-player games (%.0f KiB) opened in %.0f ms (of 5)\n", Median(gamesKiB),
                 Median(statistics));
+    std::printf("review: %.0f ms for a four-player game (of 5)\n", Median(review));
     std::printf("game under way: kept in %.2f ms a step, 9 in 10 within %.2f ms (of 5)\n", Median(keepMedian),
                 Median(keepTail));
     return 0;
@@ -364,5 +389,7 @@ int main(int argc, char *argv[])
         return Statistics();
     if (mode == u"keep")
         return Keep();
+    if (mode == u"review")
+        return ReviewWindow();
     return 1;
 }

@@ -9,6 +9,7 @@
 #include <QLineSeries>
 #include <QValueAxis>
 #include <algorithm>
+#include <cmath>
 
 extern "C" Q_DECL_EXPORT QWidget *QuoxaMakeChart(const quoxa::ChartData *data, QWidget *parent)
 {
@@ -63,7 +64,13 @@ extern "C" Q_DECL_EXPORT QWidget *QuoxaMakeChart(const quoxa::ChartData *data, Q
                 line->attachAxis(xAxis);
                 line->attachAxis(yAxis);
             }
-            xAxis->setRange(0, right);
+            // A tick at every whole turn, and room around a line that hardly moves.
+            xAxis->setRange(0, std::ceil(right));
+            xAxis->setTickCount(int(std::ceil(right)) + 1);
+            if (top - bottom < 10) {
+                top += 5;
+                bottom -= 5;
+            }
         }
         yAxis->setRange(bottom, top);
         yAxis->applyNiceNumbers(); // round steps, the highest point inside

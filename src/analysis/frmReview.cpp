@@ -57,7 +57,7 @@ frmReview::frmReview(QWidget *owner)
     setWindowTitle(tr("Game Review"));
     setAttribute(Qt::WA_QuitOnClose, false); // the board alone keeps the game running
     UseDesignColours(this);
-    resize(Px(11400), Px(10200));
+    SizeWithinScreen(this, {Px(11400), Px(10800)}, owner);
 
     auto *layout = new QVBoxLayout(this);
     lvwSummary = List(this, QStringLiteral("lvwSummary"),
@@ -68,7 +68,7 @@ frmReview::frmReview(QWidget *owner)
     lvwSummary->setMaximumHeight(lvwSummary->fontMetrics().height() * 7);
     layout->addWidget(lvwSummary);
     mChartPlace = new QVBoxLayout;
-    layout->addLayout(mChartPlace, 2);
+    layout->addLayout(mChartPlace, 3);
 
     auto *filter = new QHBoxLayout;
     cboFilter = new QComboBox(this);
@@ -89,7 +89,7 @@ frmReview::frmReview(QWidget *owner)
     for (int column : {1, 3, 4, 5})
         lvwDecisions->headerItem()->setTextAlignment(column, Qt::AlignLeft | Qt::AlignVCenter);
     connect(lvwDecisions, &QTreeWidget::currentItemChanged, this, [this] { Trap([&] { ShowMoment(); }); });
-    layout->addWidget(lvwDecisions, 3);
+    layout->addWidget(lvwDecisions, 4);
 
     lblMoment = new QLabel(this);
     lblMoment->setObjectName(QStringLiteral("lblMoment"));
@@ -128,6 +128,7 @@ void frmReview::Fill()
 {
     const Strategy *strategy = Strategy::Ready();
     if (!strategy) {
+        Strategy::Prepare(); // if nothing has asked for it yet
         mWait.start();
         return;
     }
@@ -137,7 +138,7 @@ void frmReview::Fill()
     ChartData values{.kind = ChartData::Kind::Lines,
                      .title = tr("Expected final total after each decision"),
                      .xTitle = tr("Turn"),
-                     .yTitle = tr("Expected final total"),
+                     .yTitle = tr("Points"),
                      .categories = {},
                      .series = {}};
     const QSignalBlocker quiet(cboFilter);
@@ -162,8 +163,11 @@ void frmReview::Fill()
     }
     delete mChart;
     mChart = MakeChart(values, this);
+    mChart->setMinimumHeight(Px(3300));
     mChartPlace->addWidget(mChart);
     ShowDecisions();
+    if (mReview.decisions.empty())
+        lblMoment->setText(tr("No decisions yet: the review grows as the game is played."));
 }
 
 void frmReview::ShowDecisions()

@@ -35,7 +35,7 @@ frmStatistics::frmStatistics(QWidget *owner, std::function<void(const GameRecord
     setWindowTitle(tr("Statistics"));
     setAttribute(Qt::WA_QuitOnClose, false); // the board alone keeps the game running
     UseDesignColours(this);
-    resize(Px(9600), Px(8400));
+    SizeWithinScreen(this, {Px(9600), Px(8400)}, owner);
 
     auto *layout = new QVBoxLayout(this);
     lvwStatistics = new QTreeWidget(this);

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QProxyStyle>
 #include <QStyle>
 #include <QStyleOption>
@@ -153,6 +154,12 @@ QIcon DesignIcon(const QPixmap &picture)
 void UseDesignColours(QWidget *window)
 {
     window->setPalette(DesignPalette());
+}
+
+void SizeWithinScreen(QWidget *window, QSize size, const QWidget *owner)
+{
+    const QScreen *screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+    window->resize(screen ? size.boundedTo(screen->availableGeometry().size() * 0.9) : size);
 }
 
 void InstallDesignLook()

@@ -44,6 +44,9 @@ QFont DesignFont(QStringView family, qreal points, bool bold = false);
 const QPalette &DesignPalette();
 // Gives a window of ours the design's colours, for itself and every control in it.
 void UseDesignColours(QWidget *window);
+// Gives a window of its own this size in pixels, or less on a screen with less room (a small
+// one, or one at 2x): at most nine tenths of what the screen of `owner` has.
+void SizeWithinScreen(QWidget *window, QSize size, const QWidget *owner);
 // A button's picture, greyed out when the button is disabled in the design's colours, not
 // in the desktop theme's.
 QIcon DesignIcon(const QPixmap &picture);

@@ -167,9 +167,7 @@ HelpViewer::HelpViewer(QWidget *owner, std::shared_ptr<ChmFile> file, const ChmF
     setWindowTitle(type.caption);
     if (owner)
         setWindowIcon(owner->windowIcon());
-    // Its own size, or less on a screen with less room (a small one, or one at 2x).
-    const QScreen *screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
-    resize(screen ? QSize(720, 520).boundedTo(screen->availableGeometry().size() * 0.9) : QSize(720, 520));
+    SizeWithinScreen(this, {720, 520}, owner);
 
     auto *bar = new QToolBar(this);
     auto *splitter = new QSplitter(this);

@@ -6,6 +6,7 @@
 #include "platform/GameFiles.h"
 #include "settings/basMain.h"
 
+#include <QComboBox>
 #include <QJsonDocument>
 #include <QMessageBox>
 #include <QProcess>
@@ -154,6 +155,9 @@ private slots:
                                                                "Bea=1=0 of 1=100.0=100=0.0=0%=0%",
                                                                "Cy (computer, level 2)=1=-=100.0=100=0.0=0%=0%"}));
         QCOMPARE(Find(window, "chart")->metaObject()->className(), "QChartView");
+        QVERIFY(Find<QComboBox>(window, "cboGame")->currentText().endsWith(": Cy 100")); // the newest first
+        Find<QPushButton>(window, "cmdReview")->click();
+        QTRY_COMPARE_WITH_TIMEOUT(Rows(Find(&board, "frmReview"), "lvwSummary", 6), QStringList{"252.28 + 131.04 luck − 283.32 lost = 100"}, 60000);
         QTimer::singleShot(0, [] { qobject_cast<QMessageBox *>(QApplication::activeModalWidget())->button(QMessageBox::Yes)->click(); });
         Find<QPushButton>(window, "cmdClear")->click();
         QVERIFY(GameFiles::ReadFinished().empty() && Rows(window, "lvwStatistics").isEmpty());
