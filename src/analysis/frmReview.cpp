@@ -1,5 +1,6 @@
 #include "analysis/frmReview.h"
 #include "analysis/Charts.h"
+#include "analysis/FigureWindow.h"
 #include "platform/DesignControls.h"
 #include "platform/ErrorTrap.h"
 
@@ -35,36 +36,16 @@ QString DiceText(const DiceSet &dice)
 // The filter's first choices; then one for each player.
 enum Filter { AllDecisions, SlipsOnly, FirstPlayer };
 
-QTreeWidget *List(QWidget *parent, const QString &name, const QStringList &columns)
-{
-    auto *list = new QTreeWidget(parent);
-    list->setObjectName(name);
-    list->setRootIsDecorated(false);
-    list->setHeaderLabels(columns);
-    list->header()->setStretchLastSection(false);
-    list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    for (int column = 1; column < columns.size(); ++column)
-        list->headerItem()->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
-    return list;
-}
-
 } // namespace
 
 frmReview::frmReview(QWidget *owner)
-    : QWidget(owner, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : QWidget(owner, kFigureWindow)
 {
-    setObjectName(QStringLiteral("frmReview"));
-    setWindowTitle(tr("Game Review"));
-    setAttribute(Qt::WA_QuitOnClose, false); // the board alone keeps the game running
-    UseDesignColours(this);
-    SizeWithinScreen(this, {Px(11400), Px(10800)}, owner);
-
+    SetUpFigureWindow(this, QStringLiteral("frmReview"), tr("Game Review"), {Px(11400), Px(10800)});
     auto *layout = new QVBoxLayout(this);
-    lvwSummary = List(this, QStringLiteral("lvwSummary"),
-                      {tr("Player"), tr("Points lost"), tr("Luck"), tr("Inaccuracies"), tr("Mistakes"), tr("Blunders"),
-                       tr("Start, luck and points lost")});
-    lvwSummary->setAccessibleName(tr("Summary"));
-    lvwSummary->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    lvwSummary = FigureList(this, QStringLiteral("lvwSummary"), tr("Summary"),
+                            {tr("Player"), tr("Points lost"), tr("Luck"), tr("Inaccuracies"), tr("Mistakes"), tr("Blunders"),
+                             tr("Start, luck and points lost")});
     lvwSummary->setMaximumHeight(lvwSummary->fontMetrics().height() * 7);
     layout->addWidget(lvwSummary);
     mChartPlace = new QVBoxLayout;
@@ -81,13 +62,13 @@ frmReview::frmReview(QWidget *owner)
     filter->addStretch();
     layout->addLayout(filter);
 
-    lvwDecisions = List(this, QStringLiteral("lvwDecisions"),
-                        {tr("Turn"), tr("Player"), tr("Throw"), tr("Dice"), tr("Played"), tr("Best"), tr("Points lost")});
-    lvwDecisions->setAccessibleName(tr("Decisions"));
+    lvwDecisions = FigureList(this, QStringLiteral("lvwDecisions"), tr("Decisions"),
+                              {tr("Turn"), tr("Player"), tr("Throw"), tr("Dice"), tr("Played"), tr("Best"), tr("Points lost")});
+    lvwDecisions->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     lvwDecisions->header()->setSectionResizeMode(4, QHeaderView::Stretch);
     lvwDecisions->header()->setSectionResizeMode(5, QHeaderView::Stretch);
-    for (int column : {1, 3, 4, 5})
-        lvwDecisions->headerItem()->setTextAlignment(column, Qt::AlignLeft | Qt::AlignVCenter);
+    for (int column : {0, 1, 3, 4, 5}) // the turn as the other numbers, right; the words left
+        lvwDecisions->headerItem()->setTextAlignment(column, column ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
     connect(lvwDecisions, &QTreeWidget::currentItemChanged, this, [this] { Trap([&] { ShowMoment(); }); });
     layout->addWidget(lvwDecisions, 4);
 
@@ -154,10 +135,8 @@ void frmReview::Fill()
                                  .arg(Points(player.start), (luck < 0 ? QStringLiteral("− ") : QStringLiteral("+ ")) + Points(std::abs(luck)),
                                       Points(player.lost), mRecord.Over() ? QString::number(player.total) : Points(now));
         const auto slips = [&](Slip slip) { return QString::number(player.slips[std::size_t(slip)]); };
-        auto *row = new QTreeWidgetItem(lvwSummary, {player.name, Points(player.lost), Points(luck), slips(Slip::Inaccuracy),
-                                                     slips(Slip::Mistake), slips(Slip::Blunder), line});
-        for (int column = 1; column < lvwSummary->columnCount(); ++column)
-            row->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+        AddFigureRow(lvwSummary, {player.name, Points(player.lost), Points(luck), slips(Slip::Inaccuracy), slips(Slip::Mistake),
+                                  slips(Slip::Blunder), line});
         values.series.push_back({player.name, player.values});
         cboFilter->addItem(tr("%1's decisions").arg(player.name));
     }
@@ -177,12 +156,10 @@ void frmReview::ShowDecisions()
     for (const ReviewDecision &d : mReview.decisions) {
         if ((filter == SlipsOnly && SlipOf(d.Lost()) == Slip::None) || (filter >= FirstPlayer && d.player != filter - 1))
             continue;
-        auto *row = new QTreeWidgetItem(lvwDecisions, {QString::number(d.turn), mReview.players[std::size_t(d.player - 1)].name,
-                                                       QString::number(d.throwNumber), DiceText(d.dice),
-                                                       MoveText(d.played, d.dice), MoveText(d.best, d.dice), Points(d.Lost())});
+        QTreeWidgetItem *row = AddFigureRow(lvwDecisions, {QString::number(d.turn), mReview.players[std::size_t(d.player - 1)].name,
+                                                           QString::number(d.throwNumber), DiceText(d.dice), MoveText(d.played, d.dice),
+                                                           MoveText(d.best, d.dice), Points(d.Lost())});
         row->setData(0, Qt::UserRole, int(&d - mReview.decisions.data()));
-        for (int column : {0, 2, 6})
-            row->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
     }
 }
 

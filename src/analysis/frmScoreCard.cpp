@@ -1,4 +1,5 @@
 #include "analysis/frmScoreCard.h"
+#include "analysis/FigureWindow.h"
 #include "engine/Game.h"
 #include "engine/ScoreSheet.h"
 #include "platform/DesignControls.h"
@@ -23,13 +24,10 @@ const QColor kLastScoredColour(255, 255, 160);
 } // namespace
 
 frmScoreCard::frmScoreCard(QWidget *owner, std::function<void()> playAgain, std::function<void()> review)
-    : QWidget(owner, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : QWidget(owner, kFigureWindow)
 {
-    setObjectName(QStringLiteral("frmScoreCard"));
-    setWindowTitle(tr("Score Card"));
+    SetUpFigureWindow(this, QStringLiteral("frmScoreCard"), tr("Score Card"), {}); // its size is its table's
     setAttribute(Qt::WA_ShowWithoutActivating);
-    setAttribute(Qt::WA_QuitOnClose, false); // the board alone keeps the game running
-    UseDesignColours(this);
 
     auto *layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);

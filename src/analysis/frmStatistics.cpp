@@ -1,5 +1,6 @@
 #include "analysis/frmStatistics.h"
 #include "analysis/Charts.h"
+#include "analysis/FigureWindow.h"
 #include "platform/DesignControls.h"
 #include "platform/ErrorTrap.h"
 #include "platform/GameFiles.h"
@@ -29,26 +30,13 @@ QString Percent(double share)
 } // namespace
 
 frmStatistics::frmStatistics(QWidget *owner, std::function<void(const GameRecord &)> review)
-    : QWidget(owner, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : QWidget(owner, kFigureWindow)
 {
-    setObjectName(QStringLiteral("frmStatistics"));
-    setWindowTitle(tr("Statistics"));
-    setAttribute(Qt::WA_QuitOnClose, false); // the board alone keeps the game running
-    UseDesignColours(this);
-    SizeWithinScreen(this, {Px(9600), Px(8400)}, owner);
-
+    SetUpFigureWindow(this, QStringLiteral("frmStatistics"), tr("Statistics"), {Px(9600), Px(8400)});
     auto *layout = new QVBoxLayout(this);
-    lvwStatistics = new QTreeWidget(this);
-    lvwStatistics->setObjectName(QStringLiteral("lvwStatistics"));
-    lvwStatistics->setAccessibleName(tr("Statistics"));
-    lvwStatistics->setRootIsDecorated(false);
-    lvwStatistics->setHeaderLabels({tr("Name"), tr("Games"), tr("Wins"), tr("Mean"), tr("Best"), tr("Std. Dev."),
-                                    tr("Upper Bonus"), tr("Quoxa")});
-    lvwStatistics->header()->setStretchLastSection(false);
-    lvwStatistics->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    lvwStatistics->header()->setSectionResizeMode(0, QHeaderView::Stretch);
-    for (int column = 1; column < lvwStatistics->columnCount(); ++column)
-        lvwStatistics->headerItem()->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+    lvwStatistics = FigureList(this, QStringLiteral("lvwStatistics"), tr("Statistics"),
+                               {tr("Name"), tr("Games"), tr("Wins"), tr("Mean"), tr("Best"), tr("Std. Dev."),
+                                tr("Upper Bonus"), tr("Quoxa")});
     connect(lvwStatistics, &QTreeWidget::currentItemChanged, this, [this] { Trap([&] { ShowChart(); }); });
     layout->addWidget(lvwStatistics, 2);
     mChartPlace = new QVBoxLayout;
@@ -57,6 +45,9 @@ frmStatistics::frmStatistics(QWidget *owner, std::function<void(const GameRecord
     auto *games = new QHBoxLayout;
     cboGame = new QComboBox(this);
     cboGame->setObjectName(QStringLiteral("cboGame"));
+    // A thousand games are not measured to size the box: it takes the room the row gives it.
+    cboGame->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cboGame->setMinimumContentsLength(20);
     auto *lblGame = new QLabel(tr("&Game:"), this);
     lblGame->setBuddy(cboGame);
     cmdReview = new QPushButton(tr("&Review Game"), this);
@@ -102,11 +93,8 @@ void frmStatistics::Refresh()
     for (const PlayerFigures &f : mFigures) {
         const QString name = f.computer ? tr("%1 (computer, level %2)").arg(f.name).arg(f.level) : f.name;
         const QString wins = f.contests ? tr("%1 of %2").arg(locale.toString(f.wins), locale.toString(f.contests)) : QStringLiteral("-");
-        auto *row = new QTreeWidgetItem(lvwStatistics, {name, locale.toString(f.games), wins, locale.toString(f.mean, 'f', 1),
-                                                        locale.toString(f.best), locale.toString(f.deviation, 'f', 1),
-                                                        Percent(f.bonusRate), Percent(f.fiveAlikeRate)});
-        for (int column = 1; column < lvwStatistics->columnCount(); ++column)
-            row->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+        AddFigureRow(lvwStatistics, {name, locale.toString(f.games), wins, locale.toString(f.mean, 'f', 1), locale.toString(f.best),
+                                     locale.toString(f.deviation, 'f', 1), Percent(f.bonusRate), Percent(f.fiveAlikeRate)});
     }
     cmdClear->setEnabled(!mFigures.empty());
     lvwStatistics->setCurrentItem(lvwStatistics->topLevelItem(0));

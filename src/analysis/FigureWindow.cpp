@@ -1,0 +1,42 @@
+#include "analysis/FigureWindow.h"
+#include "platform/DesignControls.h"
+
+#include <QHeaderView>
+#include <QTreeWidget>
+
+namespace quoxa {
+
+void SetUpFigureWindow(QWidget *window, const QString &name, const QString &title, QSize size)
+{
+    window->setObjectName(name);
+    window->setWindowTitle(title);
+    window->setAttribute(Qt::WA_QuitOnClose, false);
+    UseDesignColours(window);
+    if (!size.isEmpty())
+        SizeWithinScreen(window, size, window->parentWidget());
+}
+
+QTreeWidget *FigureList(QWidget *parent, const QString &name, const QString &accessibleName, const QStringList &columns)
+{
+    auto *list = new QTreeWidget(parent);
+    list->setObjectName(name);
+    list->setAccessibleName(accessibleName);
+    list->setRootIsDecorated(false);
+    list->setHeaderLabels(columns);
+    list->header()->setStretchLastSection(false);
+    list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    list->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    for (int column = 1; column < columns.size(); ++column)
+        list->headerItem()->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+    return list;
+}
+
+QTreeWidgetItem *AddFigureRow(QTreeWidget *list, const QStringList &texts)
+{
+    auto *row = new QTreeWidgetItem(list, texts);
+    for (int column = 0; column < texts.size(); ++column)
+        row->setTextAlignment(column, Qt::Alignment(list->headerItem()->textAlignment(column)));
+    return row;
+}
+
+} // namespace quoxa
