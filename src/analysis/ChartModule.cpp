@@ -19,7 +19,9 @@ extern "C" Q_DECL_EXPORT QWidget *QuoxaMakeChart(const quoxa::ChartData *data, Q
         chart->setTheme(dark ? QChart::ChartThemeDark : QChart::ChartThemeLight);
         chart->setBackgroundBrush(parent ? parent->palette().window() : QBrush());
         chart->setTitle(data->title);
+        chart->setMargins(QMargins(4, 4, 4, 4)); // the room is the plot's
         chart->legend()->setVisible(data->series.size() > 1);
+        chart->legend()->setAlignment(Qt::AlignRight);
         auto *yAxis = new QValueAxis;
         yAxis->setTitleText(data->yTitle);
         yAxis->setLabelFormat(QStringLiteral("%d"));

@@ -46,7 +46,7 @@ frmReview::frmReview(QWidget *owner)
     lvwSummary = FigureList(this, QStringLiteral("lvwSummary"), tr("Summary"),
                             {tr("Player"), tr("Points lost"), tr("Luck"), tr("Inaccuracies"), tr("Mistakes"), tr("Blunders"),
                              tr("Start, luck and points lost")});
-    lvwSummary->setMaximumHeight(lvwSummary->fontMetrics().height() * 7);
+    lvwSummary->setMaximumHeight(lvwSummary->fontMetrics().height() * 9); // four players without scrolling
     layout->addWidget(lvwSummary);
     mChartPlace = new QVBoxLayout;
     layout->addLayout(mChartPlace, 3);
@@ -142,7 +142,7 @@ void frmReview::Fill()
     }
     delete mChart;
     mChart = MakeChart(values, this);
-    mChart->setMinimumHeight(Px(3300));
+    mChart->setMinimumHeight(Px(2400));
     mChartPlace->addWidget(mChart);
     ShowDecisions();
     if (mReview.decisions.empty())
