@@ -67,8 +67,9 @@ frmReview::frmReview(QWidget *owner)
     lvwDecisions->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     lvwDecisions->header()->setSectionResizeMode(4, QHeaderView::Stretch);
     lvwDecisions->header()->setSectionResizeMode(5, QHeaderView::Stretch);
-    for (int column : {0, 1, 3, 4, 5}) // the turn as the other numbers, right; the words left
-        lvwDecisions->headerItem()->setTextAlignment(column, column ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
+    for (int column : {1, 3, 4, 5}) // the words left; the numbers, the turn too, right
+        lvwDecisions->headerItem()->setTextAlignment(column, Qt::AlignLeft | Qt::AlignVCenter);
+    lvwDecisions->headerItem()->setTextAlignment(0, Qt::AlignRight | Qt::AlignVCenter);
     connect(lvwDecisions, &QTreeWidget::currentItemChanged, this, [this] { Trap([&] { ShowMoment(); }); });
     layout->addWidget(lvwDecisions, 4);
 
@@ -131,9 +132,10 @@ void frmReview::Fill()
         // cent of the throws' own.
         const double now = mRecord.Over() ? player.total : hundredths(player.Now());
         const double luck = now - hundredths(player.start) + hundredths(player.lost);
+        const QString signedLuck = (luck < 0 ? QStringLiteral("− ") : QStringLiteral("+ ")) + Points(std::abs(luck));
         const QString line = (mRecord.Over() ? tr("%1 %2 luck − %3 lost = %4") : tr("%1 %2 luck − %3 lost = %4 expected"))
-                                 .arg(Points(player.start), (luck < 0 ? QStringLiteral("− ") : QStringLiteral("+ ")) + Points(std::abs(luck)),
-                                      Points(player.lost), mRecord.Over() ? QString::number(player.total) : Points(now));
+                                 .arg(Points(player.start), signedLuck, Points(player.lost),
+                                      mRecord.Over() ? QString::number(player.total) : Points(now));
         const auto slips = [&](Slip slip) { return QString::number(player.slips[std::size_t(slip)]); };
         AddFigureRow(lvwSummary, {player.name, Points(player.lost), Points(luck), slips(Slip::Inaccuracy), slips(Slip::Mistake),
                                   slips(Slip::Blunder), line});

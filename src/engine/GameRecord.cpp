@@ -4,15 +4,6 @@
 #include <algorithm>
 
 namespace quoxa {
-namespace {
-
-QString Tr(const char *text)
-{
-    return QCoreApplication::translate("GameRecord", text);
-}
-
-} // namespace
-
 bool FiveAlike(const DiceSet &dice)
 {
     return std::all_of(dice.begin(), dice.end(), [&](int face) { return face == dice[0]; });
@@ -26,38 +17,43 @@ bool GameRecord::Over() const
 QString GameRecord::Fault() const
 {
     if (players.empty() || players.size() > 4)
-        return Tr("it has %1 players").arg(players.size());
+        return QCoreApplication::translate("GameRecord", "it has %1 players").arg(players.size());
     for (const Player &player : players)
         if (player.computer && (player.level < 1 || player.level > 5))
-            return Tr("%1 plays at level %2").arg(player.name).arg(player.level);
+            return QCoreApplication::translate("GameRecord", "%1 plays at level %2").arg(player.name).arg(player.level);
     if (turns.empty() || turns.size() > players.size() * kCategoryCount)
-        return Tr("it has %1 turns").arg(turns.size());
+        return QCoreApplication::translate("GameRecord", "it has %1 turns").arg(turns.size());
     std::vector<PlayerSheet> sheets(players.size());
     for (std::size_t t = 0; t < turns.size(); ++t) {
         const Turn &turn = turns[t];
         const QString number = QString::number(t + 1);
         if (turn.throws.size() > 3 || (turn.scored && turn.throws.empty()))
-            return Tr("turn %1 has %2 throws").arg(number).arg(turn.throws.size());
+            return QCoreApplication::translate("GameRecord", "turn %1 has %2 throws")
+                .arg(number)
+                .arg(turn.throws.size());
         for (std::size_t k = 0; k < turn.throws.size(); ++k) {
             const Throw &thrown = turn.throws[k];
             for (std::size_t i = 0; i < thrown.dice.size(); ++i) {
                 const bool changed = k > 0 && thrown.dice[i] != turn.throws[k - 1].dice[i];
                 if (thrown.dice[i] < 1 || thrown.dice[i] > 6 || (thrown.held[i] && (k == 0 || changed)))
-                    return Tr("turn %1 throws a die it cannot").arg(number);
+                    return QCoreApplication::translate("GameRecord", "turn %1 throws a die it cannot").arg(number);
             }
         }
         if (!turn.scored) {
             if (t + 1 < turns.size())
-                return Tr("turn %1 scores nothing").arg(number);
+                return QCoreApplication::translate("GameRecord", "turn %1 scores nothing").arg(number);
             continue;
         }
         PlayerSheet &sheet = sheets[static_cast<std::size_t>(PlayerOf(t) - 1)];
         const DiceSet &dice = turn.throws.back().dice;
         const QString caption = turn.scored->caption.toString();
         if (!turn.scored->isCategory() || sheet.*turn.scored->field != PlayerSheet::kUnscored)
-            return Tr("turn %1 scores %2 a second time").arg(number, caption);
+            return QCoreApplication::translate("GameRecord", "turn %1 scores %2 a second time").arg(number, caption);
         if (ScoreDice(sheet, *turn.scored, dice, FiveAlike(dice)) != turn.points)
-            return Tr("turn %1 scores %2 in %3, which its dice do not make").arg(number).arg(turn.points).arg(caption);
+            return QCoreApplication::translate("GameRecord", "turn %1 scores %2 in %3, which its dice do not make")
+                .arg(number)
+                .arg(turn.points)
+                .arg(caption);
     }
     return {};
 }
