@@ -147,7 +147,7 @@ void frmMain::BuildStatusBar()
     stbMain->setObjectName(QStringLiteral("stbMain"));
     stbMain->setSizeGripEnabled(false);
     const std::array<std::pair<int, int>, 2> widths{{{5415, 1440}, {1500, 1500}}};
-    const std::array<QString, 2> designTexts{QStringLiteral("Throw the dice."), QStringLiteral("Rolls Remaining: 3")};
+    const std::array<QString, 2> designTexts{tr("Throw the dice."), tr("Rolls Remaining: %1").arg(3)};
     for (int i = 0; i < 2; ++i) {
         QLabel *panel = new QLabel(designTexts[static_cast<std::size_t>(i)], stbMain);
         panel->setObjectName(Indexed(QStringLiteral("stbMain"), i + 1));
@@ -163,11 +163,11 @@ void frmMain::BuildStatusBar()
 
 void frmMain::BuildPlayers()
 {
-    fraPlayers = Place(new QGroupBox(QStringLiteral("Players"), mClient), QStringLiteral("fraPlayers"), {75, 375, 2640, 3990});
+    fraPlayers = Place(new QGroupBox(tr("Players"), mClient), QStringLiteral("fraPlayers"), {75, 375, 2640, 3990});
     lvwPlayers = Place(new QTreeWidget(fraPlayers), QStringLiteral("lvwPlayers"), {50, 225, 2550, 3615});
     lvwPlayers->setHeader(new PlainHeader);
     lvwPlayers->setColumnCount(2);
-    lvwPlayers->setHeaderLabels({QStringLiteral("Name"), QStringLiteral("Score")});
+    lvwPlayers->setHeaderLabels({tr("Name"), tr("Score")});
     lvwPlayers->headerItem()->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
     lvwPlayers->setColumnWidth(0, Px(1700));
     lvwPlayers->setColumnWidth(1, Px(800));
@@ -182,7 +182,7 @@ void frmMain::BuildPlayers()
 
 void frmMain::BuildScoreSheet()
 {
-    fraScore = Place(new QGroupBox(QStringLiteral("Score"), mClient), QStringLiteral("fraScore"), {2775, 375, 4365, 3990});
+    fraScore = Place(new QGroupBox(tr("Score"), mClient), QStringLiteral("fraScore"), {2775, 375, 4365, 3990});
     for (std::size_t i = 0; i < kSheetFrames.size(); ++i)
         Place(new Shape(Shape::Kind::Rectangle, fraScore, 3, kOutlineGrey), Indexed(QStringLiteral("shpShapes"), static_cast<int>(i)),
               kSheetFrames[i]);
@@ -193,7 +193,7 @@ void frmMain::BuildScoreSheet()
         const SheetColumn &geometry = kColumns[column];
         const int top = geometry.tops[rowInColumn[column]++];
 
-        QLabel *caption = Place(new QLabel(row.caption.toString(), fraScore), Indexed(QStringLiteral("lblLabels"), row.captionIndex),
+        QLabel *caption = Place(new QLabel(Caption(row), fraScore), Indexed(QStringLiteral("lblLabels"), row.captionIndex),
                                 {geometry.captionLeft, top, geometry.captionWidth, 315});
         caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 

@@ -34,16 +34,16 @@ constexpr std::array<std::array<bool, 7>, 6> kFaces{{
 
 struct PanelText {
     QStringView state;
-    QStringView instruction;
+    const char *instruction; // translated as the window's own
     bool showCount;
 };
 const std::array<PanelText, 6> kPanelTexts{{
-    {u"Throw 0", u"Throw the dice.", true},
-    {u"Throw 1", u"Hold dice then throw again, or select score score category.", true},
-    {u"Throw 2", u"Hold dice then throw again, or select score score category.", true},
-    {u"Throw 3", u"Select score category.", true},
-    {u"Continue", u"Press 'Continue', or press 'Undo' button to undo last score.", true},
-    {u"Game Over", u"Game Over.", false},
+    {u"Throw 0", QT_TRANSLATE_NOOP("quoxa::frmMain", "Throw the dice."), true},
+    {u"Throw 1", QT_TRANSLATE_NOOP("quoxa::frmMain", "Hold dice then throw again, or select score score category."), true},
+    {u"Throw 2", QT_TRANSLATE_NOOP("quoxa::frmMain", "Hold dice then throw again, or select score score category."), true},
+    {u"Throw 3", QT_TRANSLATE_NOOP("quoxa::frmMain", "Select score category."), true},
+    {u"Continue", QT_TRANSLATE_NOOP("quoxa::frmMain", "Press 'Continue', or press 'Undo' button to undo last score."), true},
+    {u"Game Over", QT_TRANSLATE_NOOP("quoxa::frmMain", "Game Over."), false},
 }};
 
 const PanelText *PanelFor(QStringView state)
@@ -112,7 +112,7 @@ void frmMain::PreviewScore(QStringView label, bool resting)
             if (!mPreviewCell)
                 mPreviewSaved = mPanels[0]->text();
             mPreviewCell = cell;
-            const QString preview = tr("%1: %2 points").arg(row->caption.toString()).arg(mGame.ScoreFor(*row));
+            const QString preview = tr("%1: %2 points").arg(Caption(*row)).arg(mGame.ScoreFor(*row));
             mPanels[0]->setText(preview);
             cell->setAccessibleDescription(preview);
         } else if (!resting && mPreviewCell == cell) { // what the panel said before, the Hint included
@@ -185,8 +185,7 @@ void frmMain::ShowStatusText()
         // A new prompt ends the Hint; it is there to be asked for while the dice roll.
         ClearHint();
         if (const PanelText *texts = PanelFor(mGame.mstrState))
-            mPanels[1]->setText(texts->showCount ? QStringLiteral("Rolls Remaining: ") + mGame.mintRolls.toString()
-                                                 : QString());
+            mPanels[1]->setText(texts->showCount ? tr("Rolls Remaining: %1").arg(mGame.mintRolls.toString()) : QString());
         ShowTurnText();
     });
 }
@@ -197,7 +196,7 @@ void frmMain::ShowTurnText()
         mPreviewCell = nullptr; // a new text for the turn ends a box's preview
         if (!ComputerTurn()) {
             if (const PanelText *texts = PanelFor(mGame.mstrState))
-                mPanels[0]->setText(texts->instruction.toString());
+                mPanels[0]->setText(tr(texts->instruction));
             return;
         }
         if (mGame.mstrState == u"Throw 0") // a computer's turn begins

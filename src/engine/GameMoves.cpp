@@ -64,7 +64,7 @@ QString Game::Narration(const Hint *move) const
         if (move->category) {
             const int points = ScoreFor(*move->category);
             return QCoreApplication::translate("Game", "%1 scores %2 in %3.")
-                .arg(name, QString::number(points), move->category->caption.toString());
+                .arg(name, QString::number(points), Caption(*move->category));
         }
         const QString kept = FacesText(move->move.keep);
         return kept.isEmpty() ? QCoreApplication::translate("Game", "%1 throws all five again.").arg(name)
@@ -121,7 +121,7 @@ Game::Hint Game::HintFor(const Strategy::Choice &choice) const
     hint.move = choice;
     if (choice.category >= 0) { // what it scores, and plainly when it is a sacrifice
         hint.category = SheetCategories()[choice.category];
-        const QString caption = hint.category->caption.toString();
+        const QString caption = Caption(*hint.category);
         const int points = ScoreFor(*hint.category);
         hint.text = HintLine(points ? QCoreApplication::translate("Game", "Hint: score %1 for %2. Expected final total: %3")
                                           .arg(caption, QString::number(points))

@@ -46,7 +46,7 @@ QString GameRecord::Fault() const
         }
         PlayerSheet &sheet = sheets[static_cast<std::size_t>(PlayerOf(t) - 1)];
         const DiceSet &dice = turn.throws.back().dice;
-        const QString caption = turn.scored->caption.toString();
+        const QString caption = Caption(*turn.scored);
         if (!turn.scored->isCategory() || sheet.*turn.scored->field != PlayerSheet::kUnscored)
             return QCoreApplication::translate("GameRecord", "turn %1 scores %2 a second time").arg(number, caption);
         if (ScoreDice(sheet, *turn.scored, dice, FiveAlike(dice)) != turn.points)

@@ -102,7 +102,7 @@ QString MoveText(const Strategy::Choice &move, const DiceSet &dice)
     if (move.category >= 0) {
         const SheetRow &row = *SheetCategories()[std::size_t(move.category)];
         return QCoreApplication::translate("GameReview", "score %1 (%2)")
-            .arg(row.caption.toString())
+            .arg(Caption(row))
             .arg(row.rule(DiceCounts::Of(dice)));
     }
     const QString kept = FacesText(move.keep);

@@ -1,5 +1,6 @@
 #include "engine/ScoreSheet.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace quoxa {
@@ -56,24 +57,24 @@ int Chance(const DiceCounts &c) { return c.sum; }
 } // namespace
 
 const std::array<SheetRow, 18> kScoreSheet{{
-    {u"lblOnes", 0, u"Ones", &PlayerSheet::intOnes, 1, Upper<1>},
-    {u"lblTwos", 1, u"Twos", &PlayerSheet::intTwos, 1, Upper<2>},
-    {u"lblThrees", 2, u"Threes", &PlayerSheet::intThrees, 1, Upper<3>},
-    {u"lblFours", 3, u"Fours", &PlayerSheet::intFours, 1, Upper<4>},
-    {u"lblFives", 4, u"Fives", &PlayerSheet::intFives, 1, Upper<5>},
-    {u"lblSixes", 5, u"Sixes", &PlayerSheet::intSixes, 1, Upper<6>},
-    {u"lblTotal", 6, u"Total", &PlayerSheet::intTotal, 1, nullptr},
-    {u"lblBonus", 7, u"Bonus", &PlayerSheet::intBonus, 1, nullptr},
-    {u"lblSection1Total", 8, u"Section Total", &PlayerSheet::intSection1Total, 1, nullptr},
-    {u"lblThreeOfAKind", 9, u"Three of a Kind", &PlayerSheet::intThreeOfAKind, 2, ThreeOfAKind},
-    {u"lblFourOfAKind", 10, u"Four of a Kind", &PlayerSheet::intFourOfAKind, 2, FourOfAKind},
-    {u"lblFullHouse", 11, u"Full House", &PlayerSheet::intFullHouse, 2, FullHouse},
-    {u"lblSmallStraight", 12, u"Small Straight", &PlayerSheet::intSmallStraight, 2, SmallStraight},
-    {u"lblLargeStraight", 13, u"Large Straight", &PlayerSheet::intLargeStraight, 2, LargeStraight},
-    {u"lblQuoxa", 14, u"Quoxa", &PlayerSheet::intQuoxa, 2, Quoxa},
-    {u"lblChance", 15, u"Chance", &PlayerSheet::intChance, 2, Chance},
-    {u"lblSection2Total", 16, u"Section Total", &PlayerSheet::intSection2Total, 2, nullptr},
-    {u"lblGameTotal", 17, u"Game Total", &PlayerSheet::intGameTotal, 2, nullptr},
+    {u"lblOnes", 0, QT_TRANSLATE_NOOP("ScoreSheet", "Ones"), &PlayerSheet::intOnes, 1, Upper<1>},
+    {u"lblTwos", 1, QT_TRANSLATE_NOOP("ScoreSheet", "Twos"), &PlayerSheet::intTwos, 1, Upper<2>},
+    {u"lblThrees", 2, QT_TRANSLATE_NOOP("ScoreSheet", "Threes"), &PlayerSheet::intThrees, 1, Upper<3>},
+    {u"lblFours", 3, QT_TRANSLATE_NOOP("ScoreSheet", "Fours"), &PlayerSheet::intFours, 1, Upper<4>},
+    {u"lblFives", 4, QT_TRANSLATE_NOOP("ScoreSheet", "Fives"), &PlayerSheet::intFives, 1, Upper<5>},
+    {u"lblSixes", 5, QT_TRANSLATE_NOOP("ScoreSheet", "Sixes"), &PlayerSheet::intSixes, 1, Upper<6>},
+    {u"lblTotal", 6, QT_TRANSLATE_NOOP("ScoreSheet", "Total"), &PlayerSheet::intTotal, 1, nullptr},
+    {u"lblBonus", 7, QT_TRANSLATE_NOOP("ScoreSheet", "Bonus"), &PlayerSheet::intBonus, 1, nullptr},
+    {u"lblSection1Total", 8, QT_TRANSLATE_NOOP("ScoreSheet", "Section Total"), &PlayerSheet::intSection1Total, 1, nullptr},
+    {u"lblThreeOfAKind", 9, QT_TRANSLATE_NOOP("ScoreSheet", "Three of a Kind"), &PlayerSheet::intThreeOfAKind, 2, ThreeOfAKind},
+    {u"lblFourOfAKind", 10, QT_TRANSLATE_NOOP("ScoreSheet", "Four of a Kind"), &PlayerSheet::intFourOfAKind, 2, FourOfAKind},
+    {u"lblFullHouse", 11, QT_TRANSLATE_NOOP("ScoreSheet", "Full House"), &PlayerSheet::intFullHouse, 2, FullHouse},
+    {u"lblSmallStraight", 12, QT_TRANSLATE_NOOP("ScoreSheet", "Small Straight"), &PlayerSheet::intSmallStraight, 2, SmallStraight},
+    {u"lblLargeStraight", 13, QT_TRANSLATE_NOOP("ScoreSheet", "Large Straight"), &PlayerSheet::intLargeStraight, 2, LargeStraight},
+    {u"lblQuoxa", 14, QT_TRANSLATE_NOOP("ScoreSheet", "Quoxa"), &PlayerSheet::intQuoxa, 2, Quoxa},
+    {u"lblChance", 15, QT_TRANSLATE_NOOP("ScoreSheet", "Chance"), &PlayerSheet::intChance, 2, Chance},
+    {u"lblSection2Total", 16, QT_TRANSLATE_NOOP("ScoreSheet", "Section Total"), &PlayerSheet::intSection2Total, 2, nullptr},
+    {u"lblGameTotal", 17, QT_TRANSLATE_NOOP("ScoreSheet", "Game Total"), &PlayerSheet::intGameTotal, 2, nullptr},
 }};
 
 const std::array<const SheetRow *, kCategoryCount> &SheetCategories()
@@ -89,11 +90,16 @@ const std::array<const SheetRow *, kCategoryCount> &SheetCategories()
     return rows;
 }
 
+QString Caption(const SheetRow &row)
+{
+    return QCoreApplication::translate("ScoreSheet", row.caption);
+}
+
 QString RowName(const SheetRow &row)
 {
-    return row.label == u"lblSection1Total"   ? QStringLiteral("Upper Section Total")
-           : row.label == u"lblSection2Total" ? QStringLiteral("Lower Section Total")
-                                              : row.caption.toString();
+    return row.label == u"lblSection1Total"   ? QCoreApplication::translate("ScoreSheet", "Upper Section Total")
+           : row.label == u"lblSection2Total" ? QCoreApplication::translate("ScoreSheet", "Lower Section Total")
+                                              : Caption(row);
 }
 
 Int16 ScoreDice(PlayerSheet &sheet, const SheetRow &row, std::span<const int, 5> dice, bool fiveAlike)

@@ -25,7 +25,7 @@ using ScoreRule = int (*)(const DiceCounts &);
 struct SheetRow {
     QStringView label;      // control name of the value label
     int captionIndex;       // index in lblLabels
-    QStringView caption;
+    const char *caption;    // as the sheet shows it, in English: Caption() gives it translated
     Int16 PlayerSheet::*field;
     int section;            // 1: left column, 2: right column
     ScoreRule rule;         // null for the total rows
@@ -36,6 +36,9 @@ struct SheetRow {
 // All eighteen rows, in the order ShowPlayerSheet draws them.
 extern const std::array<SheetRow, 18> kScoreSheet;
 constexpr int kCategoryCount = 13;
+
+// The row's caption as the sheet shows it, in the player's language.
+QString Caption(const SheetRow &row);
 
 // The row's name on its own, as a screen reader or the score card gives it: its caption,
 // the two section totals told apart ("Upper Section Total", "Lower Section Total").

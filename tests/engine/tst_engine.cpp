@@ -276,7 +276,7 @@ private slots:
             faces[face.digitValue()] += 1;
         const Strategy::Choice choice = dice.isEmpty() ? Strategy::Choice{-2, {}, strategy.ExpectedRest(at)}
                                                        : strategy.Best(at, faces, dice[0].digitValue());
-        QString played = choice.category >= 0 ? "score " + SheetCategories()[choice.category]->caption.toString()
+        QString played = choice.category >= 0 ? "score " + Caption(*SheetCategories()[choice.category])
                          : choice.category == -1 ? "keep" : ""; // -2: no move asked for
         for (int face = 1; choice.category == -1 && face <= 6; ++face)
             played += QStringLiteral(" %1").arg(face).repeated(choice.keep[face]);
