@@ -11,6 +11,7 @@
 #include "settings/basMain.h"
 #include "settings/basRegistry.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -338,7 +339,7 @@ QLabel *frmMain::SheetLabel(QStringView name) const
 {
     QLabel *label = fraScore->findChild<QLabel *>(name.toString(), Qt::FindDirectChildrenOnly);
     if (!label)
-        throw RunError(424, QStringLiteral("Object required"));
+        throw RunError(424, QCoreApplication::translate("ErrorTrap", "Object required"));
     return label;
 }
 
@@ -346,7 +347,7 @@ QAction *frmMain::Action(const QString &name) const
 {
     QAction *action = findChild<QAction *>(name);
     if (!action)
-        throw RunError(424, QStringLiteral("Object required"));
+        throw RunError(424, QCoreApplication::translate("ErrorTrap", "Object required"));
     return action;
 }
 

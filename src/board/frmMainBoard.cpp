@@ -11,6 +11,7 @@
 #include "scores/frmScores.h"
 #include "settings/basMain.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
@@ -300,7 +301,7 @@ void frmMain::SelectPlayerRow(int row)
     Trap([&] {
         QTreeWidgetItem *item = lvwPlayers->topLevelItem(row - 1);
         if (!item)
-            throw RunError(35600, QStringLiteral("Index out of bounds"));
+            throw RunError(35600, QCoreApplication::translate("ErrorTrap", "Index out of bounds"));
         lvwPlayers->clearSelection();
         item->setSelected(true);
     });
@@ -311,7 +312,7 @@ void frmMain::SetPlayerScore(int row, const QString &score)
     Trap([&] {
         QTreeWidgetItem *item = lvwPlayers->topLevelItem(row - 1);
         if (!item)
-            throw RunError(35600, QStringLiteral("Index out of bounds"));
+            throw RunError(35600, QCoreApplication::translate("ErrorTrap", "Index out of bounds"));
         item->setText(1, score);
     });
 }

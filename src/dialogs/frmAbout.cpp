@@ -20,12 +20,13 @@ struct TextLine {
     int top;
 };
 
-// The title and the five lines of who made the game and where to find them.
+// The title and the five lines of who made the game and where to find them; the words
+// translated, the names and addresses as they are.
 constexpr std::array<TextLine, 6> kLines{{
     {"lblTitle", "Quoxa 2.0", 120},
-    {"lblNotice", "A dice game for one to four players.", 360},
-    {"lblRights", "Copyright (c) 2026 The Quoxa developers.", 600},
-    {"lblContact", "Questions, ideas, praise:", 1320},
+    {"lblNotice", QT_TRANSLATE_NOOP("quoxa::frmAbout", "A dice game for one to four players."), 360},
+    {"lblRights", QT_TRANSLATE_NOOP("quoxa::frmAbout", "Copyright (c) 2026 The Quoxa developers."), 600},
+    {"lblContact", QT_TRANSLATE_NOOP("quoxa::frmAbout", "Questions, ideas, praise:"), 1320},
     {"lblWeb", "https://quoxa.example.org", 1560},
     {"lblMail", "quoxa@example.org", 1800},
 }};
@@ -47,7 +48,7 @@ frmAbout::frmAbout(QWidget *owner) : QDialog(owner)
     KeepOpenOnEscape(this);
     setFixedSize(TwipsSize(4275, 2565));
     for (const TextLine &line : kLines) {
-        auto *label = Place(new QLabel(QString::fromLatin1(line.text), this), QString::fromLatin1(line.name),
+        auto *label = Place(new QLabel(tr(line.text), this), QString::fromLatin1(line.name),
                             {720, line.top, 3285, 225});
         label->setAlignment(Qt::AlignCenter);
         QPalette palette = label->palette();
@@ -61,10 +62,10 @@ frmAbout::frmAbout(QWidget *owner) : QDialog(owner)
     imgAbout2 = Picture(this, "imgAbout2", 750);
     imgAbout2->hide();
 
-    auto *ok = Place(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("cmdOk"), {1037, 2160, 1000, 315});
+    auto *ok = Place(new QPushButton(tr("OK"), this), QStringLiteral("cmdOk"), {1037, 2160, 1000, 315});
     connect(ok, &QPushButton::clicked, this, &frmAbout::cmdOk_Click);
     auto *license =
-        Place(new QPushButton(QStringLiteral("License"), this), QStringLiteral("cmdLicense"), {2237, 2160, 1000, 315});
+        Place(new QPushButton(tr("License"), this), QStringLiteral("cmdLicense"), {2237, 2160, 1000, 315});
     license->setDefault(true);
     connect(license, &QPushButton::clicked, this, &frmAbout::cmdLicense_Click);
     setTabOrder(ok, license);
@@ -77,7 +78,7 @@ frmAbout::frmAbout(QWidget *owner) : QDialog(owner)
     tmrAbout->start();
 
     Trap([&] {
-        setWindowTitle(QStringLiteral("About ") + kAppTitle);
+        setWindowTitle(tr("About %1").arg(kAppTitle));
         if (owner)
             setWindowIcon(owner->windowIcon());
     });

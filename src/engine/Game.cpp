@@ -1,6 +1,7 @@
 #include "engine/Game.h"
 #include "platform/ErrorTrap.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QScopedValueRollback>
 #include <array>
@@ -328,7 +329,7 @@ void Game::UndoLastScore()
 {
     Trap([&] {
         if (!mlblLastScored)
-            throw RunError(91, QStringLiteral("Object variable or With block variable not set"));
+            throw RunError(91, QCoreApplication::translate("ErrorTrap", "Object variable or With block variable not set"));
         PlayerSheet &sheet = CurrentSheet();
         sheet.*mlblLastScored->field = PlayerSheet::kUnscored;
         mBoard.ReopenScoreCell(mlblLastScored->label);

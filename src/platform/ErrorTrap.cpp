@@ -1,5 +1,7 @@
 #include "platform/ErrorTrap.h"
 
+#include <QCoreApplication>
+
 namespace quoxa {
 
 RunError::RunError(int number, QString description)
@@ -8,16 +10,16 @@ RunError::RunError(int number, QString description)
 {
 }
 
-RunError RunError::Overflow() { return {6, QStringLiteral("Overflow")}; }
-RunError RunError::SubscriptOutOfRange() { return {9, QStringLiteral("Subscript out of range")}; }
-RunError RunError::TypeMismatch() { return {13, QStringLiteral("Type mismatch")}; }
+RunError RunError::Overflow() { return {6, QCoreApplication::translate("ErrorTrap", "Overflow")}; }
+RunError RunError::SubscriptOutOfRange() { return {9, QCoreApplication::translate("ErrorTrap", "Subscript out of range")}; }
+RunError RunError::TypeMismatch() { return {13, QCoreApplication::translate("ErrorTrap", "Type mismatch")}; }
 RunError RunError::FileAccess(const QString &detail)
 {
-    return {75, QStringLiteral("Path/File access error: ") + detail};
+    return {75, QCoreApplication::translate("ErrorTrap", "Path/File access error: ") + detail};
 }
 RunError RunError::ResourceNotFound(const QString &name)
 {
-    return {326, QStringLiteral("Resource with identifier '%1' not found").arg(name)};
+    return {326, QCoreApplication::translate("ErrorTrap", "Resource with identifier '%1' not found").arg(name)};
 }
 
 } // namespace quoxa

@@ -177,8 +177,8 @@ HelpViewer::HelpViewer(QWidget *owner, std::shared_ptr<ChmFile> file, const ChmF
     mContents->setHeaderHidden(true);
     mIndex = new QListWidget;
     mIndex->setObjectName(QStringLiteral("index"));
-    mPanes->addTab(mContents, QStringLiteral("Contents"));
-    mPanes->addTab(mIndex, QStringLiteral("Index"));
+    mPanes->addTab(mContents, tr("Contents"));
+    mPanes->addTab(mIndex, tr("Index"));
     mPage = new ChmBrowser(splitter, mFile);
     mPage->setObjectName(QStringLiteral("page"));
     splitter->setSizes({200, 520});
@@ -190,15 +190,15 @@ HelpViewer::HelpViewer(QWidget *owner, std::shared_ptr<ChmFile> file, const ChmF
 
     // Back and Forward through the pages shown, from the buttons or Alt+Left and Alt+Right.
     const struct {
-        const char *name, *caption; // the caption names the picture too
+        const char *name, *caption; // the caption, in English, names the picture too
         QKeySequence::StandardKey key;
         void (QTextBrowser::*go)();
         void (QTextBrowser::*available)(bool);
-    } moves[] = {{"back", "Back", QKeySequence::Back, &QTextBrowser::backward, &QTextBrowser::backwardAvailable},
-                 {"forward", "Forward", QKeySequence::Forward, &QTextBrowser::forward,
+    } moves[] = {{"back", QT_TR_NOOP("Back"), QKeySequence::Back, &QTextBrowser::backward, &QTextBrowser::backwardAvailable},
+                 {"forward", QT_TR_NOOP("Forward"), QKeySequence::Forward, &QTextBrowser::forward,
                   &QTextBrowser::forwardAvailable}};
     for (const auto &move : moves) {
-        QAction *action = bar->addAction(LoadToolBarImage(QString::fromLatin1(move.caption)), QString::fromLatin1(move.caption));
+        QAction *action = bar->addAction(LoadToolBarImage(QString::fromLatin1(move.caption)), tr(move.caption));
         action->setObjectName(QString::fromLatin1(move.name));
         action->setShortcut(move.key);
         action->setShortcutContext(Qt::WindowShortcut);

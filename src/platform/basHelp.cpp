@@ -1,6 +1,8 @@
 #include "platform/basHelp.h"
 #include "platform/DesignControls.h"
 #include "platform/ErrorTrap.h"
+
+#include <QCoreApplication>
 #include "platform/HelpViewer.h"
 #include "platform/ProgramFiles.h"
 
@@ -20,7 +22,7 @@ void ShowMessageBox(Message kind, const QString &text)
     shown.replace(QChar(13), QChar(10));
     const bool error = kind == Message::Error;
     QMessageBox box(error ? QMessageBox::Warning : QMessageBox::Information,
-                    error ? QStringLiteral("Error") : QStringLiteral("Quoxa"), shown, QMessageBox::Ok,
+                    error ? QCoreApplication::translate("basHelp", "Error") : QStringLiteral("Quoxa"), shown, QMessageBox::Ok,
                     QApplication::activeWindow());
     box.setObjectName(error ? QStringLiteral("ErrorBox") : QStringLiteral("NoticeBox"));
     UseDesignColours(&box);
@@ -102,7 +104,7 @@ void ShowHelpTopic(QWidget *owner, const QString &path, const QString &page)
 
 QString ErrorText(int number, const QString &description)
 {
-    return QStringLiteral("Error #: ") + QString::number(number) + QChar(13) + description;
+    return QCoreApplication::translate("basHelp", "Error #: ") + QString::number(number) + QChar(13) + description;
 }
 
 MessageSink SetMessageSink(MessageSink sink)

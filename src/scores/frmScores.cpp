@@ -44,7 +44,7 @@ bool frmScores::SaveScore(QString strName, Int16 intScore)
 frmScores::frmScores(QWidget *owner) : QDialog(owner)
 {
     setObjectName(QStringLiteral("frmScores"));
-    setWindowTitle(QStringLiteral("High Scores"));
+    setWindowTitle(tr("High Scores"));
     setWindowFlags(kFixedDialogFlags);
     UseDesignColours(this);
     KeepOpenOnEscape(this);
@@ -52,16 +52,16 @@ frmScores::frmScores(QWidget *owner) : QDialog(owner)
     setFont(DesignFont(u"MS Serif", 8.25));
     const QFont controls = QApplication::font();
 
-    auto *ok = Place(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("cmdOk"), {2790, 2775, 1215, 375});
+    auto *ok = Place(new QPushButton(tr("OK"), this), QStringLiteral("cmdOk"), {2790, 2775, 1215, 375});
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &frmScores::cmdOk_Click);
 
     auto *reset =
-        Place(new QPushButton(QStringLiteral("Reset Scores"), this), QStringLiteral("cmdReset"), {1425, 2775, 1215, 375});
+        Place(new QPushButton(tr("Reset Scores"), this), QStringLiteral("cmdReset"), {1425, 2775, 1215, 375});
     connect(reset, &QPushButton::clicked, this, &frmScores::cmdReset_Click);
 
     lvwScores = Place(new QTreeWidget(this), QStringLiteral("lvwScores"), {150, 150, 3935, 2415});
-    lvwScores->setHeaderLabels({QString(), QStringLiteral("Name"), QStringLiteral("Score")});
+    lvwScores->setHeaderLabels({QString(), tr("Name"), tr("Score")});
     lvwScores->headerItem()->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
     const std::array<int, 3> widths{400, 2500, 1000};
     for (int c = 0; c < 3; ++c)
@@ -127,8 +127,7 @@ void frmScores::ResetScoreList(QTreeWidget *list)
 void frmScores::cmdReset_Click()
 {
     Trap([&] {
-        const auto answer = QMessageBox::question(this, QStringLiteral("Reset Scores"),
-                                                  QStringLiteral("Are you sure that you want to reset all scores?"),
+        const auto answer = QMessageBox::question(this, tr("Reset Scores"), tr("Are you sure that you want to reset all scores?"),
                                                   QMessageBox::Yes | QMessageBox::No);
         if (answer != QMessageBox::Yes)
             return;

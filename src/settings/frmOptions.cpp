@@ -24,15 +24,16 @@ namespace quoxa {
 frmOptions::frmOptions(OptionsOwner &owner, int page) : QDialog(owner.OwnerWindow()), mOwner(owner)
 {
     setObjectName(QStringLiteral("frmOptions"));
-    setWindowTitle(QStringLiteral("Options"));
+    setWindowTitle(tr("Options"));
     setWindowFlags(kFixedDialogFlags);
     UseDesignColours(this);
     setFixedSize(TwipsSize(4680, 3570));
 
     tabOptions = Place(new QTabWidget(this), QStringLiteral("tabOptions"), {150, 150, 4395, 2775});
-    const std::array<const char *, 4> titles{"&Colors", "&Players", "&Sounds", "Co&mputer"};
+    const std::array<const char *, 4> titles{QT_TR_NOOP("&Colors"), QT_TR_NOOP("&Players"), QT_TR_NOOP("&Sounds"),
+                                             QT_TR_NOOP("Co&mputer")};
     for (const char *title : titles)
-        tabOptions->addTab(new QWidget, QString::fromLatin1(title));
+        tabOptions->addTab(new QWidget, tr(title));
     BuildColorsPage(tabOptions->widget(Colors));
     BuildComputerPage(tabOptions->widget(Computer)); // before the names that caption it
     BuildPlayersPage(tabOptions->widget(Players));
@@ -43,12 +44,12 @@ frmOptions::frmOptions(OptionsOwner &owner, int page) : QDialog(owner.OwnerWindo
         int left;
         void (frmOptions::*handler)();
     };
-    const std::array<Button, 4> buttons{{{"cmdOk", "OK", 165, &frmOptions::cmdOk_Click},
-                                         {"cmdDefault", "Default", 1290, &frmOptions::cmdDefault_Click},
-                                         {"cmdApply", "Apply", 2415, &frmOptions::cmdApply_Click},
-                                         {"cmdCancel", "Cancel", 3540, &frmOptions::cmdCancel_Click}}};
+    const std::array<Button, 4> buttons{{{"cmdOk", QT_TR_NOOP("OK"), 165, &frmOptions::cmdOk_Click},
+                                         {"cmdDefault", QT_TR_NOOP("Default"), 1290, &frmOptions::cmdDefault_Click},
+                                         {"cmdApply", QT_TR_NOOP("Apply"), 2415, &frmOptions::cmdApply_Click},
+                                         {"cmdCancel", QT_TR_NOOP("Cancel"), 3540, &frmOptions::cmdCancel_Click}}};
     for (const Button &b : buttons) {
-        auto *button = Place(new QPushButton(QString::fromLatin1(b.caption), this), QString::fromLatin1(b.name),
+        auto *button = Place(new QPushButton(tr(b.caption), this), QString::fromLatin1(b.name),
                              {b.left, 3075, 975, 375});
         connect(button, &QPushButton::clicked, this, b.handler);
         if (b.handler == &frmOptions::cmdApply_Click)

@@ -17,11 +17,11 @@ namespace quoxa {
 void frmOptions::BuildColorsPage(QWidget *page)
 {
     auto *frame = Place(new QWidget(page), Indexed(QStringLiteral("fraOptions"), 0), {75, 300, 840, 840});
-    const std::array<const char *, 2> captions{"Dice", "Pips"};
+    const std::array<const char *, 2> captions{QT_TR_NOOP("Dice"), QT_TR_NOOP("Pips")};
     for (int i = 0; i < 2; ++i)
-        optColors[static_cast<std::size_t>(i)] = Place(new QRadioButton(QString::fromLatin1(captions[static_cast<std::size_t>(i)]), frame),
+        optColors[static_cast<std::size_t>(i)] = Place(new QRadioButton(tr(captions[static_cast<std::size_t>(i)]), frame),
                                                       Indexed(QStringLiteral("optColors"), i + 1), {75, 150 + 300 * i, 645, 255});
-    auto *color = Place(new QPushButton(QStringLiteral("Color"), page), QStringLiteral("cmdColor"), {1050, 450, 1065, 315});
+    auto *color = Place(new QPushButton(tr("Color"), page), QStringLiteral("cmdColor"), {1050, 450, 1065, 315});
     connect(color, &QPushButton::clicked, this, &frmOptions::cmdColor_Click);
 }
 
@@ -29,14 +29,14 @@ void frmOptions::BuildPlayersPage(QWidget *page)
 {
     // Wide enough to reach the count box: the design's width cuts the colon off in the
     // installed font.
-    Place(new QLabel(QStringLiteral("Number of Players:"), page), Indexed(QStringLiteral("lblPlayers"), 0), {150, 495, 1425, 255});
+    Place(new QLabel(tr("Number of Players:"), page), Indexed(QStringLiteral("lblPlayers"), 0), {150, 495, 1425, 255});
     mskPlayerCnt = Place(new QLineEdit(page), QStringLiteral("mskPlayerCnt"), {1575, 450, 300, 300});
     mskPlayerCnt->setInputMask(QStringLiteral("0;_")); // one digit, "_" while empty
     connect(mskPlayerCnt, &QLineEdit::textChanged, this, &frmOptions::mskPlayerCnt_Change);
     mskPlayerCnt->setAccessibleName(tr("Number of Players"));
     udcPlayerCnt = Place(new UpDown(page, mskPlayerCnt), QStringLiteral("udcPlayerCnt"), {1875, 450, 240, 300});
     udcPlayerCnt->setAccessibleName(tr("Number of Players, up and down"));
-    Place(new QLabel(QStringLiteral("Player Names:"), page), Indexed(QStringLiteral("lblPlayers"), 1), {525, 810, 1065, 255});
+    Place(new QLabel(tr("Player Names:"), page), Indexed(QStringLiteral("lblPlayers"), 1), {525, 810, 1065, 255});
     const std::array<int, 4> labelTops{1155, 1485, 1875, 2250};
     const std::array<int, 4> boxTops{1110, 1500, 1875, 2250};
     for (int i = 0; i < 4; ++i) {
@@ -44,7 +44,7 @@ void frmOptions::BuildPlayersPage(QWidget *page)
         Place(new QLabel(QStringLiteral("%1.").arg(i + 1), page), Indexed(QStringLiteral("lblPlayers"), i + 2), {255, labelTops[at], 180, 255});
         QLineEdit *box = Place(new QLineEdit(page), Indexed(QStringLiteral("txtPlayer"), i + 1), {450, boxTops[at], 2895, i == 1 ? 285 : 300});
         box->setMaxLength(25);
-        box->setAccessibleName(QStringLiteral("Player %1 name").arg(i + 1));
+        box->setAccessibleName(tr("Player %1 name").arg(i + 1));
         box->setAutoFillBackground(true);
         connect(box, &QLineEdit::textChanged, this, [this, at](const QString &name) {
             chkComputer[at]->setText(name); // the Computer page names the players as here
@@ -57,9 +57,9 @@ void frmOptions::BuildPlayersPage(QWidget *page)
 void frmOptions::BuildSoundsPage(QWidget *page)
 {
     auto *frame = Place(new QWidget(page), Indexed(QStringLiteral("fraOptions"), 1), {150, 450, 765, 690});
-    const std::array<const char *, 2> captions{"On", "Off"};
+    const std::array<const char *, 2> captions{QT_TR_NOOP("On"), QT_TR_NOOP("Off")};
     for (int i = 0; i < 2; ++i) {
-        QRadioButton *option = Place(new QRadioButton(QString::fromLatin1(captions[static_cast<std::size_t>(i)]), frame),
+        QRadioButton *option = Place(new QRadioButton(tr(captions[static_cast<std::size_t>(i)]), frame),
                                      Indexed(QStringLiteral("optSounds"), i + 1), {0, 300 * i, 705, 315});
         connect(option, &QRadioButton::clicked, this, [this] { cmdApply->setEnabled(true); });
         optSounds[static_cast<std::size_t>(i)] = option;
@@ -68,7 +68,7 @@ void frmOptions::BuildSoundsPage(QWidget *page)
 
 void frmOptions::BuildComputerPage(QWidget *page)
 {
-    Place(new QLabel(QStringLiteral("The computer plays for:"), page), Indexed(QStringLiteral("lblComputer"), 0), {150, 495, 3000, 255});
+    Place(new QLabel(tr("The computer plays for:"), page), Indexed(QStringLiteral("lblComputer"), 0), {150, 495, 3000, 255});
     // The levels by name, weakest first: level 1 to 5.
     const std::array<const char *, 5> levels{QT_TR_NOOP("Beginner"), QT_TR_NOOP("Casual"), QT_TR_NOOP("Club"),
                                              QT_TR_NOOP("Expert"), QT_TR_NOOP("Perfect")};
@@ -84,13 +84,13 @@ void frmOptions::BuildComputerPage(QWidget *page)
         chkComputer[static_cast<std::size_t>(i)] = box;
         cboLevel[static_cast<std::size_t>(i)] = level;
     }
-    Place(new QLabel(QStringLiteral("Pause between moves:"), page), Indexed(QStringLiteral("lblComputer"), 1), {150, 2220, 1800, 255});
+    Place(new QLabel(tr("Pause between moves:"), page), Indexed(QStringLiteral("lblComputer"), 1), {150, 2220, 1800, 255});
     sldComputerDelay = Place(new QSlider(Qt::Horizontal, page), QStringLiteral("sldComputerDelay"), {1950, 2190, 1500, 300});
     sldComputerDelay->setRange(0, kDelaySteps);
-    sldComputerDelay->setAccessibleName(QStringLiteral("Pause between moves"));
+    sldComputerDelay->setAccessibleName(tr("Pause between moves"));
     auto *shown = Place(new QLabel(page), Indexed(QStringLiteral("lblComputer"), 2), {3525, 2220, 600, 255});
     connect(sldComputerDelay, &QSlider::valueChanged, this, [this, shown](int steps) {
-        shown->setText(QLocale().toString(steps / 10.0, 'f', 1) + QStringLiteral(" s"));
+        shown->setText(tr("%1 s").arg(QLocale().toString(steps / 10.0, 'f', 1)));
         cmdApply->setEnabled(true);
     });
 }
