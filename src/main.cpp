@@ -1,6 +1,7 @@
 // Quoxa: a dice game for one to four players at one window.
 #include "board/frmMain.h"
 #include "platform/DesignControls.h"
+#include "platform/Languages.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -15,6 +16,7 @@ void AnswerOptions(int argc, char *argv[])
     if (std::none_of(argv + 1, argv + argc, [](const char *arg) { return arg[0] == '-'; }))
         return; // nothing asked: start-up goes on at once
     QCoreApplication app(argc, argv);
+    quoxa::Languages::Install();
     QCoreApplication::setApplicationName(QStringLiteral("quoxa"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QUOXA_VERSION));
     QCommandLineParser parser;
@@ -37,6 +39,7 @@ int main(int argc, char *argv[])
     // The installed desktop entry's name, so that docks and task bars tie the window to
     // its launcher and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quoxa.Quoxa"));
+    quoxa::Languages::Install();
     quoxa::InstallDesignLook();
     quoxa::frmMain board;
     board.show();

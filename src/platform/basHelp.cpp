@@ -1,14 +1,15 @@
 #include "platform/basHelp.h"
 #include "platform/DesignControls.h"
 #include "platform/ErrorTrap.h"
-
-#include <QCoreApplication>
 #include "platform/HelpViewer.h"
+#include "platform/Languages.h"
 #include "platform/ProgramFiles.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMessageBox>
 
 namespace quoxa {
@@ -39,7 +40,14 @@ MessageSink &Sink()
 
 QString HelpFile()
 {
-    return ProgramFile(QStringLiteral("Quoxa.chm"), QStringLiteral(QUOXA_INSTALLED_HELP_FILE));
+    // The player's language's own when it is there, else the English one.
+    const QString language = Languages::Current(), installed = QStringLiteral(QUOXA_INSTALLED_HELP_FILE);
+    if (!language.isEmpty()) {
+        const QString name = QStringLiteral("Quoxa.%1.chm").arg(language);
+        if (const QString own = ProgramFile(name, QFileInfo(installed).path() + u'/' + name); QFile::exists(own))
+            return own;
+    }
+    return ProgramFile(QStringLiteral("Quoxa.chm"), installed);
 }
 
 QString ContentsSpec(const QString &path)

@@ -1,0 +1,73 @@
+#include "platform/Languages.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+#include <memory>
+
+namespace quoxa::Languages {
+namespace {
+
+QString &InPlace()
+{
+    static QString language;
+    return language;
+}
+
+// The language of a preference ("pt-BR", "de_DE.UTF-8") among those spoken: the whole name,
+// else the language alone; empty when neither is spoken.
+QString Match(QString preference, const QStringList &spoken)
+{
+    preference = preference.section(u'.', 0, 0).replace(u'-', u'_');
+    if (spoken.contains(preference))
+        return preference;
+    const QString alone = preference.section(u'_', 0, 0);
+    return spoken.contains(alone) ? alone : QString();
+}
+
+} // namespace
+
+QStringList Spoken()
+{
+    QStringList names;
+    for (const QString &file : QDir(QStringLiteral(":/i18n")).entryList({QStringLiteral("quoxa_*.qm")}))
+        names << file.mid(6).chopped(3);
+    return names;
+}
+
+QString Install(const QStringList &preferences)
+{
+    static std::unique_ptr<QTranslator> game, toolkit;
+    for (const auto &translator : {game.get(), toolkit.get()})
+        if (translator)
+            QCoreApplication::removeTranslator(translator);
+    InPlace().clear();
+    const QStringList spoken = Spoken();
+    for (const QString &preference : preferences.isEmpty() ? QLocale::system().uiLanguages() : preferences) {
+        if (preference.startsWith(u"en"))
+            break; // the game's own language
+        const QString language = Match(preference, spoken);
+        if (language.isEmpty())
+            continue;
+        game = std::make_unique<QTranslator>();
+        toolkit = std::make_unique<QTranslator>();
+        if (!game->load(QStringLiteral(":/i18n/quoxa_") + language))
+            continue;
+        QCoreApplication::installTranslator(game.get());
+        if (toolkit->load(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+            toolkit->load(QStringLiteral("qtbase_") + language.section(u'_', 0, 0), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(toolkit.get());
+        InPlace() = language;
+        break;
+    }
+    return InPlace();
+}
+
+QString Current()
+{
+    return InPlace();
+}
+
+} // namespace quoxa::Languages

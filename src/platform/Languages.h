@@ -1,0 +1,22 @@
+#pragma once
+// The player's language: the first of the desktop's languages (LANGUAGE, LANG, ...) that
+// the game speaks, English when it comes first or none matches. The game's texts are carried
+// in the program; the toolkit's own (standard buttons, the colour dialog) come from its
+// installed translations when they are there. Numbers follow the locale whatever the
+// language.
+#include <QString>
+#include <QStringList>
+
+namespace quoxa::Languages {
+
+// The languages the game speaks besides English, by their file names: "de", "pt_BR", ...
+QStringList Spoken();
+
+// Puts the language of these preferences in place (the desktop's own when none are given);
+// its name ("de", "pt_BR"), or empty for English.
+QString Install(const QStringList &preferences = {});
+
+// The language in place: empty for English.
+QString Current();
+
+} // namespace quoxa::Languages
