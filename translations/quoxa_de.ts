@@ -5,886 +5,902 @@
     <name>Charts</name>
     <message>
         <source>The chart cannot be shown: Quoxa&apos;s chart module is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Diagramm kann nicht angezeigt werden: Das Diagrammmodul von Quoxa fehlt.</translation>
     </message>
 </context>
 <context>
     <name>ErrorTrap</name>
     <message>
         <source>Object required</source>
-        <translation type="unfinished"></translation>
+        <translation>Objekt erforderlich</translation>
     </message>
     <message>
         <source>Index out of bounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Index außerhalb der Grenzen</translation>
     </message>
     <message>
         <source>Object variable or With block variable not set</source>
-        <translation type="unfinished"></translation>
+        <translation>Objektvariable oder With-Blockvariable nicht festgelegt</translation>
     </message>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Überlauf</translation>
     </message>
     <message>
         <source>Subscript out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>Feldindex außerhalb des gültigen Bereichs</translation>
     </message>
     <message>
         <source>Type mismatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Typen unverträglich</translation>
     </message>
     <message>
         <source>Path/File access error: </source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Pfad-/Dateizugriff: </translation>
     </message>
     <message>
         <source>Resource with identifier &apos;%1&apos; not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Ressource mit der Kennung &apos;%1&apos; nicht gefunden</translation>
     </message>
 </context>
 <context>
     <name>Game</name>
     <message>
         <source>%1 wins with %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 siegt mit %2.</translation>
     </message>
     <message>
         <source>%1 share the win with %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sieg geteilt: %1 mit %2.</translation>
     </message>
     <message>
         <source>Hint: throw the dice. Expected final total: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipp: würfeln. Erwartete Endsumme: %1</translation>
     </message>
     <message>
         <source>%1 throws the dice.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 würfelt.</translation>
     </message>
     <message>
         <source>%1 scores %2 in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 trägt %2 in %3 ein.</translation>
     </message>
     <message>
         <source>%1 throws all five again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 würfelt alle fünf neu.</translation>
     </message>
     <message>
         <source>%1 keeps %2 and throws again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hält %2 und würfelt neu.</translation>
     </message>
     <message>
         <source>Hint: score %1 for %2. Expected final total: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipp: %2 Punkte in %1. Erwartete Endsumme: %3</translation>
     </message>
     <message>
         <source>Hint: score 0 in %1 (it costs the least). Expected final total: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipp: 0 Punkte in %1 (kostet am wenigsten). Erwartete Endsumme: %2</translation>
     </message>
     <message>
         <source>Hint: throw all five again. Expected final total: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipp: alle fünf neu würfeln. Erwartete Endsumme: %1</translation>
     </message>
     <message>
         <source>Hint: keep %1 and throw again. Expected final total: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipp: %1 halten und neu würfeln. Erwartete Endsumme: %2</translation>
     </message>
 </context>
 <context>
     <name>GameFiles</name>
     <message>
         <source>it cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>es kann nicht gelesen werden</translation>
     </message>
 </context>
 <context>
     <name>GameRecord</name>
     <message>
         <source>it has %1 players</source>
-        <translation type="unfinished"></translation>
+        <translation>es hat %1 Spieler</translation>
     </message>
     <message>
         <source>%1 plays at level %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 spielt auf Stufe %2</translation>
     </message>
     <message>
         <source>it has %1 turns</source>
-        <translation type="unfinished"></translation>
+        <translation>es hat %1 Züge</translation>
     </message>
     <message>
         <source>turn %1 has %2 throws</source>
-        <translation type="unfinished"></translation>
+        <translation>Zug %1 hat %2 Würfe</translation>
     </message>
     <message>
         <source>turn %1 throws a die it cannot</source>
-        <translation type="unfinished"></translation>
+        <translation>Zug %1 wirft einen Würfel, den er nicht werfen darf</translation>
     </message>
     <message>
         <source>turn %1 scores nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Zug %1 trägt nichts ein</translation>
     </message>
     <message>
         <source>turn %1 scores %2 a second time</source>
-        <translation type="unfinished"></translation>
+        <translation>Zug %1 trägt ein zweites Mal in %2 ein</translation>
     </message>
     <message>
         <source>turn %1 scores %2 in %3, which its dice do not make</source>
-        <translation type="unfinished"></translation>
+        <translation>Zug %1 trägt %2 in %3 ein, was seine Würfel nicht ergeben</translation>
     </message>
 </context>
 <context>
     <name>GameReview</name>
     <message>
         <source>score %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 eintragen (%2)</translation>
     </message>
     <message>
         <source>throw all five again</source>
-        <translation type="unfinished"></translation>
+        <translation>alle fünf neu würfeln</translation>
     </message>
     <message>
         <source>keep %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 halten</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>Throw</source>
+        <translation>Würfeln</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Neues Spiel</translation>
     </message>
 </context>
 <context>
     <name>ScoreSheet</name>
     <message>
         <source>Ones</source>
-        <translation type="unfinished"></translation>
+        <translation>Einser</translation>
     </message>
     <message>
         <source>Twos</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweier</translation>
     </message>
     <message>
         <source>Threes</source>
-        <translation type="unfinished"></translation>
+        <translation>Dreier</translation>
     </message>
     <message>
         <source>Fours</source>
-        <translation type="unfinished"></translation>
+        <translation>Vierer</translation>
     </message>
     <message>
         <source>Fives</source>
-        <translation type="unfinished"></translation>
+        <translation>Fünfer</translation>
     </message>
     <message>
         <source>Sixes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sechser</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe</translation>
     </message>
     <message>
         <source>Bonus</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonus</translation>
     </message>
     <message>
         <source>Section Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamt</translation>
     </message>
     <message>
         <source>Three of a Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Dreierpasch</translation>
     </message>
     <message>
         <source>Four of a Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Viererpasch</translation>
     </message>
     <message>
         <source>Full House</source>
-        <translation type="unfinished"></translation>
+        <translation>Full House</translation>
     </message>
     <message>
         <source>Small Straight</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleine Straße</translation>
     </message>
     <message>
         <source>Large Straight</source>
-        <translation type="unfinished"></translation>
+        <translation>Große Straße</translation>
     </message>
     <message>
         <source>Quoxa</source>
-        <translation type="unfinished"></translation>
+        <translation>Quoxa</translation>
     </message>
     <message>
         <source>Chance</source>
-        <translation type="unfinished"></translation>
+        <translation>Chance</translation>
     </message>
     <message>
         <source>Game Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Endsumme</translation>
     </message>
     <message>
         <source>Upper Section Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamt oberer Teil</translation>
     </message>
     <message>
         <source>Lower Section Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamt unterer Teil</translation>
     </message>
 </context>
 <context>
     <name>SettingsStore</name>
     <message>
         <source>Another copy of %1 is using the store: %2 will be saved when it is free.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderes laufendes %1 nutzt gerade den Speicher. Sobald er frei ist, wird gespeichert: %2.</translation>
     </message>
     <message>
         <source>Another copy of %1 is still using the store: %2 could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderes laufendes %1 nutzt den Speicher noch. Nicht gespeichert werden konnte: %2.</translation>
     </message>
 </context>
 <context>
     <name>basHelp</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>Error #: </source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler Nr.: </translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2</translation>
     </message>
 </context>
 <context>
     <name>basRegistry</name>
     <message>
         <source>the settings</source>
-        <translation type="unfinished"></translation>
+        <translation>die Einstellungen</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Quoxa, a dice game for one to four players sharing one window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quoxa, ein Würfelspiel für ein bis vier Spieler, die sich ein Fenster teilen.</translation>
     </message>
 </context>
 <context>
     <name>quoxa::HelpViewer</name>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhalt</translation>
     </message>
     <message>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Index</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor</translation>
     </message>
 </context>
 <context>
     <name>quoxa::frmAbout</name>
     <message>
         <source>A dice game for one to four players.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Würfelspiel für 1 bis 4 Spieler.</translation>
     </message>
     <message>
         <source>Copyright (c) 2026 The Quoxa developers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright (c) 2026 Die Quoxa-Entwickler.</translation>
     </message>
     <message>
         <source>Questions, ideas, praise:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragen, Ideen, Lob:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>License</source>
-        <translation type="unfinished"></translation>
+        <translation>Lizenz</translation>
     </message>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Über %1</translation>
     </message>
 </context>
 <context>
     <name>quoxa::frmMain</name>
     <message>
         <source>Throw the dice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte würfeln.</translation>
     </message>
     <message>
         <source>Rolls Remaining: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Würfe übrig: %1</translation>
     </message>
     <message>
         <source>Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte</translation>
     </message>
     <message>
         <source>Hold dice then throw again, or select score score category.</source>
-        <translation type="unfinished"></translation>
+        <translation>Würfel halten und neu würfeln oder eine Kategorie wählen.</translation>
     </message>
     <message>
         <source>Select score category.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Press &apos;Continue&apos;, or press &apos;Undo&apos; button to undo last score.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie wählen.</translation>
     </message>
     <message>
         <source>Game Over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielende.</translation>
     </message>
     <message>
         <source>not thrown</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht geworfen</translation>
     </message>
     <message>
         <source>%1, held</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, gehalten</translation>
     </message>
     <message>
         <source>Die %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Würfel %1: %2</translation>
     </message>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation>leer</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1: %2 points</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 Punkte</translation>
     </message>
     <message>
         <source>&amp;Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spiel</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu</translation>
     </message>
     <message>
         <source>Start New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Spiel starten</translation>
     </message>
     <message>
         <source>Hin&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tipp</translation>
     </message>
     <message>
         <source>&amp;High Scores...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bestenliste...</translation>
     </message>
     <message>
         <source>Display High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestenliste anzeigen</translation>
     </message>
     <message>
         <source>&amp;Review Game...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Analyse...</translation>
     </message>
     <message>
         <source>&amp;Statistics...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Statistik...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ende</translation>
     </message>
     <message>
         <source>Exit Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel beenden</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Undo Last Score</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>Undo Last Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzten Eintrag zurücknehmen</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Extras</translation>
     </message>
     <message>
         <source>&amp;Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Farben</translation>
     </message>
     <message>
         <source>Change Dice Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Würfelfarben ändern</translation>
     </message>
     <message>
         <source>&amp;Players</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spieler</translation>
     </message>
     <message>
         <source>Change Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler ändern</translation>
     </message>
     <message>
         <source>&amp;Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Töne</translation>
     </message>
     <message>
         <source>Co&amp;mputer Players...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Computerspieler...</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Infoleiste</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Toolbar</translation>
     </message>
     <message>
         <source>Score &amp;Card</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spielstand</translation>
     </message>
     <message>
         <source>Show Score Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielstand anzeigen</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inhalt</translation>
     </message>
     <message>
         <source>&amp;Index</source>
-        <translation type="unfinished"></translation>
+        <translation>In&amp;dex</translation>
     </message>
     <message>
         <source>&amp;License Agreement</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lizenzvertrag</translation>
     </message>
     <message>
         <source>&amp;About Quoxa...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Über Quoxa...</translation>
     </message>
     <message>
         <source>Display Program Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Programminformationen anzeigen</translation>
     </message>
     <message>
         <source>Toggle Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Töne an/aus</translation>
     </message>
     <message>
         <source>Hint: working it out...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipp: wird berechnet...</translation>
     </message>
     <message>
         <source>Another copy of Quoxa is still using the store: the game could not be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderes laufendes Quoxa nutzt den Speicher noch: Das Spiel konnte nicht gesichert werden.</translation>
     </message>
     <message>
         <source>The game under way could not be brought back: %1. It is kept as %2, and a new game begins.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das laufende Spiel konnte nicht wiederhergestellt werden: %1. Es wird als %2 aufbewahrt, und ein neues Spiel beginnt.</translation>
+    </message>
+    <message>
+        <source>Press &apos;Continue&apos;, or press &apos;Undo&apos; button to undo last score.</source>
+        <translation>&apos;Weiter&apos; drücken oder mit &apos;Rückgängig&apos; zurücknehmen.</translation>
     </message>
 </context>
 <context>
     <name>quoxa::frmOptions</name>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>&amp;Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Farben</translation>
     </message>
     <message>
         <source>&amp;Players</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spieler</translation>
     </message>
     <message>
         <source>&amp;Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Töne</translation>
     </message>
     <message>
         <source>Co&amp;mputer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Computer</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwenden</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Dice</source>
-        <translation type="unfinished"></translation>
+        <translation>Würfel</translation>
     </message>
     <message>
         <source>Pips</source>
-        <translation type="unfinished"></translation>
+        <translation>Augen</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe</translation>
     </message>
     <message>
         <source>Number of Players:</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieleranzahl:</translation>
     </message>
     <message>
         <source>Number of Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieleranzahl</translation>
     </message>
     <message>
         <source>Number of Players, up and down</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieleranzahl, auf und ab</translation>
     </message>
     <message>
         <source>Player Names:</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielernamen:</translation>
     </message>
     <message>
         <source>Player %1 name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name von Spieler %1</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>An</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <source>The computer plays for:</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer spielt für:</translation>
     </message>
     <message>
         <source>Beginner</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfänger</translation>
     </message>
     <message>
         <source>Casual</source>
-        <translation type="unfinished"></translation>
+        <translation>Hobby</translation>
     </message>
     <message>
         <source>Club</source>
-        <translation type="unfinished"></translation>
+        <translation>Club</translation>
     </message>
     <message>
         <source>Expert</source>
-        <translation type="unfinished"></translation>
+        <translation>Profi</translation>
     </message>
     <message>
         <source>Perfect</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfekt</translation>
     </message>
     <message>
         <source>Pause between moves:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause je Schritt:</translation>
     </message>
     <message>
         <source>Pause between moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause zwischen den Schritten</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
 </context>
 <context>
     <name>quoxa::frmReview</name>
     <message>
         <source>Game Review</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielanalyse</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Übersicht</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Points lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlust</translation>
     </message>
     <message>
         <source>Luck</source>
-        <translation type="unfinished"></translation>
+        <translation>Glück</translation>
     </message>
     <message>
         <source>Inaccuracies</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungenauigkeiten</translation>
     </message>
     <message>
         <source>Mistakes</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>Blunders</source>
-        <translation type="unfinished"></translation>
+        <translation>Patzer</translation>
     </message>
     <message>
         <source>Start, luck and points lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Start, Glück und Verlust</translation>
     </message>
     <message>
         <source>&amp;Show:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zeigen:</translation>
     </message>
     <message>
         <source>Decisions</source>
-        <translation type="unfinished"></translation>
+        <translation>Entscheidungen</translation>
     </message>
     <message>
         <source>Turn</source>
-        <translation type="unfinished"></translation>
+        <translation>Zug</translation>
     </message>
     <message>
         <source>Throw</source>
-        <translation type="unfinished"></translation>
+        <translation>Wurf</translation>
     </message>
     <message>
         <source>Dice</source>
-        <translation type="unfinished"></translation>
+        <translation>Würfel</translation>
     </message>
     <message>
         <source>Played</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespielt</translation>
     </message>
     <message>
         <source>Best</source>
-        <translation type="unfinished"></translation>
+        <translation>Optimal</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Working out best play...</source>
-        <translation type="unfinished"></translation>
+        <translation>Berechne bestes Spiel...</translation>
     </message>
     <message>
         <source>Expected final total after each decision</source>
-        <translation type="unfinished"></translation>
+        <translation>Erwartete Endsumme nach jeder Entscheidung</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte</translation>
     </message>
     <message>
         <source>All decisions</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Entscheidungen</translation>
     </message>
     <message>
         <source>Slips only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Ausrutscher</translation>
     </message>
     <message>
         <source>%1 %2 luck − %3 lost = %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 Glück − %3 Verlust = %4</translation>
     </message>
     <message>
         <source>%1 %2 luck − %3 lost = %4 expected</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 Glück − %3 Verlust = %4 erwartet</translation>
     </message>
     <message>
         <source>%1&apos;s decisions</source>
-        <translation type="unfinished"></translation>
+        <translation>Entscheidungen von %1</translation>
     </message>
     <message>
         <source>No decisions yet: the review grows as the game is played.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch nichts zu zeigen: Die Analyse wächst mit dem Spiel.</translation>
     </message>
     <message>
         <source>Turn %1, throw %2: %3 had %4, expecting %5 in the end with best play.
 Played: %6 (expecting %7). Best: %8. Points lost: %9.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zug %1, Wurf %2: %3 hatte %4; bei optimalem Spiel erwartet: %5.
+Gespielt: %6 (erwartet %7). Optimal: %8. Verlust: %9.</translation>
     </message>
 </context>
 <context>
     <name>quoxa::frmScoreCard</name>
     <message>
         <source>Score Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielstand</translation>
     </message>
     <message>
         <source>Play &amp;Again</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Revanche</translation>
     </message>
     <message>
         <source>&amp;Review Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Analyse</translation>
     </message>
 </context>
 <context>
     <name>quoxa::frmScores</name>
     <message>
         <source>%1&apos;s %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 von %1</translation>
     </message>
     <message>
         <source>High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestenliste</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Reset Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurücksetzen</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte</translation>
     </message>
     <message>
         <source>Are you sure that you want to reset all scores?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie die Bestenliste wirklich zurücksetzen?</translation>
     </message>
     <message>
         <source>the cleared high scores</source>
-        <translation type="unfinished"></translation>
+        <translation>die geleerte Bestenliste</translation>
     </message>
 </context>
 <context>
     <name>quoxa::frmStatistics</name>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Games</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiele</translation>
     </message>
     <message>
         <source>Wins</source>
-        <translation type="unfinished"></translation>
+        <translation>Siege</translation>
     </message>
     <message>
         <source>Mean</source>
-        <translation type="unfinished"></translation>
+        <translation>Ø</translation>
     </message>
     <message>
         <source>Best</source>
-        <translation type="unfinished"></translation>
+        <translation>Max.</translation>
     </message>
     <message>
         <source>Std. Dev.</source>
-        <translation type="unfinished"></translation>
+        <translation>Std.-Abw.</translation>
     </message>
     <message>
         <source>Upper Bonus</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonus oben</translation>
     </message>
     <message>
         <source>Quoxa</source>
-        <translation type="unfinished"></translation>
+        <translation>Quoxa</translation>
     </message>
     <message>
         <source>&amp;Game:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spiel:</translation>
     </message>
     <message>
         <source>&amp;Review Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Analyse</translation>
     </message>
     <message>
         <source>&amp;Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Leeren</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1 (computer, level %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Computer, Stufe %2)</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2</translation>
     </message>
     <message>
         <source>No finished games yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine fertigen Spiele.</translation>
     </message>
     <message>
         <source>Totals of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Endsummen von %1</translation>
     </message>
     <message>
         <source>Game total</source>
-        <translation type="unfinished"></translation>
+        <translation>Endsumme</translation>
     </message>
     <message>
         <source>Clear Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik leeren</translation>
     </message>
     <message>
         <source>Are you sure that you want to clear the finished games?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie die beendeten Spiele wirklich löschen?</translation>
     </message>
 </context>
 </TS>

@@ -5,886 +5,902 @@
     <name>Charts</name>
     <message>
         <source>The chart cannot be shown: Quoxa&apos;s chart module is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede mostrar el gráfico: falta el módulo de gráficos de Quoxa.</translation>
     </message>
 </context>
 <context>
     <name>ErrorTrap</name>
     <message>
         <source>Object required</source>
-        <translation type="unfinished"></translation>
+        <translation>Se requiere un objeto</translation>
     </message>
     <message>
         <source>Index out of bounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Índice fuera de los límites</translation>
     </message>
     <message>
         <source>Object variable or With block variable not set</source>
-        <translation type="unfinished"></translation>
+        <translation>Variable de objeto o de bloque With no establecida</translation>
     </message>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Desbordamiento</translation>
     </message>
     <message>
         <source>Subscript out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>Subíndice fuera del intervalo</translation>
     </message>
     <message>
         <source>Type mismatch</source>
-        <translation type="unfinished"></translation>
+        <translation>No coinciden los tipos</translation>
     </message>
     <message>
         <source>Path/File access error: </source>
-        <translation type="unfinished"></translation>
+        <translation>Error de acceso a ruta o archivo: </translation>
     </message>
     <message>
         <source>Resource with identifier &apos;%1&apos; not found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró el recurso con el identificador &apos;%1&apos;</translation>
     </message>
 </context>
 <context>
     <name>Game</name>
     <message>
         <source>%1 wins with %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gana con %2.</translation>
     </message>
     <message>
         <source>%1 share the win with %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 empatan con %2.</translation>
     </message>
     <message>
         <source>Hint: throw the dice. Expected final total: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pista: tira los dados. Total esperado: %1</translation>
     </message>
     <message>
         <source>%1 throws the dice.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tira los dados.</translation>
     </message>
     <message>
         <source>%1 scores %2 in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 anota %2 en %3.</translation>
     </message>
     <message>
         <source>%1 throws all five again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tira todos de nuevo.</translation>
     </message>
     <message>
         <source>%1 keeps %2 and throws again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 guarda %2 y tira de nuevo.</translation>
     </message>
     <message>
         <source>Hint: score %1 for %2. Expected final total: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Pista: anota %2 en %1. Total esperado: %3</translation>
     </message>
     <message>
         <source>Hint: score 0 in %1 (it costs the least). Expected final total: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pista: anota 0 en %1 (es lo que menos cuesta). Total esperado: %2</translation>
     </message>
     <message>
         <source>Hint: throw all five again. Expected final total: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pista: tira todos de nuevo. Total esperado: %1</translation>
     </message>
     <message>
         <source>Hint: keep %1 and throw again. Expected final total: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pista: guarda %1 y tira de nuevo. Total esperado: %2</translation>
     </message>
 </context>
 <context>
     <name>GameFiles</name>
     <message>
         <source>it cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer</translation>
     </message>
 </context>
 <context>
     <name>GameRecord</name>
     <message>
         <source>it has %1 players</source>
-        <translation type="unfinished"></translation>
+        <translation>tiene %1 jugadores</translation>
     </message>
     <message>
         <source>%1 plays at level %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 juega en el nivel %2</translation>
     </message>
     <message>
         <source>it has %1 turns</source>
-        <translation type="unfinished"></translation>
+        <translation>tiene %1 turnos</translation>
     </message>
     <message>
         <source>turn %1 has %2 throws</source>
-        <translation type="unfinished"></translation>
+        <translation>el turno %1 tiene %2 tiradas</translation>
     </message>
     <message>
         <source>turn %1 throws a die it cannot</source>
-        <translation type="unfinished"></translation>
+        <translation>el turno %1 tira un dado que no puede tirar</translation>
     </message>
     <message>
         <source>turn %1 scores nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>el turno %1 no anota nada</translation>
     </message>
     <message>
         <source>turn %1 scores %2 a second time</source>
-        <translation type="unfinished"></translation>
+        <translation>el turno %1 anota %2 por segunda vez</translation>
     </message>
     <message>
         <source>turn %1 scores %2 in %3, which its dice do not make</source>
-        <translation type="unfinished"></translation>
+        <translation>el turno %1 anota %2 en %3, que sus dados no dan</translation>
     </message>
 </context>
 <context>
     <name>GameReview</name>
     <message>
         <source>score %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>anotar %1 (%2)</translation>
     </message>
     <message>
         <source>throw all five again</source>
-        <translation type="unfinished"></translation>
+        <translation>tirar todos de nuevo</translation>
     </message>
     <message>
         <source>keep %1</source>
-        <translation type="unfinished"></translation>
+        <translation>guardar %1</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>Throw</source>
+        <translation>Tirar</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Seguir</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Nueva partida</translation>
     </message>
 </context>
 <context>
     <name>ScoreSheet</name>
     <message>
         <source>Ones</source>
-        <translation type="unfinished"></translation>
+        <translation>Unos</translation>
     </message>
     <message>
         <source>Twos</source>
-        <translation type="unfinished"></translation>
+        <translation>Doses</translation>
     </message>
     <message>
         <source>Threes</source>
-        <translation type="unfinished"></translation>
+        <translation>Treses</translation>
     </message>
     <message>
         <source>Fours</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuatros</translation>
     </message>
     <message>
         <source>Fives</source>
-        <translation type="unfinished"></translation>
+        <translation>Cincos</translation>
     </message>
     <message>
         <source>Sixes</source>
-        <translation type="unfinished"></translation>
+        <translation>Seises</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Bonus</source>
-        <translation type="unfinished"></translation>
+        <translation>Bono</translation>
     </message>
     <message>
         <source>Section Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total parcial</translation>
     </message>
     <message>
         <source>Three of a Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Trío</translation>
     </message>
     <message>
         <source>Four of a Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Póker</translation>
     </message>
     <message>
         <source>Full House</source>
-        <translation type="unfinished"></translation>
+        <translation>Full</translation>
     </message>
     <message>
         <source>Small Straight</source>
-        <translation type="unfinished"></translation>
+        <translation>Escalera de 4</translation>
     </message>
     <message>
         <source>Large Straight</source>
-        <translation type="unfinished"></translation>
+        <translation>Escalera de 5</translation>
     </message>
     <message>
         <source>Quoxa</source>
-        <translation type="unfinished"></translation>
+        <translation>Quoxa</translation>
     </message>
     <message>
         <source>Chance</source>
-        <translation type="unfinished"></translation>
+        <translation>Azar</translation>
     </message>
     <message>
         <source>Game Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total general</translation>
     </message>
     <message>
         <source>Upper Section Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total parcial superior</translation>
     </message>
     <message>
         <source>Lower Section Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total parcial inferior</translation>
     </message>
 </context>
 <context>
     <name>SettingsStore</name>
     <message>
         <source>Another copy of %1 is using the store: %2 will be saved when it is free.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otra copia de %1 está usando los datos: %2 se guardará cuando queden libres.</translation>
     </message>
     <message>
         <source>Another copy of %1 is still using the store: %2 could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otra copia de %1 sigue usando los datos: no se pudo guardar %2.</translation>
     </message>
 </context>
 <context>
     <name>basHelp</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Error #: </source>
-        <translation type="unfinished"></translation>
+        <translation>Error n.º: </translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 y %2</translation>
     </message>
 </context>
 <context>
     <name>basRegistry</name>
     <message>
         <source>the settings</source>
-        <translation type="unfinished"></translation>
+        <translation>la configuración</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Quoxa, a dice game for one to four players sharing one window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quoxa, un juego de dados de uno a cuatro jugadores que comparten una ventana.</translation>
     </message>
 </context>
 <context>
     <name>quoxa::HelpViewer</name>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Contenido</translation>
     </message>
     <message>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Índice</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Atrás</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Adelante</translation>
     </message>
 </context>
 <context>
     <name>quoxa::frmAbout</name>
     <message>
         <source>A dice game for one to four players.</source>
-        <translation type="unfinished"></translation>
+        <translation>Juego de dados de 1 a 4 jugadores.</translation>
     </message>
     <message>
         <source>Copyright (c) 2026 The Quoxa developers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright (c) 2026 El equipo de Quoxa.</translation>
     </message>
     <message>
         <source>Questions, ideas, praise:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dudas, ideas, elogios:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>License</source>
-        <translation type="unfinished"></translation>
+        <translation>Licencia</translation>
     </message>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de %1</translation>
     </message>
 </context>
 <context>
     <name>quoxa::frmMain</name>
     <message>
         <source>Throw the dice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tira los dados.</translation>
     </message>
     <message>
         <source>Rolls Remaining: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Por tirar: %1</translation>
     </message>
     <message>
         <source>Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugadores</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos</translation>
     </message>
     <message>
         <source>Hold dice then throw again, or select score score category.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda dados y tira de nuevo, o elige una categoría.</translation>
     </message>
     <message>
         <source>Select score category.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Press &apos;Continue&apos;, or press &apos;Undo&apos; button to undo last score.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige una categoría.</translation>
     </message>
     <message>
         <source>Game Over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se acabó.</translation>
     </message>
     <message>
         <source>not thrown</source>
-        <translation type="unfinished"></translation>
+        <translation>sin tirar</translation>
     </message>
     <message>
         <source>%1, held</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, guardado</translation>
     </message>
     <message>
         <source>Die %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Dado %1: %2</translation>
     </message>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation>vacía</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1: %2 points</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 puntos</translation>
     </message>
     <message>
         <source>&amp;Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Juego</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuevo</translation>
     </message>
     <message>
         <source>Start New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Empezar una partida nueva</translation>
     </message>
     <message>
         <source>Hin&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pista</translation>
     </message>
     <message>
         <source>&amp;High Scores...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Récords...</translation>
     </message>
     <message>
         <source>Display High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar los récords</translation>
     </message>
     <message>
         <source>&amp;Review Game...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Análisis...</translation>
     </message>
     <message>
         <source>&amp;Statistics...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Estadísticas...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>Exit Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir del juego</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar</translation>
     </message>
     <message>
         <source>&amp;Undo Last Score</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer</translation>
     </message>
     <message>
         <source>Undo Last Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer la última anotación</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opciones</translation>
     </message>
     <message>
         <source>&amp;Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Colores</translation>
     </message>
     <message>
         <source>Change Dice Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar los colores de los dados</translation>
     </message>
     <message>
         <source>&amp;Players</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jugadores</translation>
     </message>
     <message>
         <source>Change Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar los jugadores</translation>
     </message>
     <message>
         <source>&amp;Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sonidos</translation>
     </message>
     <message>
         <source>Co&amp;mputer Players...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ordenador...</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de &amp;estado</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de &amp;herramientas</translation>
     </message>
     <message>
         <source>Score &amp;Card</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Marcador</translation>
     </message>
     <message>
         <source>Show Score Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar el marcador</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ayuda</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Contenido</translation>
     </message>
     <message>
         <source>&amp;Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Ín&amp;dice</translation>
     </message>
     <message>
         <source>&amp;License Agreement</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Licencia</translation>
     </message>
     <message>
         <source>&amp;About Quoxa...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de...</translation>
     </message>
     <message>
         <source>Display Program Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información del programa</translation>
     </message>
     <message>
         <source>Toggle Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar o desactivar los sonidos</translation>
     </message>
     <message>
         <source>Hint: working it out...</source>
-        <translation type="unfinished"></translation>
+        <translation>Pista: calculando...</translation>
     </message>
     <message>
         <source>Another copy of Quoxa is still using the store: the game could not be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otra copia de Quoxa sigue usando los datos: no se pudo guardar la partida.</translation>
     </message>
     <message>
         <source>The game under way could not be brought back: %1. It is kept as %2, and a new game begins.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo recuperar la partida en curso: %1. Se guarda como %2 y empieza una partida nueva.</translation>
+    </message>
+    <message>
+        <source>Press &apos;Continue&apos;, or press &apos;Undo&apos; button to undo last score.</source>
+        <translation>Pulsa &apos;Seguir&apos; o &apos;Deshacer&apos; para anular la anotación.</translation>
     </message>
 </context>
 <context>
     <name>quoxa::frmOptions</name>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones</translation>
     </message>
     <message>
         <source>&amp;Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Colores</translation>
     </message>
     <message>
         <source>&amp;Players</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jugadores</translation>
     </message>
     <message>
         <source>&amp;Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sonidos</translation>
     </message>
     <message>
         <source>Co&amp;mputer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ordenador</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Dice</source>
-        <translation type="unfinished"></translation>
+        <translation>Dado</translation>
     </message>
     <message>
         <source>Pips</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color</translation>
     </message>
     <message>
         <source>Number of Players:</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º de jugadores:</translation>
     </message>
     <message>
         <source>Number of Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de jugadores</translation>
     </message>
     <message>
         <source>Number of Players, up and down</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de jugadores, subir y bajar</translation>
     </message>
     <message>
         <source>Player Names:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombres:</translation>
     </message>
     <message>
         <source>Player %1 name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del jugador %1</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>The computer plays for:</source>
-        <translation type="unfinished"></translation>
+        <translation>El ordenador juega por:</translation>
     </message>
     <message>
         <source>Beginner</source>
-        <translation type="unfinished"></translation>
+        <translation>Novato</translation>
     </message>
     <message>
         <source>Casual</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Club</source>
-        <translation type="unfinished"></translation>
+        <translation>Club</translation>
     </message>
     <message>
         <source>Expert</source>
-        <translation type="unfinished"></translation>
+        <translation>Experto</translation>
     </message>
     <message>
         <source>Perfect</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfecto</translation>
     </message>
     <message>
         <source>Pause between moves:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa entre jugadas:</translation>
     </message>
     <message>
         <source>Pause between moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa entre jugadas</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
 </context>
 <context>
     <name>quoxa::frmReview</name>
     <message>
         <source>Game Review</source>
-        <translation type="unfinished"></translation>
+        <translation>Análisis de la partida</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Resumen</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugador</translation>
     </message>
     <message>
         <source>Points lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Pérdida</translation>
     </message>
     <message>
         <source>Luck</source>
-        <translation type="unfinished"></translation>
+        <translation>Suerte</translation>
     </message>
     <message>
         <source>Inaccuracies</source>
-        <translation type="unfinished"></translation>
+        <translation>Descuidos</translation>
     </message>
     <message>
         <source>Mistakes</source>
-        <translation type="unfinished"></translation>
+        <translation>Errores</translation>
     </message>
     <message>
         <source>Blunders</source>
-        <translation type="unfinished"></translation>
+        <translation>Pifias</translation>
     </message>
     <message>
         <source>Start, luck and points lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio, suerte y pérdida</translation>
     </message>
     <message>
         <source>&amp;Show:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver:</translation>
     </message>
     <message>
         <source>Decisions</source>
-        <translation type="unfinished"></translation>
+        <translation>Decisiones</translation>
     </message>
     <message>
         <source>Turn</source>
-        <translation type="unfinished"></translation>
+        <translation>Turno</translation>
     </message>
     <message>
         <source>Throw</source>
-        <translation type="unfinished"></translation>
+        <translation>Tirada</translation>
     </message>
     <message>
         <source>Dice</source>
-        <translation type="unfinished"></translation>
+        <translation>Dados</translation>
     </message>
     <message>
         <source>Played</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugada</translation>
     </message>
     <message>
         <source>Best</source>
-        <translation type="unfinished"></translation>
+        <translation>Mejor</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Working out best play...</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculando el mejor juego...</translation>
     </message>
     <message>
         <source>Expected final total after each decision</source>
-        <translation type="unfinished"></translation>
+        <translation>Total esperado tras cada decisión</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos</translation>
     </message>
     <message>
         <source>All decisions</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas</translation>
     </message>
     <message>
         <source>Slips only</source>
-        <translation type="unfinished"></translation>
+        <translation>Fallos</translation>
     </message>
     <message>
         <source>%1 %2 luck − %3 lost = %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 suerte − %3 pérdida = %4</translation>
     </message>
     <message>
         <source>%1 %2 luck − %3 lost = %4 expected</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 suerte − %3 pérdida = %4 esperado</translation>
     </message>
     <message>
         <source>%1&apos;s decisions</source>
-        <translation type="unfinished"></translation>
+        <translation>Decisiones de %1</translation>
     </message>
     <message>
         <source>No decisions yet: the review grows as the game is played.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay decisiones: el análisis crece a medida que se juega la partida.</translation>
     </message>
     <message>
         <source>Turn %1, throw %2: %3 had %4, expecting %5 in the end with best play.
 Played: %6 (expecting %7). Best: %8. Points lost: %9.</source>
-        <translation type="unfinished"></translation>
+        <translation>Turno %1, tirada %2: %3 tenía %4 y esperaba %5 al final con el mejor juego.
+Jugada: %6 (esperado: %7). Mejor: %8. Pérdida: %9.</translation>
     </message>
 </context>
 <context>
     <name>quoxa::frmScoreCard</name>
     <message>
         <source>Score Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcador</translation>
     </message>
     <message>
         <source>Play &amp;Again</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Revancha</translation>
     </message>
     <message>
         <source>&amp;Review Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Análisis</translation>
     </message>
 </context>
 <context>
     <name>quoxa::frmScores</name>
     <message>
         <source>%1&apos;s %2</source>
-        <translation type="unfinished"></translation>
+        <translation>el %2 de %1</translation>
     </message>
     <message>
         <source>High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Récords</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Reset Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaciar tabla</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos</translation>
     </message>
     <message>
         <source>Are you sure that you want to reset all scores?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que quieres vaciar la tabla de récords?</translation>
     </message>
     <message>
         <source>the cleared high scores</source>
-        <translation type="unfinished"></translation>
+        <translation>el vaciado de la tabla de récords</translation>
     </message>
 </context>
 <context>
     <name>quoxa::frmStatistics</name>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Estadísticas</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Games</source>
-        <translation type="unfinished"></translation>
+        <translation>Partidas</translation>
     </message>
     <message>
         <source>Wins</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganadas</translation>
     </message>
     <message>
         <source>Mean</source>
-        <translation type="unfinished"></translation>
+        <translation>Media</translation>
     </message>
     <message>
         <source>Best</source>
-        <translation type="unfinished"></translation>
+        <translation>Mejor</translation>
     </message>
     <message>
         <source>Std. Dev.</source>
-        <translation type="unfinished"></translation>
+        <translation>Desv.típ.</translation>
     </message>
     <message>
         <source>Upper Bonus</source>
-        <translation type="unfinished"></translation>
+        <translation>Bono sup.</translation>
     </message>
     <message>
         <source>Quoxa</source>
-        <translation type="unfinished"></translation>
+        <translation>Quoxa</translation>
     </message>
     <message>
         <source>&amp;Game:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Partida:</translation>
     </message>
     <message>
         <source>&amp;Review Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Análisis</translation>
     </message>
     <message>
         <source>&amp;Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Borrar</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1 (computer, level %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (ordenador, nivel %2)</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2</translation>
     </message>
     <message>
         <source>No finished games yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay partidas terminadas.</translation>
     </message>
     <message>
         <source>Totals of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Totales de %1</translation>
     </message>
     <message>
         <source>Game total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total general</translation>
     </message>
     <message>
         <source>Clear Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar estadísticas</translation>
     </message>
     <message>
         <source>Are you sure that you want to clear the finished games?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que quieres borrar las partidas terminadas?</translation>
     </message>
 </context>
 </TS>

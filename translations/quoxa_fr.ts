@@ -5,886 +5,902 @@
     <name>Charts</name>
     <message>
         <source>The chart cannot be shown: Quoxa&apos;s chart module is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de graphique&#xa0;: le module graphique de Quoxa est absent.</translation>
     </message>
 </context>
 <context>
     <name>ErrorTrap</name>
     <message>
         <source>Object required</source>
-        <translation type="unfinished"></translation>
+        <translation>Objet requis</translation>
     </message>
     <message>
         <source>Index out of bounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Index hors limites</translation>
     </message>
     <message>
         <source>Object variable or With block variable not set</source>
-        <translation type="unfinished"></translation>
+        <translation>Variable objet ou variable de bloc With non définie</translation>
     </message>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépassement de capacité</translation>
     </message>
     <message>
         <source>Subscript out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice hors plage</translation>
     </message>
     <message>
         <source>Type mismatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Type incompatible</translation>
     </message>
     <message>
         <source>Path/File access error: </source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d&apos;accès au chemin ou au fichier&#xa0;: </translation>
     </message>
     <message>
         <source>Resource with identifier &apos;%1&apos; not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Ressource d&apos;identificateur «&#xa0;%1&#xa0;» introuvable</translation>
     </message>
 </context>
 <context>
     <name>Game</name>
     <message>
         <source>%1 wins with %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gagne avec %2.</translation>
     </message>
     <message>
         <source>%1 share the win with %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gagnent avec %2.</translation>
     </message>
     <message>
         <source>Hint: throw the dice. Expected final total: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Conseil&#xa0;: lancer les dés. Total espéré&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 throws the dice.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lance les dés.</translation>
     </message>
     <message>
         <source>%1 scores %2 in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 marque %2 en %3.</translation>
     </message>
     <message>
         <source>%1 throws all five again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 relance les cinq dés.</translation>
     </message>
     <message>
         <source>%1 keeps %2 and throws again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 garde %2 et relance.</translation>
     </message>
     <message>
         <source>Hint: score %1 for %2. Expected final total: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Conseil&#xa0;: marquer %2 en %1. Total espéré&#xa0;: %3</translation>
     </message>
     <message>
         <source>Hint: score 0 in %1 (it costs the least). Expected final total: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Conseil&#xa0;: marquer 0 en %1 (le moins coûteux). Total espéré&#xa0;: %2</translation>
     </message>
     <message>
         <source>Hint: throw all five again. Expected final total: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Conseil&#xa0;: relancer les cinq dés. Total espéré&#xa0;: %1</translation>
     </message>
     <message>
         <source>Hint: keep %1 and throw again. Expected final total: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Conseil&#xa0;: garder %1 et relancer. Total espéré&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>GameFiles</name>
     <message>
         <source>it cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>elle est illisible</translation>
     </message>
 </context>
 <context>
     <name>GameRecord</name>
     <message>
         <source>it has %1 players</source>
-        <translation type="unfinished"></translation>
+        <translation>elle compte %1 joueurs</translation>
     </message>
     <message>
         <source>%1 plays at level %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 joue au niveau %2</translation>
     </message>
     <message>
         <source>it has %1 turns</source>
-        <translation type="unfinished"></translation>
+        <translation>elle compte %1 tours</translation>
     </message>
     <message>
         <source>turn %1 has %2 throws</source>
-        <translation type="unfinished"></translation>
+        <translation>le tour %1 compte %2 jets</translation>
     </message>
     <message>
         <source>turn %1 throws a die it cannot</source>
-        <translation type="unfinished"></translation>
+        <translation>le tour %1 lance un dé qu&apos;il ne peut pas lancer</translation>
     </message>
     <message>
         <source>turn %1 scores nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>le tour %1 ne marque rien</translation>
     </message>
     <message>
         <source>turn %1 scores %2 a second time</source>
-        <translation type="unfinished"></translation>
+        <translation>le tour %1 marque en %2 une seconde fois</translation>
     </message>
     <message>
         <source>turn %1 scores %2 in %3, which its dice do not make</source>
-        <translation type="unfinished"></translation>
+        <translation>le tour %1 marque %2 en %3, ce que ses dés ne donnent pas</translation>
     </message>
 </context>
 <context>
     <name>GameReview</name>
     <message>
         <source>score %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>marquer en %1 (%2)</translation>
     </message>
     <message>
         <source>throw all five again</source>
-        <translation type="unfinished"></translation>
+        <translation>relancer les cinq dés</translation>
     </message>
     <message>
         <source>keep %1</source>
-        <translation type="unfinished"></translation>
+        <translation>garder %1</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>Throw</source>
+        <translation>Lancer</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuer</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Nouvelle partie</translation>
     </message>
 </context>
 <context>
     <name>ScoreSheet</name>
     <message>
         <source>Ones</source>
-        <translation type="unfinished"></translation>
+        <translation>As</translation>
     </message>
     <message>
         <source>Twos</source>
-        <translation type="unfinished"></translation>
+        <translation>Deux</translation>
     </message>
     <message>
         <source>Threes</source>
-        <translation type="unfinished"></translation>
+        <translation>Trois</translation>
     </message>
     <message>
         <source>Fours</source>
-        <translation type="unfinished"></translation>
+        <translation>Quatre</translation>
     </message>
     <message>
         <source>Fives</source>
-        <translation type="unfinished"></translation>
+        <translation>Cinq</translation>
     </message>
     <message>
         <source>Sixes</source>
-        <translation type="unfinished"></translation>
+        <translation>Six</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Bonus</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonus</translation>
     </message>
     <message>
         <source>Section Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Sous-total</translation>
     </message>
     <message>
         <source>Three of a Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Brelan</translation>
     </message>
     <message>
         <source>Four of a Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Carré</translation>
     </message>
     <message>
         <source>Full House</source>
-        <translation type="unfinished"></translation>
+        <translation>Full</translation>
     </message>
     <message>
         <source>Small Straight</source>
-        <translation type="unfinished"></translation>
+        <translation>Petite suite</translation>
     </message>
     <message>
         <source>Large Straight</source>
-        <translation type="unfinished"></translation>
+        <translation>Grande suite</translation>
     </message>
     <message>
         <source>Quoxa</source>
-        <translation type="unfinished"></translation>
+        <translation>Quoxa</translation>
     </message>
     <message>
         <source>Chance</source>
-        <translation type="unfinished"></translation>
+        <translation>Chance</translation>
     </message>
     <message>
         <source>Game Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total général</translation>
     </message>
     <message>
         <source>Upper Section Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Sous-total haut</translation>
     </message>
     <message>
         <source>Lower Section Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Sous-total bas</translation>
     </message>
 </context>
 <context>
     <name>SettingsStore</name>
     <message>
         <source>Another copy of %1 is using the store: %2 will be saved when it is free.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une autre instance de %1 utilise les données&#xa0;; en attente d&apos;enregistrement&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Another copy of %1 is still using the store: %2 could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une autre instance de %1 utilise encore les données&#xa0;; enregistrement impossible&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
     <name>basHelp</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>Error #: </source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur n°&#xa0;: </translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2</translation>
     </message>
 </context>
 <context>
     <name>basRegistry</name>
     <message>
         <source>the settings</source>
-        <translation type="unfinished"></translation>
+        <translation>les réglages</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Quoxa, a dice game for one to four players sharing one window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quoxa, un jeu de dés pour un à quatre joueurs réunis dans une même fenêtre.</translation>
     </message>
 </context>
 <context>
     <name>quoxa::HelpViewer</name>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommaire</translation>
     </message>
     <message>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Index</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Avancer</translation>
     </message>
 </context>
 <context>
     <name>quoxa::frmAbout</name>
     <message>
         <source>A dice game for one to four players.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeu de dés pour un à quatre joueurs.</translation>
     </message>
     <message>
         <source>Copyright (c) 2026 The Quoxa developers.</source>
-        <translation type="unfinished"></translation>
+        <translation>© 2026 Les développeurs de Quoxa.</translation>
     </message>
     <message>
         <source>Questions, ideas, praise:</source>
-        <translation type="unfinished"></translation>
+        <translation>Questions, idées, avis&#xa0;:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>License</source>
-        <translation type="unfinished"></translation>
+        <translation>Licence</translation>
     </message>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de %1</translation>
     </message>
 </context>
 <context>
     <name>quoxa::frmMain</name>
     <message>
         <source>Throw the dice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer les dés.</translation>
     </message>
     <message>
         <source>Rolls Remaining: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Jets restants&#xa0;: %1</translation>
     </message>
     <message>
         <source>Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueurs</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Score</translation>
     </message>
     <message>
         <source>Hold dice then throw again, or select score score category.</source>
-        <translation type="unfinished"></translation>
+        <translation>Garder des dés et relancer, ou choisir une catégorie.</translation>
     </message>
     <message>
         <source>Select score category.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Press &apos;Continue&apos;, or press &apos;Undo&apos; button to undo last score.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir une catégorie.</translation>
     </message>
     <message>
         <source>Game Over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé.</translation>
     </message>
     <message>
         <source>not thrown</source>
-        <translation type="unfinished"></translation>
+        <translation>pas lancé</translation>
     </message>
     <message>
         <source>%1, held</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, gardé</translation>
     </message>
     <message>
         <source>Die %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Dé %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation>vide</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1: %2 points</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2 points</translation>
     </message>
     <message>
         <source>&amp;Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jeu</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouveau</translation>
     </message>
     <message>
         <source>Start New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Commencer une nouvelle partie</translation>
     </message>
     <message>
         <source>Hin&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Conseil</translation>
     </message>
     <message>
         <source>&amp;High Scores...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Palmarès…</translation>
     </message>
     <message>
         <source>Display High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le palmarès</translation>
     </message>
     <message>
         <source>&amp;Review Game...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Analyse…</translation>
     </message>
     <message>
         <source>&amp;Statistics...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Statistiques…</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>Exit Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter le jeu</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Édition</translation>
     </message>
     <message>
         <source>&amp;Undo Last Score</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler le score</translation>
     </message>
     <message>
         <source>Undo Last Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler le dernier score</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options</translation>
     </message>
     <message>
         <source>&amp;Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Couleurs</translation>
     </message>
     <message>
         <source>Change Dice Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer la couleur des dés</translation>
     </message>
     <message>
         <source>&amp;Players</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Joueurs</translation>
     </message>
     <message>
         <source>Change Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier les joueurs</translation>
     </message>
     <message>
         <source>&amp;Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sons</translation>
     </message>
     <message>
         <source>Co&amp;mputer Players...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ordinateur…</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Affichage</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Barre d&apos;état</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre d&apos;&amp;outils</translation>
     </message>
     <message>
         <source>Score &amp;Card</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tableau</translation>
     </message>
     <message>
         <source>Show Score Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le tableau des scores</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ai&amp;de</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sommaire</translation>
     </message>
     <message>
         <source>&amp;Index</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Index</translation>
     </message>
     <message>
         <source>&amp;License Agreement</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Licence</translation>
     </message>
     <message>
         <source>&amp;About Quoxa...</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos…</translation>
     </message>
     <message>
         <source>Display Program Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les informations sur le programme</translation>
     </message>
     <message>
         <source>Toggle Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Activer ou couper les sons</translation>
     </message>
     <message>
         <source>Hint: working it out...</source>
-        <translation type="unfinished"></translation>
+        <translation>Conseil&#xa0;: calcul…</translation>
     </message>
     <message>
         <source>Another copy of Quoxa is still using the store: the game could not be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une autre instance de Quoxa utilise encore les données&#xa0;: la partie n&apos;a pas pu être conservée.</translation>
     </message>
     <message>
         <source>The game under way could not be brought back: %1. It is kept as %2, and a new game begins.</source>
-        <translation type="unfinished"></translation>
+        <translation>La partie en cours n&apos;a pas pu être reprise&#xa0;: %1. Elle est conservée sous %2, et une nouvelle partie commence.</translation>
+    </message>
+    <message>
+        <source>Press &apos;Continue&apos;, or press &apos;Undo&apos; button to undo last score.</source>
+        <translation>«&#xa0;Continuer&#xa0;», ou «&#xa0;Annuler&#xa0;» pour reprendre le score.</translation>
     </message>
 </context>
 <context>
     <name>quoxa::frmOptions</name>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>&amp;Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Couleurs</translation>
     </message>
     <message>
         <source>&amp;Players</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Joueurs</translation>
     </message>
     <message>
         <source>&amp;Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sons</translation>
     </message>
     <message>
         <source>Co&amp;mputer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ordinateur</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Dice</source>
-        <translation type="unfinished"></translation>
+        <translation>Dés</translation>
     </message>
     <message>
         <source>Pips</source>
-        <translation type="unfinished"></translation>
+        <translation>Points</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur</translation>
     </message>
     <message>
         <source>Number of Players:</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueurs&#xa0;:</translation>
     </message>
     <message>
         <source>Number of Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de joueurs</translation>
     </message>
     <message>
         <source>Number of Players, up and down</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de joueurs, plus ou moins</translation>
     </message>
     <message>
         <source>Player Names:</source>
-        <translation type="unfinished"></translation>
+        <translation>Noms&#xa0;:</translation>
     </message>
     <message>
         <source>Player %1 name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du joueur %1</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
     <message>
         <source>The computer plays for:</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ordinateur remplace&#xa0;:</translation>
     </message>
     <message>
         <source>Beginner</source>
-        <translation type="unfinished"></translation>
+        <translation>Débutant</translation>
     </message>
     <message>
         <source>Casual</source>
-        <translation type="unfinished"></translation>
+        <translation>Loisir</translation>
     </message>
     <message>
         <source>Club</source>
-        <translation type="unfinished"></translation>
+        <translation>Club</translation>
     </message>
     <message>
         <source>Expert</source>
-        <translation type="unfinished"></translation>
+        <translation>Expert</translation>
     </message>
     <message>
         <source>Perfect</source>
-        <translation type="unfinished"></translation>
+        <translation>Parfait</translation>
     </message>
     <message>
         <source>Pause between moves:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause entre coups&#xa0;:</translation>
     </message>
     <message>
         <source>Pause between moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause entre les coups</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
 </context>
 <context>
     <name>quoxa::frmReview</name>
     <message>
         <source>Game Review</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyse de la partie</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Résumé</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueur</translation>
     </message>
     <message>
         <source>Points lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Pts perdus</translation>
     </message>
     <message>
         <source>Luck</source>
-        <translation type="unfinished"></translation>
+        <translation>Veine</translation>
     </message>
     <message>
         <source>Inaccuracies</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprécisions</translation>
     </message>
     <message>
         <source>Mistakes</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreurs</translation>
     </message>
     <message>
         <source>Blunders</source>
-        <translation type="unfinished"></translation>
+        <translation>Gaffes</translation>
     </message>
     <message>
         <source>Start, luck and points lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Départ, veine, pts perdus</translation>
     </message>
     <message>
         <source>&amp;Show:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Voir&#xa0;:</translation>
     </message>
     <message>
         <source>Decisions</source>
-        <translation type="unfinished"></translation>
+        <translation>Décisions</translation>
     </message>
     <message>
         <source>Turn</source>
-        <translation type="unfinished"></translation>
+        <translation>Tour</translation>
     </message>
     <message>
         <source>Throw</source>
-        <translation type="unfinished"></translation>
+        <translation>Jet</translation>
     </message>
     <message>
         <source>Dice</source>
-        <translation type="unfinished"></translation>
+        <translation>Dés</translation>
     </message>
     <message>
         <source>Played</source>
-        <translation type="unfinished"></translation>
+        <translation>Joué</translation>
     </message>
     <message>
         <source>Best</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleur</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Working out best play...</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcul du meilleur jeu…</translation>
     </message>
     <message>
         <source>Expected final total after each decision</source>
-        <translation type="unfinished"></translation>
+        <translation>Total espéré après chaque décision</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Points</translation>
     </message>
     <message>
         <source>All decisions</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes</translation>
     </message>
     <message>
         <source>Slips only</source>
-        <translation type="unfinished"></translation>
+        <translation>Fautes</translation>
     </message>
     <message>
         <source>%1 %2 luck − %3 lost = %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 de veine − %3 perdus = %4</translation>
     </message>
     <message>
         <source>%1 %2 luck − %3 lost = %4 expected</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 de veine − %3 perdus = %4 espérés</translation>
     </message>
     <message>
         <source>%1&apos;s decisions</source>
-        <translation type="unfinished"></translation>
+        <translation>Décisions&#xa0;: %1</translation>
     </message>
     <message>
         <source>No decisions yet: the review grows as the game is played.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas encore de décision&#xa0;: l&apos;analyse suit la partie.</translation>
     </message>
     <message>
         <source>Turn %1, throw %2: %3 had %4, expecting %5 in the end with best play.
 Played: %6 (expecting %7). Best: %8. Points lost: %9.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tour %1, jet %2&#xa0;: %3 avait %4, espérant %5 en jouant au mieux.
+Joué&#xa0;: %6 (espérant %7). Meilleur&#xa0;: %8. Points perdus&#xa0;: %9.</translation>
     </message>
 </context>
 <context>
     <name>quoxa::frmScoreCard</name>
     <message>
         <source>Score Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableau des scores</translation>
     </message>
     <message>
         <source>Play &amp;Again</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rejouer</translation>
     </message>
     <message>
         <source>&amp;Review Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Analyser</translation>
     </message>
 </context>
 <context>
     <name>quoxa::frmScores</name>
     <message>
         <source>%1&apos;s %2</source>
-        <translation type="unfinished"></translation>
+        <translation>le score %2 (%1)</translation>
     </message>
     <message>
         <source>High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Palmarès</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Reset Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout effacer</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Score</translation>
     </message>
     <message>
         <source>Are you sure that you want to reset all scores?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment effacer tout le palmarès&#xa0;?</translation>
     </message>
     <message>
         <source>the cleared high scores</source>
-        <translation type="unfinished"></translation>
+        <translation>le palmarès effacé</translation>
     </message>
 </context>
 <context>
     <name>quoxa::frmStatistics</name>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistiques</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Games</source>
-        <translation type="unfinished"></translation>
+        <translation>Parties</translation>
     </message>
     <message>
         <source>Wins</source>
-        <translation type="unfinished"></translation>
+        <translation>Victoires</translation>
     </message>
     <message>
         <source>Mean</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyenne</translation>
     </message>
     <message>
         <source>Best</source>
-        <translation type="unfinished"></translation>
+        <translation>Record</translation>
     </message>
     <message>
         <source>Std. Dev.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écart-type</translation>
     </message>
     <message>
         <source>Upper Bonus</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonus sup.</translation>
     </message>
     <message>
         <source>Quoxa</source>
-        <translation type="unfinished"></translation>
+        <translation>Quoxa</translation>
     </message>
     <message>
         <source>&amp;Game:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Partie&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Review Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Analyser</translation>
     </message>
     <message>
         <source>&amp;Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vider</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 (computer, level %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (ordinateur, niveau %2)</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2</translation>
     </message>
     <message>
         <source>No finished games yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune partie finie.</translation>
     </message>
     <message>
         <source>Totals of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Totaux&#xa0;: %1</translation>
     </message>
     <message>
         <source>Game total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total général</translation>
     </message>
     <message>
         <source>Clear Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Vider les statistiques</translation>
     </message>
     <message>
         <source>Are you sure that you want to clear the finished games?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment effacer les parties terminées&#xa0;?</translation>
     </message>
 </context>
 </TS>

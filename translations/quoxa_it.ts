@@ -5,886 +5,902 @@
     <name>Charts</name>
     <message>
         <source>The chart cannot be shown: Quoxa&apos;s chart module is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile mostrare il grafico: manca il modulo dei grafici di Quoxa.</translation>
     </message>
 </context>
 <context>
     <name>ErrorTrap</name>
     <message>
         <source>Object required</source>
-        <translation type="unfinished"></translation>
+        <translation>Oggetto richiesto</translation>
     </message>
     <message>
         <source>Index out of bounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice fuori dai limiti</translation>
     </message>
     <message>
         <source>Object variable or With block variable not set</source>
-        <translation type="unfinished"></translation>
+        <translation>Variabile oggetto o variabile del blocco With non impostata</translation>
     </message>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Overflow</translation>
     </message>
     <message>
         <source>Subscript out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice non compreso nell&apos;intervallo</translation>
     </message>
     <message>
         <source>Type mismatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo non corrispondente</translation>
     </message>
     <message>
         <source>Path/File access error: </source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di accesso al percorso o al file: </translation>
     </message>
     <message>
         <source>Resource with identifier &apos;%1&apos; not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Risorsa con identificatore &apos;%1&apos; non trovata</translation>
     </message>
 </context>
 <context>
     <name>Game</name>
     <message>
         <source>%1 wins with %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vince con %2.</translation>
     </message>
     <message>
         <source>%1 share the win with %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vincono a pari merito con %2.</translation>
     </message>
     <message>
         <source>Hint: throw the dice. Expected final total: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Consiglio: lancia i dadi. Totale atteso: %1</translation>
     </message>
     <message>
         <source>%1 throws the dice.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lancia i dadi.</translation>
     </message>
     <message>
         <source>%1 scores %2 in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 segna %2 in %3.</translation>
     </message>
     <message>
         <source>%1 throws all five again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 rilancia tutti i dadi.</translation>
     </message>
     <message>
         <source>%1 keeps %2 and throws again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tiene %2 e rilancia.</translation>
     </message>
     <message>
         <source>Hint: score %1 for %2. Expected final total: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Consiglio: segna %2 in %1. Totale atteso: %3</translation>
     </message>
     <message>
         <source>Hint: score 0 in %1 (it costs the least). Expected final total: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Consiglio: segna 0 in %1 (costa il minimo). Totale atteso: %2</translation>
     </message>
     <message>
         <source>Hint: throw all five again. Expected final total: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Consiglio: rilancia tutti i dadi. Totale atteso: %1</translation>
     </message>
     <message>
         <source>Hint: keep %1 and throw again. Expected final total: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Consiglio: tieni %1 e rilancia. Totale atteso: %2</translation>
     </message>
 </context>
 <context>
     <name>GameFiles</name>
     <message>
         <source>it cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>non è leggibile</translation>
     </message>
 </context>
 <context>
     <name>GameRecord</name>
     <message>
         <source>it has %1 players</source>
-        <translation type="unfinished"></translation>
+        <translation>ha %1 giocatori</translation>
     </message>
     <message>
         <source>%1 plays at level %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gioca al livello %2</translation>
     </message>
     <message>
         <source>it has %1 turns</source>
-        <translation type="unfinished"></translation>
+        <translation>ha %1 turni</translation>
     </message>
     <message>
         <source>turn %1 has %2 throws</source>
-        <translation type="unfinished"></translation>
+        <translation>il turno %1 ha %2 lanci</translation>
     </message>
     <message>
         <source>turn %1 throws a die it cannot</source>
-        <translation type="unfinished"></translation>
+        <translation>il turno %1 lancia un dado che non può lanciare</translation>
     </message>
     <message>
         <source>turn %1 scores nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>il turno %1 non segna nulla</translation>
     </message>
     <message>
         <source>turn %1 scores %2 a second time</source>
-        <translation type="unfinished"></translation>
+        <translation>il turno %1 segna %2 una seconda volta</translation>
     </message>
     <message>
         <source>turn %1 scores %2 in %3, which its dice do not make</source>
-        <translation type="unfinished"></translation>
+        <translation>il turno %1 segna %2 in %3, che i suoi dadi non fanno</translation>
     </message>
 </context>
 <context>
     <name>GameReview</name>
     <message>
         <source>score %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>segna %1 (%2)</translation>
     </message>
     <message>
         <source>throw all five again</source>
-        <translation type="unfinished"></translation>
+        <translation>rilancia tutti i dadi</translation>
     </message>
     <message>
         <source>keep %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tieni %1</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>Throw</source>
+        <translation>Lancia</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continua</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Nuova partita</translation>
     </message>
 </context>
 <context>
     <name>ScoreSheet</name>
     <message>
         <source>Ones</source>
-        <translation type="unfinished"></translation>
+        <translation>Assi</translation>
     </message>
     <message>
         <source>Twos</source>
-        <translation type="unfinished"></translation>
+        <translation>Due</translation>
     </message>
     <message>
         <source>Threes</source>
-        <translation type="unfinished"></translation>
+        <translation>Tre</translation>
     </message>
     <message>
         <source>Fours</source>
-        <translation type="unfinished"></translation>
+        <translation>Quattro</translation>
     </message>
     <message>
         <source>Fives</source>
-        <translation type="unfinished"></translation>
+        <translation>Cinque</translation>
     </message>
     <message>
         <source>Sixes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sei</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Totale</translation>
     </message>
     <message>
         <source>Bonus</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonus</translation>
     </message>
     <message>
         <source>Section Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Tot. sezione</translation>
     </message>
     <message>
         <source>Three of a Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Tris</translation>
     </message>
     <message>
         <source>Four of a Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Poker</translation>
     </message>
     <message>
         <source>Full House</source>
-        <translation type="unfinished"></translation>
+        <translation>Full</translation>
     </message>
     <message>
         <source>Small Straight</source>
-        <translation type="unfinished"></translation>
+        <translation>Scala piccola</translation>
     </message>
     <message>
         <source>Large Straight</source>
-        <translation type="unfinished"></translation>
+        <translation>Scala grande</translation>
     </message>
     <message>
         <source>Quoxa</source>
-        <translation type="unfinished"></translation>
+        <translation>Quoxa</translation>
     </message>
     <message>
         <source>Chance</source>
-        <translation type="unfinished"></translation>
+        <translation>Chance</translation>
     </message>
     <message>
         <source>Game Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Tot. partita</translation>
     </message>
     <message>
         <source>Upper Section Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Totale sezione superiore</translation>
     </message>
     <message>
         <source>Lower Section Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Totale sezione inferiore</translation>
     </message>
 </context>
 <context>
     <name>SettingsStore</name>
     <message>
         <source>Another copy of %1 is using the store: %2 will be saved when it is free.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un&apos;altra copia di %1 sta usando l&apos;archivio: %1 salverà %2 appena sarà libero.</translation>
     </message>
     <message>
         <source>Another copy of %1 is still using the store: %2 could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un&apos;altra copia di %1 sta ancora usando l&apos;archivio: impossibile salvare %2.</translation>
     </message>
 </context>
 <context>
     <name>basHelp</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore</translation>
     </message>
     <message>
         <source>Error #: </source>
-        <translation type="unfinished"></translation>
+        <translation>Errore n. </translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 e %2</translation>
     </message>
 </context>
 <context>
     <name>basRegistry</name>
     <message>
         <source>the settings</source>
-        <translation type="unfinished"></translation>
+        <translation>le impostazioni</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Quoxa, a dice game for one to four players sharing one window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quoxa, un gioco di dadi da uno a quattro giocatori in una sola finestra.</translation>
     </message>
 </context>
 <context>
     <name>quoxa::HelpViewer</name>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommario</translation>
     </message>
     <message>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Indietro</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanti</translation>
     </message>
 </context>
 <context>
     <name>quoxa::frmAbout</name>
     <message>
         <source>A dice game for one to four players.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gioco di dadi da 1 a 4 giocatori.</translation>
     </message>
     <message>
         <source>Copyright (c) 2026 The Quoxa developers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright (c) 2026 gli autori di Quoxa.</translation>
     </message>
     <message>
         <source>Questions, ideas, praise:</source>
-        <translation type="unfinished"></translation>
+        <translation>Domande, idee, elogi:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>License</source>
-        <translation type="unfinished"></translation>
+        <translation>Licenza</translation>
     </message>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni su %1</translation>
     </message>
 </context>
 <context>
     <name>quoxa::frmMain</name>
     <message>
         <source>Throw the dice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancia i dadi.</translation>
     </message>
     <message>
         <source>Rolls Remaining: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lanci rimasti: %1</translation>
     </message>
     <message>
         <source>Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Giocatori</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Punti</translation>
     </message>
     <message>
         <source>Hold dice then throw again, or select score score category.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tieni dei dadi e rilancia, o scegli una categoria.</translation>
     </message>
     <message>
         <source>Select score category.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Press &apos;Continue&apos;, or press &apos;Undo&apos; button to undo last score.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli una categoria.</translation>
     </message>
     <message>
         <source>Game Over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fine partita.</translation>
     </message>
     <message>
         <source>not thrown</source>
-        <translation type="unfinished"></translation>
+        <translation>non lanciato</translation>
     </message>
     <message>
         <source>%1, held</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, tenuto</translation>
     </message>
     <message>
         <source>Die %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Dado %1: %2</translation>
     </message>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation>vuota</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1: %2 points</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 punti</translation>
     </message>
     <message>
         <source>&amp;Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gioco</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuovo</translation>
     </message>
     <message>
         <source>Start New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Inizia una nuova partita</translation>
     </message>
     <message>
         <source>Hin&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;onsiglio</translation>
     </message>
     <message>
         <source>&amp;High Scores...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Classifica...</translation>
     </message>
     <message>
         <source>Display High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra la classifica</translation>
     </message>
     <message>
         <source>&amp;Review Game...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Analisi...</translation>
     </message>
     <message>
         <source>&amp;Statistics...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Statistiche...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esci</translation>
     </message>
     <message>
         <source>Exit Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci dal gioco</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifica</translation>
     </message>
     <message>
         <source>&amp;Undo Last Score</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annulla</translation>
     </message>
     <message>
         <source>Undo Last Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla l&apos;ultimo punteggio</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opzioni</translation>
     </message>
     <message>
         <source>&amp;Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Colori</translation>
     </message>
     <message>
         <source>Change Dice Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia i colori dei dadi</translation>
     </message>
     <message>
         <source>&amp;Players</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Giocatori</translation>
     </message>
     <message>
         <source>Change Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia i giocatori</translation>
     </message>
     <message>
         <source>&amp;Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suoni</translation>
     </message>
     <message>
         <source>Co&amp;mputer Players...</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;mputer...</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Visualizza</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Barra di stato</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra s&amp;trumenti</translation>
     </message>
     <message>
         <source>Score &amp;Card</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Segnapunti</translation>
     </message>
     <message>
         <source>Show Score Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra il segnapunti</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aiuto</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sommario</translation>
     </message>
     <message>
         <source>&amp;Index</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Indice</translation>
     </message>
     <message>
         <source>&amp;License Agreement</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Licenza</translation>
     </message>
     <message>
         <source>&amp;About Quoxa...</source>
-        <translation type="unfinished"></translation>
+        <translation>Info su &amp;Quoxa...</translation>
     </message>
     <message>
         <source>Display Program Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra le informazioni sul programma</translation>
     </message>
     <message>
         <source>Toggle Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Attiva o disattiva i suoni</translation>
     </message>
     <message>
         <source>Hint: working it out...</source>
-        <translation type="unfinished"></translation>
+        <translation>Consiglio: calcolo...</translation>
     </message>
     <message>
         <source>Another copy of Quoxa is still using the store: the game could not be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un&apos;altra copia di Quoxa sta ancora usando l&apos;archivio: impossibile conservare la partita.</translation>
     </message>
     <message>
         <source>The game under way could not be brought back: %1. It is kept as %2, and a new game begins.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile riprendere la partita in corso: %1. È conservata come %2 e inizia una nuova partita.</translation>
+    </message>
+    <message>
+        <source>Press &apos;Continue&apos;, or press &apos;Undo&apos; button to undo last score.</source>
+        <translation>Premi &apos;Continua&apos; o &apos;Annulla&apos; per annullare.</translation>
     </message>
 </context>
 <context>
     <name>quoxa::frmOptions</name>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opzioni</translation>
     </message>
     <message>
         <source>&amp;Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Colori</translation>
     </message>
     <message>
         <source>&amp;Players</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Giocatori</translation>
     </message>
     <message>
         <source>&amp;Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suoni</translation>
     </message>
     <message>
         <source>Co&amp;mputer</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;mputer</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Applica</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Dice</source>
-        <translation type="unfinished"></translation>
+        <translation>Dadi</translation>
     </message>
     <message>
         <source>Pips</source>
-        <translation type="unfinished"></translation>
+        <translation>Punti</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore</translation>
     </message>
     <message>
         <source>Number of Players:</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero giocatori:</translation>
     </message>
     <message>
         <source>Number of Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero di giocatori</translation>
     </message>
     <message>
         <source>Number of Players, up and down</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero di giocatori, su e giù</translation>
     </message>
     <message>
         <source>Player Names:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nomi:</translation>
     </message>
     <message>
         <source>Player %1 name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome del giocatore %1</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Sì</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>The computer plays for:</source>
-        <translation type="unfinished"></translation>
+        <translation>Il computer gioca per:</translation>
     </message>
     <message>
         <source>Beginner</source>
-        <translation type="unfinished"></translation>
+        <translation>Novizio</translation>
     </message>
     <message>
         <source>Casual</source>
-        <translation type="unfinished"></translation>
+        <translation>Amatore</translation>
     </message>
     <message>
         <source>Club</source>
-        <translation type="unfinished"></translation>
+        <translation>Club</translation>
     </message>
     <message>
         <source>Expert</source>
-        <translation type="unfinished"></translation>
+        <translation>Esperto</translation>
     </message>
     <message>
         <source>Perfect</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfetto</translation>
     </message>
     <message>
         <source>Pause between moves:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa tra le mosse:</translation>
     </message>
     <message>
         <source>Pause between moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa tra le mosse</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
 </context>
 <context>
     <name>quoxa::frmReview</name>
     <message>
         <source>Game Review</source>
-        <translation type="unfinished"></translation>
+        <translation>Analisi della partita</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Riepilogo</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Giocatore</translation>
     </message>
     <message>
         <source>Points lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Punti persi</translation>
     </message>
     <message>
         <source>Luck</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortuna</translation>
     </message>
     <message>
         <source>Inaccuracies</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprecisioni</translation>
     </message>
     <message>
         <source>Mistakes</source>
-        <translation type="unfinished"></translation>
+        <translation>Errori</translation>
     </message>
     <message>
         <source>Blunders</source>
-        <translation type="unfinished"></translation>
+        <translation>Svarioni</translation>
     </message>
     <message>
         <source>Start, luck and points lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Inizio, fortuna, punti persi</translation>
     </message>
     <message>
         <source>&amp;Show:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mostra:</translation>
     </message>
     <message>
         <source>Decisions</source>
-        <translation type="unfinished"></translation>
+        <translation>Decisioni</translation>
     </message>
     <message>
         <source>Turn</source>
-        <translation type="unfinished"></translation>
+        <translation>Turno</translation>
     </message>
     <message>
         <source>Throw</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancio</translation>
     </message>
     <message>
         <source>Dice</source>
-        <translation type="unfinished"></translation>
+        <translation>Dadi</translation>
     </message>
     <message>
         <source>Played</source>
-        <translation type="unfinished"></translation>
+        <translation>Giocata</translation>
     </message>
     <message>
         <source>Best</source>
-        <translation type="unfinished"></translation>
+        <translation>Migliore</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>Working out best play...</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcolo in corso...</translation>
     </message>
     <message>
         <source>Expected final total after each decision</source>
-        <translation type="unfinished"></translation>
+        <translation>Totale atteso dopo ogni decisione</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Punti</translation>
     </message>
     <message>
         <source>All decisions</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutte le decisioni</translation>
     </message>
     <message>
         <source>Slips only</source>
-        <translation type="unfinished"></translation>
+        <translation>Sviste</translation>
     </message>
     <message>
         <source>%1 %2 luck − %3 lost = %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 fortuna − %3 persi = %4</translation>
     </message>
     <message>
         <source>%1 %2 luck − %3 lost = %4 expected</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 fortuna − %3 persi = %4 atteso</translation>
     </message>
     <message>
         <source>%1&apos;s decisions</source>
-        <translation type="unfinished"></translation>
+        <translation>Decisioni di %1</translation>
     </message>
     <message>
         <source>No decisions yet: the review grows as the game is played.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancora nessuna decisione: l&apos;analisi cresce man mano che si gioca.</translation>
     </message>
     <message>
         <source>Turn %1, throw %2: %3 had %4, expecting %5 in the end with best play.
 Played: %6 (expecting %7). Best: %8. Points lost: %9.</source>
-        <translation type="unfinished"></translation>
+        <translation>Turno %1, lancio %2: %3 aveva %4, con un totale atteso di %5 giocando al meglio.
+Giocata: %6 (atteso %7). Migliore: %8. Punti persi: %9.</translation>
     </message>
 </context>
 <context>
     <name>quoxa::frmScoreCard</name>
     <message>
         <source>Score Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Segnapunti</translation>
     </message>
     <message>
         <source>Play &amp;Again</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rivincita</translation>
     </message>
     <message>
         <source>&amp;Review Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Analisi</translation>
     </message>
 </context>
 <context>
     <name>quoxa::frmScores</name>
     <message>
         <source>%1&apos;s %2</source>
-        <translation type="unfinished"></translation>
+        <translation>il %2 di %1</translation>
     </message>
     <message>
         <source>High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Classifica</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Reset Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Azzera</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Punti</translation>
     </message>
     <message>
         <source>Are you sure that you want to reset all scores?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuoi davvero azzerare tutti i punteggi?</translation>
     </message>
     <message>
         <source>the cleared high scores</source>
-        <translation type="unfinished"></translation>
+        <translation>la classifica azzerata</translation>
     </message>
 </context>
 <context>
     <name>quoxa::frmStatistics</name>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistiche</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Games</source>
-        <translation type="unfinished"></translation>
+        <translation>Partite</translation>
     </message>
     <message>
         <source>Wins</source>
-        <translation type="unfinished"></translation>
+        <translation>Vinte</translation>
     </message>
     <message>
         <source>Mean</source>
-        <translation type="unfinished"></translation>
+        <translation>Media</translation>
     </message>
     <message>
         <source>Best</source>
-        <translation type="unfinished"></translation>
+        <translation>Max</translation>
     </message>
     <message>
         <source>Std. Dev.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dev. std.</translation>
     </message>
     <message>
         <source>Upper Bonus</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonus sup.</translation>
     </message>
     <message>
         <source>Quoxa</source>
-        <translation type="unfinished"></translation>
+        <translation>Quoxa</translation>
     </message>
     <message>
         <source>&amp;Game:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Partita:</translation>
     </message>
     <message>
         <source>&amp;Review Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Analisi</translation>
     </message>
     <message>
         <source>&amp;Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Svuota</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1 (computer, level %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (computer, livello %2)</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 su %2</translation>
     </message>
     <message>
         <source>No finished games yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancora nessuna partita finita.</translation>
     </message>
     <message>
         <source>Totals of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Totali di %1</translation>
     </message>
     <message>
         <source>Game total</source>
-        <translation type="unfinished"></translation>
+        <translation>Totale partita</translation>
     </message>
     <message>
         <source>Clear Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Svuota le statistiche</translation>
     </message>
     <message>
         <source>Are you sure that you want to clear the finished games?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuoi davvero cancellare le partite finite?</translation>
     </message>
 </context>
 </TS>

@@ -5,886 +5,902 @@
     <name>Charts</name>
     <message>
         <source>The chart cannot be shown: Quoxa&apos;s chart module is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>De grafiek kan niet worden getoond: de grafiekmodule van Quoxa ontbreekt.</translation>
     </message>
 </context>
 <context>
     <name>ErrorTrap</name>
     <message>
         <source>Object required</source>
-        <translation type="unfinished"></translation>
+        <translation>Object vereist</translation>
     </message>
     <message>
         <source>Index out of bounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Index buiten de grenzen</translation>
     </message>
     <message>
         <source>Object variable or With block variable not set</source>
-        <translation type="unfinished"></translation>
+        <translation>Objectvariabele of With-blokvariabele niet ingesteld</translation>
     </message>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Overloop</translation>
     </message>
     <message>
         <source>Subscript out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>Subscript buiten bereik</translation>
     </message>
     <message>
         <source>Type mismatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Type komt niet overeen</translation>
     </message>
     <message>
         <source>Path/File access error: </source>
-        <translation type="unfinished"></translation>
+        <translation>Fout bij toegang tot pad/bestand: </translation>
     </message>
     <message>
         <source>Resource with identifier &apos;%1&apos; not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Bron met identificatie &apos;%1&apos; niet gevonden</translation>
     </message>
 </context>
 <context>
     <name>Game</name>
     <message>
         <source>%1 wins with %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wint met %2.</translation>
     </message>
     <message>
         <source>%1 share the win with %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 winnen samen met %2.</translation>
     </message>
     <message>
         <source>Hint: throw the dice. Expected final total: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tip: gooi de stenen. Verwacht eindtotaal: %1</translation>
     </message>
     <message>
         <source>%1 throws the dice.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gooit de stenen.</translation>
     </message>
     <message>
         <source>%1 scores %2 in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 scoort %2 bij %3.</translation>
     </message>
     <message>
         <source>%1 throws all five again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gooit alle vijf weer.</translation>
     </message>
     <message>
         <source>%1 keeps %2 and throws again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 houdt %2 en gooit opnieuw.</translation>
     </message>
     <message>
         <source>Hint: score %1 for %2. Expected final total: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Tip: scoor %2 bij %1. Verwacht eindtotaal: %3</translation>
     </message>
     <message>
         <source>Hint: score 0 in %1 (it costs the least). Expected final total: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tip: scoor 0 bij %1 (kost het minst). Verwacht eindtotaal: %2</translation>
     </message>
     <message>
         <source>Hint: throw all five again. Expected final total: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tip: gooi alle vijf weer. Verwacht eindtotaal: %1</translation>
     </message>
     <message>
         <source>Hint: keep %1 and throw again. Expected final total: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tip: houd %1 en gooi opnieuw. Verwacht eindtotaal: %2</translation>
     </message>
 </context>
 <context>
     <name>GameFiles</name>
     <message>
         <source>it cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>het kan niet worden gelezen</translation>
     </message>
 </context>
 <context>
     <name>GameRecord</name>
     <message>
         <source>it has %1 players</source>
-        <translation type="unfinished"></translation>
+        <translation>het heeft %1 spelers</translation>
     </message>
     <message>
         <source>%1 plays at level %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 speelt op niveau %2</translation>
     </message>
     <message>
         <source>it has %1 turns</source>
-        <translation type="unfinished"></translation>
+        <translation>het heeft %1 beurten</translation>
     </message>
     <message>
         <source>turn %1 has %2 throws</source>
-        <translation type="unfinished"></translation>
+        <translation>beurt %1 heeft %2 worpen</translation>
     </message>
     <message>
         <source>turn %1 throws a die it cannot</source>
-        <translation type="unfinished"></translation>
+        <translation>beurt %1 gooit een steen die niet gegooid mag worden</translation>
     </message>
     <message>
         <source>turn %1 scores nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>beurt %1 scoort nergens</translation>
     </message>
     <message>
         <source>turn %1 scores %2 a second time</source>
-        <translation type="unfinished"></translation>
+        <translation>beurt %1 scoort %2 een tweede keer</translation>
     </message>
     <message>
         <source>turn %1 scores %2 in %3, which its dice do not make</source>
-        <translation type="unfinished"></translation>
+        <translation>beurt %1 scoort %2 bij %3, wat de stenen niet opleveren</translation>
     </message>
 </context>
 <context>
     <name>GameReview</name>
     <message>
         <source>score %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>scoor %1 (%2)</translation>
     </message>
     <message>
         <source>throw all five again</source>
-        <translation type="unfinished"></translation>
+        <translation>gooi alle vijf weer</translation>
     </message>
     <message>
         <source>keep %1</source>
-        <translation type="unfinished"></translation>
+        <translation>houd %1</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>Throw</source>
+        <translation>Gooien</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Verder</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Nieuw spel</translation>
     </message>
 </context>
 <context>
     <name>ScoreSheet</name>
     <message>
         <source>Ones</source>
-        <translation type="unfinished"></translation>
+        <translation>Enen</translation>
     </message>
     <message>
         <source>Twos</source>
-        <translation type="unfinished"></translation>
+        <translation>Tweeën</translation>
     </message>
     <message>
         <source>Threes</source>
-        <translation type="unfinished"></translation>
+        <translation>Drieën</translation>
     </message>
     <message>
         <source>Fours</source>
-        <translation type="unfinished"></translation>
+        <translation>Vieren</translation>
     </message>
     <message>
         <source>Fives</source>
-        <translation type="unfinished"></translation>
+        <translation>Vijven</translation>
     </message>
     <message>
         <source>Sixes</source>
-        <translation type="unfinished"></translation>
+        <translation>Zessen</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Totaal</translation>
     </message>
     <message>
         <source>Bonus</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonus</translation>
     </message>
     <message>
         <source>Section Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Subtotaal</translation>
     </message>
     <message>
         <source>Three of a Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Drie gelijke</translation>
     </message>
     <message>
         <source>Four of a Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Vier gelijke</translation>
     </message>
     <message>
         <source>Full House</source>
-        <translation type="unfinished"></translation>
+        <translation>Full house</translation>
     </message>
     <message>
         <source>Small Straight</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleine straat</translation>
     </message>
     <message>
         <source>Large Straight</source>
-        <translation type="unfinished"></translation>
+        <translation>Grote straat</translation>
     </message>
     <message>
         <source>Quoxa</source>
-        <translation type="unfinished"></translation>
+        <translation>Quoxa</translation>
     </message>
     <message>
         <source>Chance</source>
-        <translation type="unfinished"></translation>
+        <translation>Kans</translation>
     </message>
     <message>
         <source>Game Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Eindtotaal</translation>
     </message>
     <message>
         <source>Upper Section Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Subtotaal boven</translation>
     </message>
     <message>
         <source>Lower Section Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Subtotaal onder</translation>
     </message>
 </context>
 <context>
     <name>SettingsStore</name>
     <message>
         <source>Another copy of %1 is using the store: %2 will be saved when it is free.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een ander exemplaar van %1 gebruikt de opslag: het opslaan van %2 volgt zodra die vrij is.</translation>
     </message>
     <message>
         <source>Another copy of %1 is still using the store: %2 could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een ander exemplaar van %1 gebruikt de opslag nog: het opslaan van %2 is mislukt.</translation>
     </message>
 </context>
 <context>
     <name>basHelp</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout</translation>
     </message>
     <message>
         <source>Error #: </source>
-        <translation type="unfinished"></translation>
+        <translation>Foutnummer: </translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 en %2</translation>
     </message>
 </context>
 <context>
     <name>basRegistry</name>
     <message>
         <source>the settings</source>
-        <translation type="unfinished"></translation>
+        <translation>de instellingen</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Quoxa, a dice game for one to four players sharing one window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quoxa, een dobbelspel voor één tot vier spelers in één venster.</translation>
     </message>
 </context>
 <context>
     <name>quoxa::HelpViewer</name>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhoud</translation>
     </message>
     <message>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Index</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Terug</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Vooruit</translation>
     </message>
 </context>
 <context>
     <name>quoxa::frmAbout</name>
     <message>
         <source>A dice game for one to four players.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een dobbelspel voor 1 tot 4 spelers.</translation>
     </message>
     <message>
         <source>Copyright (c) 2026 The Quoxa developers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright (c) 2026 de makers van Quoxa.</translation>
     </message>
     <message>
         <source>Questions, ideas, praise:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vragen, ideeën, lof:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>License</source>
-        <translation type="unfinished"></translation>
+        <translation>Licentie</translation>
     </message>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Over %1</translation>
     </message>
 </context>
 <context>
     <name>quoxa::frmMain</name>
     <message>
         <source>Throw the dice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gooi de stenen.</translation>
     </message>
     <message>
         <source>Rolls Remaining: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Worpen over: %1</translation>
     </message>
     <message>
         <source>Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Spelers</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Score</translation>
     </message>
     <message>
         <source>Hold dice then throw again, or select score score category.</source>
-        <translation type="unfinished"></translation>
+        <translation>Houd stenen vast en gooi opnieuw, of kies een categorie.</translation>
     </message>
     <message>
         <source>Select score category.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Press &apos;Continue&apos;, or press &apos;Undo&apos; button to undo last score.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies een categorie.</translation>
     </message>
     <message>
         <source>Game Over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afgelopen.</translation>
     </message>
     <message>
         <source>not thrown</source>
-        <translation type="unfinished"></translation>
+        <translation>niet gegooid</translation>
     </message>
     <message>
         <source>%1, held</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, vastgehouden</translation>
     </message>
     <message>
         <source>Die %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Steen %1: %2</translation>
     </message>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation>leeg</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1: %2 points</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 punten</translation>
     </message>
     <message>
         <source>&amp;Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spel</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nieuw</translation>
     </message>
     <message>
         <source>Start New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuw spel beginnen</translation>
     </message>
     <message>
         <source>Hin&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tip</translation>
     </message>
     <message>
         <source>&amp;High Scores...</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;opscores...</translation>
     </message>
     <message>
         <source>Display High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Topscores tonen</translation>
     </message>
     <message>
         <source>&amp;Review Game...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Analyse...</translation>
     </message>
     <message>
         <source>&amp;Statistics...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Statistiek...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;fsluiten</translation>
     </message>
     <message>
         <source>Exit Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spel afsluiten</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Be&amp;werken</translation>
     </message>
     <message>
         <source>&amp;Undo Last Score</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ongedaan maken</translation>
     </message>
     <message>
         <source>Undo Last Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Laatste score ongedaan maken</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opties</translation>
     </message>
     <message>
         <source>&amp;Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kleur</translation>
     </message>
     <message>
         <source>Change Dice Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleuren van de stenen wijzigen</translation>
     </message>
     <message>
         <source>&amp;Players</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spelers</translation>
     </message>
     <message>
         <source>Change Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Spelers wijzigen</translation>
     </message>
     <message>
         <source>&amp;Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Geluid</translation>
     </message>
     <message>
         <source>Co&amp;mputer Players...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Computerspelers...</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beeld</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Statusbalk</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Werkbalk</translation>
     </message>
     <message>
         <source>Score &amp;Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Score&amp;kaart</translation>
     </message>
     <message>
         <source>Show Score Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Scorekaart tonen</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Help</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inhoud</translation>
     </message>
     <message>
         <source>&amp;Index</source>
-        <translation type="unfinished"></translation>
+        <translation>In&amp;dex</translation>
     </message>
     <message>
         <source>&amp;License Agreement</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Licentie</translation>
     </message>
     <message>
         <source>&amp;About Quoxa...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Over Quoxa...</translation>
     </message>
     <message>
         <source>Display Program Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Programma-informatie tonen</translation>
     </message>
     <message>
         <source>Toggle Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Geluid aan/uit</translation>
     </message>
     <message>
         <source>Hint: working it out...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tip: wordt berekend...</translation>
     </message>
     <message>
         <source>Another copy of Quoxa is still using the store: the game could not be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een ander exemplaar van Quoxa gebruikt de opslag nog: het spel kon niet worden bewaard.</translation>
     </message>
     <message>
         <source>The game under way could not be brought back: %1. It is kept as %2, and a new game begins.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het lopende spel kon niet worden hersteld: %1. Het is bewaard als %2 en er begint een nieuw spel.</translation>
+    </message>
+    <message>
+        <source>Press &apos;Continue&apos;, or press &apos;Undo&apos; button to undo last score.</source>
+        <translation>Druk op &apos;Verder&apos; of maak de laatste score ongedaan.</translation>
     </message>
 </context>
 <context>
     <name>quoxa::frmOptions</name>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opties</translation>
     </message>
     <message>
         <source>&amp;Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kleur</translation>
     </message>
     <message>
         <source>&amp;Players</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spelers</translation>
     </message>
     <message>
         <source>&amp;Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Geluid</translation>
     </message>
     <message>
         <source>Co&amp;mputer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Computer</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Standaard</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Toepassen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuleren</translation>
     </message>
     <message>
         <source>Dice</source>
-        <translation type="unfinished"></translation>
+        <translation>Stenen</translation>
     </message>
     <message>
         <source>Pips</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogen</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleur</translation>
     </message>
     <message>
         <source>Number of Players:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aantal spelers:</translation>
     </message>
     <message>
         <source>Number of Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Aantal spelers</translation>
     </message>
     <message>
         <source>Number of Players, up and down</source>
-        <translation type="unfinished"></translation>
+        <translation>Aantal spelers, omhoog en omlaag</translation>
     </message>
     <message>
         <source>Player Names:</source>
-        <translation type="unfinished"></translation>
+        <translation>Spelersnamen:</translation>
     </message>
     <message>
         <source>Player %1 name</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam van speler %1</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Aan</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Uit</translation>
     </message>
     <message>
         <source>The computer plays for:</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer speelt voor:</translation>
     </message>
     <message>
         <source>Beginner</source>
-        <translation type="unfinished"></translation>
+        <translation>Beginner</translation>
     </message>
     <message>
         <source>Casual</source>
-        <translation type="unfinished"></translation>
+        <translation>Recreant</translation>
     </message>
     <message>
         <source>Club</source>
-        <translation type="unfinished"></translation>
+        <translation>Club</translation>
     </message>
     <message>
         <source>Expert</source>
-        <translation type="unfinished"></translation>
+        <translation>Expert</translation>
     </message>
     <message>
         <source>Perfect</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfect</translation>
     </message>
     <message>
         <source>Pause between moves:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pauze tussen zetten:</translation>
     </message>
     <message>
         <source>Pause between moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Pauze tussen zetten</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
 </context>
 <context>
     <name>quoxa::frmReview</name>
     <message>
         <source>Game Review</source>
-        <translation type="unfinished"></translation>
+        <translation>Spelanalyse</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Samenvatting</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Speler</translation>
     </message>
     <message>
         <source>Points lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntverlies</translation>
     </message>
     <message>
         <source>Luck</source>
-        <translation type="unfinished"></translation>
+        <translation>Geluk</translation>
     </message>
     <message>
         <source>Inaccuracies</source>
-        <translation type="unfinished"></translation>
+        <translation>Slordigheden</translation>
     </message>
     <message>
         <source>Mistakes</source>
-        <translation type="unfinished"></translation>
+        <translation>Fouten</translation>
     </message>
     <message>
         <source>Blunders</source>
-        <translation type="unfinished"></translation>
+        <translation>Blunders</translation>
     </message>
     <message>
         <source>Start, luck and points lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Start, geluk en puntverlies</translation>
     </message>
     <message>
         <source>&amp;Show:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Toon:</translation>
     </message>
     <message>
         <source>Decisions</source>
-        <translation type="unfinished"></translation>
+        <translation>Keuzes</translation>
     </message>
     <message>
         <source>Turn</source>
-        <translation type="unfinished"></translation>
+        <translation>Beurt</translation>
     </message>
     <message>
         <source>Throw</source>
-        <translation type="unfinished"></translation>
+        <translation>Worp</translation>
     </message>
     <message>
         <source>Dice</source>
-        <translation type="unfinished"></translation>
+        <translation>Stenen</translation>
     </message>
     <message>
         <source>Played</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeeld</translation>
     </message>
     <message>
         <source>Best</source>
-        <translation type="unfinished"></translation>
+        <translation>Beste</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluiten</translation>
     </message>
     <message>
         <source>Working out best play...</source>
-        <translation type="unfinished"></translation>
+        <translation>Beste spel berekenen...</translation>
     </message>
     <message>
         <source>Expected final total after each decision</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwacht eindtotaal na elke keuze</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Punten</translation>
     </message>
     <message>
         <source>All decisions</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle keuzes</translation>
     </message>
     <message>
         <source>Slips only</source>
-        <translation type="unfinished"></translation>
+        <translation>Missers</translation>
     </message>
     <message>
         <source>%1 %2 luck − %3 lost = %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 geluk − %3 verlies = %4</translation>
     </message>
     <message>
         <source>%1 %2 luck − %3 lost = %4 expected</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 geluk − %3 verlies = %4 verwacht</translation>
     </message>
     <message>
         <source>%1&apos;s decisions</source>
-        <translation type="unfinished"></translation>
+        <translation>Keuzes van %1</translation>
     </message>
     <message>
         <source>No decisions yet: the review grows as the game is played.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nog geen keuzes: de analyse groeit mee met het spel.</translation>
     </message>
     <message>
         <source>Turn %1, throw %2: %3 had %4, expecting %5 in the end with best play.
 Played: %6 (expecting %7). Best: %8. Points lost: %9.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beurt %1, worp %2: %3 had %4; met het beste spel verwacht: %5.
+Gespeeld: %6 (verwacht %7). Beste: %8. Puntverlies: %9.</translation>
     </message>
 </context>
 <context>
     <name>quoxa::frmScoreCard</name>
     <message>
         <source>Score Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Scorekaart</translation>
     </message>
     <message>
         <source>Play &amp;Again</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opnieuw</translation>
     </message>
     <message>
         <source>&amp;Review Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Analyse</translation>
     </message>
 </context>
 <context>
     <name>quoxa::frmScores</name>
     <message>
         <source>%1&apos;s %2</source>
-        <translation type="unfinished"></translation>
+        <translation>de score van %1 (%2)</translation>
     </message>
     <message>
         <source>High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Topscores</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Reset Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles wissen</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Score</translation>
     </message>
     <message>
         <source>Are you sure that you want to reset all scores?</source>
-        <translation type="unfinished"></translation>
+        <translation>Weet je zeker dat je alle topscores wilt wissen?</translation>
     </message>
     <message>
         <source>the cleared high scores</source>
-        <translation type="unfinished"></translation>
+        <translation>de gewiste topscores</translation>
     </message>
 </context>
 <context>
     <name>quoxa::frmStatistics</name>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistiek</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam</translation>
     </message>
     <message>
         <source>Games</source>
-        <translation type="unfinished"></translation>
+        <translation>Spellen</translation>
     </message>
     <message>
         <source>Wins</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeges</translation>
     </message>
     <message>
         <source>Mean</source>
-        <translation type="unfinished"></translation>
+        <translation>Gem.</translation>
     </message>
     <message>
         <source>Best</source>
-        <translation type="unfinished"></translation>
+        <translation>Top</translation>
     </message>
     <message>
         <source>Std. Dev.</source>
-        <translation type="unfinished"></translation>
+        <translation>Std.afw.</translation>
     </message>
     <message>
         <source>Upper Bonus</source>
-        <translation type="unfinished"></translation>
+        <translation>Bovenbonus</translation>
     </message>
     <message>
         <source>Quoxa</source>
-        <translation type="unfinished"></translation>
+        <translation>Quoxa</translation>
     </message>
     <message>
         <source>&amp;Game:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spel:</translation>
     </message>
     <message>
         <source>&amp;Review Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Analyse</translation>
     </message>
     <message>
         <source>&amp;Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wissen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluiten</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1 (computer, level %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (computer, niveau %2)</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 van %2</translation>
     </message>
     <message>
         <source>No finished games yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nog geen uitslagen.</translation>
     </message>
     <message>
         <source>Totals of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Totalen van %1</translation>
     </message>
     <message>
         <source>Game total</source>
-        <translation type="unfinished"></translation>
+        <translation>Eindtotaal</translation>
     </message>
     <message>
         <source>Clear Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistiek wissen</translation>
     </message>
     <message>
         <source>Are you sure that you want to clear the finished games?</source>
-        <translation type="unfinished"></translation>
+        <translation>Weet je zeker dat je de voltooide spellen wilt wissen?</translation>
     </message>
 </context>
 </TS>

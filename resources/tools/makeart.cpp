@@ -129,7 +129,7 @@ void Throw(QPainter &p)
     p.drawLine(QPointF(6, 12), QPointF(12, 10));
     p.drawLine(QPointF(4, 20), QPointF(11, 19));
     p.drawLine(QPointF(6, 28), QPointF(11, 28));
-    Caption(p, QRectF(0, 48, 76, 24), QStringLiteral("Throw"), 18, kInk);
+    // Its word is drawn by the game, in the player's language.
 }
 
 void Continue(QPainter &p)
@@ -139,14 +139,10 @@ void Continue(QPainter &p)
     p.setBrush(kRed);
     p.drawRoundedRect(square, 4, 4);
     CurvedArrow(p, square.adjusted(5, 6, -5, -4), kWhite, 3.6, false);
-    Caption(p, QRectF(0, 48, 76, 22), QStringLiteral("CONTINUE"), 11.5, kInk);
 }
 
-void NewGame(QPainter &p)
-{
-    Caption(p, QRectF(0, 12, 76, 26), QStringLiteral("NEW"), 22, kRed, QFont::Black);
-    Caption(p, QRectF(0, 38, 76, 26), QStringLiteral("GAME"), 22, kRed, QFont::Black);
-}
+// The New Game face is its words alone, drawn by the game.
+void NewGame(QPainter &) {}
 
 // A gloved pointing hand, its fingertip at the top-left corner (the hot spot 0,0), the
 // hand turned so that the finger points up and to the left.

@@ -220,10 +220,7 @@ void frmMain::SetThrowButtonFace(const QString &name)
         cmdThrow->setIcon(face->second);
         cmdThrow->setProperty("Picture", name);
         // Its name follows its face, for a screen reader.
-        const std::pair<QStringView, QStringView> names[] = {{u"THROW", u"Throw"}, {u"CONTINUE", u"Continue"}, {u"NEWGAME", u"New Game"}};
-        for (const auto &[face, spoken] : names)
-            if (face == name)
-                cmdThrow->setAccessibleName(spoken.toString());
+        cmdThrow->setAccessibleName(ButtonWord(name));
     });
 }
 

@@ -2,7 +2,10 @@
 #include "platform/DesignControls.h"
 #include "platform/ErrorTrap.h"
 
+#include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QPixmap>
 #include <QResource>
 #include <array>
@@ -48,11 +51,61 @@ QPixmap Sharpest(const QString &folder, const QString &name)
     return picture;
 }
 
+// The word of each throw-button face: where it goes, its largest size (smaller when a
+// language's word needs the room), its colour and weight, and whether in capitals.
+struct FaceWord {
+    QStringView face;
+    const char *word;
+    QRectF box;
+    int pixels;
+    QColor colour;
+    QFont::Weight weight;
+    bool capitals;
+};
+const std::array<FaceWord, 3> kFaceWords{{
+    {u"THROW", QT_TRANSLATE_NOOP("Pictures", "Throw"), {0, 48, 76, 24}, 18, QColor(24, 24, 32), QFont::Bold, false},
+    {u"CONTINUE", QT_TRANSLATE_NOOP("Pictures", "Continue"), {0, 48, 76, 22}, 12, QColor(24, 24, 32), QFont::Bold, true},
+    {u"NEWGAME", QT_TRANSLATE_NOOP("Pictures", "New Game"), {0, 12, 76, 52}, 22, QColor(200, 16, 24), QFont::Black, true},
+}};
+
+const FaceWord *WordOf(const QString &name)
+{
+    for (const FaceWord &word : kFaceWords)
+        if (word.face == name)
+            return &word;
+    return nullptr;
+}
+
 } // namespace
 
 QIcon LoadButtonPicture(const QString &name)
 {
-    return QIcon(Sharpest(QStringLiteral("bitmaps"), name));
+    QPixmap face = Sharpest(QStringLiteral("bitmaps"), name);
+    if (const FaceWord *word = WordOf(name)) {
+        QPainter painter(&face);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        QFont font(QStringLiteral("Liberation Sans"));
+        font.setWeight(word->weight);
+        font.setCapitalization(word->capitals ? QFont::AllUppercase : QFont::MixedCase);
+        const QString text = ButtonWord(name);
+        constexpr int flags = Qt::AlignCenter | Qt::TextWordWrap;
+        for (int pixels = word->pixels; pixels >= 6; --pixels) { // as large as the box allows
+            font.setPixelSize(pixels);
+            const QRectF needs = QFontMetricsF(font).boundingRect(word->box, flags, text);
+            if (needs.width() <= word->box.width() && needs.height() <= word->box.height() + 4)
+                break;
+        }
+        painter.setFont(font);
+        painter.setPen(word->colour);
+        painter.drawText(word->box, flags, text);
+    }
+    return QIcon(face);
+}
+
+QString ButtonWord(const QString &name)
+{
+    const FaceWord *word = WordOf(name);
+    return word ? QCoreApplication::translate("Pictures", word->word) : QString();
 }
 
 QCursor LoadCursor(const QString &name)

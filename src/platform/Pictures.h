@@ -7,7 +7,10 @@
 
 namespace quoxa {
 
-QIcon LoadButtonPicture(const QString &name); // "THROW", "CONTINUE", "NEWGAME"
+// A face of the throw button, "THROW", "CONTINUE", "NEWGAME", with its word in the player's
+// language drawn on; and that word on its own ("New Game"), as a screen reader says it.
+QIcon LoadButtonPicture(const QString &name);
+QString ButtonWord(const QString &name);
 QCursor LoadCursor(const QString &name);      // "HAND", "PENCIL"
 QIcon LoadToolBarImage(const QString &key);   // a tool-bar button's key, or the help window's "Back", "Forward"
 QIcon LoadProgramIcon();

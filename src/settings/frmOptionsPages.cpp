@@ -16,11 +16,13 @@ namespace quoxa {
 
 void frmOptions::BuildColorsPage(QWidget *page)
 {
-    auto *frame = Place(new QWidget(page), Indexed(QStringLiteral("fraOptions"), 0), {75, 300, 840, 840});
+    // Wider than designed, up to the Color button, so that "Dice" and "Pips" fit in every
+    // language.
+    auto *frame = Place(new QWidget(page), Indexed(QStringLiteral("fraOptions"), 0), {75, 300, 960, 840});
     const std::array<const char *, 2> captions{QT_TR_NOOP("Dice"), QT_TR_NOOP("Pips")};
     for (int i = 0; i < 2; ++i)
         optColors[static_cast<std::size_t>(i)] = Place(new QRadioButton(tr(captions[static_cast<std::size_t>(i)]), frame),
-                                                      Indexed(QStringLiteral("optColors"), i + 1), {75, 150 + 300 * i, 645, 255});
+                                                      Indexed(QStringLiteral("optColors"), i + 1), {75, 150 + 300 * i, 885, 255});
     auto *color = Place(new QPushButton(tr("Color"), page), QStringLiteral("cmdColor"), {1050, 450, 1065, 315});
     connect(color, &QPushButton::clicked, this, &frmOptions::cmdColor_Click);
 }

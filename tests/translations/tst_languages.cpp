@@ -1,0 +1,167 @@
+// The game in every language it speaks: each text fits the room its control has at the
+// designed sizes, and nothing a player reads stays English (names, numbers and "Quoxa"
+// aside); the language follows the desktop's preferences, English first.
+#include "TestSupport.h"
+#include "board/frmMain.h"
+#include "dialogs/frmAbout.h"
+#include "platform/Languages.h"
+#include "scores/frmScores.h"
+#include "settings/frmOptions.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QStatusBar>
+#include <QTranslator>
+
+using namespace quoxa;
+using namespace quoxa::test;
+
+namespace {
+
+// Every text of a window that a player reads on a control of a fixed size: "where: text"
+// with the pixels it needs and has.
+struct Text {
+    QString where, text;
+    int needs = 0, has = 0;
+};
+
+int Width(const QWidget *control, const QString &text)
+{
+    return control->fontMetrics().horizontalAdvance(QString(text).remove(u'&'));
+}
+
+void Walk(QWidget *window, std::vector<Text> &texts)
+{
+    const auto add = [&](const QWidget *w, const QString &part, const QString &text, int needs, int has) {
+        if (!text.isEmpty() && w->isVisibleTo(window))
+            texts.push_back({window->objectName() + u'/' + w->objectName() + part, text, needs, has});
+    };
+    for (QWidget *w : window->findChildren<QWidget *>()) {
+        if (auto *label = qobject_cast<QLabel *>(w); label && !label->wordWrap())
+            add(label, {}, label->text(), Width(label, label->text()), label->contentsRect().width() - 2 * label->margin());
+        else if (auto *button = qobject_cast<QPushButton *>(w))
+            add(button, {}, button->text(), Width(button, button->text()) + 8, button->width());
+        else if (auto *option = qobject_cast<QAbstractButton *>(w)) { // its mark, a space, its text
+            const bool radio = qobject_cast<QRadioButton *>(option);
+            const int mark = option->style()->pixelMetric(radio ? QStyle::PM_ExclusiveIndicatorWidth : QStyle::PM_IndicatorWidth) +
+                             option->style()->pixelMetric(radio ? QStyle::PM_RadioButtonLabelSpacing : QStyle::PM_CheckBoxLabelSpacing);
+            add(option, {}, option->text(), mark + Width(option, option->text()), option->width());
+        }
+        else if (auto *box = qobject_cast<QGroupBox *>(w))
+            add(box, {}, box->title(), Width(box, box->title()) + 8, box->width());
+        else if (auto *tabs = qobject_cast<QTabWidget *>(w))
+            for (int i = 0; i < tabs->count(); ++i)
+                add(tabs, QString("#%1").arg(i), tabs->tabText(i), tabs->tabBar()->sizeHint().width(), tabs->width());
+        else if (auto *list = qobject_cast<QTreeWidget *>(w)) { // the columns of a width of their own
+            for (int c = 0; c < list->columnCount(); ++c)
+                if (list->header()->sectionResizeMode(c) == QHeaderView::Interactive)
+                    add(list, QString("#%1").arg(c), list->headerItem()->text(c), Width(list, list->headerItem()->text(c)) + 8,
+                        list->header()->sectionSize(c));
+        }
+        else if (auto *combo = qobject_cast<QComboBox *>(w); combo && combo->objectName().startsWith(u"cbo"))
+            for (int i = 0; i < combo->count(); ++i)
+                add(combo, QString("#%1").arg(i), combo->itemText(i), Width(combo, combo->itemText(i)) + 24, combo->width());
+    }
+    if (auto *board = qobject_cast<QMainWindow *>(window)) { // its menus and tool bar: the bar must not overflow
+        add(board, "/menu", "menu bar", board->menuBar()->sizeHint().width(), board->width());
+        for (const QAction *action : board->findChildren<QAction *>())
+            for (const QString &text : {action->text(), action->toolTip()})
+                add(board, u'/' + action->objectName(), text, 0, 0);
+    }
+}
+
+// The board and its dialogs, in the language in place, and what they show.
+std::vector<Text> Texts()
+{
+    ScriptedRandom random;
+    frmMain board(&random);
+    frmOptions options(board, 0);
+    frmScores scores(&board);
+    frmAbout about(&board);
+    std::vector<Text> texts;
+    for (QWidget *window : std::initializer_list<QWidget *>{&options, &scores, &about})
+        Walk(window, texts);
+    for (const char *state : {"Throw 1", "Throw 3", "Continue", "Game Over", "Throw 0"}) {
+        board.game().SetTurnState(state);
+        Walk(&board, texts);
+    }
+    board.mnuViewScoreCard_Click();
+    board.mnuGameStatistics_Click();
+    board.mnuGameReview_Click();
+    for (const char *name : {"frmScoreCard", "frmStatistics", "frmReview"})
+        Walk(Find(&board, name), texts);
+    return texts;
+}
+
+} // namespace
+
+class LanguagesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { UseScratchSettings(); }
+    void cleanupTestCase() { Languages::Install({"en"}); }
+
+    void everyLanguageFits_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("en") << "en";
+        for (const QString &language : Languages::Spoken())
+            QTest::newRow(qPrintable(language)) << language;
+    }
+    void everyLanguageFits()
+    {
+        QFETCH(QString, language);
+        QCOMPARE(Languages::Install({language}), language == u"en" ? QString() : language);
+        QStringList faults;
+        for (const Text &t : Texts())
+            if (t.needs > t.has)
+                faults << QString("%1 \"%2\" needs %3 pixels, has %4").arg(t.where, t.text).arg(t.needs).arg(t.has);
+        faults.removeDuplicates();
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+    }
+
+    // Every text a player reads goes through the translations: under a translator that
+    // marks all it translates, only names, numbers and "Quoxa" are left unmarked. (That each
+    // language translates every text, translations_complete checks.)
+    void everyTextIsTranslated()
+    {
+        struct Marking : QTranslator {
+            bool isEmpty() const override { return false; }
+            QString translate(const char *, const char *source, const char *, int) const override
+            {
+                return *source ? "«" + QString::fromUtf8(source) + "»" : QString();
+            }
+        } marking;
+        Languages::Install({"en"});
+        QCoreApplication::installTranslator(&marking);
+        const std::vector<Text> texts = Texts();
+        QCoreApplication::removeTranslator(&marking);
+        const QRegularExpression same(R"(^(Quoxa!?|Player \d|[\d.,:%+−= -]*|\?|Quoxa 2.0|https?://.*|.*@.*)$)");
+        QStringList faults;
+        for (const Text &t : texts)
+            if (!t.text.contains(u'«') && !same.match(t.text).hasMatch())
+                faults << t.where + ": " + t.text;
+        faults.removeDuplicates();
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+    }
+
+    // Every language is carried; the desktop's preferences are taken in order: English first
+    // keeps English, a regional variant finds its language, one the game does not speak is
+    // passed over.
+    void languageFollowsThePreferences()
+    {
+        QCOMPARE(Languages::Spoken(), (QStringList{"de", "es", "fr", "it", "nl", "pt_BR"}));
+        QCOMPARE(Languages::Install({"en-GB", "de-DE"}), QString());
+        QCOMPARE(Languages::Install({"ja-JP", "de-AT", "fr-FR"}), "de");
+        QCOMPARE(Languages::Install({"pt-BR"}), "pt_BR");
+        QCOMPARE(QCoreApplication::translate("quoxa::frmMain", "&Game") == "&Game", false);
+    }
+};
+
+QTEST_MAIN(LanguagesTest)
+#include "tst_languages.moc"
