@@ -8,6 +8,7 @@
 #include "scores/frmScores.h"
 #include "settings/frmOptions.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -41,19 +42,17 @@ void Walk(QWidget *window, std::vector<Text> &texts)
             texts.push_back({window->objectName() + u'/' + w->objectName() + part, text, needs, has});
     };
     for (QWidget *w : window->findChildren<QWidget *>()) {
+        const auto *button = qobject_cast<QAbstractButton *>(w);
+        const bool radio = qobject_cast<QRadioButton *>(w), check = qobject_cast<QCheckBox *>(w); // a mark, a space, the text
+        const int mark = radio ? w->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) + w->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing)
+                         : check ? w->style()->pixelMetric(QStyle::PM_IndicatorWidth) + w->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing)
+                                 : 8;
         if (auto *label = qobject_cast<QLabel *>(w); label && !label->wordWrap())
             add(label, {}, label->text(), Width(label, label->text()), label->contentsRect().width() - 2 * label->margin());
-        else if (auto *button = qobject_cast<QPushButton *>(w))
-            add(button, {}, button->text(), Width(button, button->text()) + 8, button->width());
-        else if (auto *option = qobject_cast<QAbstractButton *>(w)) { // its mark, a space, its text
-            const bool radio = qobject_cast<QRadioButton *>(option);
-            const int mark = option->style()->pixelMetric(radio ? QStyle::PM_ExclusiveIndicatorWidth : QStyle::PM_IndicatorWidth) +
-                             option->style()->pixelMetric(radio ? QStyle::PM_RadioButtonLabelSpacing : QStyle::PM_CheckBoxLabelSpacing);
-            add(option, {}, option->text(), mark + Width(option, option->text()), option->width());
-        }
-        else if (auto *box = qobject_cast<QGroupBox *>(w))
-            add(box, {}, box->title(), Width(box, box->title()) + 8, box->width());
-        else if (auto *tabs = qobject_cast<QTabWidget *>(w))
+        else if (button || qobject_cast<QGroupBox *>(w)) {
+            const QString text = button ? button->text() : static_cast<QGroupBox *>(w)->title();
+            add(w, {}, text, Width(w, text) + mark, w->width());
+        } else if (auto *tabs = qobject_cast<QTabWidget *>(w))
             for (int i = 0; i < tabs->count(); ++i)
                 add(tabs, QString("#%1").arg(i), tabs->tabText(i), tabs->tabBar()->sizeHint().width(), tabs->width());
         else if (auto *list = qobject_cast<QTreeWidget *>(w)) { // the columns of a width of their own
@@ -61,8 +60,7 @@ void Walk(QWidget *window, std::vector<Text> &texts)
                 if (list->header()->sectionResizeMode(c) == QHeaderView::Interactive)
                     add(list, QString("#%1").arg(c), list->headerItem()->text(c), Width(list, list->headerItem()->text(c)) + 8,
                         list->header()->sectionSize(c));
-        }
-        else if (auto *combo = qobject_cast<QComboBox *>(w); combo && combo->objectName().startsWith(u"cbo"))
+        } else if (auto *combo = qobject_cast<QComboBox *>(w); combo && combo->objectName().startsWith(u"cbo"))
             for (int i = 0; i < combo->count(); ++i)
                 add(combo, QString("#%1").arg(i), combo->itemText(i), Width(combo, combo->itemText(i)) + 24, combo->width());
     }
@@ -159,7 +157,7 @@ private slots:
         QCOMPARE(Languages::Install({"en-GB", "de-DE"}), QString());
         QCOMPARE(Languages::Install({"ja-JP", "de-AT", "fr-FR"}), "de");
         QCOMPARE(Languages::Install({"pt-BR"}), "pt_BR");
-        QCOMPARE(QCoreApplication::translate("quoxa::frmMain", "&Game") == "&Game", false);
+        QCOMPARE(QCoreApplication::translate("Pictures", "Throw"), "Lançar");
     }
 };
 
