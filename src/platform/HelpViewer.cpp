@@ -7,8 +7,6 @@
 #include <QDesktopServices>
 #include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QListWidget>
 #include <QProcess>
 #include <QRegularExpression>
