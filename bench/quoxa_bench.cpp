@@ -15,7 +15,8 @@
 #include "engine/RandomSource.h"
 #include "engine/Strategy.h"
 #include "platform/DesignControls.h"
-#include "platform/GameFiles.h"
+#include "records/GameFiles.h"
+#include "records/GameKeeper.h"
 #include "scores/HighScoreTable.h"
 #include "scores/frmScores.h"
 #include "settings/basMain.h"
@@ -25,7 +26,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QJsonDocument>
 #include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QProcess>
@@ -181,7 +181,7 @@ int Keep()
 {
     QRandomGenerator dice(2026);
     const quoxa::GameRecord whole = FourPlayerGame(dice);
-    quoxa::GameFiles::Keeper keeper;
+    quoxa::GameKeeper keeper;
     std::vector<double> times;
     for (std::size_t t = 1; t < whole.turns.size(); t += 1) {
         for (std::size_t k = 1; k <= 3; ++k) {
@@ -191,7 +191,7 @@ int Keep()
             step.turns.back().scored = nullptr;
             QElapsedTimer clock;
             clock.start();
-            keeper.Keep(step, 1000);
+            keeper.Keep(step);
             times.push_back(clock.nsecsElapsed() / 1e6);
         }
     }
@@ -230,7 +230,7 @@ int Statistics()
     QByteArray lines;
     QRandomGenerator dice(2026);
     for (int g = 0; g < quoxa::GameFiles::kKeptGames; ++g)
-        lines += QJsonDocument(quoxa::GameFiles::ToJson(FourPlayerGame(dice))).toJson(QJsonDocument::Compact) + '\n';
+        lines += quoxa::GameFiles::Line(FourPlayerGame(dice)) + '\n';
     QDir().mkpath(QFileInfo(quoxa::GameFiles::FinishedPath()).absolutePath());
     QFile file(quoxa::GameFiles::FinishedPath());
     if (!file.open(QIODevice::WriteOnly) || file.write(lines) != lines.size())

@@ -7,7 +7,6 @@
 //   level N: mean M.MM, standard error S.SS over K games       (N = 1 to 5)
 //   solve: W.WW s wall, C.CC s CPU, table K KiB
 #include "engine/Game.h"
-#include "settings/basMain.h"
 
 #include <QCoreApplication>
 #include <chrono>
@@ -77,8 +76,6 @@ int main(int argc, char *argv[])
     const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     const double cpuSeconds = static_cast<double>(std::clock() - cpu) / CLOCKS_PER_SEC;
 
-    quoxa::gintPlayerCount = 1;
-    quoxa::gblnPlaySound = false;
     QuietBoard board;
     // The mean and standard error of `games` games, each played by `level` (0: best play).
     const auto play = [&](quoxa::RandomSource &dice, int games, int level) {

@@ -2,6 +2,7 @@
 #include "board/frmMain.h"
 #include "platform/DesignControls.h"
 #include "platform/Languages.h"
+#include "platform/basHelp.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -41,6 +42,7 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quoxa.Quoxa"));
     quoxa::Languages::Install();
     quoxa::InstallDesignLook();
+    quoxa::basHelp::UseMessageBoxes();
     quoxa::frmMain board;
     board.show();
     return app.exec();

@@ -53,48 +53,35 @@
         <source>%1 share the win with %2.</source>
         <translation>Sieg geteilt: %1 mit %2.</translation>
     </message>
-    <message>
-        <source>Hint: throw the dice. Expected final total: %1</source>
-        <translation>Tipp: würfeln. Erwartete Endsumme: %1</translation>
-    </message>
-    <message>
-        <source>%1 throws the dice.</source>
-        <translation>%1 würfelt.</translation>
-    </message>
-    <message>
-        <source>%1 scores %2 in %3.</source>
-        <translation>%1 trägt %2 in %3 ein.</translation>
-    </message>
-    <message>
-        <source>%1 throws all five again.</source>
-        <translation>%1 würfelt alle fünf neu.</translation>
-    </message>
-    <message>
-        <source>%1 keeps %2 and throws again.</source>
-        <translation>%1 hält %2 und würfelt neu.</translation>
-    </message>
-    <message>
-        <source>Hint: score %1 for %2. Expected final total: %3</source>
-        <translation>Tipp: %2 Punkte in %1. Erwartete Endsumme: %3</translation>
-    </message>
-    <message>
-        <source>Hint: score 0 in %1 (it costs the least). Expected final total: %2</source>
-        <translation>Tipp: 0 Punkte in %1 (kostet am wenigsten). Erwartete Endsumme: %2</translation>
-    </message>
-    <message>
-        <source>Hint: throw all five again. Expected final total: %1</source>
-        <translation>Tipp: alle fünf neu würfeln. Erwartete Endsumme: %1</translation>
-    </message>
-    <message>
-        <source>Hint: keep %1 and throw again. Expected final total: %2</source>
-        <translation>Tipp: %1 halten und neu würfeln. Erwartete Endsumme: %2</translation>
-    </message>
 </context>
 <context>
     <name>GameFiles</name>
     <message>
         <source>it cannot be read</source>
         <translation>es kann nicht gelesen werden</translation>
+    </message>
+</context>
+<context>
+    <name>GameKeeper</name>
+    <message>
+        <source>The game under way could not be brought back: %1. It is kept as %2, and a new game begins.</source>
+        <translation>Das laufende Spiel konnte nicht wiederhergestellt werden: %1. Es wird als %2 aufbewahrt, und ein neues Spiel beginnt.</translation>
+    </message>
+    <message>
+        <source>the game under way</source>
+        <translation>das laufende Spiel</translation>
+    </message>
+    <message>
+        <source>the game left unfinished</source>
+        <translation>das nicht beendete Spiel</translation>
+    </message>
+    <message>
+        <source>the finished game</source>
+        <translation>das beendete Spiel</translation>
+    </message>
+    <message>
+        <source>the cleared statistics</source>
+        <translation>die geleerte Statistik</translation>
     </message>
 </context>
 <context>
@@ -133,7 +120,7 @@
     </message>
 </context>
 <context>
-    <name>GameReview</name>
+    <name>MoveText</name>
     <message>
         <source>score %1 (%2)</source>
         <translation>%1 eintragen (%2)</translation>
@@ -145,6 +132,48 @@
     <message>
         <source>keep %1</source>
         <translation>%1 halten</translation>
+    </message>
+    <message>
+        <source>Hint: throw the dice. Expected final total: %1</source>
+        <translation>Tipp: würfeln. Erwartete Endsumme: %1</translation>
+    </message>
+    <message>
+        <source>Hint: score %1 for %2. Expected final total: %3</source>
+        <translation>Tipp: %2 Punkte in %1. Erwartete Endsumme: %3</translation>
+    </message>
+    <message>
+        <source>Hint: score 0 in %1 (it costs the least). Expected final total: %2</source>
+        <translation>Tipp: 0 Punkte in %1 (kostet am wenigsten). Erwartete Endsumme: %2</translation>
+    </message>
+    <message>
+        <source>Hint: throw all five again. Expected final total: %1</source>
+        <translation>Tipp: alle fünf neu würfeln. Erwartete Endsumme: %1</translation>
+    </message>
+    <message>
+        <source>Hint: keep %1 and throw again. Expected final total: %2</source>
+        <translation>Tipp: %1 halten und neu würfeln. Erwartete Endsumme: %2</translation>
+    </message>
+    <message>
+        <source>%1 throws the dice.</source>
+        <translation>%1 würfelt.</translation>
+    </message>
+    <message>
+        <source>%1 scores %2 in %3.</source>
+        <translation>%1 trägt %2 in %3 ein.</translation>
+    </message>
+    <message>
+        <source>%1 throws all five again.</source>
+        <translation>%1 würfelt alle fünf neu.</translation>
+    </message>
+    <message>
+        <source>%1 keeps %2 and throws again.</source>
+        <translation>%1 hält %2 und würfelt neu.</translation>
+    </message>
+    <message>
+        <source>Turn %1, throw %2: %3 had %4, expecting %5 in the end with best play.
+Played: %6 (expecting %7). Best: %8. Points lost: %9.</source>
+        <translation>Zug %1, Wurf %2: %3 hatte %4; bei optimalem Spiel erwartet: %5.
+Gespielt: %6 (erwartet %7). Optimal: %8. Verlust: %9.</translation>
     </message>
 </context>
 <context>
@@ -522,14 +551,6 @@
         <translation>Tipp: wird berechnet...</translation>
     </message>
     <message>
-        <source>Another copy of Quoxa is still using the store: the game could not be kept.</source>
-        <translation>Ein anderes laufendes Quoxa nutzt den Speicher noch: Das Spiel konnte nicht gesichert werden.</translation>
-    </message>
-    <message>
-        <source>The game under way could not be brought back: %1. It is kept as %2, and a new game begins.</source>
-        <translation>Das laufende Spiel konnte nicht wiederhergestellt werden: %1. Es wird als %2 aufbewahrt, und ein neues Spiel beginnt.</translation>
-    </message>
-    <message>
         <source>Press &apos;Continue&apos;, or press &apos;Undo&apos; button to undo last score.</source>
         <translation>&apos;Weiter&apos; drücken oder mit &apos;Rückgängig&apos; zurücknehmen.</translation>
     </message>
@@ -755,12 +776,6 @@
         <source>No decisions yet: the review grows as the game is played.</source>
         <translation>Noch nichts zu zeigen: Die Analyse wächst mit dem Spiel.</translation>
     </message>
-    <message>
-        <source>Turn %1, throw %2: %3 had %4, expecting %5 in the end with best play.
-Played: %6 (expecting %7). Best: %8. Points lost: %9.</source>
-        <translation>Zug %1, Wurf %2: %3 hatte %4; bei optimalem Spiel erwartet: %5.
-Gespielt: %6 (erwartet %7). Optimal: %8. Verlust: %9.</translation>
-    </message>
 </context>
 <context>
     <name>quoxa::frmScoreCard</name>
@@ -901,6 +916,10 @@ Gespielt: %6 (erwartet %7). Optimal: %8. Verlust: %9.</translation>
     <message>
         <source>Are you sure that you want to clear the finished games?</source>
         <translation>Möchten Sie die beendeten Spiele wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>%1 (not finished)</source>
+        <translation>%1 (nicht beendet)</translation>
     </message>
 </context>
 </TS>

@@ -53,48 +53,35 @@
         <source>%1 share the win with %2.</source>
         <translation>%1 empatan con %2.</translation>
     </message>
-    <message>
-        <source>Hint: throw the dice. Expected final total: %1</source>
-        <translation>Pista: tira los dados. Total esperado: %1</translation>
-    </message>
-    <message>
-        <source>%1 throws the dice.</source>
-        <translation>%1 tira los dados.</translation>
-    </message>
-    <message>
-        <source>%1 scores %2 in %3.</source>
-        <translation>%1 anota %2 en %3.</translation>
-    </message>
-    <message>
-        <source>%1 throws all five again.</source>
-        <translation>%1 tira todos de nuevo.</translation>
-    </message>
-    <message>
-        <source>%1 keeps %2 and throws again.</source>
-        <translation>%1 guarda %2 y tira de nuevo.</translation>
-    </message>
-    <message>
-        <source>Hint: score %1 for %2. Expected final total: %3</source>
-        <translation>Pista: anota %2 en %1. Total esperado: %3</translation>
-    </message>
-    <message>
-        <source>Hint: score 0 in %1 (it costs the least). Expected final total: %2</source>
-        <translation>Pista: anota 0 en %1 (es lo que menos cuesta). Total esperado: %2</translation>
-    </message>
-    <message>
-        <source>Hint: throw all five again. Expected final total: %1</source>
-        <translation>Pista: tira todos de nuevo. Total esperado: %1</translation>
-    </message>
-    <message>
-        <source>Hint: keep %1 and throw again. Expected final total: %2</source>
-        <translation>Pista: guarda %1 y tira de nuevo. Total esperado: %2</translation>
-    </message>
 </context>
 <context>
     <name>GameFiles</name>
     <message>
         <source>it cannot be read</source>
         <translation>no se puede leer</translation>
+    </message>
+</context>
+<context>
+    <name>GameKeeper</name>
+    <message>
+        <source>The game under way could not be brought back: %1. It is kept as %2, and a new game begins.</source>
+        <translation>No se pudo recuperar la partida en curso: %1. Se guarda como %2 y empieza una partida nueva.</translation>
+    </message>
+    <message>
+        <source>the game under way</source>
+        <translation>la partida en curso</translation>
+    </message>
+    <message>
+        <source>the game left unfinished</source>
+        <translation>la partida sin terminar</translation>
+    </message>
+    <message>
+        <source>the finished game</source>
+        <translation>la partida terminada</translation>
+    </message>
+    <message>
+        <source>the cleared statistics</source>
+        <translation>el borrado de las estadísticas</translation>
     </message>
 </context>
 <context>
@@ -133,7 +120,7 @@
     </message>
 </context>
 <context>
-    <name>GameReview</name>
+    <name>MoveText</name>
     <message>
         <source>score %1 (%2)</source>
         <translation>anotar %1 (%2)</translation>
@@ -145,6 +132,48 @@
     <message>
         <source>keep %1</source>
         <translation>guardar %1</translation>
+    </message>
+    <message>
+        <source>Hint: throw the dice. Expected final total: %1</source>
+        <translation>Pista: tira los dados. Total esperado: %1</translation>
+    </message>
+    <message>
+        <source>Hint: score %1 for %2. Expected final total: %3</source>
+        <translation>Pista: anota %2 en %1. Total esperado: %3</translation>
+    </message>
+    <message>
+        <source>Hint: score 0 in %1 (it costs the least). Expected final total: %2</source>
+        <translation>Pista: anota 0 en %1 (es lo que menos cuesta). Total esperado: %2</translation>
+    </message>
+    <message>
+        <source>Hint: throw all five again. Expected final total: %1</source>
+        <translation>Pista: tira todos de nuevo. Total esperado: %1</translation>
+    </message>
+    <message>
+        <source>Hint: keep %1 and throw again. Expected final total: %2</source>
+        <translation>Pista: guarda %1 y tira de nuevo. Total esperado: %2</translation>
+    </message>
+    <message>
+        <source>%1 throws the dice.</source>
+        <translation>%1 tira los dados.</translation>
+    </message>
+    <message>
+        <source>%1 scores %2 in %3.</source>
+        <translation>%1 anota %2 en %3.</translation>
+    </message>
+    <message>
+        <source>%1 throws all five again.</source>
+        <translation>%1 tira todos de nuevo.</translation>
+    </message>
+    <message>
+        <source>%1 keeps %2 and throws again.</source>
+        <translation>%1 guarda %2 y tira de nuevo.</translation>
+    </message>
+    <message>
+        <source>Turn %1, throw %2: %3 had %4, expecting %5 in the end with best play.
+Played: %6 (expecting %7). Best: %8. Points lost: %9.</source>
+        <translation>Turno %1, tirada %2: %3 tenía %4 y esperaba %5 al final con el mejor juego.
+Jugada: %6 (esperado: %7). Mejor: %8. Pérdida: %9.</translation>
     </message>
 </context>
 <context>
@@ -522,14 +551,6 @@
         <translation>Pista: calculando...</translation>
     </message>
     <message>
-        <source>Another copy of Quoxa is still using the store: the game could not be kept.</source>
-        <translation>Otra copia de Quoxa sigue usando los datos: no se pudo guardar la partida.</translation>
-    </message>
-    <message>
-        <source>The game under way could not be brought back: %1. It is kept as %2, and a new game begins.</source>
-        <translation>No se pudo recuperar la partida en curso: %1. Se guarda como %2 y empieza una partida nueva.</translation>
-    </message>
-    <message>
         <source>Press &apos;Continue&apos;, or press &apos;Undo&apos; button to undo last score.</source>
         <translation>Pulsa &apos;Seguir&apos; o &apos;Deshacer&apos; para anular la anotación.</translation>
     </message>
@@ -755,12 +776,6 @@
         <source>No decisions yet: the review grows as the game is played.</source>
         <translation>Aún no hay decisiones: el análisis crece a medida que se juega la partida.</translation>
     </message>
-    <message>
-        <source>Turn %1, throw %2: %3 had %4, expecting %5 in the end with best play.
-Played: %6 (expecting %7). Best: %8. Points lost: %9.</source>
-        <translation>Turno %1, tirada %2: %3 tenía %4 y esperaba %5 al final con el mejor juego.
-Jugada: %6 (esperado: %7). Mejor: %8. Pérdida: %9.</translation>
-    </message>
 </context>
 <context>
     <name>quoxa::frmScoreCard</name>
@@ -901,6 +916,10 @@ Jugada: %6 (esperado: %7). Mejor: %8. Pérdida: %9.</translation>
     <message>
         <source>Are you sure that you want to clear the finished games?</source>
         <translation>¿Seguro que quieres borrar las partidas terminadas?</translation>
+    </message>
+    <message>
+        <source>%1 (not finished)</source>
+        <translation>%1 (sin terminar)</translation>
     </message>
 </context>
 </TS>

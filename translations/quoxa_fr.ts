@@ -53,48 +53,35 @@
         <source>%1 share the win with %2.</source>
         <translation>%1 gagnent avec %2.</translation>
     </message>
-    <message>
-        <source>Hint: throw the dice. Expected final total: %1</source>
-        <translation>Conseil&#xa0;: lancer les dés. Total espéré&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>%1 throws the dice.</source>
-        <translation>%1 lance les dés.</translation>
-    </message>
-    <message>
-        <source>%1 scores %2 in %3.</source>
-        <translation>%1 marque %2 en %3.</translation>
-    </message>
-    <message>
-        <source>%1 throws all five again.</source>
-        <translation>%1 relance les cinq dés.</translation>
-    </message>
-    <message>
-        <source>%1 keeps %2 and throws again.</source>
-        <translation>%1 garde %2 et relance.</translation>
-    </message>
-    <message>
-        <source>Hint: score %1 for %2. Expected final total: %3</source>
-        <translation>Conseil&#xa0;: marquer %2 en %1. Total espéré&#xa0;: %3</translation>
-    </message>
-    <message>
-        <source>Hint: score 0 in %1 (it costs the least). Expected final total: %2</source>
-        <translation>Conseil&#xa0;: marquer 0 en %1 (le moins coûteux). Total espéré&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>Hint: throw all five again. Expected final total: %1</source>
-        <translation>Conseil&#xa0;: relancer les cinq dés. Total espéré&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>Hint: keep %1 and throw again. Expected final total: %2</source>
-        <translation>Conseil&#xa0;: garder %1 et relancer. Total espéré&#xa0;: %2</translation>
-    </message>
 </context>
 <context>
     <name>GameFiles</name>
     <message>
         <source>it cannot be read</source>
         <translation>elle est illisible</translation>
+    </message>
+</context>
+<context>
+    <name>GameKeeper</name>
+    <message>
+        <source>The game under way could not be brought back: %1. It is kept as %2, and a new game begins.</source>
+        <translation>La partie en cours n&apos;a pas pu être reprise&#xa0;: %1. Elle est conservée sous %2, et une nouvelle partie commence.</translation>
+    </message>
+    <message>
+        <source>the game under way</source>
+        <translation>la partie en cours</translation>
+    </message>
+    <message>
+        <source>the game left unfinished</source>
+        <translation>la partie inachevée</translation>
+    </message>
+    <message>
+        <source>the finished game</source>
+        <translation>la partie terminée</translation>
+    </message>
+    <message>
+        <source>the cleared statistics</source>
+        <translation>les statistiques vidées</translation>
     </message>
 </context>
 <context>
@@ -133,7 +120,7 @@
     </message>
 </context>
 <context>
-    <name>GameReview</name>
+    <name>MoveText</name>
     <message>
         <source>score %1 (%2)</source>
         <translation>marquer en %1 (%2)</translation>
@@ -145,6 +132,48 @@
     <message>
         <source>keep %1</source>
         <translation>garder %1</translation>
+    </message>
+    <message>
+        <source>Hint: throw the dice. Expected final total: %1</source>
+        <translation>Conseil&#xa0;: lancer les dés. Total espéré&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Hint: score %1 for %2. Expected final total: %3</source>
+        <translation>Conseil&#xa0;: marquer %2 en %1. Total espéré&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>Hint: score 0 in %1 (it costs the least). Expected final total: %2</source>
+        <translation>Conseil&#xa0;: marquer 0 en %1 (le moins coûteux). Total espéré&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Hint: throw all five again. Expected final total: %1</source>
+        <translation>Conseil&#xa0;: relancer les cinq dés. Total espéré&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Hint: keep %1 and throw again. Expected final total: %2</source>
+        <translation>Conseil&#xa0;: garder %1 et relancer. Total espéré&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 throws the dice.</source>
+        <translation>%1 lance les dés.</translation>
+    </message>
+    <message>
+        <source>%1 scores %2 in %3.</source>
+        <translation>%1 marque %2 en %3.</translation>
+    </message>
+    <message>
+        <source>%1 throws all five again.</source>
+        <translation>%1 relance les cinq dés.</translation>
+    </message>
+    <message>
+        <source>%1 keeps %2 and throws again.</source>
+        <translation>%1 garde %2 et relance.</translation>
+    </message>
+    <message>
+        <source>Turn %1, throw %2: %3 had %4, expecting %5 in the end with best play.
+Played: %6 (expecting %7). Best: %8. Points lost: %9.</source>
+        <translation>Tour %1, jet %2&#xa0;: %3 avait %4, espérant %5 en jouant au mieux.
+Joué&#xa0;: %6 (espérant %7). Meilleur&#xa0;: %8. Points perdus&#xa0;: %9.</translation>
     </message>
 </context>
 <context>
@@ -522,14 +551,6 @@
         <translation>Conseil&#xa0;: calcul…</translation>
     </message>
     <message>
-        <source>Another copy of Quoxa is still using the store: the game could not be kept.</source>
-        <translation>Une autre instance de Quoxa utilise encore les données&#xa0;: la partie n&apos;a pas pu être conservée.</translation>
-    </message>
-    <message>
-        <source>The game under way could not be brought back: %1. It is kept as %2, and a new game begins.</source>
-        <translation>La partie en cours n&apos;a pas pu être reprise&#xa0;: %1. Elle est conservée sous %2, et une nouvelle partie commence.</translation>
-    </message>
-    <message>
         <source>Press &apos;Continue&apos;, or press &apos;Undo&apos; button to undo last score.</source>
         <translation>«&#xa0;Continuer&#xa0;», ou «&#xa0;Annuler&#xa0;» pour reprendre le score.</translation>
     </message>
@@ -755,12 +776,6 @@
         <source>No decisions yet: the review grows as the game is played.</source>
         <translation>Pas encore de décision&#xa0;: l&apos;analyse suit la partie.</translation>
     </message>
-    <message>
-        <source>Turn %1, throw %2: %3 had %4, expecting %5 in the end with best play.
-Played: %6 (expecting %7). Best: %8. Points lost: %9.</source>
-        <translation>Tour %1, jet %2&#xa0;: %3 avait %4, espérant %5 en jouant au mieux.
-Joué&#xa0;: %6 (espérant %7). Meilleur&#xa0;: %8. Points perdus&#xa0;: %9.</translation>
-    </message>
 </context>
 <context>
     <name>quoxa::frmScoreCard</name>
@@ -901,6 +916,10 @@ Joué&#xa0;: %6 (espérant %7). Meilleur&#xa0;: %8. Points perdus&#xa0;: %9.</tr
     <message>
         <source>Are you sure that you want to clear the finished games?</source>
         <translation>Voulez-vous vraiment effacer les parties terminées&#xa0;?</translation>
+    </message>
+    <message>
+        <source>%1 (not finished)</source>
+        <translation>%1 (inachevée)</translation>
     </message>
 </context>
 </TS>

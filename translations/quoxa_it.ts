@@ -53,48 +53,35 @@
         <source>%1 share the win with %2.</source>
         <translation>%1 vincono a pari merito con %2.</translation>
     </message>
-    <message>
-        <source>Hint: throw the dice. Expected final total: %1</source>
-        <translation>Consiglio: lancia i dadi. Totale atteso: %1</translation>
-    </message>
-    <message>
-        <source>%1 throws the dice.</source>
-        <translation>%1 lancia i dadi.</translation>
-    </message>
-    <message>
-        <source>%1 scores %2 in %3.</source>
-        <translation>%1 segna %2 in %3.</translation>
-    </message>
-    <message>
-        <source>%1 throws all five again.</source>
-        <translation>%1 rilancia tutti i dadi.</translation>
-    </message>
-    <message>
-        <source>%1 keeps %2 and throws again.</source>
-        <translation>%1 tiene %2 e rilancia.</translation>
-    </message>
-    <message>
-        <source>Hint: score %1 for %2. Expected final total: %3</source>
-        <translation>Consiglio: segna %2 in %1. Totale atteso: %3</translation>
-    </message>
-    <message>
-        <source>Hint: score 0 in %1 (it costs the least). Expected final total: %2</source>
-        <translation>Consiglio: segna 0 in %1 (costa il minimo). Totale atteso: %2</translation>
-    </message>
-    <message>
-        <source>Hint: throw all five again. Expected final total: %1</source>
-        <translation>Consiglio: rilancia tutti i dadi. Totale atteso: %1</translation>
-    </message>
-    <message>
-        <source>Hint: keep %1 and throw again. Expected final total: %2</source>
-        <translation>Consiglio: tieni %1 e rilancia. Totale atteso: %2</translation>
-    </message>
 </context>
 <context>
     <name>GameFiles</name>
     <message>
         <source>it cannot be read</source>
         <translation>non è leggibile</translation>
+    </message>
+</context>
+<context>
+    <name>GameKeeper</name>
+    <message>
+        <source>The game under way could not be brought back: %1. It is kept as %2, and a new game begins.</source>
+        <translation>Impossibile riprendere la partita in corso: %1. È conservata come %2 e inizia una nuova partita.</translation>
+    </message>
+    <message>
+        <source>the game under way</source>
+        <translation>la partita in corso</translation>
+    </message>
+    <message>
+        <source>the game left unfinished</source>
+        <translation>la partita lasciata a metà</translation>
+    </message>
+    <message>
+        <source>the finished game</source>
+        <translation>la partita finita</translation>
+    </message>
+    <message>
+        <source>the cleared statistics</source>
+        <translation>le statistiche svuotate</translation>
     </message>
 </context>
 <context>
@@ -133,7 +120,7 @@
     </message>
 </context>
 <context>
-    <name>GameReview</name>
+    <name>MoveText</name>
     <message>
         <source>score %1 (%2)</source>
         <translation>segna %1 (%2)</translation>
@@ -145,6 +132,48 @@
     <message>
         <source>keep %1</source>
         <translation>tieni %1</translation>
+    </message>
+    <message>
+        <source>Hint: throw the dice. Expected final total: %1</source>
+        <translation>Consiglio: lancia i dadi. Totale atteso: %1</translation>
+    </message>
+    <message>
+        <source>Hint: score %1 for %2. Expected final total: %3</source>
+        <translation>Consiglio: segna %2 in %1. Totale atteso: %3</translation>
+    </message>
+    <message>
+        <source>Hint: score 0 in %1 (it costs the least). Expected final total: %2</source>
+        <translation>Consiglio: segna 0 in %1 (costa il minimo). Totale atteso: %2</translation>
+    </message>
+    <message>
+        <source>Hint: throw all five again. Expected final total: %1</source>
+        <translation>Consiglio: rilancia tutti i dadi. Totale atteso: %1</translation>
+    </message>
+    <message>
+        <source>Hint: keep %1 and throw again. Expected final total: %2</source>
+        <translation>Consiglio: tieni %1 e rilancia. Totale atteso: %2</translation>
+    </message>
+    <message>
+        <source>%1 throws the dice.</source>
+        <translation>%1 lancia i dadi.</translation>
+    </message>
+    <message>
+        <source>%1 scores %2 in %3.</source>
+        <translation>%1 segna %2 in %3.</translation>
+    </message>
+    <message>
+        <source>%1 throws all five again.</source>
+        <translation>%1 rilancia tutti i dadi.</translation>
+    </message>
+    <message>
+        <source>%1 keeps %2 and throws again.</source>
+        <translation>%1 tiene %2 e rilancia.</translation>
+    </message>
+    <message>
+        <source>Turn %1, throw %2: %3 had %4, expecting %5 in the end with best play.
+Played: %6 (expecting %7). Best: %8. Points lost: %9.</source>
+        <translation>Turno %1, lancio %2: %3 aveva %4, con un totale atteso di %5 giocando al meglio.
+Giocata: %6 (atteso %7). Migliore: %8. Punti persi: %9.</translation>
     </message>
 </context>
 <context>
@@ -522,14 +551,6 @@
         <translation>Consiglio: calcolo...</translation>
     </message>
     <message>
-        <source>Another copy of Quoxa is still using the store: the game could not be kept.</source>
-        <translation>Un&apos;altra copia di Quoxa sta ancora usando l&apos;archivio: impossibile conservare la partita.</translation>
-    </message>
-    <message>
-        <source>The game under way could not be brought back: %1. It is kept as %2, and a new game begins.</source>
-        <translation>Impossibile riprendere la partita in corso: %1. È conservata come %2 e inizia una nuova partita.</translation>
-    </message>
-    <message>
         <source>Press &apos;Continue&apos;, or press &apos;Undo&apos; button to undo last score.</source>
         <translation>Premi &apos;Continua&apos; o &apos;Annulla&apos; per annullare.</translation>
     </message>
@@ -755,12 +776,6 @@
         <source>No decisions yet: the review grows as the game is played.</source>
         <translation>Ancora nessuna decisione: l&apos;analisi cresce man mano che si gioca.</translation>
     </message>
-    <message>
-        <source>Turn %1, throw %2: %3 had %4, expecting %5 in the end with best play.
-Played: %6 (expecting %7). Best: %8. Points lost: %9.</source>
-        <translation>Turno %1, lancio %2: %3 aveva %4, con un totale atteso di %5 giocando al meglio.
-Giocata: %6 (atteso %7). Migliore: %8. Punti persi: %9.</translation>
-    </message>
 </context>
 <context>
     <name>quoxa::frmScoreCard</name>
@@ -901,6 +916,10 @@ Giocata: %6 (atteso %7). Migliore: %8. Punti persi: %9.</translation>
     <message>
         <source>Are you sure that you want to clear the finished games?</source>
         <translation>Vuoi davvero cancellare le partite finite?</translation>
+    </message>
+    <message>
+        <source>%1 (not finished)</source>
+        <translation>%1 (non finita)</translation>
     </message>
 </context>
 </TS>

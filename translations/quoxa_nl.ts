@@ -53,48 +53,35 @@
         <source>%1 share the win with %2.</source>
         <translation>%1 winnen samen met %2.</translation>
     </message>
-    <message>
-        <source>Hint: throw the dice. Expected final total: %1</source>
-        <translation>Tip: gooi de stenen. Verwacht eindtotaal: %1</translation>
-    </message>
-    <message>
-        <source>%1 throws the dice.</source>
-        <translation>%1 gooit de stenen.</translation>
-    </message>
-    <message>
-        <source>%1 scores %2 in %3.</source>
-        <translation>%1 scoort %2 bij %3.</translation>
-    </message>
-    <message>
-        <source>%1 throws all five again.</source>
-        <translation>%1 gooit alle vijf weer.</translation>
-    </message>
-    <message>
-        <source>%1 keeps %2 and throws again.</source>
-        <translation>%1 houdt %2 en gooit opnieuw.</translation>
-    </message>
-    <message>
-        <source>Hint: score %1 for %2. Expected final total: %3</source>
-        <translation>Tip: scoor %2 bij %1. Verwacht eindtotaal: %3</translation>
-    </message>
-    <message>
-        <source>Hint: score 0 in %1 (it costs the least). Expected final total: %2</source>
-        <translation>Tip: scoor 0 bij %1 (kost het minst). Verwacht eindtotaal: %2</translation>
-    </message>
-    <message>
-        <source>Hint: throw all five again. Expected final total: %1</source>
-        <translation>Tip: gooi alle vijf weer. Verwacht eindtotaal: %1</translation>
-    </message>
-    <message>
-        <source>Hint: keep %1 and throw again. Expected final total: %2</source>
-        <translation>Tip: houd %1 en gooi opnieuw. Verwacht eindtotaal: %2</translation>
-    </message>
 </context>
 <context>
     <name>GameFiles</name>
     <message>
         <source>it cannot be read</source>
         <translation>het kan niet worden gelezen</translation>
+    </message>
+</context>
+<context>
+    <name>GameKeeper</name>
+    <message>
+        <source>The game under way could not be brought back: %1. It is kept as %2, and a new game begins.</source>
+        <translation>Het lopende spel kon niet worden hersteld: %1. Het is bewaard als %2 en er begint een nieuw spel.</translation>
+    </message>
+    <message>
+        <source>the game under way</source>
+        <translation>het lopende spel</translation>
+    </message>
+    <message>
+        <source>the game left unfinished</source>
+        <translation>het onvoltooide spel</translation>
+    </message>
+    <message>
+        <source>the finished game</source>
+        <translation>het voltooide spel</translation>
+    </message>
+    <message>
+        <source>the cleared statistics</source>
+        <translation>de gewiste statistiek</translation>
     </message>
 </context>
 <context>
@@ -133,7 +120,7 @@
     </message>
 </context>
 <context>
-    <name>GameReview</name>
+    <name>MoveText</name>
     <message>
         <source>score %1 (%2)</source>
         <translation>scoor %1 (%2)</translation>
@@ -145,6 +132,48 @@
     <message>
         <source>keep %1</source>
         <translation>houd %1</translation>
+    </message>
+    <message>
+        <source>Hint: throw the dice. Expected final total: %1</source>
+        <translation>Tip: gooi de stenen. Verwacht eindtotaal: %1</translation>
+    </message>
+    <message>
+        <source>Hint: score %1 for %2. Expected final total: %3</source>
+        <translation>Tip: scoor %2 bij %1. Verwacht eindtotaal: %3</translation>
+    </message>
+    <message>
+        <source>Hint: score 0 in %1 (it costs the least). Expected final total: %2</source>
+        <translation>Tip: scoor 0 bij %1 (kost het minst). Verwacht eindtotaal: %2</translation>
+    </message>
+    <message>
+        <source>Hint: throw all five again. Expected final total: %1</source>
+        <translation>Tip: gooi alle vijf weer. Verwacht eindtotaal: %1</translation>
+    </message>
+    <message>
+        <source>Hint: keep %1 and throw again. Expected final total: %2</source>
+        <translation>Tip: houd %1 en gooi opnieuw. Verwacht eindtotaal: %2</translation>
+    </message>
+    <message>
+        <source>%1 throws the dice.</source>
+        <translation>%1 gooit de stenen.</translation>
+    </message>
+    <message>
+        <source>%1 scores %2 in %3.</source>
+        <translation>%1 scoort %2 bij %3.</translation>
+    </message>
+    <message>
+        <source>%1 throws all five again.</source>
+        <translation>%1 gooit alle vijf weer.</translation>
+    </message>
+    <message>
+        <source>%1 keeps %2 and throws again.</source>
+        <translation>%1 houdt %2 en gooit opnieuw.</translation>
+    </message>
+    <message>
+        <source>Turn %1, throw %2: %3 had %4, expecting %5 in the end with best play.
+Played: %6 (expecting %7). Best: %8. Points lost: %9.</source>
+        <translation>Beurt %1, worp %2: %3 had %4; met het beste spel verwacht: %5.
+Gespeeld: %6 (verwacht %7). Beste: %8. Puntverlies: %9.</translation>
     </message>
 </context>
 <context>
@@ -522,14 +551,6 @@
         <translation>Tip: wordt berekend...</translation>
     </message>
     <message>
-        <source>Another copy of Quoxa is still using the store: the game could not be kept.</source>
-        <translation>Een ander exemplaar van Quoxa gebruikt de opslag nog: het spel kon niet worden bewaard.</translation>
-    </message>
-    <message>
-        <source>The game under way could not be brought back: %1. It is kept as %2, and a new game begins.</source>
-        <translation>Het lopende spel kon niet worden hersteld: %1. Het is bewaard als %2 en er begint een nieuw spel.</translation>
-    </message>
-    <message>
         <source>Press &apos;Continue&apos;, or press &apos;Undo&apos; button to undo last score.</source>
         <translation>Druk op &apos;Verder&apos; of maak de laatste score ongedaan.</translation>
     </message>
@@ -755,12 +776,6 @@
         <source>No decisions yet: the review grows as the game is played.</source>
         <translation>Nog geen keuzes: de analyse groeit mee met het spel.</translation>
     </message>
-    <message>
-        <source>Turn %1, throw %2: %3 had %4, expecting %5 in the end with best play.
-Played: %6 (expecting %7). Best: %8. Points lost: %9.</source>
-        <translation>Beurt %1, worp %2: %3 had %4; met het beste spel verwacht: %5.
-Gespeeld: %6 (verwacht %7). Beste: %8. Puntverlies: %9.</translation>
-    </message>
 </context>
 <context>
     <name>quoxa::frmScoreCard</name>
@@ -901,6 +916,10 @@ Gespeeld: %6 (verwacht %7). Beste: %8. Puntverlies: %9.</translation>
     <message>
         <source>Are you sure that you want to clear the finished games?</source>
         <translation>Weet je zeker dat je de voltooide spellen wilt wissen?</translation>
+    </message>
+    <message>
+        <source>%1 (not finished)</source>
+        <translation>%1 (niet voltooid)</translation>
     </message>
 </context>
 </TS>

@@ -53,48 +53,35 @@
         <source>%1 share the win with %2.</source>
         <translation>%1 empatam com %2.</translation>
     </message>
-    <message>
-        <source>Hint: throw the dice. Expected final total: %1</source>
-        <translation>Dica: lance os dados. Total final esperado: %1</translation>
-    </message>
-    <message>
-        <source>%1 throws the dice.</source>
-        <translation>%1 lança os dados.</translation>
-    </message>
-    <message>
-        <source>%1 scores %2 in %3.</source>
-        <translation>%1 marca %2 em %3.</translation>
-    </message>
-    <message>
-        <source>%1 throws all five again.</source>
-        <translation>%1 relança os cinco.</translation>
-    </message>
-    <message>
-        <source>%1 keeps %2 and throws again.</source>
-        <translation>%1 mantém %2 e relança.</translation>
-    </message>
-    <message>
-        <source>Hint: score %1 for %2. Expected final total: %3</source>
-        <translation>Dica: marque %2 em %1. Total final esperado: %3</translation>
-    </message>
-    <message>
-        <source>Hint: score 0 in %1 (it costs the least). Expected final total: %2</source>
-        <translation>Dica: marque 0 em %1 (custa o mínimo). Total final esperado: %2</translation>
-    </message>
-    <message>
-        <source>Hint: throw all five again. Expected final total: %1</source>
-        <translation>Dica: relance os cinco. Total final esperado: %1</translation>
-    </message>
-    <message>
-        <source>Hint: keep %1 and throw again. Expected final total: %2</source>
-        <translation>Dica: mantenha %1 e relance. Total final esperado: %2</translation>
-    </message>
 </context>
 <context>
     <name>GameFiles</name>
     <message>
         <source>it cannot be read</source>
         <translation>não pode ser lido</translation>
+    </message>
+</context>
+<context>
+    <name>GameKeeper</name>
+    <message>
+        <source>The game under way could not be brought back: %1. It is kept as %2, and a new game begins.</source>
+        <translation>O jogo em andamento não pôde ser retomado: %1. Ele foi guardado como %2, e um novo jogo começa.</translation>
+    </message>
+    <message>
+        <source>the game under way</source>
+        <translation>o jogo em andamento</translation>
+    </message>
+    <message>
+        <source>the game left unfinished</source>
+        <translation>o jogo não concluído</translation>
+    </message>
+    <message>
+        <source>the finished game</source>
+        <translation>o jogo concluído</translation>
+    </message>
+    <message>
+        <source>the cleared statistics</source>
+        <translation>as estatísticas zeradas</translation>
     </message>
 </context>
 <context>
@@ -133,7 +120,7 @@
     </message>
 </context>
 <context>
-    <name>GameReview</name>
+    <name>MoveText</name>
     <message>
         <source>score %1 (%2)</source>
         <translation>marcar %1 (%2)</translation>
@@ -145,6 +132,48 @@
     <message>
         <source>keep %1</source>
         <translation>manter %1</translation>
+    </message>
+    <message>
+        <source>Hint: throw the dice. Expected final total: %1</source>
+        <translation>Dica: lance os dados. Total final esperado: %1</translation>
+    </message>
+    <message>
+        <source>Hint: score %1 for %2. Expected final total: %3</source>
+        <translation>Dica: marque %2 em %1. Total final esperado: %3</translation>
+    </message>
+    <message>
+        <source>Hint: score 0 in %1 (it costs the least). Expected final total: %2</source>
+        <translation>Dica: marque 0 em %1 (custa o mínimo). Total final esperado: %2</translation>
+    </message>
+    <message>
+        <source>Hint: throw all five again. Expected final total: %1</source>
+        <translation>Dica: relance os cinco. Total final esperado: %1</translation>
+    </message>
+    <message>
+        <source>Hint: keep %1 and throw again. Expected final total: %2</source>
+        <translation>Dica: mantenha %1 e relance. Total final esperado: %2</translation>
+    </message>
+    <message>
+        <source>%1 throws the dice.</source>
+        <translation>%1 lança os dados.</translation>
+    </message>
+    <message>
+        <source>%1 scores %2 in %3.</source>
+        <translation>%1 marca %2 em %3.</translation>
+    </message>
+    <message>
+        <source>%1 throws all five again.</source>
+        <translation>%1 relança os cinco.</translation>
+    </message>
+    <message>
+        <source>%1 keeps %2 and throws again.</source>
+        <translation>%1 mantém %2 e relança.</translation>
+    </message>
+    <message>
+        <source>Turn %1, throw %2: %3 had %4, expecting %5 in the end with best play.
+Played: %6 (expecting %7). Best: %8. Points lost: %9.</source>
+        <translation>Rodada %1, lance %2: %3 tinha %4 e podia esperar %5 ao final com o jogo ideal.
+Jogada: %6 (esperando %7). Melhor: %8. Perda: %9.</translation>
     </message>
 </context>
 <context>
@@ -522,14 +551,6 @@
         <translation>Dica: calculando...</translation>
     </message>
     <message>
-        <source>Another copy of Quoxa is still using the store: the game could not be kept.</source>
-        <translation>Outra cópia do Quoxa ainda está usando o armazenamento: não foi possível guardar o jogo.</translation>
-    </message>
-    <message>
-        <source>The game under way could not be brought back: %1. It is kept as %2, and a new game begins.</source>
-        <translation>O jogo em andamento não pôde ser retomado: %1. Ele foi guardado como %2, e um novo jogo começa.</translation>
-    </message>
-    <message>
         <source>Press &apos;Continue&apos;, or press &apos;Undo&apos; button to undo last score.</source>
         <translation>Clique em &apos;Continuar&apos;, ou &apos;Desfazer&apos; para anular a pontuação.</translation>
     </message>
@@ -755,12 +776,6 @@
         <source>No decisions yet: the review grows as the game is played.</source>
         <translation>Nenhuma decisão ainda: a análise cresce conforme o jogo avança.</translation>
     </message>
-    <message>
-        <source>Turn %1, throw %2: %3 had %4, expecting %5 in the end with best play.
-Played: %6 (expecting %7). Best: %8. Points lost: %9.</source>
-        <translation>Rodada %1, lance %2: %3 tinha %4 e podia esperar %5 ao final com o jogo ideal.
-Jogada: %6 (esperando %7). Melhor: %8. Perda: %9.</translation>
-    </message>
 </context>
 <context>
     <name>quoxa::frmScoreCard</name>
@@ -901,6 +916,10 @@ Jogada: %6 (esperando %7). Melhor: %8. Perda: %9.</translation>
     <message>
         <source>Are you sure that you want to clear the finished games?</source>
         <translation>Tem certeza de que deseja apagar os jogos concluídos?</translation>
+    </message>
+    <message>
+        <source>%1 (not finished)</source>
+        <translation>%1 (não concluído)</translation>
     </message>
 </context>
 </TS>

@@ -11,6 +11,17 @@
 #include <algorithm>
 #include <cmath>
 
+namespace {
+
+// The toolkit's charts read their titles, names and labels as markup: the game's texts, and
+// the players' names among them, are shown as they are.
+QString Plain(const QString &text)
+{
+    return text.toHtmlEscaped();
+}
+
+} // namespace
+
 extern "C" Q_DECL_EXPORT QWidget *QuoxaMakeChart(const quoxa::ChartData *data, QWidget *parent)
 {
     try {
@@ -18,19 +29,19 @@ extern "C" Q_DECL_EXPORT QWidget *QuoxaMakeChart(const quoxa::ChartData *data, Q
         const bool dark = parent && parent->palette().color(QPalette::Window).lightness() < 128;
         chart->setTheme(dark ? QChart::ChartThemeDark : QChart::ChartThemeLight);
         chart->setBackgroundBrush(parent ? parent->palette().window() : QBrush());
-        chart->setTitle(data->title);
+        chart->setTitle(Plain(data->title));
         chart->setMargins(QMargins(4, 4, 4, 4)); // the room is the plot's
         chart->legend()->setVisible(data->series.size() > 1);
         chart->legend()->setAlignment(Qt::AlignRight);
         auto *yAxis = new QValueAxis;
-        yAxis->setTitleText(data->yTitle);
+        yAxis->setTitleText(Plain(data->yTitle));
         yAxis->setLabelFormat(QStringLiteral("%d"));
         chart->addAxis(yAxis, Qt::AlignLeft);
         double top = 1, bottom = 0; // bars stand on 0; lines start at their lowest point
         if (data->kind == quoxa::ChartData::Kind::Bars) {
             auto *bars = new QBarSeries;
             for (const auto &series : data->series) {
-                auto *set = new QBarSet(series.name);
+                auto *set = new QBarSet(Plain(series.name));
                 for (const QPointF &point : series.points) {
                     set->append(point.y());
                     top = std::max(top, point.y());
@@ -40,14 +51,15 @@ extern "C" Q_DECL_EXPORT QWidget *QuoxaMakeChart(const quoxa::ChartData *data, Q
             bars->setBarWidth(0.9);
             chart->addSeries(bars);
             auto *xAxis = new QBarCategoryAxis;
-            xAxis->append(data->categories);
-            xAxis->setTitleText(data->xTitle);
+            for (const QString &category : data->categories)
+                xAxis->append(Plain(category));
+            xAxis->setTitleText(Plain(data->xTitle));
             chart->addAxis(xAxis, Qt::AlignBottom);
             bars->attachAxis(xAxis);
             bars->attachAxis(yAxis);
         } else {
             auto *xAxis = new QValueAxis;
-            xAxis->setTitleText(data->xTitle);
+            xAxis->setTitleText(Plain(data->xTitle));
             xAxis->setLabelFormat(QStringLiteral("%d"));
             chart->addAxis(xAxis, Qt::AlignBottom);
             double right = 1;
@@ -55,7 +67,7 @@ extern "C" Q_DECL_EXPORT QWidget *QuoxaMakeChart(const quoxa::ChartData *data, Q
                 bottom = top = data->series[0].points[0].y();
             for (const auto &series : data->series) {
                 auto *line = new QLineSeries;
-                line->setName(series.name);
+                line->setName(Plain(series.name));
                 line->append(series.points);
                 for (const QPointF &point : series.points) {
                     top = std::max(top, point.y());

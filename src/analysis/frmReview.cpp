@@ -1,6 +1,7 @@
 #include "analysis/frmReview.h"
 #include "analysis/Charts.h"
 #include "analysis/FigureWindow.h"
+#include "engine/MoveText.h"
 #include "platform/DesignControls.h"
 #include "platform/ErrorTrap.h"
 
@@ -17,21 +18,7 @@
 namespace quoxa {
 namespace {
 
-// How often the window looks again whether best play is worked out.
-constexpr int kWaitMs = 50;
-
-QString Points(double points)
-{
-    return QLocale().toString(points, 'f', 2);
-}
-
-QString DiceText(const DiceSet &dice)
-{
-    QStringList faces;
-    for (int face : dice)
-        faces << QString::number(face);
-    return faces.join(u' ');
-}
+using MoveText::Points;
 
 // The filter's first choices; then one for each player.
 enum Filter { AllDecisions, SlipsOnly, FirstPlayer };
@@ -75,6 +62,7 @@ frmReview::frmReview(QWidget *owner)
 
     lblMoment = new QLabel(this);
     lblMoment->setObjectName(QStringLiteral("lblMoment"));
+    lblMoment->setTextFormat(Qt::PlainText); // players' names are text, never markup
     lblMoment->setWordWrap(true);
     lblMoment->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     lblMoment->setMinimumHeight(lblMoment->fontMetrics().height() * 3);
@@ -88,9 +76,6 @@ frmReview::frmReview(QWidget *owner)
     buttons->addStretch();
     buttons->addWidget(cmdClose);
     layout->addLayout(buttons);
-
-    mWait.setInterval(kWaitMs);
-    connect(&mWait, &QTimer::timeout, this, [this] { Trap([&] { Fill(); }); });
 }
 
 void frmReview::ShowGame(const GameRecord &record)
@@ -109,12 +94,15 @@ void frmReview::ShowGame(const GameRecord &record)
 void frmReview::Fill()
 {
     const Strategy *strategy = Strategy::Ready();
-    if (!strategy) {
-        Strategy::Prepare(); // if nothing has asked for it yet
-        mWait.start();
+    if (!strategy) { // told when best play is worked out, if the window is still open then
+        if (!std::exchange(mAwaited, true))
+            Strategy::WhenReady(this, [this](const Strategy &) {
+                mAwaited = false;
+                if (isVisible())
+                    Trap([&] { Fill(); });
+            });
         return;
     }
-    mWait.stop();
     mReview = Review(mRecord, *strategy);
     lblMoment->clear();
     ChartData values{.kind = ChartData::Kind::Lines,
@@ -159,8 +147,9 @@ void frmReview::ShowDecisions()
         if ((filter == SlipsOnly && SlipOf(d.Lost()) == Slip::None) || (filter >= FirstPlayer && d.player != filter - 1))
             continue;
         QTreeWidgetItem *row = AddFigureRow(lvwDecisions, {QString::number(d.turn), mReview.players[std::size_t(d.player - 1)].name,
-                                                           QString::number(d.throwNumber), DiceText(d.dice), MoveText(d.played, d.dice),
-                                                           MoveText(d.best, d.dice), Points(d.Lost())});
+                                                           QString::number(d.throwNumber), MoveText::Dice(d.dice),
+                                                           MoveText::Move(d.played, d.dice), MoveText::Move(d.best, d.dice),
+                                                           Points(d.Lost())});
         row->setData(0, Qt::UserRole, int(&d - mReview.decisions.data()));
     }
 }
@@ -173,13 +162,15 @@ void frmReview::ShowMoment()
         return;
     }
     const ReviewDecision &d = mReview.decisions.at(std::size_t(row->data(0, Qt::UserRole).toInt()));
-    const QString name = mReview.players[std::size_t(d.player - 1)].name;
-    lblMoment->setText(tr("Turn %1, throw %2: %3 had %4, expecting %5 in the end with best play.\n"
-                          "Played: %6 (expecting %7). Best: %8. Points lost: %9.")
-                           .arg(d.turn)
-                           .arg(d.throwNumber)
-                           .arg(name, DiceText(d.dice), Points(d.after), MoveText(d.played, d.dice), Points(d.value),
-                                MoveText(d.best, d.dice), Points(d.Lost())));
+    lblMoment->setText(MoveText::MomentLine({.turn = d.turn,
+                                             .throwNumber = d.throwNumber,
+                                             .name = mReview.players[std::size_t(d.player - 1)].name,
+                                             .dice = d.dice,
+                                             .played = d.played,
+                                             .best = d.best,
+                                             .after = d.after,
+                                             .value = d.value,
+                                             .lost = d.Lost()}));
 }
 
 } // namespace quoxa

@@ -6,7 +6,6 @@
 #include "engine/GameRecord.h"
 #include "engine/GameReview.h"
 
-#include <QTimer>
 #include <QWidget>
 
 class QComboBox;
@@ -39,7 +38,7 @@ private:
     QComboBox *cboFilter = nullptr;
     QTreeWidget *lvwDecisions = nullptr;
     QLabel *lblMoment = nullptr;
-    QTimer mWait;
+    bool mAwaited = false; // best play is being worked out: the review waits to be told
     GameRecord mRecord;
     GameReview mReview;
 };

@@ -33,6 +33,7 @@ frmScoreCard::frmScoreCard(QWidget *owner, std::function<void()> playAgain, std:
     layout->setSizeConstraint(QLayout::SetFixedSize);
     lblRanking = new QLabel(this);
     lblRanking->setObjectName(QStringLiteral("lblRanking"));
+    lblRanking->setTextFormat(Qt::PlainText); // players' names are text, never markup
     lblRanking->setFont(DesignFont(u"MS Sans Serif", 9.75, true));
     layout->addWidget(lblRanking);
 

@@ -3,7 +3,8 @@
 #include "analysis/FigureWindow.h"
 #include "platform/DesignControls.h"
 #include "platform/ErrorTrap.h"
-#include "platform/GameFiles.h"
+#include "records/GameFiles.h"
+#include "records/GameKeeper.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -18,8 +19,6 @@
 
 namespace quoxa {
 namespace {
-
-constexpr int kClearWaitMs = 10000;
 
 QString Percent(double share)
 {
@@ -76,7 +75,7 @@ frmStatistics::frmStatistics(QWidget *owner, std::function<void(const GameRecord
 void frmStatistics::Refresh()
 {
     const QLocale locale;
-    mGames = GameFiles::ReadFinished();
+    mGames = GameFiles::ReadKept();
     mFigures = GameFigures(mGames);
     std::reverse(mGames.begin(), mGames.end());
     cboGame->clear();
@@ -84,7 +83,8 @@ void frmStatistics::Refresh()
         QStringList totals;
         for (const PlayerSheet &sheet : game.Sheets())
             totals << tr("%1 %2").arg(sheet.strName, locale.toString(sheet.intGameTotal.value()));
-        cboGame->addItem(tr("%1: %2").arg(locale.toString(game.started.toLocalTime(), QLocale::ShortFormat), totals.join(u", ")));
+        const QString item = tr("%1: %2").arg(locale.toString(game.started.toLocalTime(), QLocale::ShortFormat), totals.join(u", "));
+        cboGame->addItem(game.unfinished ? tr("%1 (not finished)").arg(item) : item);
     }
     cmdReview->setEnabled(!mGames.empty());
     const QSignalBlocker quiet(lvwStatistics); // one chart, at the end
@@ -132,7 +132,7 @@ void frmStatistics::cmdClear_Click()
                                                   QMessageBox::Yes | QMessageBox::No);
         if (answer != QMessageBox::Yes)
             return;
-        GameFiles::ClearFinished(kClearWaitMs);
+        GameKeeper::ClearFinished();
         Refresh();
     });
 }

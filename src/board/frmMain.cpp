@@ -1,6 +1,10 @@
 // The board window itself: its controls and their places, start-up, closing and colours.
 #include "board/frmMain.h"
+#include "analysis/frmReview.h"
+#include "analysis/frmScoreCard.h"
+#include "analysis/frmStatistics.h"
 #include "board/ClickFilter.h"
+#include "board/ComputerPlayer.h"
 #include "board/PictureButton.h"
 #include "board/Shape.h"
 #include "platform/DesignControls.h"
@@ -119,10 +123,12 @@ frmMain::frmMain(RandomSource *random)
     for (QWidget *widget : Block())
         widget->move(widget->x(), widget->y() + blockOffset);
 
-    mComputerStep.setObjectName(QStringLiteral("tmrComputer"));
-    mComputerStep.setParent(this); // found by name; its owner here all the same
-    mComputerStep.setSingleShot(true);
-    connect(&mComputerStep, &QTimer::timeout, this, &frmMain::ComputerStep);
+    mComputer = new ComputerPlayer(this, mGame,
+                                   {.cmdThrow = [this] { cmdThrow_Click(); },
+                                    .fraDie = [this](int die) { fraDie_Click(die); },
+                                    .score = [this](QStringView label) { ScoreCategory(label); },
+                                    .held = [this](int die) { return IsHeld(die); },
+                                    .told = [this] { ShowTurnText(); }});
     Form_Load();
     cmdThrow->setFocus();
     layout()->activate();
@@ -153,6 +159,7 @@ void frmMain::BuildStatusBar()
         QLabel *panel = new QLabel(designTexts[static_cast<std::size_t>(i)], stbMain);
         panel->setObjectName(Indexed(QStringLiteral("stbMain"), i + 1));
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        panel->setTextFormat(Qt::PlainText); // players' names are text, never markup
         panel->setMinimumWidth(Px(widths[static_cast<std::size_t>(i)].second));
         panel->setFixedWidth(Px(widths[static_cast<std::size_t>(i)].first));
         stbMain->addWidget(panel);
@@ -254,7 +261,17 @@ void frmMain::Form_Load()
         SetColor(QStringLiteral("Die"));
         SetColor(QStringLiteral("Pip"));
         StartNewGame();
-        ResumeKeptGame();
+        // The game under way when the game was last closed or cut short, as it was; the
+        // options follow its players.
+        if (const std::optional<GameRecord> kept = mKeeper.Resume()) {
+            mGame.Resume(*kept);
+            const Players &players = mGame.players();
+            gintPlayerCount = players.count;
+            gblnComputer = players.computer;
+            for (std::size_t i = 0; i < players.level.size(); ++i)
+                if (players.computer[i]) // a person's level stays as chosen
+                    gintComputerLevel[i] = players.level[i];
+        }
         mKeeping = true;
         SetSoundsButton(gblnPlaySound);
     });
@@ -262,7 +279,13 @@ void frmMain::Form_Load()
 
 void frmMain::Form_Unload()
 {
-    KeepRecords(mGame.Record(), true);
+    // Nothing of the game moves after this: not the computer, the Hint, nor a figure window.
+    mComputer->Stop();
+    mHintWaiting = false;
+    for (QWidget *window : std::initializer_list<QWidget *>{mScoreCard, mStatistics, mReview})
+        if (window)
+            window->close();
+    Trap([&] { mKeeper.Close(mGame.Record()); });
     Trap([] { basRegistry::SaveSettings(); });
 }
 

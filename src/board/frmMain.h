@@ -2,13 +2,12 @@
 // The game board: the program's main window and the board the game is played on.
 #include "engine/Board.h"
 #include "engine/Game.h"
-#include "platform/GameFiles.h"
+#include "records/GameKeeper.h"
 #include "settings/frmOptions.h"
 
 #include <QCursor>
 #include <QIcon>
 #include <QMainWindow>
-#include <QTimer>
 #include <array>
 #include <map>
 #include <memory>
@@ -25,6 +24,7 @@ class QTreeWidget;
 
 namespace quoxa {
 
+class ComputerPlayer;
 class Shape;
 class frmScoreCard;
 class frmStatistics;
@@ -101,8 +101,7 @@ public:
     void ShowNewHighScores() override;
     // After a game of two or more, the score card with the ranking, without the focus.
     void ShowFinalScores() override;
-    // Keeps the game under way and every finished game on the disk (from the end of start-up
-    // on); a failure is told once, until a record is kept again.
+    // Hands the record to the keeper of the games (from the end of start-up on).
     void KeepRecord(const GameRecord &record) override;
     // View, Score Card: shows the score card beside the board, or brings it up.
     void mnuViewScoreCard_Click();
@@ -130,12 +129,6 @@ private:
     void BuildDice();
     void Form_Load();
     void Form_Unload();
-    // The game under way when the game was last closed or cut short, brought back; one that
-    // cannot be is put aside, and the player told.
-    void ResumeKeptGame();
-    // Hands the record on to the disk, waiting a moment for another copy of the game to let
-    // go of the store; at the last, as long as the settings wait.
-    void KeepRecords(const GameRecord &record, bool last);
     // The pointers one update of the board needs, each loaded the first time it is asked for.
     class Pointers {
     public:
@@ -166,17 +159,9 @@ private:
     void ResizeClient(int dy);
     // Scores the dice in a category, as its click does; then the throw button has the focus.
     void ScoreCategory(QStringView label);
-    // The computer plays for the player whose turn it is (until the game is over).
-    bool ComputerTurn() const;
     // A person's clicks and keys on the dice, the categories and the throw button are
     // ignored while the computer plays.
     bool PersonLockedOut() const;
-    // The computer's next step after the pause (none while hurried), when the turn is its;
-    // one step.
-    void ScheduleComputer();
-    void ComputerStep();
-    // A person's Space or Return while the computer plays: the rest of its turn without pauses.
-    void HurryComputer();
     // The status bar's first panel for the turn: the designed prompt, or while the computer
     // plays, what it does.
     void ShowTurnText();
@@ -200,20 +185,15 @@ private:
     bool mUnloaded = false;
     QLabel *mHintedCell = nullptr;
     bool mSolvingAsked = false;
-    QTimer mComputerStep;
-    bool mComputerActing = false;
-    std::optional<Game::Hint> mComputerMove; // decided after a throw, until it is made
-    QString mNarration;
-    bool mComputerHurried = false; // the rest of this computer turn plays without pauses
+    ComputerPlayer *mComputer = nullptr;
     bool mHintWaiting = false;     // the Hint waits for best play to be worked out
     QLabel *mPreviewCell = nullptr; // the box whose score the status bar shows
     QString mPreviewSaved;          // what the panel said before
     frmScoreCard *mScoreCard = nullptr; // made when first shown
     frmStatistics *mStatistics = nullptr; // made when first shown
     frmReview *mReview = nullptr;         // made when first shown
-    GameFiles::Keeper mKeeper;
-    bool mKeeping = false;    // records are kept once start-up has looked for a game to resume
-    bool mKeepFailed = false; // the player has been told that a record could not be kept
+    GameKeeper mKeeper;
+    bool mKeeping = false; // records are kept once start-up has looked for a game to resume
 };
 
 } // namespace quoxa

@@ -2,6 +2,7 @@
 // players list and the windows that interrupt a turn.
 #include "board/frmMain.h"
 #include "analysis/frmScoreCard.h"
+#include "board/ComputerPlayer.h"
 #include "board/Shape.h"
 #include "dialogs/frmQuoxa.h"
 #include "platform/DesignControls.h"
@@ -109,7 +110,7 @@ void frmMain::PreviewScore(QStringView label, bool resting)
         QLabel *cell = SheetLabel(label);
         const SheetRow *row = FindSheetRow(label);
         const bool open = gudtPlayer(mGame.mintPlayer.value()).*row->field == PlayerSheet::kUnscored;
-        if (resting && open && mGame.mblnCanScore && !ComputerTurn()) {
+        if (resting && open && mGame.mblnCanScore && !mComputer->Playing()) {
             if (!mPreviewCell)
                 mPreviewSaved = mPanels[0]->text();
             mPreviewCell = cell;
@@ -195,14 +196,11 @@ void frmMain::ShowTurnText()
 {
     Trap([&] {
         mPreviewCell = nullptr; // a new text for the turn ends a box's preview
-        if (!ComputerTurn()) {
-            if (const PanelText *texts = PanelFor(mGame.mstrState))
-                mPanels[0]->setText(tr(texts->instruction));
-            return;
+        if (mComputer->Playing()) {
+            mPanels[0]->setText(mComputer->Told());
+        } else if (const PanelText *texts = PanelFor(mGame.mstrState)) {
+            mPanels[0]->setText(tr(texts->instruction));
         }
-        if (mGame.mstrState == u"Throw 0") // a computer's turn begins
-            mNarration = mGame.Narration(nullptr);
-        mPanels[0]->setText(mNarration);
     });
 }
 
@@ -242,13 +240,13 @@ void frmMain::ShowQuestionMarks(bool show)
 void frmMain::SetUndoEnabled(bool enabled)
 {
     Trap([&] {
-        const bool person = !ComputerTurn();
+        const bool person = !mComputer->Playing();
         Action(QStringLiteral("mnuEditUndo"))->setEnabled(enabled && person); // its tool-bar button too
         Action(QStringLiteral("mnuGameHint"))->setEnabled(mGame.mstrState.startsWith(u"Throw") && person);
         ShowTurnText(); // the turn passed on: whose it is now
         if (mScoreCard && mScoreCard->isVisible())
             mScoreCard->Refresh(mGame);
-        ScheduleComputer();
+        mComputer->Schedule();
     });
 }
 

@@ -2,6 +2,7 @@
 // what the command does.
 #include "board/frmMain.h"
 #include "analysis/frmScoreCard.h"
+#include "board/ComputerPlayer.h"
 #include "board/Shape.h"
 #include "dialogs/frmAbout.h"
 #include "platform/DesignControls.h"
@@ -18,7 +19,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QTimer>
 #include <QToolBar>
 #include <functional>
 #include <map>
@@ -27,9 +27,6 @@
 
 namespace quoxa {
 namespace {
-
-// How often a Hint asked for early looks again whether best play is worked out.
-constexpr int kHintWaitMs = 50;
 
 // The commands, one table: each is one action, shown as a menu item, a tool-bar button or
 // both. A top-level menu has no parent; a caption of "-" is a separator; a command of the
@@ -176,9 +173,14 @@ void frmMain::BuildToolBar()
 void frmMain::cmdThrow_Click()
 {
     if (PersonLockedOut())
-        HurryComputer();
+        mComputer->Hurry();
     else
         mGame.cmdThrow_Click();
+}
+
+bool frmMain::PersonLockedOut() const
+{
+    return mComputer->Playing() && !mComputer->Acting();
 }
 
 void frmMain::ScoreCategory(QStringView label)
@@ -215,7 +217,7 @@ void frmMain::mnuGameHint_Click()
             ClearHint();
             mPanels[0]->setText(tr("Hint: working it out..."));
             mHintWaiting = true;
-            QTimer::singleShot(kHintWaitMs, this, [this] {
+            Strategy::WhenReady(this, [this](const Strategy &) {
                 if (mHintWaiting)
                     mnuGameHint_Click();
             });

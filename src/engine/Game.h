@@ -100,9 +100,8 @@ private:
     DiceSet DiceValues() const;
     quoxa::Faces DiceFaces() const;
     int ThrowsMade() const;
-    // A Hint's line with its last argument, the expected final total: the points scored and
-    // the expected rest.
-    QString HintLine(const QString &line, double rest) const;
+    // The final total expected: the points scored and the expected rest.
+    double ExpectedTotal(double rest) const;
     Hint HintFor(const Strategy::Choice &choice) const;
     PlayerSheet &CurrentSheet() { return gudtPlayer(mintPlayer.value()); }
 
@@ -112,9 +111,6 @@ private:
     GameRecord mRecord;
     bool mResuming = false;
 };
-
-// Dice by their faces, lowest first: "5 5 6".
-QString FacesText(const Faces &faces);
 
 // A game total as the players list shows it: digits grouped by the locale ("#,##0").
 QString FormatGameTotal(Int16 total);

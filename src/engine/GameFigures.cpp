@@ -25,6 +25,8 @@ std::vector<PlayerFigures> GameFigures(const std::vector<GameRecord> &games)
     // People before computers, then by name and level.
     std::map<std::tuple<bool, QString, int>, PlayerFigures> figures;
     for (const GameRecord &game : games) {
+        if (!game.Over())
+            continue; // a game left unfinished is kept, but counts for nothing
         const std::vector<PlayerSheet> sheets = game.Sheets();
         int top = 0;
         for (const PlayerSheet &sheet : sheets)

@@ -1,11 +1,13 @@
 // The game's moves as advice and as a computer's play: the Hint's best move, a computer's
 // move at its level and what it does in words, and who won.
 #include "engine/Game.h"
+#include "engine/MoveText.h"
 #include "platform/ErrorTrap.h"
-#include "platform/basHelp.h"
+#include "platform/Messages.h"
 
 #include <QCoreApplication>
 #include <QLocale>
+#include <algorithm>
 #include <numeric>
 
 namespace quoxa {
@@ -25,7 +27,7 @@ QString Ranking(int playerCount)
     }
     const QString total = FormatGameTotal(best);
     return winners.size() == 1 ? QCoreApplication::translate("Game", "%1 wins with %2.").arg(winners[0], total)
-                               : QCoreApplication::translate("Game", "%1 share the win with %2.").arg(basHelp::Listed(winners), total);
+                               : QCoreApplication::translate("Game", "%1 share the win with %2.").arg(Messages::Listed(winners), total);
 }
 
 Game::Hint Game::BestMove(const Strategy &strategy) const
@@ -35,8 +37,7 @@ Game::Hint Game::BestMove(const Strategy &strategy) const
         if (mstrState != u"Throw 0")
             return HintFor(strategy.Best(position, DiceFaces(), ThrowsMade()));
         Hint hint;
-        hint.text = HintLine(QCoreApplication::translate("Game", "Hint: throw the dice. Expected final total: %1"),
-                             strategy.ExpectedRest(position));
+        hint.text = MoveText::Hint(nullptr, {}, ExpectedTotal(strategy.ExpectedRest(position)));
         return hint;
     });
 }
@@ -60,15 +61,11 @@ QString Game::Narration(const Hint *move) const
     return Trap([&] {
         const QString name = gudtPlayer(mintPlayer.value()).strName;
         if (!move)
-            return QCoreApplication::translate("Game", "%1 throws the dice.").arg(name);
-        if (move->category) {
-            const int points = ScoreFor(*move->category);
-            return QCoreApplication::translate("Game", "%1 scores %2 in %3.")
-                .arg(name, QString::number(points), Caption(*move->category));
-        }
-        const QString kept = FacesText(move->move.keep);
-        return kept.isEmpty() ? QCoreApplication::translate("Game", "%1 throws all five again.").arg(name)
-                              : QCoreApplication::translate("Game", "%1 keeps %2 and throws again.").arg(name, kept);
+            return MoveText::Narration(name, nullptr, {});
+        Strategy::Choice choice = move->move; // the box the move names, the dice it keeps
+        const auto &boxes = SheetCategories();
+        choice.category = move->category ? int(std::find(boxes.begin(), boxes.end(), move->category) - boxes.begin()) : -1;
+        return MoveText::Narration(name, &choice, DiceValues());
     });
 }
 
@@ -100,39 +97,22 @@ Faces Game::DiceFaces() const
     return faces;
 }
 
-QString FacesText(const Faces &faces)
+double Game::ExpectedTotal(double rest) const
 {
-    QStringList texts;
-    for (int face = 1; face <= 6; ++face)
-        for (int n = 0; n < faces[face]; ++n)
-            texts << QString::number(face);
-    return texts.join(u' ');
-}
-
-QString Game::HintLine(const QString &line, double rest) const
-{
-    const double total = gudtPlayer(mintPlayer.value()).intGameTotal.value() + rest;
-    return line.arg(QLocale().toString(total, 'f', 2));
+    return gudtPlayer(mintPlayer.value()).intGameTotal.value() + rest;
 }
 
 Game::Hint Game::HintFor(const Strategy::Choice &choice) const
 {
     Hint hint;
     hint.move = choice;
-    if (choice.category >= 0) { // what it scores, and plainly when it is a sacrifice
+    const DiceSet values = DiceValues();
+    hint.text = MoveText::Hint(&choice, values, ExpectedTotal(choice.expectedRest));
+    if (choice.category >= 0) {
         hint.category = SheetCategories()[choice.category];
-        const QString caption = Caption(*hint.category);
-        const int points = ScoreFor(*hint.category);
-        hint.text = HintLine(points ? QCoreApplication::translate("Game", "Hint: score %1 for %2. Expected final total: %3")
-                                          .arg(caption, QString::number(points))
-                                    : QCoreApplication::translate("Game", "Hint: score 0 in %1 (it costs the least). "
-                                                                          "Expected final total: %2")
-                                          .arg(caption),
-                             choice.expectedRest);
         return hint;
     }
     // The dice to keep: those held already first, then from the left.
-    const std::array<int, 5> values = DiceValues();
     quoxa::Faces left = choice.keep;
     for (bool held : {true, false})
         for (int die = 1; die <= 5; ++die)
@@ -140,11 +120,6 @@ Game::Hint Game::HintFor(const Strategy::Choice &choice) const
                 left[values[die - 1]] -= 1;
                 hint.keep[die - 1] = true;
             }
-    const QString kept = FacesText(choice.keep);
-    hint.text = HintLine(kept.isEmpty() ? QCoreApplication::translate("Game", "Hint: throw all five again. Expected final total: %1")
-                                        : QCoreApplication::translate("Game", "Hint: keep %1 and throw again. Expected final total: %2")
-                                              .arg(kept),
-                         choice.expectedRest);
     return hint;
 }
 

@@ -49,7 +49,7 @@ QString GameRecord::Fault() const
         const QString caption = Caption(*turn.scored);
         if (!turn.scored->isCategory() || sheet.*turn.scored->field != PlayerSheet::kUnscored)
             return QCoreApplication::translate("GameRecord", "turn %1 scores %2 a second time").arg(number, caption);
-        if (ScoreDice(sheet, *turn.scored, dice, FiveAlike(dice)) != turn.points)
+        if (ScoreDice(sheet, *turn.scored, dice, FiveAlike(dice)).value() != turn.points)
             return QCoreApplication::translate("GameRecord", "turn %1 scores %2 in %3, which its dice do not make")
                 .arg(number)
                 .arg(turn.points)

@@ -29,13 +29,14 @@ struct GameRecord {
     struct Turn {
         std::vector<Throw> throws;
         const SheetRow *scored = nullptr; // the category, while the turn is not over
-        int points = 0;
+        qint64 points = 0;                // as read: a record may claim any number
     };
 
     QDateTime started;
     std::vector<Player> players;
     std::vector<Turn> turns; // in the order played: turn i is player i % count + 1's
     HeldSet heldNow{};       // in a game under way, the dice held now
+    bool unfinished = false; // left unfinished when a new game began: kept, never counted
 
     int PlayerCount() const { return static_cast<int>(players.size()); }
     // The player (1 to 4) whose turn that is.
@@ -45,7 +46,7 @@ struct GameRecord {
     // Why the record cannot be a game of Quoxa ("turn 4 scores 30 in Full House"), or empty
     // when it can: players 1 to 4, each throw's dice 1 to 6 with the held dice unchanged,
     // at most three throws, every score the dice's own in a box still open, and only the
-    // last turn unscored.
+    // last turn unscored. Any number out of range is such a fault, never an error.
     QString Fault() const;
     // Each player's sheet as the record's scores leave it, totals and bonuses included.
     std::vector<PlayerSheet> Sheets() const;

@@ -97,17 +97,4 @@ GameReview Review(const GameRecord &record, const Strategy &strategy)
     return review;
 }
 
-QString MoveText(const Strategy::Choice &move, const DiceSet &dice)
-{
-    if (move.category >= 0) {
-        const SheetRow &row = *SheetCategories()[std::size_t(move.category)];
-        return QCoreApplication::translate("GameReview", "score %1 (%2)")
-            .arg(Caption(row))
-            .arg(row.rule(DiceCounts::Of(dice)));
-    }
-    const QString kept = FacesText(move.keep);
-    return kept.isEmpty() ? QCoreApplication::translate("GameReview", "throw all five again")
-                          : QCoreApplication::translate("GameReview", "keep %1").arg(kept);
-}
-
 } // namespace quoxa

@@ -51,7 +51,4 @@ struct GameReview {
 // once, on threads of their own.
 GameReview Review(const GameRecord &record, const Strategy &strategy);
 
-// A move in words: "keep 2 2 3 3", "throw all five again", "score Full House (25)".
-QString MoveText(const Strategy::Choice &move, const DiceSet &dice);
-
 } // namespace quoxa

@@ -1,8 +1,10 @@
 #include "engine/Strategy.h"
 #include "engine/ScoreSheet.h"
 
+#include <QByteArray>
 #include <algorithm>
 #include <bit>
+#include <cstring>
 #include <cmath>
 #include <limits>
 #include <thread>
@@ -248,6 +250,20 @@ void Strategy::SolveLevel(const std::vector<int> &masks, int threads, const std:
     work(0);
     for (std::thread &helper : helpers)
         helper.join();
+}
+
+QByteArray Strategy::Table() const
+{
+    return QByteArray(reinterpret_cast<const char *>(mRest.data()), qsizetype(tableBytes()));
+}
+
+std::shared_ptr<const Strategy> Strategy::FromTable(const QByteArray &table)
+{
+    std::vector<float> rest(std::size_t(kAllFilled + 1) * 2 * kTotals);
+    if (std::size_t(table.size()) != rest.size() * sizeof(float))
+        return nullptr;
+    std::memcpy(rest.data(), table.constData(), std::size_t(table.size()));
+    return std::shared_ptr<const Strategy>(new Strategy(std::move(rest)));
 }
 
 float Strategy::Rest(int filled, int upperTotal, bool quoxaHolds50) const

@@ -8,7 +8,12 @@
 #include <array>
 #include <atomic>
 #include <cstddef>
+#include <functional>
+#include <memory>
 #include <vector>
+
+class QByteArray;
+class QObject;
 
 namespace quoxa {
 
@@ -38,6 +43,17 @@ public:
     static const Strategy &Shared();
     // The game's strategy once it is solved; until then nothing, at once.
     static const Strategy *Ready();
+    // Hands the game's strategy to `then` once it is solved: at once if it is, else on the
+    // application's thread when it is, unless `context` is gone by then.
+    static void WhenReady(QObject *context, std::function<void(const Strategy &)> then);
+    // The game's one strategy is this one, solved already, before anything asks for it:
+    // test programs share one table so, solved once by the build.
+    static void UseShared(std::shared_ptr<const Strategy> strategy);
+
+    // The solved table as bytes, and a strategy from them; nothing from bytes that are not a
+    // whole table.
+    QByteArray Table() const;
+    static std::shared_ptr<const Strategy> FromTable(const QByteArray &table);
 
     bool solved() const { return mSolved; }
     std::size_t tableBytes() const { return mRest.size() * sizeof(float); }
@@ -67,6 +83,7 @@ public:
 
 private:
     struct Turn;
+    explicit Strategy(std::vector<float> rest) : mRest(std::move(rest)), mSolved(true) {}
     void SolveLevel(const std::vector<int> &masks, int threads, const std::atomic<bool> *stop);
     float Rest(int filled, int upperTotal, bool quoxaHolds50) const;
     void SolveTurn(const Position &position, Turn &turn) const;

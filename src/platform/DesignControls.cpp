@@ -1,4 +1,5 @@
 #include "platform/DesignControls.h"
+#include "platform/StoreFile.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -77,6 +78,43 @@ protected:
 private:
     QList<int> mKeys;
     std::function<void()> mAction;
+};
+
+// While the game waits for another copy of the game to let go of the store, the windows are
+// painted but take no input: a click, a key, a shortcut or the close box does nothing, and
+// the pointer shows the wait.
+class InputHeld : public QObject {
+public:
+    InputHeld()
+    {
+        QCoreApplication::instance()->installEventFilter(this);
+        QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+    }
+    ~InputHeld() override { QGuiApplication::restoreOverrideCursor(); }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::ShortcutOverride: // taken as a plain key, which goes nowhere
+            event->accept();
+            return true;
+        case QEvent::Close:
+            event->ignore();
+            return true;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::Wheel:
+        case QEvent::Shortcut:
+        case QEvent::ContextMenu:
+            return true;
+        default:
+            return false;
+        }
+    }
 };
 
 } // namespace
@@ -168,6 +206,7 @@ void InstallDesignLook()
     QApplication::setFont(DesignFont(u"MS Sans Serif", 8.25));
     QApplication::setPalette(DesignPalette());
     QToolTip::setPalette(DesignPalette());
+    StoreFile::SetWaitScope([] { return std::make_unique<InputHeld>(); });
 }
 
 void KeepOpenOnEscape(QWidget *window)

@@ -28,7 +28,7 @@ private:
     QByteArray mWhat;
 };
 
-// Shows the common error message; see basHelp.h for where it goes.
+// Shows the common error message; see Messages.h for where it goes.
 void ReportError(int number, const QString &description);
 
 // Runs f under the trap. Any error is reported and the default result returned.

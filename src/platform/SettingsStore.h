@@ -7,12 +7,10 @@
 // file as it was and is the run-time error 75. A write keeps every line it does not set, and
 // the file's mode.
 //
-// When another copy of the game holds the lock, a change waits for it up to ten seconds,
-// the windows painted but taking no input. Should it still be held, the change is kept and
-// made as soon as the store is free, and the player is told what waits; `what` names the
-// change for that ("Ada's 254", "the settings"). The game's last save, on closing, waits
-// once more and tells the player what could not be saved.
+// When another copy of the game holds the lock, a change waits as every write does (see
+// LockedWrites.h); `what` names the change for the player ("Ada's 254", "the settings").
 #include "platform/IniText.h"
+#include "platform/LockedWrites.h"
 
 #include <QHash>
 #include <QString>
@@ -23,7 +21,7 @@ namespace quoxa::SettingsStore {
 
 using Values = IniText::Values;
 
-enum class When { Playing, Closing };
+using LockedWrites::When;
 
 // Every key of a section and its text.
 QHash<QString, QString> ReadSection(const QString &app, const QString &section);

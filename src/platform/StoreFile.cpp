@@ -2,19 +2,18 @@
 #include "platform/ErrorTrap.h"
 
 #include <QCoreApplication>
-#include <QCursor>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QTimer>
 #include <algorithm>
 #include <cerrno>
 #include <functional>
+#include <memory>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -68,49 +67,11 @@ bool WriteAll(int fd, const QByteArray &bytes)
     return true;
 }
 
-// Keeps the windows painted while the game waits for the store, but takes no input: a
-// click, a key, a shortcut or the close box does nothing, and the pointer shows the wait.
-class InputHeld : public QObject {
-public:
-    InputHeld()
-    {
-        QCoreApplication::instance()->installEventFilter(this);
-        if (mWindows)
-            QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
-    }
-    ~InputHeld() override
-    {
-        if (mWindows)
-            QGuiApplication::restoreOverrideCursor();
-    }
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        switch (event->type()) {
-        case QEvent::ShortcutOverride: // taken as a plain key, which goes nowhere
-            event->accept();
-            return true;
-        case QEvent::Close:
-            event->ignore();
-            return true;
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-        case QEvent::KeyPress:
-        case QEvent::KeyRelease:
-        case QEvent::Wheel:
-        case QEvent::Shortcut:
-        case QEvent::ContextMenu:
-            return true;
-        default:
-            return false;
-        }
-    }
-
-private:
-    const bool mWindows = qobject_cast<QGuiApplication *>(QCoreApplication::instance()) != nullptr;
-};
+StoreFile::WaitScope &Scope()
+{
+    static StoreFile::WaitScope scope;
+    return scope;
+}
 
 // Whether `ready` comes true within `ms`, asked every few milliseconds meanwhile.
 bool WaitFor(const std::function<bool()> &ready, int ms)
@@ -119,7 +80,7 @@ bool WaitFor(const std::function<bool()> &ready, int ms)
         return true;
     if (ms <= 0)
         return false;
-    const InputHeld held;
+    const std::unique_ptr<QObject> scope = Scope() ? Scope()() : nullptr;
     QElapsedTimer waited;
     waited.start();
     QEventLoop loop;
@@ -146,22 +107,31 @@ QByteArray TemporaryName(const QByteArray &target)
 }
 
 // Clears what a save cut short left behind: the file named in the lock, when it is a
-// temporary file of this target, and nothing else.
+// temporary file of a save (a regular file beside its target, named as the target with a dot
+// and six letters or digits) and either of this target or of another file that is there: the
+// settings, the game under way and the finished games share the lock, and any of their saves
+// clears a leftover of any other. Nothing else is ever removed.
 void ClearLeftover(const QByteArray &recorded, const QByteArray &target)
 {
-    const auto temporary = [&] {
-        if (recorded.size() != target.size() + 7 || !recorded.startsWith(target + '.'))
-            return false;
-        return std::all_of(recorded.end() - 6, recorded.end(), [](char c) {
+    const qsizetype base = recorded.size() - 7;
+    if (base <= 0 || recorded[base] != '.' || recorded.contains('\0') ||
+        !std::all_of(recorded.end() - 6, recorded.end(), [](char c) {
             return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
-        });
-    };
+        }))
+        return;
+    const QByteArray of = recorded.left(base);
     struct stat st {};
-    if (temporary() && ::lstat(recorded.constData(), &st) == 0 && S_ISREG(st.st_mode))
+    const bool ofAFile = of == target || (::stat(of.constData(), &st) == 0 && S_ISREG(st.st_mode));
+    if (ofAFile && ::lstat(recorded.constData(), &st) == 0 && S_ISREG(st.st_mode))
         ::unlink(recorded.constData());
 }
 
 } // namespace
+
+void SetWaitScope(WaitScope scope)
+{
+    Scope() = std::move(scope);
+}
 
 QString Path(const QString &app, const char *suffix)
 {
@@ -282,6 +252,67 @@ void AppendLine(const QString &path, QByteArray line, const Lock &)
     const bool written = WriteAll(fd, line) && ::fsync(fd) == 0;
     if (::close(fd) != 0 || !written)
         throw RunError::FileAccess(target);
+}
+
+bool ReadLinesBack(const QString &path, qsizetype maxLine, const std::function<bool(QByteArray line)> &take)
+{
+    const int fd = OpenRegular(path, O_RDONLY);
+    if (fd < 0)
+        return true;
+    constexpr qint64 kChunk = 65536;
+    off_t at = ::lseek(fd, 0, SEEK_END);
+    QByteArray tail;      // the end of a line whose start lies further back
+    bool tooLong = false; // the line being read back is longer than maxLine: passed over
+    bool more = true;
+    const auto hand = [&](QByteArray line) {
+        if (!tooLong && !line.isEmpty() && line.size() <= maxLine)
+            more = take(std::move(line));
+        tooLong = false;
+    };
+    QByteArray chunk(kChunk, Qt::Uninitialized);
+    while (more && at > 0) {
+        const qint64 size = std::min<qint64>(kChunk, at);
+        at -= size;
+        if (::pread(fd, chunk.data(), size_t(size), at) != size)
+            break;
+        qsizetype end = size;
+        for (qsizetype nl = chunk.lastIndexOf('\n', end - 1); more && nl >= 0; nl = chunk.lastIndexOf('\n', end - 1)) {
+            hand(tooLong ? QByteArray() : chunk.mid(nl + 1, end - nl - 1) + tail);
+            tail.clear();
+            end = nl;
+            if (end == 0)
+                break;
+        }
+        if (!more)
+            break;
+        if (!tooLong)
+            tail.prepend(chunk.constData(), end);
+        if (tail.size() > maxLine) {
+            tooLong = true;
+            tail.clear();
+        }
+    }
+    if (more && at == 0)
+        hand(std::move(tail));
+    ::close(fd);
+    return more && at == 0;
+}
+
+Claim::Claim(const QString &path)
+{
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return;
+    mFd = OpenRegular(path + QStringLiteral(".claim"), O_RDWR | O_CREAT | O_NOFOLLOW);
+    if (mFd >= 0 && ::flock(mFd, LOCK_EX | LOCK_NB) != 0) {
+        ::close(mFd);
+        mFd = -1;
+    }
+}
+
+Claim::~Claim()
+{
+    if (mFd >= 0)
+        ::close(mFd);
 }
 
 } // namespace quoxa::StoreFile

@@ -3,7 +3,10 @@
 // that copies of the game share. Anything but a regular file in the store's place is never
 // opened, nor replaced.
 #include <QByteArray>
+#include <QObject>
 #include <QString>
+#include <functional>
+#include <memory>
 #include <optional>
 
 namespace quoxa::StoreFile {
@@ -16,9 +19,14 @@ QString Path(const QString &app, const char *suffix);
 // be read as a store (not a regular file, too large, a read error).
 std::optional<QByteArray> ReadText(const QString &path, qint64 maxBytes = 4 * 1024 * 1024);
 
+// What the windows do while the game waits for the lock, for as long as the object made
+// lives: set by the layer that has them (painted, but taking no input).
+using WaitScope = std::function<std::unique_ptr<QObject>()>;
+void SetWaitScope(WaitScope scope);
+
 // The store's lock: an exclusive lock on a file of its own beside the store, held while
-// this lives if it came within `waitMs`. While it waits, the windows are painted but take
-// no input. The lock file also keeps the name of the temporary file a save is writing, so
+// this lives if it came within `waitMs`. While it waits, the event loop runs, within the
+// wait scope. The lock file also keeps the name of the temporary file a save is writing, so
 // that one left by a save cut short is cleared by the next. A lock file that cannot be
 // opened is the run-time error 75.
 class Lock {
@@ -45,5 +53,26 @@ void WriteText(const QString &path, const QByteArray &text, const Lock &lock);
 // Adds a line at the end of the file, under the lock, in one write flushed to the disk. A
 // last line that a kill cut short stays a line of its own. A failure is the run-time error 75.
 void AppendLine(const QString &path, QByteArray line, const Lock &lock);
+
+// The lines of a file from its end back, newest first, each handed to `take` until it says
+// no more or the start of the file is reached. Empty lines are passed over, and so are
+// lines longer than `maxLine`, without being kept in memory. True when the whole file was
+// read; a file that cannot be read reads as empty.
+bool ReadLinesBack(const QString &path, qsizetype maxLine, const std::function<bool(QByteArray line)> &take);
+
+// A claim on a file that one running copy of the game holds while it plays it: an exclusive
+// lock on "<path>.claim", taken at once or not at all, held while this lives, and let go by
+// the system should the copy be killed.
+class Claim {
+public:
+    explicit Claim(const QString &path);
+    ~Claim();
+    Claim(const Claim &) = delete;
+    Claim &operator=(const Claim &) = delete;
+    bool held() const { return mFd >= 0; }
+
+private:
+    int mFd = -1;
+};
 
 } // namespace quoxa::StoreFile

@@ -3,6 +3,7 @@
 #include "platform/ErrorTrap.h"
 #include "platform/HelpViewer.h"
 #include "platform/Languages.h"
+#include "platform/Messages.h"
 #include "platform/ProgramFiles.h"
 
 #include <QApplication>
@@ -16,24 +17,19 @@ namespace quoxa {
 namespace basHelp {
 namespace {
 
-void ShowMessageBox(Message kind, const QString &text)
+void ShowMessageBox(Messages::Kind kind, const QString &text)
 {
     // The carriage return separates an error's number and description: show it as a line break.
     QString shown = text;
     shown.replace(QChar(13), QChar(10));
-    const bool error = kind == Message::Error;
+    const bool error = kind == Messages::Kind::Error;
     QMessageBox box(error ? QMessageBox::Warning : QMessageBox::Information,
                     error ? QCoreApplication::translate("basHelp", "Error") : QStringLiteral("Quoxa"), shown, QMessageBox::Ok,
                     QApplication::activeWindow());
     box.setObjectName(error ? QStringLiteral("ErrorBox") : QStringLiteral("NoticeBox"));
+    box.setTextFormat(Qt::PlainText); // a player's name in it is text, never markup
     UseDesignColours(&box);
     box.exec();
-}
-
-MessageSink &Sink()
-{
-    static MessageSink sink = ShowMessageBox;
-    return sink;
 }
 
 } // namespace
@@ -110,38 +106,11 @@ void ShowHelpTopic(QWidget *owner, const QString &path, const QString &page)
     HtmlHelp(owner, TopicSpec(path, page), HH_DISPLAY_TOC);
 }
 
-QString ErrorText(int number, const QString &description)
+void UseMessageBoxes()
 {
-    return QCoreApplication::translate("basHelp", "Error #: ") + QString::number(number) + QChar(13) + description;
-}
-
-MessageSink SetMessageSink(MessageSink sink)
-{
-    MessageSink old = std::move(Sink());
-    Sink() = sink ? std::move(sink) : MessageSink(ShowMessageBox);
-    return old;
-}
-
-void ShowNotice(const QString &text)
-{
-    Sink()(Message::Notice, text);
-}
-
-QString Listed(const QStringList &items)
-{
-    QString list = items.value(0);
-    for (qsizetype i = 1; i < items.size(); ++i)
-        list = (i + 1 < items.size() ? QCoreApplication::translate("basHelp", "%1, %2")
-                                     : QCoreApplication::translate("basHelp", "%1 and %2"))
-                   .arg(list, items[i]);
-    return list;
+    Messages::SetSink(ShowMessageBox);
 }
 
 } // namespace basHelp
-
-void ReportError(int number, const QString &description)
-{
-    basHelp::Sink()(basHelp::Message::Error, basHelp::ErrorText(number, description));
-}
 
 } // namespace quoxa

@@ -1,8 +1,6 @@
 #pragma once
-// The help module: the game's help file commands and the common error message.
+// The help module: the game's help file commands, and the message boxes of its messages.
 #include <QString>
-#include <QStringList>
-#include <functional>
 
 class QWidget;
 
@@ -27,21 +25,8 @@ void ShowHelpContents(QWidget *owner, const QString &path);
 void ShowHelpIndex(QWidget *owner, const QString &path);
 void ShowHelpTopic(QWidget *owner, const QString &path, const QString &page);
 
-// The text of the common error message: "Error #: ", the number, a carriage return and
-// the description.
-QString ErrorText(int number, const QString &description);
-
-// Where ReportError and ShowNotice send their messages. The default shows a message box: an
-// error's titled "Error" with a warning sign, a notice's titled with the game's name. Tests
-// replace it to record the text instead of blocking. Returns the sink that was in place.
-enum class Message { Error, Notice };
-using MessageSink = std::function<void(Message kind, const QString &text)>;
-MessageSink SetMessageSink(MessageSink sink);
-
-// Tells the player something that is not an error, in a message box of its own.
-void ShowNotice(const QString &text);
-
-// Items in a sentence: "Ada", "Ada and Bea", "Ada, Bea and Cy".
-QString Listed(const QStringList &items);
+// Sends the game's messages to message boxes: an error's titled "Error" with a warning
+// sign, a notice's titled with the game's name.
+void UseMessageBoxes();
 
 } // namespace quoxa::basHelp

@@ -3,7 +3,8 @@
 #include "TestSupport.h"
 #include "analysis/frmReview.h"
 #include "engine/GameReview.h"
-#include "platform/GameFiles.h"
+#include "engine/MoveText.h"
+#include "records/GameFiles.h"
 
 #include <QComboBox>
 #include <QJsonArray>
@@ -36,7 +37,7 @@ private slots:
     void initTestCase()
     {
         UseScratchSettings();
-        Strategy::Shared();
+        SolvedStrategy();
     }
 
     // Decisions of the last turn, worked by hand. With Full House alone open, 2 2 3 3 kept
@@ -64,11 +65,19 @@ private slots:
         QFETCH(QString, decision);
         const GameRecord record = Playing(open, {turn});
         QCOMPARE(record.Fault(), QString());
-        const GameReview review = Review(record, Strategy::Shared());
+        const GameReview review = Review(record, SolvedStrategy());
         const ReviewDecision &d = *std::find_if(review.decisions.begin(), review.decisions.end(), [&](const ReviewDecision &d) {
             return d.turn == 14 - open.size() && d.throwNumber == throwNumber;
         });
-        QCOMPARE(QString("%1 / %2: %3").arg(MoveText(d.played, d.dice), MoveText(d.best, d.dice)).arg(d.Lost(), 0, 'f', 2), decision);
+        QCOMPARE(QString("%1 / %2: %3").arg(MoveText::Move(d.played, d.dice), MoveText::Move(d.best, d.dice)).arg(d.Lost(), 0, 'f', 2), decision);
+    }
+
+    // How bad a slip is, at the edges of "at least 1, 3 and 8 points lost".
+    void slipsByPointsLost()
+    {
+        for (const auto &[lost, slip] : {std::pair{0.99, Slip::None}, {1.0, Slip::Inaccuracy}, {2.5, Slip::Inaccuracy},
+                                         {3.0, Slip::Mistake}, {7.99, Slip::Mistake}, {8.0, Slip::Blunder}})
+            QCOMPARE(SlipOf(lost), slip);
     }
 
     // 100 seeded two-player games, 20 at each level: for every player the value at the start,
@@ -87,10 +96,10 @@ private slots:
                 game.cmdThrow_Click();
                 if (!game.mblnCanScore)
                     continue;
-                const Game::Hint move = game.ComputerMove(Strategy::Shared(), level);
+                const Game::Hint move = game.ComputerMove(SolvedStrategy(), level);
                 move.category ? game.RecordScore(move.category->label) : void(board.held = move.keep);
             }
-            const GameReview review = Review(game.Record(), Strategy::Shared());
+            const GameReview review = Review(game.Record(), SolvedStrategy());
             for (const PlayerReview &player : review.players) {
                 QCOMPARE(QString::number(player.start, 'f', 2), "252.28");
                 QVERIFY2(std::abs(player.Now() - player.total) < 0.005, qPrintable(QString::number(seed)));

@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 #include "analysis/frmScoreCard.h"
 #include "board/frmMain.h"
+#include "engine/GameReview.h"
 #include "platform/SettingsStore.h"
 #include "scores/frmScores.h"
 #include "settings/basMain.h"
@@ -21,7 +22,7 @@ private slots:
     void initTestCase()
     {
         UseScratchSettings();
-        Strategy::Shared(); // the computer waits for best play: worked out before the games
+        SolvedStrategy(); // the computer waits for best play: worked out before the games
     }
 
     void wholeGame_data()
@@ -149,7 +150,9 @@ private slots:
     }
 
     // Computer players with no pause: a person against the computer, then four computers,
-    // each game to its end; the person's clicks count only in the person's turns.
+    // each game to its end; the person's clicks count only in the person's turns. Each
+    // computer plays at its own level: the first at Beginner gives points away, the last
+    // at Perfect none.
     void computerPlayers()
     {
         for (const QString &computers : QStringList{"FT", "TTTT"}) {
@@ -159,6 +162,8 @@ private slots:
                 Store("Game Settings", QStringLiteral("Computer %1").arg(p), computers[p - 1] == u'T' ? "True" : "False");
             Store("Game Settings", "Computer Delay", "0");
             Store("Game Settings", "Sounds", "False");
+            for (int p = 1; p <= 4; ++p)
+                Store("Game Settings", QStringLiteral("Computer Level %1").arg(p), p == 1 ? "1" : "5");
             QTimer watcher; // the high-score window at the end
             connect(&watcher, &QTimer::timeout, [] {
                 if (auto *scores = qobject_cast<frmScores *>(QApplication::activeModalWidget()))
@@ -181,6 +186,8 @@ private slots:
             QTRY_COMPARE_WITH_TIMEOUT(board.game().mstrState, QStringLiteral("Game Over"), 30000);
             QTest::qWait(50); // and there it stays
             QCOMPARE(board.game().mstrState + board.game().mintScored.toString(), "Game Over" + QString::number(13 * computers.size()));
+            const GameReview review = Review(board.game().Record(), SolvedStrategy());
+            QVERIFY(review.players.front().lost > 1 && review.players.back().lost < 1e-9);
             // The score card opens by itself and tells who won.
             auto *card = Find<frmScoreCard>(&board, "frmScoreCard");
             QVERIFY(card->isVisible());

@@ -6,6 +6,7 @@
 #include "dialogs/frmQuoxa.h"
 #include "scores/frmScores.h"
 #include "platform/HelpViewer.h"
+#include "platform/basHelp.h"
 #include "settings/basMain.h"
 #include "settings/frmOptions.h"
 #include "platform/DesignControls.h"

@@ -2,7 +2,7 @@
 // an impossible game; and the figures drawn from finished games.
 #include "TestSupport.h"
 #include "engine/GameFigures.h"
-#include "platform/GameFiles.h"
+#include "records/GameFiles.h"
 
 #include <QJsonDocument>
 #include <QRandomGenerator>

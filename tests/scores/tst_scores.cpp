@@ -1,5 +1,6 @@
 // The high-score table in a throw-away store, and its window.
 #include "TestSupport.h"
+#include "platform/LockedWrites.h"
 #include "platform/SettingsStore.h"
 #include "scores/frmScores.h"
 #include "settings/basMain.h"
@@ -145,24 +146,26 @@ private slots:
     }
 
     // While another copy of the game holds the store's lock, the windows are painted but take
-    // no input. A total waits for it up to ten seconds; after that it waits on, the player is
-    // told once what waits, and it is saved as soon as the lock is free. The last save, on
-    // closing, waits ten seconds more and tells what could not be saved.
+    // no input. A total waits for it as long as the lock's wait (ten seconds in the game, 0.6 s
+    // here); after that it waits on, the player is told once what waits, and it is saved as
+    // soon as the lock is free. The last save, on closing, waits once more and tells what could
+    // not be saved.
     void totalsWaitForAHeldLock()
     {
+        LockedWrites::SetLockWait(600);
         Fill(kFull);
         ErrorRecorder errors;
-        QProcess holder; // another copy, holding the lock for three seconds
-        holder.start(QStringLiteral(STORE_WRITER), {"hold", "3000"});
+        QProcess holder; // another copy, holding the lock for 0.3 seconds
+        holder.start(QStringLiteral(STORE_WRITER), {"hold", "300"});
         QVERIFY(holder.waitForReadyRead());
         QTimer tick;
         QPushButton button;
         QSignalSpy ticks(&tick, &QTimer::timeout), clicks(&button, &QPushButton::clicked);
-        tick.start(100);
+        tick.start(50);
         button.show();
-        QTimer::singleShot(500, [&] { QTest::mouseClick(&button, Qt::LeftButton); });
+        QTimer::singleShot(100, [&] { QTest::mouseClick(&button, Qt::LeftButton); });
         QVERIFY(frmScores::SaveScore("Ada", 254));
-        QVERIFY(ticks.size() >= 20 && clicks.isEmpty()); // painted throughout, and the click was not taken
+        QVERIFY(ticks.size() >= 4 && clicks.isEmpty()); // painted throughout, and the click was not taken
         QCOMPARE(Table().mid(0, 2), (QStringList{"A=300", "Ada=254"}));
 
         struct Hold { // this time the lock is held here, and let go at will

@@ -190,12 +190,13 @@ private slots:
     }
 
     // A save keeps every line the game does not set, byte for byte in its place, and the
-    // file's mode; through a link, the file linked to is written and the link stays.
+    // file's mode; through a link, the file linked to is written and the link stays. A
+    // section deleted takes its keys with it, never the comments and other lines under it.
     void handMadeStoreKeptThroughASave()
     {
         const QByteArray before = "# my games\r\n[Other]\nkey = value ; not ours\n\n[Game%20Settings]\n; how many\n"
                                   " Player%20Count = 2\nno equals sign\nPlayer%201=\"  Ann  \"\nUnknown=1\n"
-                                  "\n[High%20Scores]\nName%201=A\nScore%201=300\n[Broken\nPlayer%202=Zed";
+                                  "\n[High%20Scores]\n; best ever\nName%201=A\nnot a key\nScore%201=300\n[Broken\nPlayer%202=Zed";
         const qsizetype newKeysAt = before.indexOf("Unknown=1\n") + 10;
         for (const QString &linked : {QString(), StoreFolder() + QStringLiteral("/dotfiles/quoxa")}) {
             const QString path = StoreFolder() + QStringLiteral("/Quoxa.conf"), file = linked.isEmpty() ? path : linked;
@@ -214,6 +215,8 @@ private slots:
             QVERIFY(StoreText().endsWith(before.mid(newKeysAt) + "\n"));
             QCOMPARE(Stored(kGame, "Player 2").toString() + Stored(kGame, "Computer Delay").toString(), QStringLiteral("Bo500"));
         }
+        SettingsStore::DeleteSection("Quoxa", "High Scores", "the table");
+        QVERIFY(StoreText().endsWith("\n; best ever\nnot a key\n[Broken\nPlayer%202=Zed\n") && !StoreText().contains("High%20"));
     }
 
     // A pipe or a link to something that is not a regular file in the store's place is never

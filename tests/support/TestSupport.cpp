@@ -4,6 +4,7 @@
 #include "settings/basMain.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -11,12 +12,27 @@ namespace quoxa::test {
 
 void UseScratchSettings()
 {
-    static QTemporaryDir dir;
+    // In memory where there is such a folder: the game flushes every file it keeps to the disk.
+    static QTemporaryDir dir(QFileInfo(QStringLiteral("/dev/shm")).isWritable() ? QStringLiteral("/dev/shm/quoxa-test-XXXXXX")
+                                                                                : QDir::tempPath() + QStringLiteral("/quoxa-test-XXXXXX"));
     qputenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit());
     qputenv("XDG_DATA_HOME", (dir.path() + QStringLiteral("/data")).toLocal8Bit());
     InstallDesignLook(); // the game's style, font and colours, as it starts
     // A message no test expected is a warning in the log, never a box that waits for ever.
-    basHelp::SetMessageSink([](basHelp::Message, const QString &text) { qWarning("message: %s", qPrintable(text)); });
+    Messages::SetSink([](Messages::Kind, const QString &text) { qWarning("message: %s", qPrintable(text)); });
+}
+
+const Strategy &SolvedStrategy()
+{
+    static const std::shared_ptr<const Strategy> solved = [] {
+        QFile file(QStringLiteral(QUOXA_STRATEGY_TABLE));
+        std::shared_ptr<const Strategy> table = file.open(QIODevice::ReadOnly) ? Strategy::FromTable(file.readAll()) : nullptr;
+        if (!table)
+            qFatal("no best-play table at %s", QUOXA_STRATEGY_TABLE);
+        Strategy::UseShared(table);
+        return table;
+    }();
+    return *solved;
 }
 
 // The store is read and written through the game's own store: its file format is checked

@@ -4,7 +4,7 @@
 #include "engine/Board.h"
 #include "engine/Game.h"
 #include "engine/RandomSource.h"
-#include "platform/basHelp.h"
+#include "platform/Messages.h"
 #include "platform/basWave.h"
 
 // The Qt pieces that tests of windows keep needing.
@@ -28,6 +28,8 @@ namespace quoxa::test {
 // Points the settings store at a fresh folder for the whole test program, and gives the
 // windows the game's look. Call it in initTestCase, before anything reads a setting.
 void UseScratchSettings();
+// Best play as the build solved it once, made the game's own: a test program solves nothing.
+const Strategy &SolvedStrategy();
 inline QString StoreFolder() { return qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Quoxa"); }
 // The settings, and the games kept, emptied.
 QByteArray StoreText(); // the store's file as it stands
@@ -71,10 +73,10 @@ struct PlayedClips {
 
 // Records every error message and notice while it lives, instead of showing a box.
 struct ErrorRecorder {
-    ErrorRecorder() : old(basHelp::SetMessageSink([this](basHelp::Message, const QString &text) { messages << text; })) {}
-    ~ErrorRecorder() { basHelp::SetMessageSink(old); }
+    ErrorRecorder() : old(Messages::SetSink([this](Messages::Kind, const QString &text) { messages << text; })) {}
+    ~ErrorRecorder() { Messages::SetSink(old); }
     QStringList messages;
-    basHelp::MessageSink old;
+    Messages::Sink old;
 };
 
 // A board that logs what the engine asks of it, in order ("ShowFace(1,6)"), and holds

@@ -6,7 +6,7 @@
 // killed.
 #include "TestSupport.h"
 #include "board/frmMain.h"
-#include "platform/GameFiles.h"
+#include "records/GameKeeper.h"
 #include "scores/HighScoreTable.h"
 #include "settings/basMain.h"
 
@@ -28,9 +28,9 @@ int main(int argc, char *argv[])
         return 0;
     }
     if (mode == "finish") {
-        quoxa::GameFiles::Keeper keeper;
+        quoxa::GameKeeper keeper;
         for (int game = 1; game <= QByteArray(argv[3]).toInt(); ++game)
-            keeper.Keep(quoxa::test::FinishedGame({{{QStringLiteral("%1-%2").arg(argv[2]).arg(game)}, quoxa::test::kStraights}}), 10000);
+            keeper.Keep(quoxa::test::FinishedGame({{{QStringLiteral("%1-%2").arg(argv[2]).arg(game)}, quoxa::test::kStraights}}));
         return 0;
     }
     if (mode == "play") {

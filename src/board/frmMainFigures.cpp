@@ -1,0 +1,46 @@
+// The windows of figures the board opens: the statistics of the games kept, and the review
+// of a game. Every game is kept by the keeper of the games, to whom the board hands each
+// record.
+#include "analysis/frmReview.h"
+#include "analysis/frmStatistics.h"
+#include "board/frmMain.h"
+#include "platform/ErrorTrap.h"
+
+namespace quoxa {
+
+void frmMain::KeepRecord(const GameRecord &record)
+{
+    if (!mKeeping)
+        return;
+    mKeeper.Keep(record);
+    if (record.Over() && mStatistics && mStatistics->isVisible())
+        mStatistics->Refresh(); // the game just finished counts
+}
+
+void frmMain::mnuGameStatistics_Click()
+{
+    Trap([&] {
+        if (!mStatistics)
+            mStatistics = new frmStatistics(this, [this](const GameRecord &game) { ShowReview(game); });
+        mStatistics->Refresh();
+        mStatistics->show();
+        mStatistics->raise();
+        mStatistics->activateWindow();
+    });
+}
+
+void frmMain::mnuGameReview_Click()
+{
+    ShowReview(mGame.Record());
+}
+
+void frmMain::ShowReview(const GameRecord &record)
+{
+    Trap([&] {
+        if (!mReview)
+            mReview = new frmReview(this);
+        mReview->ShowGame(record);
+    });
+}
+
+} // namespace quoxa

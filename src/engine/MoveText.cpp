@@ -1,0 +1,93 @@
+#include "engine/MoveText.h"
+#include "engine/ScoreSheet.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <QStringList>
+
+namespace quoxa::MoveText {
+namespace {
+
+const SheetRow &Box(const Strategy::Choice &move)
+{
+    return *SheetCategories().at(std::size_t(move.category));
+}
+
+int PointsIn(const SheetRow &row, const DiceSet &dice)
+{
+    return row.rule(DiceCounts::Of(dice));
+}
+
+} // namespace
+
+QString Faces(const quoxa::Faces &faces)
+{
+    QStringList texts;
+    for (int face = 1; face <= 6; ++face)
+        for (int n = 0; n < faces[face]; ++n)
+            texts << QString::number(face);
+    return texts.join(u' ');
+}
+
+QString Dice(const DiceSet &dice)
+{
+    QStringList faces;
+    for (int face : dice)
+        faces << QString::number(face);
+    return faces.join(u' ');
+}
+
+QString Points(double points)
+{
+    return QLocale().toString(points, 'f', 2);
+}
+
+QString Move(const Strategy::Choice &move, const DiceSet &dice)
+{
+    if (move.category >= 0)
+        return QCoreApplication::translate("MoveText", "score %1 (%2)").arg(Caption(Box(move))).arg(PointsIn(Box(move), dice));
+    const QString kept = Faces(move.keep);
+    return kept.isEmpty() ? QCoreApplication::translate("MoveText", "throw all five again")
+                          : QCoreApplication::translate("MoveText", "keep %1").arg(kept);
+}
+
+QString Hint(const Strategy::Choice *move, const DiceSet &dice, double total)
+{
+    const QString expected = Points(total);
+    if (!move)
+        return QCoreApplication::translate("MoveText", "Hint: throw the dice. Expected final total: %1").arg(expected);
+    if (move->category >= 0) { // what it scores, and plainly when it is a sacrifice
+        const SheetRow &box = Box(*move);
+        if (const int points = PointsIn(box, dice))
+            return QCoreApplication::translate("MoveText", "Hint: score %1 for %2. Expected final total: %3")
+                .arg(Caption(box), QString::number(points), expected);
+        return QCoreApplication::translate("MoveText", "Hint: score 0 in %1 (it costs the least). Expected final total: %2")
+            .arg(Caption(box), expected);
+    }
+    const QString kept = Faces(move->keep);
+    return kept.isEmpty() ? QCoreApplication::translate("MoveText", "Hint: throw all five again. Expected final total: %1").arg(expected)
+                          : QCoreApplication::translate("MoveText", "Hint: keep %1 and throw again. Expected final total: %2").arg(kept, expected);
+}
+
+QString Narration(const QString &name, const Strategy::Choice *move, const DiceSet &dice)
+{
+    if (!move)
+        return QCoreApplication::translate("MoveText", "%1 throws the dice.").arg(name);
+    if (move->category >= 0)
+        return QCoreApplication::translate("MoveText", "%1 scores %2 in %3.")
+            .arg(name, QString::number(PointsIn(Box(*move), dice)), Caption(Box(*move)));
+    const QString kept = Faces(move->keep);
+    return kept.isEmpty() ? QCoreApplication::translate("MoveText", "%1 throws all five again.").arg(name)
+                          : QCoreApplication::translate("MoveText", "%1 keeps %2 and throws again.").arg(name, kept);
+}
+
+QString MomentLine(const Moment &m)
+{
+    return QCoreApplication::translate("MoveText", "Turn %1, throw %2: %3 had %4, expecting %5 in the end with best play.\n"
+                                                   "Played: %6 (expecting %7). Best: %8. Points lost: %9.")
+        .arg(m.turn)
+        .arg(m.throwNumber)
+        .arg(m.name, Dice(m.dice), Points(m.after), Move(m.played, m.dice), Points(m.value), Move(m.best, m.dice), Points(m.lost));
+}
+
+} // namespace quoxa::MoveText

@@ -1,0 +1,43 @@
+#pragma once
+// Moves in words, in one place for the Hint, the computer's narration and the review, with
+// one set of texts for the translators: the dice kept ("5 5 5"), the box and what it scores,
+// and the sentences each window makes of them.
+#include "engine/GameRecord.h"
+#include "engine/Strategy.h"
+
+#include <QString>
+
+namespace quoxa::MoveText {
+
+// Dice by their faces, lowest first: "5 5 6".
+QString Faces(const quoxa::Faces &faces);
+// Dice in the order they lie: "2 5 6 4 6".
+QString Dice(const DiceSet &dice);
+
+// A move with these dice as the review lists it: "keep 2 2 3 3", "throw all five again",
+// "score Full House (25)".
+QString Move(const Strategy::Choice &move, const DiceSet &dice);
+
+// The Hint's line: the move (none: the throw that begins a turn) and the final total it
+// expects: "Hint: keep 5 5 5 and throw again. Expected final total: 231.40".
+QString Hint(const Strategy::Choice *move, const DiceSet &dice, double total);
+
+// What a computer's player does, in its name: the move (none: the throw that begins its
+// turn), "Bea keeps 5 5 5 and throws again.", "Bea scores 25 in Full House.".
+QString Narration(const QString &name, const Strategy::Choice *move, const DiceSet &dice);
+
+// One decision of a game in the review's words: who had what, what it expected, what was
+// played and what was best, with the points lost.
+struct Moment {
+    int turn = 0, throwNumber = 0;
+    QString name;
+    DiceSet dice{};
+    Strategy::Choice played, best;
+    double after = 0, value = 0, lost = 0;
+};
+QString MomentLine(const Moment &moment);
+
+// A number of points with two decimals in the player's locale: "252.28".
+QString Points(double points);
+
+} // namespace quoxa::MoveText

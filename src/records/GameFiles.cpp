@@ -1,0 +1,238 @@
+#include "records/GameFiles.h"
+#include "platform/ErrorTrap.h"
+
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QStandardPaths>
+#include <algorithm>
+#include <future>
+
+namespace quoxa::GameFiles {
+namespace {
+
+// What may lie in the finished games' file beyond the games kept before it is written again.
+constexpr qint64 kSlackBytes = 1024 * 1024;
+
+// The dice held, by their numbers: "345".
+QString HeldText(const HeldSet &held)
+{
+    QString text;
+    for (std::size_t i = 0; i < held.size(); ++i)
+        if (held[i])
+            text += QChar(u'1' + int(i));
+    return text;
+}
+
+// A turn as text: each throw, its five faces and after a "/" the dice held before it; then,
+// once scored, the box and its points: "22334 22333/1234 lblFullHouse 25".
+QString TurnText(const GameRecord::Turn &turn)
+{
+    QStringList parts;
+    for (const GameRecord::Throw &thrown : turn.throws) {
+        QString text;
+        for (int face : thrown.dice)
+            text += QChar(u'0' + face);
+        const QString held = HeldText(thrown.held);
+        parts << (held.isEmpty() ? text : text + u'/' + held);
+    }
+    if (turn.scored)
+        parts << turn.scored->label.toString() << QString::number(turn.points);
+    return parts.join(u' ');
+}
+
+// The dice held, from their numbers; nothing when it is not dice numbers.
+std::optional<HeldSet> HeldFrom(QStringView text)
+{
+    HeldSet held{};
+    for (QChar c : text) {
+        const int die = c.unicode() - u'0';
+        if (die < 1 || die > 5)
+            return std::nullopt;
+        held[static_cast<std::size_t>(die - 1)] = true;
+    }
+    return held;
+}
+
+std::optional<GameRecord::Turn> TurnFrom(QStringView text)
+{
+    GameRecord::Turn turn;
+    QList<QStringView> parts = text.split(u' ', Qt::SkipEmptyParts);
+    if (parts.size() >= 2 && parts[parts.size() - 2].startsWith(u"lbl")) {
+        bool number = false;
+        turn.scored = FindSheetRow(parts[parts.size() - 2]);
+        turn.points = parts.back().toLongLong(&number);
+        if (!turn.scored || !number)
+            return std::nullopt;
+        parts.resize(parts.size() - 2);
+    }
+    for (QStringView part : parts) {
+        const qsizetype slash = part.indexOf(u'/');
+        const QStringView faces = part.left(slash < 0 ? part.size() : slash);
+        const std::optional<HeldSet> held = slash < 0 ? HeldSet{} : HeldFrom(part.mid(slash + 1));
+        if (faces.size() != 5 || !held)
+            return std::nullopt;
+        GameRecord::Throw thrown{*held, {}};
+        for (std::size_t i = 0; i < thrown.dice.size(); ++i)
+            thrown.dice[i] = faces[qsizetype(i)].unicode() - u'0'; // a face out of 1..6 is the record's fault
+        turn.throws.push_back(thrown);
+    }
+    return turn;
+}
+
+} // namespace
+
+QString Folder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Quoxa");
+}
+
+QString FinishedPath()
+{
+    return Folder() + QStringLiteral("/Games.jsonl");
+}
+
+QString SlotPath(int slot)
+{
+    return Folder() + (slot == 1 ? QStringLiteral("/Game.json") : QStringLiteral("/Game-%1.json").arg(slot));
+}
+
+QJsonObject ToJson(const GameRecord &record)
+{
+    QJsonArray players, turns;
+    for (const GameRecord::Player &player : record.players) {
+        QJsonObject object{{QStringLiteral("name"), player.name}};
+        if (player.computer)
+            object.insert(QStringLiteral("computer"), player.level);
+        players.append(object);
+    }
+    for (const GameRecord::Turn &turn : record.turns)
+        turns.append(TurnText(turn));
+    QJsonObject object{{QStringLiteral("started"), record.started.toString(Qt::ISODateWithMs)},
+                       {QStringLiteral("players"), players},
+                       {QStringLiteral("turns"), turns}};
+    if (record.heldNow != HeldSet{})
+        object.insert(QStringLiteral("held"), HeldText(record.heldNow));
+    if (record.unfinished)
+        object.insert(QStringLiteral("unfinished"), true);
+    return object;
+}
+
+std::optional<GameRecord> FromJson(const QJsonObject &object)
+{
+    GameRecord record;
+    record.started = QDateTime::fromString(object.value(u"started").toString(), Qt::ISODateWithMs);
+    for (const QJsonValue &value : object.value(u"players").toArray()) {
+        const QJsonValue name = value.toObject().value(u"name"), computer = value.toObject().value(u"computer");
+        if (!name.isString() || !(computer.isUndefined() || computer.isDouble()))
+            return std::nullopt;
+        record.players.push_back({name.toString(), computer.isDouble(), computer.toInt()});
+    }
+    const QJsonArray turns = object.value(u"turns").toArray();
+    record.turns.reserve(std::size_t(turns.size()));
+    for (const QJsonValue &value : turns) {
+        std::optional<GameRecord::Turn> turn = TurnFrom(value.toString());
+        if (!turn)
+            return std::nullopt;
+        record.turns.push_back(std::move(*turn));
+    }
+    const std::optional<HeldSet> held = HeldFrom(object.value(u"held").toString());
+    if (!held || !record.started.isValid())
+        return std::nullopt;
+    record.heldNow = *held;
+    record.unfinished = object.value(u"unfinished").toBool();
+    return record;
+}
+
+QByteArray Line(const GameRecord &record)
+{
+    return QJsonDocument(ToJson(record)).toJson(QJsonDocument::Compact);
+}
+
+std::optional<GameRecord> FromLine(const QByteArray &line)
+{
+    try {
+        const QJsonDocument document = QJsonDocument::fromJson(line);
+        std::optional<GameRecord> record = document.isObject() ? FromJson(document.object()) : std::nullopt;
+        // A finished game's line holds a game that is over, or says it was left unfinished.
+        if (record && (record->Over() == record->unfinished || !record->Fault().isEmpty()))
+            record.reset();
+        return record;
+    } catch (const RunError &) { // whatever a line holds, it is one line passed over
+        return std::nullopt;
+    }
+}
+
+namespace {
+
+// The last `count` lines of the finished games' file that hold a game kept, newest first,
+// each with its game; read back from the end, the lines parsed in two halves at once.
+struct Scan {
+    std::vector<QByteArray> lines;
+    std::vector<GameRecord> games;
+    bool whole = false; // the file was read to its start
+};
+
+Scan ScanKept(int count)
+{
+    Scan scan;
+    std::vector<QByteArray> batch;
+    const auto parse = [&] {
+        const auto read = [&batch](std::size_t from, std::size_t to) {
+            std::vector<std::pair<std::size_t, GameRecord>> games;
+            for (std::size_t i = from; i < to; ++i)
+                if (std::optional<GameRecord> record = FromLine(batch[i]))
+                    games.emplace_back(i, std::move(*record));
+            return games;
+        };
+        const std::size_t half = batch.size() / 2;
+        std::future<std::vector<std::pair<std::size_t, GameRecord>>> newer = std::async(std::launch::async, read, 0, half);
+        std::vector<std::pair<std::size_t, GameRecord>> older = read(half, batch.size()), games = newer.get();
+        std::move(older.begin(), older.end(), std::back_inserter(games));
+        for (auto &[i, game] : games) {
+            if (int(scan.games.size()) == count)
+                break;
+            scan.lines.push_back(std::move(batch[i]));
+            scan.games.push_back(std::move(game));
+        }
+        batch.clear();
+    };
+    scan.whole = StoreFile::ReadLinesBack(FinishedPath(), kMaxLine, [&](QByteArray line) {
+        batch.push_back(std::move(line));
+        if (int(batch.size() + scan.games.size()) >= count)
+            parse();
+        return int(scan.games.size()) < count;
+    });
+    parse();
+    return scan;
+}
+
+} // namespace
+
+std::vector<GameRecord> ReadKept()
+{
+    std::vector<GameRecord> games = ScanKept(kKeptGames).games;
+    std::reverse(games.begin(), games.end());
+    return games;
+}
+
+void AddKept(const GameRecord &record, const StoreFile::Lock &lock)
+{
+    const QByteArray line = Line(record);
+    Scan scan = ScanKept(kKeptGames - 1);
+    if (std::find(scan.lines.begin(), scan.lines.end(), line) != scan.lines.end())
+        return;
+    qint64 kept = 0;
+    for (const QByteArray &l : scan.lines)
+        kept += l.size() + 1;
+    if (scan.whole && QFileInfo(FinishedPath()).size() - kept <= kSlackBytes) {
+        StoreFile::AppendLine(FinishedPath(), line, lock);
+        return;
+    }
+    QByteArray text;
+    for (auto l = scan.lines.rbegin(); l != scan.lines.rend(); ++l)
+        text += *l + '\n';
+    StoreFile::WriteText(FinishedPath(), text + line + '\n', lock);
+}
+
+} // namespace quoxa::GameFiles
