@@ -27,6 +27,7 @@ frmScoreCard::frmScoreCard(QWidget *owner, std::function<void()> playAgain, std:
     : QWidget(owner, kFigureWindow)
 {
     SetUpFigureWindow(this, QStringLiteral("frmScoreCard"), tr("Score Card"), {}); // its size is its table's
+    mComputerIcon = LoadPicture(QStringLiteral("COMPUTER"));
     setAttribute(Qt::WA_ShowWithoutActivating);
 
     auto *layout = new QVBoxLayout(this);
@@ -76,7 +77,7 @@ void frmScoreCard::Refresh(const Game &game)
         for (int p = 1; p <= players; ++p) {
             auto *header = new QTableWidgetItem(gudtPlayer(p).strName);
             if (game.players().computer.at(std::size_t(p - 1)))
-                header->setIcon(LoadPicture(QStringLiteral("COMPUTER")));
+                header->setIcon(mComputerIcon);
             grdScoreCard->setHorizontalHeaderItem(p - 1, header);
         }
         for (int r = 0; r < int(kScoreSheet.size()); ++r) {

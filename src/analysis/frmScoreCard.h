@@ -3,6 +3,7 @@
 // the box scored last marked until the next score. A window of its own beside the board,
 // owned by it, that never takes the keyboard focus from it. At the end of a game of two or
 // more it tells who won and offers another game with the same players.
+#include <QIcon>
 #include <QWidget>
 #include <functional>
 
@@ -33,6 +34,7 @@ private:
     QPushButton *cmdPlayAgain = nullptr;
     QPushButton *cmdReview = nullptr;
     bool mPlaced = false;
+    QIcon mComputerIcon; // kept: a picture anew at every refresh would fill the toolkit's cache
 };
 
 } // namespace quoxa

@@ -16,6 +16,9 @@
 #include <QSignalBlocker>
 #include <QTreeWidget>
 #include <algorithm>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace quoxa {
 namespace {
@@ -51,7 +54,12 @@ frmStatistics::frmStatistics(QWidget *owner, std::function<void(const GameRecord
     cmdReview = new QPushButton(tr("&Review Game"), this);
     cmdReview->setObjectName(QStringLiteral("cmdReview"));
     connect(cmdReview, &QPushButton::clicked, this, [this, review = std::move(review)] {
-        Trap([&] { review(mGames.at(std::size_t(cboGame->currentIndex()))); });
+        Trap([&] {
+            const std::size_t at = mGameEnds.size() - 1 - std::size_t(cboGame->currentIndex()); // the box shows the newest first
+            const qsizetype from = at ? mGameEnds.at(at - 1) : 0;
+            if (const auto game = GameFiles::FromLine(mGames.sliced(from, mGameEnds.at(at) - from)))
+                review(*game);
+        });
     });
     games->addWidget(lblGame);
     games->addWidget(cboGame, 1);
@@ -74,28 +82,64 @@ frmStatistics::frmStatistics(QWidget *owner, std::function<void(const GameRecord
 
 void frmStatistics::Refresh()
 {
-    const QLocale locale;
-    mGames = GameFiles::ReadKept();
-    mFigures = GameFigures(mGames);
-    std::reverse(mGames.begin(), mGames.end());
+    GameFiles::Kept kept = GameFiles::ReadKept();
+    mFigures = GameFigures(kept.games);
+    // The games' lines as they are kept, in one block: a game is read again to be reviewed,
+    // and a thousand small pieces do not stay spread over the memory.
+    qsizetype size = 0;
+    for (const QByteArray &line : kept.lines)
+        size += line.size();
+    mGames.clear();
+    mGames.reserve(size);
+    mGameEnds.clear();
     cboGame->clear();
-    for (const GameRecord &game : mGames) {
-        QStringList totals;
-        for (const PlayerSheet &sheet : game.Sheets())
-            totals << tr("%1 %2").arg(sheet.strName, locale.toString(sheet.intGameTotal.value()));
-        const QString item = tr("%1: %2").arg(locale.toString(game.started.toLocalTime(), QLocale::ShortFormat), totals.join(u", "));
-        cboGame->addItem(game.unfinished ? tr("%1 (not finished)").arg(item) : item);
+    for (std::size_t g = 0; g < kept.games.size(); ++g)
+        Keep(kept.games[g], kept.lines[g]);
+    cboGame->setCurrentIndex(0);
+    ShowFigures();
+#ifdef __GLIBC__
+    malloc_trim(0); // reading a thousand games leaves the heap full of holes: they go back to the system
+#endif
+}
+
+void frmStatistics::Add(const GameRecord &game)
+{
+    if (mGameEnds.size() >= std::size_t(GameFiles::kKeptGames)) { // the oldest goes: read them all again
+        Refresh();
+        return;
     }
-    cmdReview->setEnabled(!mGames.empty());
+    mFigures.Add(game);
+    Keep(game, GameFiles::Line(game));
+    cboGame->setCurrentIndex(0);
+    ShowFigures();
+}
+
+void frmStatistics::Keep(const GameRecord &game, const QByteArray &line)
+{
+    const QLocale locale;
+    mGames += line;
+    mGameEnds.push_back(mGames.size());
+    QStringList totals;
+    for (const PlayerSheet &sheet : game.Sheets())
+        totals << tr("%1 %2").arg(sheet.strName, locale.toString(sheet.intGameTotal.value()));
+    const QString item = tr("%1: %2").arg(locale.toString(game.started.toLocalTime(), QLocale::ShortFormat), totals.join(u", "));
+    cboGame->insertItem(0, game.unfinished ? tr("%1 (not finished)").arg(item) : item); // the newest first
+}
+
+void frmStatistics::ShowFigures()
+{
+    const QLocale locale;
+    mShown = mFigures.Players();
+    cmdReview->setEnabled(!mGameEnds.empty());
     const QSignalBlocker quiet(lvwStatistics); // one chart, at the end
     lvwStatistics->clear();
-    for (const PlayerFigures &f : mFigures) {
+    for (const PlayerFigures &f : mShown) {
         const QString name = f.computer ? tr("%1 (computer, level %2)").arg(f.name).arg(f.level) : f.name;
         const QString wins = f.contests ? tr("%1 of %2").arg(locale.toString(f.wins), locale.toString(f.contests)) : QStringLiteral("-");
         AddFigureRow(lvwStatistics, {name, locale.toString(f.games), wins, locale.toString(f.mean, 'f', 1), locale.toString(f.best),
                                      locale.toString(f.deviation, 'f', 1), Percent(f.bonusRate), Percent(f.fiveAlikeRate)});
     }
-    cmdClear->setEnabled(!mFigures.empty());
+    cmdClear->setEnabled(!mShown.empty());
     lvwStatistics->setCurrentItem(lvwStatistics->topLevelItem(0));
     ShowChart();
 }
@@ -109,7 +153,7 @@ void frmStatistics::ShowChart()
         none->setAlignment(Qt::AlignCenter);
         mChart = none;
     } else {
-        const PlayerFigures &f = mFigures.at(static_cast<std::size_t>(row));
+        const PlayerFigures &f = mShown.at(static_cast<std::size_t>(row));
         ChartData histogram{.title = tr("Totals of %1").arg(lvwStatistics->currentItem()->text(0)),
                        .xTitle = tr("Game total"),
                        .yTitle = tr("Games"),

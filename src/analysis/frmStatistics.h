@@ -25,10 +25,16 @@ public:
 
     // Reads the finished games again and shows their figures, the first row selected.
     void Refresh();
+    // A game just finished (or left unfinished) joins those shown.
+    void Add(const GameRecord &game);
     // After a confirmation, empties the finished games.
     void cmdClear_Click();
 
 private:
+    // A game and its line in the games box and the lines kept for review.
+    void Keep(const GameRecord &game, const QByteArray &line);
+    // The figures in the list, the first row selected, and its chart.
+    void ShowFigures();
     // The chart of the selected row's totals, in 10-point bins.
     void ShowChart();
 
@@ -38,8 +44,10 @@ private:
     QPushButton *cmdClear = nullptr;
     QComboBox *cboGame = nullptr;
     QPushButton *cmdReview = nullptr;
-    std::vector<PlayerFigures> mFigures;
-    std::vector<GameRecord> mGames; // the finished games, newest first
+    GameFigures mFigures;
+    std::vector<PlayerFigures> mShown; // the list's rows
+    QByteArray mGames;                 // the finished games' lines, oldest first, one after another
+    std::vector<qsizetype> mGameEnds;  // where each ends
 };
 
 } // namespace quoxa

@@ -182,6 +182,7 @@ private:
     std::array<Die, 5> mDice;
     QPushButton *cmdThrow = nullptr;
     std::map<QString, QIcon> mThrowFaces; // "THROW", "CONTINUE", "NEWGAME", as loaded
+    std::array<QIcon, 2> mPlayerIcons;    // a person's and a computer's mark in the players list
     bool mUnloaded = false;
     QLabel *mHintedCell = nullptr;
     bool mSolvingAsked = false;

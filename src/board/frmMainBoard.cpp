@@ -287,7 +287,10 @@ void frmMain::AddPlayerRow(const QString &name, const QString &score)
         item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
         // The computer's players marked, every name in line.
         const bool computer = mGame.players().computer.at(std::size_t(lvwPlayers->topLevelItemCount() - 1));
-        item->setIcon(0, LoadPicture(computer ? QStringLiteral("COMPUTER") : QStringLiteral("PERSON")));
+        QIcon &icon = mPlayerIcons.at(computer);
+        if (icon.isNull()) // loaded once and kept: a picture anew at every game would fill the toolkit's cache
+            icon = LoadPicture(computer ? QStringLiteral("COMPUTER") : QStringLiteral("PERSON"));
+        item->setIcon(0, icon);
     });
 }
 

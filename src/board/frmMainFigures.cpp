@@ -14,7 +14,7 @@ void frmMain::KeepRecord(const GameRecord &record)
         return;
     mKeeper.Keep(record);
     if (record.Over() && mStatistics && mStatistics->isVisible())
-        mStatistics->Refresh(); // the game just finished counts
+        mStatistics->Add(record); // the game just finished counts
 }
 
 void frmMain::mnuGameStatistics_Click()

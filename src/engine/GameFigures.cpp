@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <map>
-#include <tuple>
 
 namespace quoxa {
 
@@ -20,38 +18,46 @@ std::vector<std::pair<int, int>> PlayerFigures::Bins() const
     return bins;
 }
 
-std::vector<PlayerFigures> GameFigures(const std::vector<GameRecord> &games)
+GameFigures::GameFigures(const std::vector<GameRecord> &games)
 {
-    // People before computers, then by name and level.
-    std::map<std::tuple<bool, QString, int>, PlayerFigures> figures;
-    for (const GameRecord &game : games) {
-        if (!game.Over())
-            continue; // a game left unfinished is kept, but counts for nothing
-        const std::vector<PlayerSheet> sheets = game.Sheets();
-        int top = 0;
-        for (const PlayerSheet &sheet : sheets)
-            top = std::max(top, int(sheet.intGameTotal.value()));
-        for (std::size_t p = 0; p < sheets.size(); ++p) {
-            const GameRecord::Player &player = game.players[p];
-            const int level = player.computer ? player.level : 0;
-            PlayerFigures &f = figures[{player.computer, player.name, level}];
-            f.name = player.name;
-            f.computer = player.computer;
-            f.level = level;
-            const int total = sheets[p].intGameTotal.value();
-            f.games += 1;
-            f.totals.push_back(total);
-            f.best = std::max(f.best, total);
-            f.bonusRate += sheets[p].intTotal > 63 ? 1 : 0;
-            f.fiveAlikeRate += sheets[p].intQuoxa == 50 ? 1 : 0;
-            if (sheets.size() >= 2) {
-                f.contests += 1;
-                f.wins += total == top ? 1 : 0;
-            }
+    for (const GameRecord &game : games)
+        Add(game);
+}
+
+void GameFigures::Add(const GameRecord &game)
+{
+    if (!game.Over())
+        return; // a game left unfinished is kept, but counts for nothing
+    const std::vector<PlayerSheet> sheets = game.Sheets();
+    int top = 0;
+    for (const PlayerSheet &sheet : sheets)
+        top = std::max(top, int(sheet.intGameTotal.value()));
+    for (std::size_t p = 0; p < sheets.size(); ++p) {
+        const GameRecord::Player &player = game.players[p];
+        const int level = player.computer ? player.level : 0;
+        Tally &tally = mPlayers[{player.computer, player.name, level}];
+        PlayerFigures &f = tally.figures;
+        f.name = player.name;
+        f.computer = player.computer;
+        f.level = level;
+        const int total = sheets[p].intGameTotal.value();
+        f.games += 1;
+        f.totals.push_back(total);
+        f.best = std::max(f.best, total);
+        tally.bonusGames += sheets[p].intTotal > 63 ? 1 : 0;
+        tally.fiveAlikeGames += sheets[p].intQuoxa == 50 ? 1 : 0;
+        if (sheets.size() >= 2) {
+            f.contests += 1;
+            f.wins += total == top ? 1 : 0;
         }
     }
+}
+
+std::vector<PlayerFigures> GameFigures::Players() const
+{
     std::vector<PlayerFigures> result;
-    for (auto &[key, f] : figures) {
+    for (const auto &[key, tally] : mPlayers) {
+        PlayerFigures f = tally.figures;
         double sum = 0, squares = 0;
         for (int total : f.totals)
             sum += total;
@@ -59,8 +65,8 @@ std::vector<PlayerFigures> GameFigures(const std::vector<GameRecord> &games)
         for (int total : f.totals)
             squares += (total - f.mean) * (total - f.mean);
         f.deviation = f.games > 1 ? std::sqrt(squares / (f.games - 1)) : 0;
-        f.bonusRate /= f.games;
-        f.fiveAlikeRate /= f.games;
+        f.bonusRate = double(tally.bonusGames) / f.games;
+        f.fiveAlikeRate = double(tally.fiveAlikeGames) / f.games;
         result.push_back(std::move(f));
     }
     return result;

@@ -3,6 +3,8 @@
 // name and level, each apart.
 #include "engine/GameRecord.h"
 
+#include <map>
+#include <tuple>
 #include <vector>
 
 namespace quoxa {
@@ -26,7 +28,22 @@ struct PlayerFigures {
     std::vector<std::pair<int, int>> Bins() const;
 };
 
-// The figures of records that are over and without fault, people first, each group by name.
-std::vector<PlayerFigures> GameFigures(const std::vector<GameRecord> &games);
+// The figures of finished games, added one game at a time: people first in them, each group
+// by name. A game that is not over (left unfinished) counts for nothing.
+class GameFigures {
+public:
+    GameFigures() = default;
+    explicit GameFigures(const std::vector<GameRecord> &games);
+    void Add(const GameRecord &game);
+    std::vector<PlayerFigures> Players() const;
+    bool empty() const { return mPlayers.empty(); }
+
+private:
+    struct Tally {
+        PlayerFigures figures; // name, level, games, contests, wins, best and totals
+        int bonusGames = 0, fiveAlikeGames = 0;
+    };
+    std::map<std::tuple<bool, QString, int>, Tally> mPlayers;
+};
 
 } // namespace quoxa

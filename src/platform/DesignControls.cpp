@@ -12,6 +12,9 @@
 #include <QToolTip>
 #include <array>
 #include <functional>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace quoxa {
 namespace {
@@ -207,6 +210,12 @@ void InstallDesignLook()
     QApplication::setPalette(DesignPalette());
     QToolTip::setPalette(DesignPalette());
     StoreFile::SetWaitScope([] { return std::make_unique<InputHeld>(); });
+#ifdef __GLIBC__
+    // Large blocks (pictures, a window's backing store) come from the system and go back to
+    // it: the allocator's own moving threshold would keep them in its heap once the first is
+    // freed, and a long session's memory would creep up with every window opened.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+#endif
 }
 
 void KeepOpenOnEscape(QWidget *window)

@@ -54,8 +54,9 @@ QIcon DesignIcon(const QPixmap &picture);
 // What the whole application shares, set once at start-up before the first window: the
 // style the controls are drawn in (with a dotted frame on the control with the focus), the
 // windows' own font "MS Sans Serif" 8.25 pt, the design's colours for what the windows do
-// not colour themselves (tool tips, for one), and windows that take no input while the game
-// waits for another copy of it to let go of the store.
+// not colour themselves (tool tips, for one), windows that take no input while the game
+// waits for another copy of it to let go of the store, and large pictures that go back to
+// the system when they are freed.
 void InstallDesignLook();
 
 // Escape does not close this window: only its own buttons or its close box do.

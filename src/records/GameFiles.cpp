@@ -209,26 +209,35 @@ Scan ScanKept(int count)
 
 } // namespace
 
-std::vector<GameRecord> ReadKept()
+Kept ReadKept()
 {
-    std::vector<GameRecord> games = ScanKept(kKeptGames).games;
-    std::reverse(games.begin(), games.end());
-    return games;
+    Scan scan = ScanKept(kKeptGames);
+    std::reverse(scan.lines.begin(), scan.lines.end());
+    std::reverse(scan.games.begin(), scan.games.end());
+    return {std::move(scan.lines), std::move(scan.games)};
 }
 
 void AddKept(const GameRecord &record, const StoreFile::Lock &lock)
 {
     const QByteArray line = Line(record);
-    Scan scan = ScanKept(kKeptGames - 1);
-    if (std::find(scan.lines.begin(), scan.lines.end(), line) != scan.lines.end())
+    // Most times the file is far from full: its last lines as they stand tell whether the
+    // game is there already, and it is added without reading any game.
+    std::vector<QByteArray> last;
+    const bool whole = StoreFile::ReadLinesBack(FinishedPath(), kMaxLine, [&](QByteArray l) {
+        last.push_back(std::move(l));
+        return int(last.size()) < kKeptGames;
+    });
+    if (std::find(last.begin(), last.end(), line) != last.end())
         return;
-    qint64 kept = 0;
-    for (const QByteArray &l : scan.lines)
-        kept += l.size() + 1;
-    if (scan.whole && QFileInfo(FinishedPath()).size() - kept <= kSlackBytes) {
+    qint64 read = 0;
+    for (const QByteArray &l : last)
+        read += l.size() + 1;
+    if (whole && int(last.size()) < kKeptGames && QFileInfo(FinishedPath()).size() - read <= kSlackBytes) {
         StoreFile::AppendLine(FinishedPath(), line, lock);
         return;
     }
+    // Full, or much in it that is no game: written again with the last games kept and this one.
+    const Scan scan = ScanKept(kKeptGames - 1);
     QByteArray text;
     for (auto l = scan.lines.rbegin(); l != scan.lines.rend(); ++l)
         text += *l + '\n';

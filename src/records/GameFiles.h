@@ -31,8 +31,12 @@ QByteArray Line(const GameRecord &record);
 std::optional<GameRecord> FromLine(const QByteArray &line);
 
 // The games kept among the finished games, oldest first: the last 1,000 lines that hold a
-// finished game or one left unfinished, whatever the file's size.
-std::vector<GameRecord> ReadKept();
+// finished game or one left unfinished, whatever the file's size; each game with its line.
+struct Kept {
+    std::vector<QByteArray> lines;
+    std::vector<GameRecord> games;
+};
+Kept ReadKept();
 // Adds a game to the finished games, under the lock, unless its line is there already (the
 // game was ended, then the program killed before the game under way could go). Once the
 // file holds 1,000 games, or much that is no game, it is written again with the last 999

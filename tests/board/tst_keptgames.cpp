@@ -39,7 +39,7 @@ QStringList Names(const std::vector<GameRecord> &games)
 
 QStringList Kept()
 {
-    return Names(GameFiles::ReadKept());
+    return Names(GameFiles::ReadKept().games);
 }
 
 GameRecord Finished(const QString &name)
@@ -306,7 +306,7 @@ private slots:
         QTRY_COMPARE(Rows(Find(&board, "frmReview"), "lvwSummary", 6).value(0), "252.28 + 131.04 luck − 283.32 lost = 100");
         QTimer::singleShot(0, [] { qobject_cast<QMessageBox *>(QApplication::activeModalWidget())->button(QMessageBox::Yes)->click(); });
         Find<QPushButton>(window, "cmdClear")->click();
-        QVERIFY(GameFiles::ReadKept().empty() && Rows(window, "lvwStatistics").isEmpty());
+        QVERIFY(GameFiles::ReadKept().games.empty() && Rows(window, "lvwStatistics").isEmpty());
     }
 };
 

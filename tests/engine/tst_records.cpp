@@ -105,7 +105,7 @@ private slots:
     void totalsInBins()
     {
         const auto bins = GameFigures({FinishedGame({{{"Ada"}, kStraights}}), FinishedGame({{{"Ada"}, kPerfect}}),
-                                       FinishedGame({{{"Ada"}, kStraights}})})[0].Bins();
+                                       FinishedGame({{{"Ada"}, kStraights}})}).Players()[0].Bins();
         QCOMPARE((QList<int>{int(bins.size()), bins[0].first, bins[0].second, bins[37].first, bins[37].second}), (QList<int>{38, 100, 2, 470, 1}));
     }
 };
