@@ -44,10 +44,12 @@ QString Install(const QStringList &preferences)
         if (translator)
             QCoreApplication::removeTranslator(translator);
     InPlace().clear();
-    const QStringList spoken = Spoken();
+    QStringList spoken; // looked up only when a language other than the game's own comes first
     for (const QString &preference : preferences.isEmpty() ? QLocale::system().uiLanguages() : preferences) {
         if (preference.startsWith(u"en"))
             break; // the game's own language
+        if (spoken.isEmpty())
+            spoken = Spoken();
         const QString language = Match(preference, spoken);
         if (language.isEmpty())
             continue;
