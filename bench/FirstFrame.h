@@ -1,7 +1,6 @@
 #pragma once
-// The one hook both sides of the benchmark are timed by: show the window; at its first
-// painted frame print "painted <CPU ms> <peak KiB>" and close it, so that the window's own
-// close handling runs; when the program is about to end print "closed <CPU ms>".
+// What the benchmark times windows by: the process's CPU time and peak memory, and a window
+// closed at its first painted frame.
 #include <QApplication>
 #include <QEvent>
 #include <QTimer>
@@ -26,6 +25,7 @@ inline long PeakKiB()
     return usage.ru_maxrss;
 }
 
+// Closes a window at its first painted frame.
 class FirstFrame : public QObject {
 public:
     explicit FirstFrame(QWidget &window) : mWindow(window) { window.installEventFilter(this); }
@@ -48,16 +48,5 @@ private:
     QWidget &mWindow;
     bool mPainted = false;
 };
-
-// Shows the window, closes it at its first frame, and reports both moments.
-inline int ShowPaintClose(QWidget &window)
-{
-    FirstFrame hook(window);
-    window.show();
-    const int code = QApplication::exec();
-    std::printf("closed %.3f\n", CpuMs());
-    std::fflush(stdout);
-    return code;
-}
 
 } // namespace bench

@@ -1,7 +1,7 @@
 // How fast the game is, against a floor: a bare Qt Widgets window built by quoxa_floor.
 // Run as build/bench/quoxa_bench (it prints the table and runs the others as children):
-//   quoxa_floor      the floor: shows its window, closes it at its first frame
-//   quoxa_bench board   the game's window, started as the game starts it, timed the same way
+//   quoxa_floor      the floor, and quoxa, the game itself, each timed whole from exec to
+//                    exit by the first-frame hook loaded into it: closed at the first frame
 //   quoxa_bench save    one total offered to a full high-score table
 //   quoxa_bench game    a whole four-player game through the window, painted as it goes
 //   quoxa_bench computers  a whole game of four computer players with no pause
@@ -9,6 +9,7 @@
 //   quoxa_bench statistics  the statistics window opened on 1,000 four-player games
 //   quoxa_bench keep    the game under way kept, as after each throw of a four-player game
 //   quoxa_bench review  the review of a whole four-player game opened, best play solved
+//   quoxa_bench longplay [open]  300 games of two computers in one run: the memory it keeps
 // Every child gets a fresh settings folder. Nothing here is asserted: it measures.
 #include "FirstFrame.h"
 #include "board/frmMain.h"
@@ -44,13 +45,6 @@ public:
 private:
     int mNext = 0;
 };
-
-int Board()
-{
-    quoxa::InstallDesignLook(); // as the game starts
-    quoxa::frmMain board;
-    return bench::ShowPaintClose(board);
-}
 
 int Save()
 {
@@ -129,6 +123,46 @@ int Computers()
     while (board.game().mstrState != u"Game Over")
         QApplication::processEvents(QEventLoop::WaitForMoreEvents);
     std::printf("computers %.3f %.3f\n", clock.nsecsElapsed() / 1e6, bench::CpuMs() - cpu);
+    return 0;
+}
+
+// The resident memory of the process, in KiB.
+long ResidentKiB()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    return statm.open(QIODevice::ReadOnly) ? statm.readAll().split(' ').value(1).toLong() * 4 : 0;
+}
+
+// Long play: 300 games of two computers with no pause in one run, the statistics and a review
+// opened every 50 games, looked at and closed again (or left open, with "open"); the resident
+// memory after games 50 and 300, and the games kept.
+int LongPlay(bool leftOpen)
+{
+    quoxa::InstallDesignLook();
+    quoxa::frmMain board;
+    board.show();
+    quoxa::gintPlayerCount = 2;
+    quoxa::gblnPlaySound = false;
+    quoxa::gintComputerDelay = 0;
+    quoxa::gblnComputer = {true, true, false, false};
+    quoxa::Strategy::Shared();
+    long at50 = 0;
+    for (int game = 1; game <= 300; ++game) {
+        board.StartNewGame();
+        while (board.game().mstrState != u"Game Over")
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        if (game % 50 != 0)
+            continue;
+        board.mnuGameStatistics_Click();
+        board.mnuGameReview_Click();
+        QApplication::processEvents();
+        for (const char *window : {"frmStatistics", "frmReview"})
+            if (!leftOpen)
+                board.findChild<QWidget *>(QLatin1String(window))->close();
+        at50 = at50 ? at50 : ResidentKiB();
+    }
+    const long at300 = ResidentKiB();
+    std::printf("longplay %ld %ld %zu\n", at50, at300, quoxa::GameFiles::ReadKept().games.size());
     return 0;
 }
 
@@ -263,13 +297,16 @@ struct Run {
     }
 };
 
-Run Child(const QString &program, const QStringList &args)
+// A child run with a fresh settings folder; timed by the first-frame hook when asked.
+Run Child(const QString &program, const QStringList &args, bool hooked = false)
 {
     QTemporaryDir config; // a fresh settings folder for every run
     QProcess child;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
     env.insert(QStringLiteral("XDG_DATA_HOME"), config.path()); // and its own games
+    if (hooked)
+        env.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(QUOXA_FIRST_FRAME_HOOK));
     child.setProcessEnvironment(env);
     Run run;
     QElapsedTimer clock;
@@ -310,8 +347,8 @@ int Orchestrate()
         side.kib.push_back(run.Field("painted", 2));
     };
     for (int i = 0; i < kRuns; ++i) { // taking turns, so that a slow moment hits both
-        record(floor, Child(floorProgram, {}));
-        record(quoxa, Child(self, {QStringLiteral("board")}));
+        record(floor, Child(floorProgram, {}, true));
+        record(quoxa, Child(QStringLiteral(QUOXA_PROGRAM), {}, true));
         const Run save = Child(self, {QStringLiteral("save")});
         saveWall.push_back(save.Field("save", 1));
         saveCpu.push_back(save.Field("save", 2));
@@ -375,8 +412,6 @@ int main(int argc, char *argv[])
         return Orchestrate();
     }
     QApplication app(argc, argv);
-    if (mode == u"board")
-        return Board();
     if (mode == u"save")
         return Save();
     if (mode == u"game")
@@ -389,6 +424,8 @@ int main(int argc, char *argv[])
         return Statistics();
     if (mode == u"keep")
         return Keep();
+    if (mode == u"longplay")
+        return LongPlay(argc > 2 && QByteArrayView(argv[2]) == "open");
     if (mode == u"review")
         return ReviewWindow();
     return 1;
