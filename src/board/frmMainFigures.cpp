@@ -12,9 +12,9 @@ void frmMain::KeepRecord(const GameRecord &record)
 {
     if (!mKeeping)
         return;
-    mKeeper.Keep(record);
-    if (record.Over() && mStatistics && mStatistics->isVisible())
-        mStatistics->Add(record); // the game just finished counts
+    for (const GameRecord &finished : mKeeper.Keep(record))
+        if (mStatistics && mStatistics->isVisible())
+            mStatistics->Add(finished); // shown at once, a game left unfinished too
 }
 
 void frmMain::mnuGameStatistics_Click()

@@ -86,9 +86,9 @@ std::optional<GameRecord> GameKeeper::Resume()
     return std::nullopt;
 }
 
-void GameKeeper::Keep(const GameRecord &record)
+std::vector<GameRecord> GameKeeper::Keep(const GameRecord &record)
 {
-    Keep(record, false);
+    return Keep(record, false);
 }
 
 void GameKeeper::Close(const GameRecord &record)
@@ -96,8 +96,9 @@ void GameKeeper::Close(const GameRecord &record)
     Keep(record, true);
 }
 
-void GameKeeper::Keep(const GameRecord &record, bool closing)
+std::vector<GameRecord> GameKeeper::Keep(const GameRecord &record, bool closing)
 {
+    std::vector<GameRecord> finished;
     using LockedWrites::Make;
     const LockedWrites::When when = closing ? LockedWrites::When::Later : LockedWrites::When::Playing;
     const bool begun = Begun(record), underWay = begun && !record.Over();
@@ -109,11 +110,14 @@ void GameKeeper::Keep(const GameRecord &record, bool closing)
             left.heldNow = {};
             Make(kApp, QCoreApplication::translate("GameKeeper", "the game left unfinished"),
                  [left](const StoreFile::Lock &lock) { GameFiles::AddKept(left, lock); }, when);
+            finished.push_back(std::move(left));
         }
         mUnderWay = underWay ? std::optional(record) : std::nullopt;
-        if (record.Over())
+        if (record.Over()) {
             Make(kApp, QCoreApplication::translate("GameKeeper", "the finished game"),
                  [record](const StoreFile::Lock &lock) { GameFiles::AddKept(record, lock); }, when);
+            finished.push_back(record);
+        }
         if (underWay) {
             const QString path = Place();
             const QByteArray text = QJsonDocument(GameFiles::ToJson(record)).toJson();
@@ -129,6 +133,7 @@ void GameKeeper::Keep(const GameRecord &record, bool closing)
         if (!std::exchange(mFailed, true))
             ReportError(error.number(), error.description());
     }
+    return finished;
 }
 
 void GameKeeper::ClearFinished()

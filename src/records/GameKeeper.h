@@ -10,6 +10,7 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace quoxa {
 
@@ -27,8 +28,8 @@ public:
 
     // The game's record after a step: the game under way written, a finished game added to
     // the others, a begun game that a new one ends added as unfinished. A failure is told
-    // once, until a record is kept again.
-    void Keep(const GameRecord &record);
+    // once, until a record is kept again. Gives the games that join the finished ones.
+    std::vector<GameRecord> Keep(const GameRecord &record);
     // On closing, the game as it stands: written now if the store is free, else with the
     // settings' last write.
     void Close(const GameRecord &record);
@@ -37,7 +38,7 @@ public:
     static void ClearFinished();
 
 private:
-    void Keep(const GameRecord &record, bool closing);
+    std::vector<GameRecord> Keep(const GameRecord &record, bool closing);
     // The file of this copy's game under way: claimed the first time one is written, in the
     // first place without a game of its own.
     const QString &Place();
