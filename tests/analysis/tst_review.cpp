@@ -34,11 +34,7 @@ class ReviewTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        UseScratchSettings();
-        SolvedStrategy();
-    }
+    void initTestCase() { UseScratchSettings(); SolvedStrategy(); }
 
     // Decisions of the last turn, worked by hand. With Full House alone open, 2 2 3 3 kept
     // makes it with 5/9 (13.89) against 25. With Quoxa alone open, five 4s at the first throw

@@ -9,7 +9,6 @@
 
 #include <QAccessible>
 #include <QDialog>
-#include <QPushButton>
 #include <QMenuBar>
 #include <QSet>
 #include <QToolBar>
@@ -45,11 +44,7 @@ class BoardTest : public QObject {
     }
 
 private slots:
-    void initTestCase()
-    {
-        UseScratchSettings();
-        SolvedStrategy();
-    }
+    void initTestCase() { UseScratchSettings(); SolvedStrategy(); }
     void init()
     {
         ClearStore();

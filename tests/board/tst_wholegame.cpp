@@ -19,11 +19,7 @@ class WholeGameTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        UseScratchSettings();
-        SolvedStrategy(); // the computer waits for best play: worked out before the games
-    }
+    void initTestCase() { UseScratchSettings(); SolvedStrategy(); } // the computer waits for best play: solved first
 
     void wholeGame_data()
     {
@@ -35,10 +31,8 @@ private slots:
     {
         QFETCH(int, players);
         ClearStore();
-        Store("Game Settings", "Player Count", QString::number(players));
-        Store("Game Settings", "Sounds", "False");
-        for (int p = 1; p <= players; ++p)
-            Store("Game Settings", QStringLiteral("Player %1").arg(p), QStringLiteral("P%1").arg(p));
+        StoreSettings({{"Player Count", QString::number(players)}, {"Sounds", "False"}, {"Player 1", "P1"}, {"Player 2", "P2"},
+                       {"Player 3", "P3"}, {"Player 4", "P4"}});
         ScriptedRandom random;
         random.Queue(QStringLiteral("123456").repeated(90)); // never five alike
         frmMain board(&random);
@@ -48,14 +42,10 @@ private slots:
         const auto click = [&](const QString &name) { QTest::mouseClick(Find(&board, name), Qt::LeftButton); };
 
         QStringList greeted;
-        QTimer watcher;
-        connect(&watcher, &QTimer::timeout, [&] {
-            if (auto *scores = qobject_cast<frmScores *>(QApplication::activeModalWidget())) {
-                greeted = Rows(scores, "lvwScores", 1).mid(0, players);
-                QTest::mouseClick(Find(scores, "cmdOk"), Qt::LeftButton);
-            }
+        const auto watcher = WhenShown<frmScores>([&](frmScores *scores) {
+            greeted = Rows(scores, "lvwScores", 1).mid(0, players);
+            QTest::mouseClick(Find(scores, "cmdOk"), Qt::LeftButton);
         });
-        watcher.start(10);
 
         for (int turn = 0; turn < 13 * players; ++turn) {
             QCOMPARE(board.game().mintPlayer.value(), turn % players + 1);
@@ -89,11 +79,7 @@ private slots:
         board.close();
         QVERIFY(errors.messages.isEmpty());
         QCOMPARE(Stored("Game Settings", "Player Count").toString(), QString::number(players));
-        for (int n = 1; n <= players; ++n)
-            QCOMPARE(Stored("High Scores", QStringLiteral("Name %1").arg(n)).toString() + "=" +
-                         Stored("High Scores", QStringLiteral("Score %1").arg(n)).toString(),
-                     totals[n - 1]);
-        QCOMPARE(Stored("High Scores", QStringLiteral("Name %1").arg(players + 1)), QVariant());
+        QCOMPARE(HighScores(), totals);
     }
 
     // Whole games from the keyboard alone: Space throws and continues, keys 1 to 5 hold and
@@ -103,8 +89,7 @@ private slots:
     {
         for (int players : {1, 2}) {
             ClearStore();
-            Store("Game Settings", "Player Count", QString::number(players));
-            Store("Game Settings", "Sounds", "False");
+            StoreSettings({{"Player Count", QString::number(players)}, {"Sounds", "False"}});
             ScriptedRandom random;
             random.Queue(QStringLiteral("123456").repeated(90));
             frmMain board(&random);
@@ -114,12 +99,7 @@ private slots:
                 QWidget *popup = QApplication::activePopupWidget(), *modal = QApplication::activeModalWidget();
                 QTest::keyClick(popup ? popup : modal ? modal->focusWidget() : board.focusWidget(), k, modifiers);
             };
-            QTimer watcher; // the high-score window, closed with Return on its OK
-            connect(&watcher, &QTimer::timeout, [&] {
-                if (qobject_cast<frmScores *>(QApplication::activeModalWidget()))
-                    key(Qt::Key_Return);
-            });
-            watcher.start(10);
+            const auto watcher = WhenShown<frmScores>([&](frmScores *) { key(Qt::Key_Return); }); // on its OK
             for (int turn = 0; turn < 13 * players; ++turn) {
                 for (int t = 0; t <= turn % 3; ++t)
                     key(Qt::Key_Space);
@@ -157,19 +137,12 @@ private slots:
     {
         for (const QString &computers : QStringList{"FT", "TTTT"}) {
             ClearStore();
-            Store("Game Settings", "Player Count", QString::number(computers.size()));
+            SettingsStore::Values settings{{"Player Count", QString::number(computers.size())}, {"Computer Delay", "0"}, {"Sounds", "False"},
+                                           {"Computer Level 1", "1"}, {"Computer Level 2", "5"}, {"Computer Level 3", "5"}, {"Computer Level 4", "5"}};
             for (int p = 1; p <= computers.size(); ++p)
-                Store("Game Settings", QStringLiteral("Computer %1").arg(p), computers[p - 1] == u'T' ? "True" : "False");
-            Store("Game Settings", "Computer Delay", "0");
-            Store("Game Settings", "Sounds", "False");
-            for (int p = 1; p <= 4; ++p)
-                Store("Game Settings", QStringLiteral("Computer Level %1").arg(p), p == 1 ? "1" : "5");
-            QTimer watcher; // the high-score window at the end
-            connect(&watcher, &QTimer::timeout, [] {
-                if (auto *scores = qobject_cast<frmScores *>(QApplication::activeModalWidget()))
-                    scores->reject();
-            });
-            watcher.start(10);
+                settings << std::pair(QStringLiteral("Computer %1").arg(p), computers[p - 1] == u'T' ? "True" : "False");
+            StoreSettings(settings);
+            const auto watcher = WhenShown<frmScores>([](frmScores *scores) { scores->reject(); }); // the top ten at the end
             frmMain board;
             board.show();
             for (const SheetRow *row : SheetCategories()) {
@@ -213,8 +186,7 @@ private slots:
     void computerTurnToldAndHurried()
     {
         ClearStore();
-        SettingsStore::WriteSection("Quoxa", "Game Settings",
-                                    {{"Player Count", "2"}, {"Computer 1", "True"}, {"Computer Delay", "5000"}, {"Sounds", "False"}}, "");
+        StoreSettings({{"Player Count", "2"}, {"Computer 1", "True"}, {"Computer Delay", "5000"}, {"Sounds", "False"}});
         frmMain board;
         board.show();
         const auto told = [&] { return Find<QLabel>(&board, "stbMain(1)")->text(); };
@@ -235,8 +207,7 @@ private slots:
     void computerTurnInterrupted()
     {
         ClearStore();
-        Store("Game Settings", "Computer 1", "True");
-        Store("Game Settings", "Computer Delay", "100");
+        StoreSettings({{"Computer 1", "True"}, {"Computer Delay", "100"}});
         ScriptedRandom random;
         random.Queue(QStringLiteral("123456").repeated(20));
         frmMain board(&random);

@@ -16,7 +16,6 @@
 #include <QRegularExpression>
 #include <QRandomGenerator>
 #include <QTextBrowser>
-#include <QTreeWidget>
 #include <QtEndian>
 #include <cmath>
 #include <sys/stat.h>
@@ -28,12 +27,7 @@ class DialogsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        UseScratchSettings();
-        Store("Game Settings", "Sounds", "False");
-    }
-
+    void initTestCase() { UseScratchSettings(); }
     void init() { ClearStore(); } // every board starts a game of its own
 
     // --help and --version answer and end the program, with no display to open a window on.
@@ -105,21 +99,9 @@ private slots:
         QVERIFY(clock.elapsed() < 1690 + 1500 && errors.messages.isEmpty());
     }
 
-    void aboutAlternatesItsPictureEverySecond()
-    {
-        frmAbout about(nullptr);
-        about.show();
-        QWidget *first = Find(&about, "imgAbout1"), *second = Find(&about, "imgAbout2");
-        for (bool firstShown : {true, false, true}) {
-            QVERIFY(first->isVisible() == firstShown && second->isVisible() != firstShown);
-            about.tmrAbout_Timer();
-        }
-        QCOMPARE(second->pos(), first->pos());
-    }
-
-    // Escape closes none of the side windows; Return presses the focused button, which in
-    // About is OK from the start.
-    void escapeKeepsSideWindowsOpen()
+    // Escape closes none of the side windows; About alternates its two pictures in one place
+    // every second, and Return presses its focused button, OK from the start.
+    void sideWindowsStayOpenOnEscape()
     {
         frmQuoxa celebration(nullptr);
         frmScores scores(nullptr);
@@ -129,7 +111,12 @@ private slots:
             QTest::keyClick(window, Qt::Key_Escape);
             QVERIFY2(window->isVisible(), qPrintable(window->objectName()));
         }
-        QCOMPARE(about.focusWidget()->objectName(), QStringLiteral("cmdOk"));
+        QWidget *first = Find(&about, "imgAbout1"), *second = Find(&about, "imgAbout2");
+        for (bool firstShown : {true, false, true}) {
+            QVERIFY(first->isVisible() == firstShown && second->isVisible() != firstShown);
+            about.tmrAbout_Timer();
+        }
+        QVERIFY(second->pos() == first->pos() && about.focusWidget()->objectName() == u"cmdOk");
         QTest::keyClick(about.focusWidget(), Qt::Key_Return);
         QTRY_VERIFY(!about.isVisible());
     }
@@ -185,9 +172,7 @@ private slots:
     void helpShowsNothingForWhatIsMissingOrDamaged_data()
     {
         QTest::addColumn<QByteArray>("file"); // null: none at all; "pipe": a pipe
-        QFile good(QStringLiteral(QUOXA_HELP_FILE));
-        QVERIFY(good.open(QIODevice::ReadOnly));
-        const QByteArray chm = good.readAll();
+        const QByteArray chm = FileText(QStringLiteral(QUOXA_HELP_FILE));
         const qsizetype lzxc = chm.indexOf("LZXC");
         QVERIFY(lzxc > 0);
         QByteArray badHeader = chm, noWindow = chm; // compression version 3; a window size of 0
@@ -209,11 +194,10 @@ private slots:
         const QString path = StoreFolder() + QStringLiteral("/Quoxa.chm");
         QDir(StoreFolder()).removeRecursively();
         QVERIFY(QDir().mkpath(StoreFolder()));
-        QFile written(path);
         if (file == "pipe")
             QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
         else if (!file.isNull())
-            QVERIFY(written.open(QIODevice::WriteOnly) && written.write(file) == file.size() && written.flush());
+            WriteFile(path, file);
         basHelp::ShowHelpContents(&owner, path);
         QVERIFY(!owner.findChild<HelpViewer *>() && errors.messages.isEmpty());
     }

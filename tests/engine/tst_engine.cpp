@@ -4,7 +4,6 @@
 #include "platform/ErrorTrap.h"
 #include "settings/basMain.h"
 
-#include <QFile>
 #include <QLocale>
 #include <algorithm>
 #include <cctype>
@@ -283,10 +282,8 @@ private slots:
     // costlier one less likely than a cheaper one, and at level 5 the only one played.
     void movesValuedAndWeighedByLevel()
     {
-        QFile file(QStringLiteral(QUOXA_SOURCE_DIR "/engine/best-play.tsv"));
-        QVERIFY(file.open(QIODevice::ReadOnly));
         int positions = 0;
-        for (const QByteArray &line : file.readAll().split('\n')) {
+        for (const QByteArray &line : FileText(QStringLiteral(QUOXA_SOURCE_DIR "/engine/best-play.tsv")).split('\n')) {
             const QList<QByteArray> f = line.split('\t'), played = f.value(5).split(' ');
             if (f.size() != 8 || !std::isdigit(f[0].at(0)))
                 continue;

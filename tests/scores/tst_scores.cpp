@@ -21,20 +21,6 @@ namespace {
 
 const QString kScores = QStringLiteral("High Scores");
 
-// The stored table as "name=score" per place, "-" for a place without a name; trailing
-// empty places left out.
-QStringList Table()
-{
-    QStringList places;
-    for (int n = 1; n <= 10; ++n) {
-        const QVariant name = Stored(kScores, QStringLiteral("Name %1").arg(n));
-        places << (name.isValid() ? name.toString() + "=" + Stored(kScores, QStringLiteral("Score %1").arg(n)).toString() : "-");
-    }
-    while (!places.isEmpty() && places.last() == u"-")
-        places.removeLast();
-    return places;
-}
-
 void Fill(const QStringList &entries)
 {
     SettingsStore::Values table; // one write for the whole table
@@ -102,7 +88,7 @@ private slots:
         Fill(before);
         ErrorRecorder errors;
         QCOMPARE(frmScores::SaveScore(name, score), !after.isEmpty());
-        QCOMPARE(Table(), after.isEmpty() ? before : after);
+        QCOMPARE(HighScores(), after.isEmpty() ? before : after);
         QCOMPARE(errors.messages.size(), error.isEmpty() ? 0 : 1);
         if (!error.isEmpty())
             QVERIFY(errors.messages.first().startsWith(error));
@@ -121,10 +107,9 @@ private slots:
             Fill(kFull);
             std::unique_ptr<QProcess> a(writer("A", 500 + round, 1)), b(writer("B", 400 + round, 1));
             QVERIFY(a->waitForFinished() && b->waitForFinished());
-            QCOMPARE(Table().mid(0, 3).join(u' '), QStringLiteral("A-%1=%1 B-%2=%2 A=300").arg(500 + round).arg(400 + round));
+            QCOMPARE(HighScores().mid(0, 3).join(u' '), QStringLiteral("A-%1=%1 B-%2=%2 A=300").arg(500 + round).arg(400 + round));
         }
-        QFile backup(StoreFolder() + "/Quoxa.conf.backup"); // named like a leftover, but the player's
-        QVERIFY(backup.open(QIODevice::WriteOnly));
+        WriteFile(StoreFolder() + "/Quoxa.conf.backup", "mine"); // named like a leftover, but the player's
         const auto others = [] { return QDir(StoreFolder()).entryList(QDir::Files).size() - 3; };
         for (int round = 0; round < 12; ++round) {
             Fill(kFull);
@@ -133,7 +118,7 @@ private slots:
             QTest::qWait(15 + 4 * round); // from before the first save into the thick of them
             k->kill();
             QVERIFY(k->waitForFinished());
-            QStringList table = Table(), expected = kFull; // every name with its own total, highest first
+            QStringList table = HighScores(), expected = kFull; // every name with its own total, highest first
             qsizetype entries = 0;
             for (const QString &entry : table)
                 if (entry.startsWith(u'K'))
@@ -166,7 +151,7 @@ private slots:
         QTimer::singleShot(100, [&] { QTest::mouseClick(&button, Qt::LeftButton); });
         QVERIFY(frmScores::SaveScore("Ada", 254));
         QVERIFY(ticks.size() >= 4 && clicks.isEmpty()); // painted throughout, and the click was not taken
-        QCOMPARE(Table().mid(0, 2), (QStringList{"A=300", "Ada=254"}));
+        QCOMPARE(HighScores().mid(0, 2), (QStringList{"A=300", "Ada=254"}));
 
         struct Hold { // this time the lock is held here, and let go at will
             int fd = ::open(QFile::encodeName(StoreFolder() + "/Quoxa.lock").constData(), O_RDWR);
@@ -178,7 +163,7 @@ private slots:
         QTRY_COMPARE(errors.messages, QStringList{"Another copy of Quoxa is using the store: Bea's 260 and Cy's 255 will "
                                                   "be saved when it is free."});
         lock.reset();
-        QTRY_COMPARE(Table().mid(0, 4), (QStringList{"A=300", "Bea=260", "Cy=255", "Ada=254"}));
+        QTRY_COMPARE(HighScores().mid(0, 4), (QStringList{"A=300", "Bea=260", "Cy=255", "Ada=254"}));
 
         lock = std::make_unique<Hold>();
         QVERIFY(::flock(lock->fd, LOCK_EX) == 0);
@@ -224,7 +209,7 @@ private slots:
                 });
                 window.cmdReset_Click();
                 QCOMPARE(Rows(&window, "lvwScores").first(), yes ? QStringLiteral("1.==") : QStringLiteral("1.=A=300"));
-                QCOMPARE(Table(), yes ? QStringList() : QStringList{"A=300"});
+                QCOMPARE(HighScores(), yes ? QStringList() : QStringList{"A=300"});
             }
             QCOMPARE(clips.played.join(u' '), QString(sounds && newEntry ? "CHIMES 6 " : "") + (sounds ? "FLUSH 6" : ""));
         }

@@ -128,9 +128,7 @@ private slots:
     {
         QFETCH(QByteArray, file);
         QFETCH(int, error);
-        QDir().mkpath(StoreFolder());
-        QFile store(StoreFolder() + QStringLiteral("/Quoxa.conf"));
-        QVERIFY(store.open(QIODevice::ReadWrite | QIODevice::Truncate) && store.write(file) == file.size() && store.flush());
+        WriteFile(StoreFolder() + QStringLiteral("/Quoxa.conf"), file);
         ErrorRecorder errors; // reported errors are fine; crashes and bad states are not
         basRegistry::LoadSettings();
         QVERIFY(ValidSettings());
@@ -138,8 +136,7 @@ private slots:
         if (error == 0)
             QCOMPARE(Stored("High Scores", "Score 2").toString() + Stored("High Scores", "Name 3").toString(), "250B");
         else
-            QVERIFY(errors.messages.value(0).startsWith(QStringLiteral("Error #: %1\r").arg(error)) && store.seek(0) &&
-                    store.readAll() == file);
+            QVERIFY(errors.messages.value(0).startsWith(QStringLiteral("Error #: %1\r").arg(error)) && StoreText() == file);
         basRegistry::SaveSettings();
         basRegistry::LoadSettings();
         QVERIFY(ValidSettings());
@@ -163,8 +160,7 @@ private slots:
             QVERIFY(QFile::copy(store, theirs + "2"));
             QCOMPARE(QSettings(theirs + "2", QSettings::IniFormat).value(kGame + "/Player 2").toString(), texts[i]);
         }
-        QFile raw(store); // and a typed value written by hand is its text, escapes and all
-        QVERIFY(raw.open(QIODevice::WriteOnly) && raw.write("[Game%20Settings]\nPlayer%201=@Variant(\\0x)\n") && raw.flush());
+        WriteFile(store, "[Game%20Settings]\nPlayer%201=@Variant(\\0x)\n"); // a typed value written by hand is its text, escapes and all
         QCOMPARE(SettingsStore::ReadSection(kAppTitle, kGame).value("Player 1"), QString::fromLatin1("@Variant(\0x)", 12));
     }
 

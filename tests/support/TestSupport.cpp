@@ -43,15 +43,38 @@ void ClearStore()
     QDir(qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/Quoxa")).removeRecursively();
 }
 
-QByteArray StoreText()
+QByteArray FileText(const QString &path)
 {
-    QFile store(StoreFolder() + QStringLiteral("/Quoxa.conf"));
-    return store.open(QIODevice::ReadOnly) ? store.readAll() : QByteArray();
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteFile(const QString &path, const QByteArray &text)
+{
+    QFile file(path);
+    QVERIFY(QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.flush());
+}
+
+QStringList HighScores()
+{
+    QStringList places;
+    for (int n = 1; n <= 10; ++n) {
+        const QVariant name = Stored(QStringLiteral("High Scores"), QStringLiteral("Name %1").arg(n));
+        places << (name.isValid() ? name.toString() + "=" + Stored(QStringLiteral("High Scores"), QStringLiteral("Score %1").arg(n)).toString() : "-");
+    }
+    while (!places.isEmpty() && places.last() == u"-")
+        places.removeLast();
+    return places;
 }
 
 void Store(const QString &section, const QString &key, const QString &value)
 {
     SettingsStore::WriteSection(QStringLiteral("Quoxa"), section, {{key, value}}, key);
+}
+
+void StoreSettings(const SettingsStore::Values &values)
+{
+    SettingsStore::WriteSection(QStringLiteral("Quoxa"), QStringLiteral("Game Settings"), values, QStringLiteral("the test's settings"));
 }
 
 QVariant Stored(const QString &section, const QString &key)

@@ -5,6 +5,7 @@
 #include "engine/Game.h"
 #include "engine/RandomSource.h"
 #include "platform/Messages.h"
+#include "platform/SettingsStore.h"
 #include "platform/basWave.h"
 
 // The Qt pieces that tests of windows keep needing.
@@ -32,10 +33,28 @@ void UseScratchSettings();
 const Strategy &SolvedStrategy();
 inline QString StoreFolder() { return qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Quoxa"); }
 // The settings, and the games kept, emptied.
-QByteArray StoreText(); // the store's file as it stands
+QByteArray FileText(const QString &path); // empty when it cannot be read
+void WriteFile(const QString &path, const QByteArray &text); // its folder made first
+inline QByteArray StoreText() { return FileText(StoreFolder() + QStringLiteral("/Quoxa.conf")); } // the store as it stands
+QStringList HighScores(); // the stored top ten as "name=score" per place, "-" for a gap, none after the last
 void ClearStore();
 void Store(const QString &section, const QString &key, const QString &value);
 QVariant Stored(const QString &section, const QString &key);
+void StoreSettings(const SettingsStore::Values &values); // the "Game Settings" given, in one save
+
+// While the timer lives, every 10 ms: the window of type T the application waits on, if one is
+// open, is handed to act (to answer it, read it or close it).
+template <typename T>
+std::unique_ptr<QTimer> WhenShown(std::function<void(T *)> act)
+{
+    auto timer = std::make_unique<QTimer>();
+    QObject::connect(timer.get(), &QTimer::timeout, [act] {
+        if (auto *window = qobject_cast<T *>(QApplication::activeModalWidget()))
+            act(window);
+    });
+    timer->start(10);
+    return timer;
+}
 
 // The control of that name below root; a test without it cannot go on.
 template <typename T = QWidget>
