@@ -100,16 +100,32 @@ int Game()
     return 0;
 }
 
+// The board shown with computers in every seat and no pause, best play solved before any clock
+// starts.
+void ComputersOnly(quoxa::frmMain &board, int players)
+{
+    board.show();
+    quoxa::gintPlayerCount = players;
+    quoxa::gblnPlaySound = false;
+    quoxa::gintComputerDelay = 0;
+    for (int p = 0; p < 4; ++p)
+        quoxa::gblnComputer[p] = p < players;
+    quoxa::Strategy::Shared();
+}
+
+// A new game played to its end.
+void PlayOut(quoxa::frmMain &board)
+{
+    board.StartNewGame();
+    while (board.game().mstrState != u"Game Over")
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
 int Computers()
 {
     quoxa::InstallDesignLook();
     quoxa::frmMain board;
-    board.show();
-    quoxa::gintPlayerCount = 4;
-    quoxa::gblnPlaySound = false;
-    quoxa::gintComputerDelay = 0;
-    quoxa::gblnComputer = {true, true, true, true};
-    quoxa::Strategy::Shared(); // solved before the clock starts
+    ComputersOnly(board, 4);
     QTimer closer; // the high-score window at the end closes as soon as it opens
     QObject::connect(&closer, &QTimer::timeout, [] {
         if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
@@ -119,9 +135,7 @@ int Computers()
     QElapsedTimer clock;
     const double cpu = bench::CpuMs();
     clock.start();
-    board.StartNewGame();
-    while (board.game().mstrState != u"Game Over")
-        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    PlayOut(board);
     std::printf("computers %.3f %.3f\n", clock.nsecsElapsed() / 1e6, bench::CpuMs() - cpu);
     return 0;
 }
@@ -140,17 +154,10 @@ int LongPlay(bool leftOpen)
 {
     quoxa::InstallDesignLook();
     quoxa::frmMain board;
-    board.show();
-    quoxa::gintPlayerCount = 2;
-    quoxa::gblnPlaySound = false;
-    quoxa::gintComputerDelay = 0;
-    quoxa::gblnComputer = {true, true, false, false};
-    quoxa::Strategy::Shared();
+    ComputersOnly(board, 2);
     long at50 = 0;
     for (int game = 1; game <= 300; ++game) {
-        board.StartNewGame();
-        while (board.game().mstrState != u"Game Over")
-            QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        PlayOut(board);
         if (game % 50 != 0)
             continue;
         board.mnuGameStatistics_Click();
