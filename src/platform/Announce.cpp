@@ -14,6 +14,10 @@ public:
         setFixedSize(1, 1);
         setFocusPolicy(Qt::NoFocus);
         setAttribute(Qt::WA_TransparentForMouseEvents);
+        // The toolkit may have described this object while it was being made, as a plain
+        // widget: forgotten, it is described again as what it is.
+        if (QAccessibleInterface *made = QAccessible::queryAccessibleInterface(this); made && made->role() != QAccessible::Notification)
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
     }
 };
 
@@ -29,7 +33,7 @@ void Announce(QWidget *window, const QString &line)
 {
     static const bool kFactory = (QAccessible::installFactory(SpokenLineFactory), true);
     Q_UNUSED(kFactory);
-    auto *spoken = window->findChild<SpokenLine *>(QString(), Qt::FindDirectChildrenOnly);
+    QWidget *spoken = window->findChild<QWidget *>(QStringLiteral("lblSpoken"), Qt::FindDirectChildrenOnly);
     if (!spoken)
         spoken = new SpokenLine(window);
     spoken->hide(); // shown again, it is news to the reader, the same line too
