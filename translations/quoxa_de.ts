@@ -554,6 +554,30 @@ Gespielt: %6 (erwartet %7). Optimal: %8. Verlust: %9.</translation>
         <source>Press &apos;Continue&apos;, or press &apos;Undo&apos; button to undo last score.</source>
         <translation>&apos;Weiter&apos; drücken oder mit &apos;Rückgängig&apos; zurücknehmen.</translation>
     </message>
+    <message>
+        <source>%1: 1 point</source>
+        <translation>%1: 1 Punkt</translation>
+    </message>
+    <message>
+        <source>No throws left.</source>
+        <translation>Kein Wurf mehr.</translation>
+    </message>
+    <message>
+        <source>One throw left.</source>
+        <translation>Noch ein Wurf.</translation>
+    </message>
+    <message>
+        <source>Two throws left.</source>
+        <translation>Noch zwei Würfe.</translation>
+    </message>
+    <message>
+        <source>%1, free</source>
+        <translation>%1, frei</translation>
+    </message>
+    <message>
+        <source>%1: %2. Game total %3.</source>
+        <translation>%1: %2. Endsumme %3.</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmOptions</name>
@@ -790,6 +814,18 @@ Gespielt: %6 (erwartet %7). Optimal: %8. Verlust: %9.</translation>
     <message>
         <source>&amp;Review Game</source>
         <translation>&amp;Analyse</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>%1, scored last</source>
+        <translation>%1, zuletzt eingetragen</translation>
     </message>
 </context>
 <context>

@@ -554,6 +554,30 @@ Jugada: %6 (esperado: %7). Mejor: %8. Pérdida: %9.</translation>
         <source>Press &apos;Continue&apos;, or press &apos;Undo&apos; button to undo last score.</source>
         <translation>Pulsa &apos;Seguir&apos; o &apos;Deshacer&apos; para anular la anotación.</translation>
     </message>
+    <message>
+        <source>%1: 1 point</source>
+        <translation>%1: 1 punto</translation>
+    </message>
+    <message>
+        <source>No throws left.</source>
+        <translation>No quedan tiradas.</translation>
+    </message>
+    <message>
+        <source>One throw left.</source>
+        <translation>Queda una tirada.</translation>
+    </message>
+    <message>
+        <source>Two throws left.</source>
+        <translation>Quedan dos tiradas.</translation>
+    </message>
+    <message>
+        <source>%1, free</source>
+        <translation>%1, libre</translation>
+    </message>
+    <message>
+        <source>%1: %2. Game total %3.</source>
+        <translation>%1: %2. Total general %3.</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmOptions</name>
@@ -790,6 +814,18 @@ Jugada: %6 (esperado: %7). Mejor: %8. Pérdida: %9.</translation>
     <message>
         <source>&amp;Review Game</source>
         <translation>&amp;Análisis</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vacío</translation>
+    </message>
+    <message>
+        <source>%1, scored last</source>
+        <translation>%1, anotado el último</translation>
     </message>
 </context>
 <context>

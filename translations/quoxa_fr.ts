@@ -554,6 +554,30 @@ Joué&#xa0;: %6 (espérant %7). Meilleur&#xa0;: %8. Points perdus&#xa0;: %9.</tr
         <source>Press &apos;Continue&apos;, or press &apos;Undo&apos; button to undo last score.</source>
         <translation>«&#xa0;Continuer&#xa0;», ou «&#xa0;Annuler&#xa0;» pour reprendre le score.</translation>
     </message>
+    <message>
+        <source>%1: 1 point</source>
+        <translation>%1&#xa0;: 1 point</translation>
+    </message>
+    <message>
+        <source>No throws left.</source>
+        <translation>Plus aucun jet.</translation>
+    </message>
+    <message>
+        <source>One throw left.</source>
+        <translation>Encore un jet.</translation>
+    </message>
+    <message>
+        <source>Two throws left.</source>
+        <translation>Encore deux jets.</translation>
+    </message>
+    <message>
+        <source>%1, free</source>
+        <translation>%1, libre</translation>
+    </message>
+    <message>
+        <source>%1: %2. Game total %3.</source>
+        <translation>%1&#xa0;: %2. Total général %3.</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmOptions</name>
@@ -790,6 +814,18 @@ Joué&#xa0;: %6 (espérant %7). Meilleur&#xa0;: %8. Points perdus&#xa0;: %9.</tr
     <message>
         <source>&amp;Review Game</source>
         <translation>&amp;Analyser</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>%1, scored last</source>
+        <translation>%1, marqué en dernier</translation>
     </message>
 </context>
 <context>

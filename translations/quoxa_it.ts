@@ -554,6 +554,30 @@ Giocata: %6 (atteso %7). Migliore: %8. Punti persi: %9.</translation>
         <source>Press &apos;Continue&apos;, or press &apos;Undo&apos; button to undo last score.</source>
         <translation>Premi &apos;Continua&apos; o &apos;Annulla&apos; per annullare.</translation>
     </message>
+    <message>
+        <source>%1: 1 point</source>
+        <translation>%1: 1 punto</translation>
+    </message>
+    <message>
+        <source>No throws left.</source>
+        <translation>Nessun lancio rimasto.</translation>
+    </message>
+    <message>
+        <source>One throw left.</source>
+        <translation>Resta un lancio.</translation>
+    </message>
+    <message>
+        <source>Two throws left.</source>
+        <translation>Restano due lanci.</translation>
+    </message>
+    <message>
+        <source>%1, free</source>
+        <translation>%1, libero</translation>
+    </message>
+    <message>
+        <source>%1: %2. Game total %3.</source>
+        <translation>%1: %2. Totale partita %3.</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmOptions</name>
@@ -790,6 +814,18 @@ Giocata: %6 (atteso %7). Migliore: %8. Punti persi: %9.</translation>
     <message>
         <source>&amp;Review Game</source>
         <translation>&amp;Analisi</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vuoto</translation>
+    </message>
+    <message>
+        <source>%1, scored last</source>
+        <translation>%1, segnato per ultimo</translation>
     </message>
 </context>
 <context>

@@ -554,6 +554,30 @@ Gespeeld: %6 (verwacht %7). Beste: %8. Puntverlies: %9.</translation>
         <source>Press &apos;Continue&apos;, or press &apos;Undo&apos; button to undo last score.</source>
         <translation>Druk op &apos;Verder&apos; of maak de laatste score ongedaan.</translation>
     </message>
+    <message>
+        <source>%1: 1 point</source>
+        <translation>%1: 1 punt</translation>
+    </message>
+    <message>
+        <source>No throws left.</source>
+        <translation>Geen worpen meer.</translation>
+    </message>
+    <message>
+        <source>One throw left.</source>
+        <translation>Nog één worp.</translation>
+    </message>
+    <message>
+        <source>Two throws left.</source>
+        <translation>Nog twee worpen.</translation>
+    </message>
+    <message>
+        <source>%1, free</source>
+        <translation>%1, vrij</translation>
+    </message>
+    <message>
+        <source>%1: %2. Game total %3.</source>
+        <translation>%1: %2. Eindtotaal %3.</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmOptions</name>
@@ -790,6 +814,18 @@ Gespeeld: %6 (verwacht %7). Beste: %8. Puntverlies: %9.</translation>
     <message>
         <source>&amp;Review Game</source>
         <translation>&amp;Analyse</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leeg</translation>
+    </message>
+    <message>
+        <source>%1, scored last</source>
+        <translation>%1, als laatste ingevuld</translation>
     </message>
 </context>
 <context>

@@ -554,6 +554,30 @@ Jogada: %6 (esperando %7). Melhor: %8. Perda: %9.</translation>
         <source>Press &apos;Continue&apos;, or press &apos;Undo&apos; button to undo last score.</source>
         <translation>Clique em &apos;Continuar&apos;, ou &apos;Desfazer&apos; para anular a pontuação.</translation>
     </message>
+    <message>
+        <source>%1: 1 point</source>
+        <translation>%1: 1 ponto</translation>
+    </message>
+    <message>
+        <source>No throws left.</source>
+        <translation>Nenhum lance restante.</translation>
+    </message>
+    <message>
+        <source>One throw left.</source>
+        <translation>Resta um lance.</translation>
+    </message>
+    <message>
+        <source>Two throws left.</source>
+        <translation>Restam dois lances.</translation>
+    </message>
+    <message>
+        <source>%1, free</source>
+        <translation>%1, livre</translation>
+    </message>
+    <message>
+        <source>%1: %2. Game total %3.</source>
+        <translation>%1: %2. Total geral %3.</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmOptions</name>
@@ -790,6 +814,18 @@ Jogada: %6 (esperando %7). Melhor: %8. Perda: %9.</translation>
     <message>
         <source>&amp;Review Game</source>
         <translation>&amp;Analisar</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vazio</translation>
+    </message>
+    <message>
+        <source>%1, scored last</source>
+        <translation>%1, marcado por último</translation>
     </message>
 </context>
 <context>

@@ -41,7 +41,7 @@ frmScoreCard::frmScoreCard(QWidget *owner, std::function<void()> playAgain, std:
     grdScoreCard = new QTableWidget(int(kScoreSheet.size()), 0, this);
     grdScoreCard->setObjectName(QStringLiteral("grdScoreCard"));
     grdScoreCard->setAccessibleName(tr("Score Card"));
-    grdScoreCard->setFocusPolicy(Qt::NoFocus);
+    grdScoreCard->setFocusPolicy(Qt::StrongFocus);
     grdScoreCard->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdScoreCard->setSelectionMode(QAbstractItemView::NoSelection);
     grdScoreCard->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -72,6 +72,7 @@ frmScoreCard::frmScoreCard(QWidget *owner, std::function<void()> playAgain, std:
 void frmScoreCard::Refresh(const Game &game)
 {
     Trap([&] {
+        mLastScored = nullptr;
         const int players = game.players().count.value(), lastPlayer = game.LastScorer();
         grdScoreCard->setColumnCount(players);
         for (int p = 1; p <= players; ++p) {
@@ -87,6 +88,11 @@ void frmScoreCard::Refresh(const Game &game)
                 auto *item = new QTableWidgetItem(row.isCategory() && value == PlayerSheet::kUnscored ? QString()
                                                                                                     : QString::number(value));
                 const bool last = &row == game.mlblLastScored && p == lastPlayer;
+                // Read cell by cell, each says its row: "Chance: 23", "Twos: empty".
+                const QString shown = tr("%1: %2").arg(RowName(row), item->text().isEmpty() ? tr("empty") : item->text());
+                item->setData(Qt::AccessibleTextRole, last ? tr("%1, scored last").arg(shown) : shown);
+                if (last)
+                    mLastScored = item;
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
                 item->setBackground(last ? kLastScoredColour : row.isCategory() ? kDesignWhite : kDesignGrey);
                 QFont font = grdScoreCard->font();
@@ -108,7 +114,7 @@ void frmScoreCard::Refresh(const Game &game)
     });
 }
 
-void frmScoreCard::ShowBeside()
+void frmScoreCard::ShowBeside(bool asked)
 {
     Trap([&] {
         if (!mPlaced && parentWidget()) { // at first to the right of the board, on its screen
@@ -123,6 +129,12 @@ void frmScoreCard::ShowBeside()
         }
         show();
         raise();
+        if (asked) {
+            activateWindow();
+            if (mLastScored)
+                grdScoreCard->setCurrentItem(mLastScored);
+            grdScoreCard->setFocus();
+        }
     });
 }
 

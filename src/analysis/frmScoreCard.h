@@ -10,6 +10,7 @@
 class QLabel;
 class QPushButton;
 class QTableWidget;
+class QTableWidgetItem;
 
 namespace quoxa {
 
@@ -25,8 +26,9 @@ public:
     // Shows the game's sheets as they stand, the box scored last marked; at the end of a
     // game of two or more, with the ranking, Review Game and Play Again.
     void Refresh(const Game &game);
-    // Shows the window beside its owner, without taking the focus.
-    void ShowBeside();
+    // Shows the window beside its owner; asked for, it takes the keyboard to its table, at
+    // the box scored last, which is read cell by cell with its row and player.
+    void ShowBeside(bool asked);
 
 private:
     QLabel *lblRanking = nullptr;
@@ -34,6 +36,7 @@ private:
     QPushButton *cmdPlayAgain = nullptr;
     QPushButton *cmdReview = nullptr;
     bool mPlaced = false;
+    QTableWidgetItem *mLastScored = nullptr; // the box scored last, when there is one
     QIcon mComputerIcon; // kept: a picture anew at every refresh would fill the toolkit's cache
 };
 

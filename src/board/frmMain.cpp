@@ -128,7 +128,10 @@ frmMain::frmMain(RandomSource *random)
                                     .fraDie = [this](int die) { fraDie_Click(die); },
                                     .score = [this](QStringView label) { ScoreCategory(label); },
                                     .held = [this](int die) { return IsHeld(die); },
-                                    .told = [this] { ShowTurnText(); }});
+                                    .told = [this] {
+                                        ShowTurnText();
+                                        Tell(mComputer->Told());
+                                    }});
     Form_Load();
     cmdThrow->setFocus();
     layout()->activate();

@@ -157,6 +157,8 @@ private:
     // The elements between the two bars, which move together when the tool bar goes.
     std::vector<QWidget *> Block() const;
     void ResizeClient(int dy);
+    // The score card beside the board; asked for from the menu, it takes the keyboard.
+    void ShowScoreCard(bool asked);
     // Scores the dice in a category, as its click does; then the throw button has the focus.
     void ScoreCategory(QStringView label);
     // A person's clicks and keys on the dice, the categories and the throw button are
@@ -167,6 +169,18 @@ private:
     void ShowTurnText();
     // Takes the Hint's marks away; true when there were any.
     bool ClearHint();
+    // Tells a screen reader a line at once (first: before the others of the same action);
+    // an empty line only has whose turn it is looked at.
+    void Tell(const QString &line, bool first = false);
+    // The dice after a person's throw and the throws left: "2 5 6 4 6. Two throws left."
+    void TellThrow();
+    // A die a person held or let go: "Die 2: 5, held", "Die 2: 5, free".
+    void TellHold(int die);
+    // A person's score and the total it makes: "Chance: 23. Game total 145."
+    void TellScore(QStringView label);
+    // Whose turn begins ("Ada: Throw the dice.", "Bea throws the dice.") or who won, when
+    // that is new since the last line told.
+    QString TurnLine();
     inline static const QColor kHintColour{0, 128, 0};
     inline static const QColor kHintCellColour{204, 255, 204};
 
@@ -195,6 +209,9 @@ private:
     frmReview *mReview = nullptr;         // made when first shown
     GameKeeper mKeeper;
     bool mKeeping = false; // records are kept once start-up has looked for a game to resume
+    QStringList mToTell;   // the lines of the action under way, for a screen reader
+    QString mToldTurn;     // the state and player whose turn was last told
+    bool mTelling = false; // lines are waiting to go out
 };
 
 } // namespace quoxa

@@ -99,7 +99,7 @@ void frmMain::DescribeBox(QLabel *cell, QStringView label, Int16 value)
 {
     const QString shown = value == PlayerSheet::kUnscored ? tr("empty") : value.toString();
     const SheetRow *row = FindSheetRow(label);
-    if (row && row->isCategory())
+    if (row)
         cell->setAccessibleName(tr("%1: %2").arg(RowName(*row), shown));
     cell->setAccessibleDescription(shown);
 }
@@ -114,7 +114,8 @@ void frmMain::PreviewScore(QStringView label, bool resting)
             if (!mPreviewCell)
                 mPreviewSaved = mPanels[0]->text();
             mPreviewCell = cell;
-            const QString preview = tr("%1: %2 points").arg(Caption(*row)).arg(mGame.ScoreFor(*row));
+            const int points = mGame.ScoreFor(*row);
+            const QString preview = points == 1 ? tr("%1: 1 point").arg(Caption(*row)) : tr("%1: %2 points").arg(Caption(*row)).arg(points);
             mPanels[0]->setText(preview);
             cell->setAccessibleDescription(preview);
         } else if (!resting && mPreviewCell == cell) { // what the panel said before, the Hint included
@@ -201,6 +202,7 @@ void frmMain::ShowTurnText()
         } else if (const PanelText *texts = PanelFor(mGame.mstrState)) {
             mPanels[0]->setText(tr(texts->instruction));
         }
+        Tell({}); // whose turn it is, once it has settled
     });
 }
 
@@ -270,6 +272,7 @@ void frmMain::ReopenScoreCell(QStringView label)
         cell->setText(QString());
         Paint(cell, kDesignWhite);
         DescribeBox(cell, label, PlayerSheet::kUnscored);
+        Tell(cell->accessibleName()); // a score taken back
         cell->setFocusPolicy(Qt::TabFocus);
         SetPointer(cell, QStringLiteral("PENCIL"));
     });
@@ -337,7 +340,7 @@ void frmMain::PlaySound(const QString &name)
 void frmMain::ShowFinalScores()
 {
     if (mGame.players().count >= 2)
-        mnuViewScoreCard_Click();
+        ShowScoreCard(false); // the keyboard stays on the board
 }
 
 void frmMain::ShowNewHighScores()

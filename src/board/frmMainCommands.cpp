@@ -172,10 +172,14 @@ void frmMain::BuildToolBar()
 
 void frmMain::cmdThrow_Click()
 {
-    if (PersonLockedOut())
+    if (PersonLockedOut()) {
         mComputer->Hurry();
-    else
-        mGame.cmdThrow_Click();
+        return;
+    }
+    const bool person = !mComputer->Playing();
+    mGame.cmdThrow_Click();
+    if (person && mGame.mstrState.startsWith(u"Throw ") && mGame.mstrState != u"Throw 0")
+        TellThrow();
 }
 
 bool frmMain::PersonLockedOut() const
@@ -187,8 +191,12 @@ void frmMain::ScoreCategory(QStringView label)
 {
     if (PersonLockedOut())
         return;
+    const bool person = !mComputer->Playing();
+    const int scored = mGame.mintScored.value();
     mGame.RecordScore(label);
     cmdThrow->setFocus();
+    if (person && mGame.mintScored.value() > scored)
+        TellScore(label);
 }
 
 void frmMain::fraDie_Click(int index)
@@ -202,6 +210,8 @@ void frmMain::fraDie_Click(int index)
             basWave::PlayWave(held ? QStringLiteral("UNHOLD") : QStringLiteral("HOLD"));
         marker->setVisible(!held);
         DescribeDie(index);
+        if (!mComputer->Playing())
+            TellHold(index);
         if (ClearHint())
             ShowStatusText(); // the turn's own prompt again
     });
@@ -316,11 +326,16 @@ void frmMain::mnuHelpAbout_Click()
 
 void frmMain::mnuViewScoreCard_Click()
 {
+    ShowScoreCard(true);
+}
+
+void frmMain::ShowScoreCard(bool asked)
+{
     Trap([&] {
         if (!mScoreCard)
             mScoreCard = new frmScoreCard(this, [this] { StartNewGame(); }, [this] { mnuGameReview_Click(); });
         mScoreCard->Refresh(mGame);
-        mScoreCard->ShowBeside();
+        mScoreCard->ShowBeside(asked);
     });
 }
 

@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QSet>
 #include <QToolBar>
+#include <QTableWidget>
 #include <QToolButton>
 
 using namespace quoxa;
@@ -212,30 +213,49 @@ private slots:
 
     // What a screen reader hears (through the accessibility interface): at start, after a
     // throw, a hold by the keypad's 2 and its release, a score made by a box's press action
-    // (which releases the die held again), and its undo. Dice and boxes are push buttons.
+    // (which releases the die held again), and its undo; what the board tells it meanwhile
+    // whatever has the focus; and the score card, whose table takes the keyboard when asked
+    // for, at the box scored last. Dice and boxes are push buttons.
     void accessibleNamesAndDescriptions()
     {
+        SpokenLines told;
+        const auto heard = [&](const char *line) { // once the action is over
+            QTRY_COMPARE(told.lines, QStringList{line});
+            told.lines.clear();
+        };
         const auto spoken = [&](const char *name) {
             QAccessibleInterface *a = QAccessible::queryAccessibleInterface(Find(name));
             return a->text(QAccessible::Name) + "|" + a->text(QAccessible::Description);
         };
         QCOMPARE(spoken("cmdThrow") + spoken("fraDie(2)") + spoken("lblFours") + spoken("lblSection1Total") + spoken("lvwPlayers"),
-                 QStringLiteral("Throw|Die 2: not thrown|not thrownFours: empty|emptyUpper Section Total|0Players|"));
+                 QStringLiteral("Throw|Die 2: not thrown|not thrownFours: empty|emptyUpper Section Total: 0|0Players|"));
         QCOMPARE(Find("tlbMain.Undo")->accessibleName(), QStringLiteral("Undo Last Score"));
         Press(); // every die named anew (the toolkit tells a screen reader of each change)
         QCOMPARE(spoken("fraDie(5)"), QStringLiteral("Die 5: 5|5"));
+        heard("1 2 3 4 5. Two throws left.");
         QTest::keyClick(board.get(), Qt::Key_2, Qt::KeypadModifier);
         QCOMPARE(spoken("fraDie(2)") + spoken("fraDie(3)"), QStringLiteral("Die 2: 2, held|2, heldDie 3: 3|3"));
+        heard("Die 2: 2, held");
         QTest::keyClick(board.get(), Qt::Key_2, Qt::KeypadModifier);
         QCOMPARE(spoken("fraDie(2)"), QStringLiteral("Die 2: 2|2"));
+        heard("Die 2: 2, free");
         QTest::keyClick(board.get(), Qt::Key_2, Qt::KeypadModifier); // held again, and released by the score
+        heard("Die 2: 2, held");
         QAccessibleInterface *box = QAccessible::queryAccessibleInterface(Find("lblChance"));
         QCOMPARE(box->role(), QAccessible::Button);
         QCOMPARE(QAccessible::queryAccessibleInterface(Find("fraDie(1)"))->role(), QAccessible::Button);
         box->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(spoken("lblChance") + spoken("cmdThrow") + spoken("fraDie(2)"), QStringLiteral("Chance: 15|15Continue|Die 2: 2|2"));
+        heard("Chance: 15. Game total 15.");
+        QTest::keyClick(board.get(), Qt::Key_K, Qt::ControlModifier);
+        auto *card = Find<QTableWidget>("grdScoreCard");
+        QTRY_VERIFY(card->hasFocus());
+        QCOMPARE(card->currentItem()->data(Qt::AccessibleTextRole).toString() + "|" + card->item(1, 0)->data(Qt::AccessibleTextRole).toString(),
+                 "Chance: 15, scored last|Twos: empty");
         board->mnuEditUndo_Click();
         QCOMPARE(spoken("lblChance"), QStringLiteral("Chance: empty|empty"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(Find("lblSpoken"))->role(), QAccessible::Notification);
+        heard("Chance: empty");
     }
 
     // Within the menu bar and each menu every item has an access key of its own; Ctrl+Z

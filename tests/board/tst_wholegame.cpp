@@ -143,6 +143,7 @@ private slots:
                 settings << std::pair(QStringLiteral("Computer %1").arg(p), computers[p - 1] == u'T' ? "True" : "False");
             StoreSettings(settings);
             const auto watcher = WhenShown<frmScores>([](frmScores *scores) { scores->reject(); }); // the top ten at the end
+            SpokenLines heard;
             frmMain board;
             board.show();
             for (const SheetRow *row : SheetCategories()) {
@@ -165,6 +166,7 @@ private slots:
             auto *card = Find<frmScoreCard>(&board, "frmScoreCard");
             QVERIFY(card->isVisible());
             QCOMPARE(Find<QLabel>(card, "lblRanking")->text(), Ranking(computers.size()));
+            QTRY_VERIFY(heard.lines.last().endsWith("Game Over. " + Ranking(computers.size()))); // and a screen reader told
             const auto *grid = Find<QTableWidget>(card, "grdScoreCard");
             QString marked; // one box marked: the last player's, who scored last
             for (int cell = 0, across = grid->columnCount(); cell < grid->rowCount() * across; ++cell)
@@ -181,10 +183,12 @@ private slots:
         }
     }
 
-    // While the computer plays, the status bar tells what it does, never a person's prompt;
-    // Space plays the rest of its turn without its pauses.
+    // While the computer plays, the status bar tells what it does, never a person's prompt,
+    // and a screen reader is told each line, then whose turn it is; Space plays the rest of
+    // its turn without its pauses.
     void computerTurnToldAndHurried()
     {
+        SpokenLines heard;
         ClearStore();
         StoreSettings({{"Player Count", "2"}, {"Computer 1", "True"}, {"Computer Delay", "5000"}, {"Sounds", "False"}});
         frmMain board;
@@ -200,6 +204,11 @@ private slots:
         QCOMPARE(seen.first() + "|" + seen.takeLast(), "Player 1 throws the dice.|Throw the dice.");
         QVERIFY(seen.filter(QRegularExpression("^Player 1 (throws|keeps|scores) .*\\.$")) == seen && seen.size() >= 2);
         QVERIFY(seen.last().startsWith("Player 1 scores "));
+        QTRY_VERIFY(heard.lines.join(u' ').endsWith(seen.last() + " Player 2: Throw the dice."));
+        QCOMPARE(heard.lines.first(), seen.first()); // its turn begins: its name once
+        qsizetype at = 0;
+        for (const QString &line : seen)
+            QVERIFY2((at = heard.lines.join(u' ').indexOf(line, at)) >= 0, qPrintable(line));
     }
 
     // New Game and Options in the middle of the computer's turn: the new game starts with

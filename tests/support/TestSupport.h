@@ -91,6 +91,19 @@ struct PlayedClips {
 };
 
 // Records every error message and notice while it lives, instead of showing a box.
+// The lines told to a screen reader through a window's status object, shown anew with each,
+// while it lives.
+struct SpokenLines : QObject {
+    SpokenLines() { QApplication::instance()->installEventFilter(this); }
+    bool eventFilter(QObject *object, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show && object->objectName() == u"lblSpoken")
+            lines << static_cast<QWidget *>(object)->accessibleName();
+        return false;
+    }
+    QStringList lines;
+};
+
 struct ErrorRecorder {
     ErrorRecorder() : old(Messages::SetSink([this](Messages::Kind, const QString &text) { messages << text; })) {}
     ~ErrorRecorder() { Messages::SetSink(old); }

@@ -1,0 +1,76 @@
+// What a blind player hears of the board, besides the name of the control with the focus:
+// the dice after each of the person's throws, a die held or let go, the points scored, a
+// score taken back, whose turn begins, each step of a computer's turn and the end of the
+// game. The lines of one action go out together once it is over, in the order told, and
+// last whose turn it now is, once the turn has settled.
+#include "board/ComputerPlayer.h"
+#include "board/frmMain.h"
+#include "platform/Announce.h"
+#include "settings/basMain.h"
+
+#include <QLabel>
+#include <QTimer>
+#include <algorithm>
+
+namespace quoxa {
+namespace {
+
+// The throws left after a throw, in words.
+const char *const kThrowsLeft[] = {QT_TRANSLATE_NOOP("quoxa::frmMain", "No throws left."),
+                                   QT_TRANSLATE_NOOP("quoxa::frmMain", "One throw left."),
+                                   QT_TRANSLATE_NOOP("quoxa::frmMain", "Two throws left.")};
+
+} // namespace
+
+void frmMain::Tell(const QString &line, bool first)
+{
+    if (!line.isEmpty() && !mToTell.contains(line))
+        first ? mToTell.prepend(line) : mToTell.append(line);
+    if (std::exchange(mTelling, true))
+        return;
+    QTimer::singleShot(0, this, [this] {
+        mTelling = false;
+        QStringList lines = std::exchange(mToTell, {});
+        if (const QString turn = TurnLine(); !turn.isEmpty() && !lines.contains(turn))
+            lines << turn;
+        if (!lines.isEmpty())
+            Announce(this, lines.join(u' '));
+    });
+}
+
+void frmMain::TellThrow()
+{
+    QStringList faces;
+    for (int die = 1; die <= 5; ++die)
+        faces << DieTag(die);
+    Tell(faces.join(u' ') + QStringLiteral(". ") + tr(kThrowsLeft[std::clamp(int(mGame.mintRolls.value()), 0, 2)]));
+}
+
+void frmMain::TellHold(int die)
+{
+    Tell(tr("Die %1: %2").arg(die).arg((IsHeld(die) ? tr("%1, held") : tr("%1, free")).arg(DieTag(die))));
+}
+
+void frmMain::TellScore(QStringView label)
+{
+    const PlayerSheet &sheet = gudtPlayer(mGame.mintPlayer.value());
+    const SheetRow &row = *FindSheetRow(label);
+    // Before whatever the score brought with it: the end of the game, say.
+    Tell(tr("%1: %2. Game total %3.").arg(RowName(row), (sheet.*row.field).toString(), sheet.intGameTotal.toString()), true);
+}
+
+QString frmMain::TurnLine()
+{
+    const QString turn = mGame.mstrState + mGame.mintPlayer.toString();
+    if (std::exchange(mToldTurn, turn) == turn)
+        return {};
+    const int players = mGame.players().count.value();
+    const QString prompt = mPanels[0]->text();
+    if (mGame.mstrState == u"Throw 0")
+        return mComputer->Playing() || players == 1 ? prompt : tr("%1: %2").arg(gudtPlayer(mGame.mintPlayer.value()).strName, prompt);
+    if (mGame.mstrState == u"Game Over")
+        return players == 1 ? prompt : prompt + u' ' + Ranking(players);
+    return {};
+}
+
+} // namespace quoxa
