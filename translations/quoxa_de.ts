@@ -7,6 +7,14 @@
         <source>The chart cannot be shown: Quoxa&apos;s chart module is missing.</source>
         <translation>Das Diagramm kann nicht angezeigt werden: Das Diagrammmodul von Quoxa fehlt.</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 by %2: %3</source>
+        <translation>%1 nach %2: %3</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTrap</name>
@@ -41,6 +49,13 @@
     <message>
         <source>Resource with identifier &apos;%1&apos; not found</source>
         <translation>Ressource mit der Kennung &apos;%1&apos; nicht gefunden</translation>
+    </message>
+</context>
+<context>
+    <name>FigureWindow</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
