@@ -684,6 +684,22 @@ Gespielt: %6 (erwartet %7). Optimal: %8. Verlust: %9.</translation>
         <source>%1 s</source>
         <translation>%1 s</translation>
     </message>
+    <message>
+        <source>%1: red %2, green %3, blue %4</source>
+        <translation>%1: Rot %2, Grün %3, Blau %4</translation>
+    </message>
+    <message>
+        <source>One player more</source>
+        <translation>Ein Spieler mehr</translation>
+    </message>
+    <message>
+        <source>One player fewer</source>
+        <translation>Ein Spieler weniger</translation>
+    </message>
+    <message>
+        <source>Level of %1: %2</source>
+        <translation>Stufe von %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmReview</name>

@@ -684,6 +684,22 @@ Jugada: %6 (esperado: %7). Mejor: %8. Pérdida: %9.</translation>
         <source>%1 s</source>
         <translation>%1 s</translation>
     </message>
+    <message>
+        <source>%1: red %2, green %3, blue %4</source>
+        <translation>%1: rojo %2, verde %3, azul %4</translation>
+    </message>
+    <message>
+        <source>One player more</source>
+        <translation>Un jugador más</translation>
+    </message>
+    <message>
+        <source>One player fewer</source>
+        <translation>Un jugador menos</translation>
+    </message>
+    <message>
+        <source>Level of %1: %2</source>
+        <translation>Nivel de %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmReview</name>

@@ -684,6 +684,22 @@ Joué&#xa0;: %6 (espérant %7). Meilleur&#xa0;: %8. Points perdus&#xa0;: %9.</tr
         <source>%1 s</source>
         <translation>%1 s</translation>
     </message>
+    <message>
+        <source>%1: red %2, green %3, blue %4</source>
+        <translation>%1 : rouge %2, vert %3, bleu %4</translation>
+    </message>
+    <message>
+        <source>One player more</source>
+        <translation>Un joueur de plus</translation>
+    </message>
+    <message>
+        <source>One player fewer</source>
+        <translation>Un joueur de moins</translation>
+    </message>
+    <message>
+        <source>Level of %1: %2</source>
+        <translation>Niveau de %1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmReview</name>

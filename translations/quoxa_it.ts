@@ -684,6 +684,22 @@ Giocata: %6 (atteso %7). Migliore: %8. Punti persi: %9.</translation>
         <source>%1 s</source>
         <translation>%1 s</translation>
     </message>
+    <message>
+        <source>%1: red %2, green %3, blue %4</source>
+        <translation>%1: rosso %2, verde %3, blu %4</translation>
+    </message>
+    <message>
+        <source>One player more</source>
+        <translation>Un giocatore in più</translation>
+    </message>
+    <message>
+        <source>One player fewer</source>
+        <translation>Un giocatore in meno</translation>
+    </message>
+    <message>
+        <source>Level of %1: %2</source>
+        <translation>Livello di %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmReview</name>

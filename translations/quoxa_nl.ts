@@ -684,6 +684,22 @@ Gespeeld: %6 (verwacht %7). Beste: %8. Puntverlies: %9.</translation>
         <source>%1 s</source>
         <translation>%1 s</translation>
     </message>
+    <message>
+        <source>%1: red %2, green %3, blue %4</source>
+        <translation>%1: rood %2, groen %3, blauw %4</translation>
+    </message>
+    <message>
+        <source>One player more</source>
+        <translation>Eén speler meer</translation>
+    </message>
+    <message>
+        <source>One player fewer</source>
+        <translation>Eén speler minder</translation>
+    </message>
+    <message>
+        <source>Level of %1: %2</source>
+        <translation>Niveau van %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmReview</name>

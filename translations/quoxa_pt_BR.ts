@@ -684,6 +684,22 @@ Jogada: %6 (esperando %7). Melhor: %8. Perda: %9.</translation>
         <source>%1 s</source>
         <translation>%1 s</translation>
     </message>
+    <message>
+        <source>%1: red %2, green %3, blue %4</source>
+        <translation>%1: vermelho %2, verde %3, azul %4</translation>
+    </message>
+    <message>
+        <source>One player more</source>
+        <translation>Um jogador a mais</translation>
+    </message>
+    <message>
+        <source>One player fewer</source>
+        <translation>Um jogador a menos</translation>
+    </message>
+    <message>
+        <source>Level of %1: %2</source>
+        <translation>Nível de %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmReview</name>
