@@ -857,6 +857,10 @@ Gespielt: %6 (erwartet %7). Optimal: %8. Verlust: %9.</translation>
         <source>the cleared high scores</source>
         <translation>die geleerte Bestenliste</translation>
     </message>
+    <message>
+        <source>Place</source>
+        <translation>Platz</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmStatistics</name>

@@ -857,6 +857,10 @@ Jugada: %6 (esperado: %7). Mejor: %8. Pérdida: %9.</translation>
         <source>the cleared high scores</source>
         <translation>el vaciado de la tabla de récords</translation>
     </message>
+    <message>
+        <source>Place</source>
+        <translation>Puesto</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmStatistics</name>

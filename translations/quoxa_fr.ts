@@ -857,6 +857,10 @@ Joué&#xa0;: %6 (espérant %7). Meilleur&#xa0;: %8. Points perdus&#xa0;: %9.</tr
         <source>the cleared high scores</source>
         <translation>le palmarès effacé</translation>
     </message>
+    <message>
+        <source>Place</source>
+        <translation>Rang</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmStatistics</name>

@@ -857,6 +857,10 @@ Giocata: %6 (atteso %7). Migliore: %8. Punti persi: %9.</translation>
         <source>the cleared high scores</source>
         <translation>la classifica azzerata</translation>
     </message>
+    <message>
+        <source>Place</source>
+        <translation>Posizione</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmStatistics</name>

@@ -857,6 +857,10 @@ Gespeeld: %6 (verwacht %7). Beste: %8. Puntverlies: %9.</translation>
         <source>the cleared high scores</source>
         <translation>de gewiste topscores</translation>
     </message>
+    <message>
+        <source>Place</source>
+        <translation>Plaats</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmStatistics</name>

@@ -857,6 +857,10 @@ Jogada: %6 (esperando %7). Melhor: %8. Perda: %9.</translation>
         <source>the cleared high scores</source>
         <translation>a tabela de recordes zerada</translation>
     </message>
+    <message>
+        <source>Place</source>
+        <translation>Posição</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmStatistics</name>

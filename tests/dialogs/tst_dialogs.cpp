@@ -11,6 +11,7 @@
 #include "settings/frmOptions.h"
 #include "platform/DesignControls.h"
 
+#include <QAccessible>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QRegularExpression>
@@ -119,6 +120,60 @@ private slots:
         QVERIFY(second->pos() == first->pos() && about.focusWidget()->objectName() == u"cmdOk");
         QTest::keyClick(about.focusWidget(), Qt::Key_Return);
         QTRY_VERIFY(!about.isVisible());
+    }
+
+    // What a screen reader hears of the side windows: names, descriptions, roles, the hidden
+    // label that names a level box, a header shown to no one, and what Tab reaches.
+    void heardBySideWindows_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("aspect");
+        QTest::addColumn<QString>("heard");
+        const auto row = [](const char *control, const char *aspect, const char *heard) {
+            QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(control, aspect))) << control << aspect << heard;
+        };
+        row("fraOptions(0)", "group", "Colors");
+        row("fraOptions(1)", "group", "Sounds");
+        row("cmdColor", "description", "Dice: red 255, green 0, blue 0");
+        row("cboLevel(2)", "label", "Level of Bo: Club");
+        row("sldComputerDelay", "description", "0.5 s");
+        row("udcPlayerCnt", "description", "2");
+        row("lvwScores", "name", "High Scores");
+        row("lvwScores", "header", "Place");
+        row("cmdOk", "tab", "License|Quoxa 2.0|https://quoxa.example.org|quoxa@example.org|OK");
+        row("contents", "name", "Contents");
+    }
+    void heardBySideWindows()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, aspect);
+        QFETCH(QString, heard);
+        StoreSettings({{"Player Count", "2"}, {"Player 2", "Bo"}, {"Die Color", "255"}, {"Computer Delay", "500"}});
+        frmMain board;
+        frmOptions options(board, frmOptions::Colors);
+        frmScores scores(nullptr);
+        frmAbout about(nullptr);
+        QWidget owner;
+        basHelp::ShowHelpContents(&owner, QStringLiteral(QUOXA_HELP_FILE));
+        QWidget *widget = nullptr;
+        for (QObject *window : std::initializer_list<QObject *>{&about, &options, &scores, &owner})
+            widget = widget ? widget : window->findChild<QWidget *>(control);
+        QAccessibleInterface *shown = QAccessible::queryAccessibleInterface(widget);
+        QStringList texts;
+        if (aspect == u"tab") // the next stops, until the first comes back
+            for (QWidget *next = widget->nextInFocusChain(); texts.size() < 5; next = next->nextInFocusChain()) {
+                if (next->focusPolicy() & Qt::TabFocus)
+                    texts << QAccessible::queryAccessibleInterface(next)->text(QAccessible::Name);
+            }
+        else if (aspect == u"label")
+            for (const auto &[label, relation] : shown->relations(QAccessible::Label))
+                texts << label->text(QAccessible::Name);
+        else if (aspect == u"header")
+            texts << shown->child(0)->text(QAccessible::Name);
+        else
+            texts << shown->text(aspect == u"description" ? QAccessible::Description : QAccessible::Name);
+        QCOMPARE(texts.join('|'), heard);
+        QCOMPARE(shown->role() == QAccessible::Grouping, aspect == u"group");
     }
 
     // Every window keeps the design's colours whatever the desktop's theme: under a dark
