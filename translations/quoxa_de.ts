@@ -7,6 +7,14 @@
         <source>The chart cannot be shown: Quoxa&apos;s chart module is missing.</source>
         <translation>Das Diagramm kann nicht angezeigt werden: Das Diagrammmodul von Quoxa fehlt.</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 by %2: %3</source>
+        <translation>%1 nach %2: %3</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTrap</name>
@@ -41,6 +49,13 @@
     <message>
         <source>Resource with identifier &apos;%1&apos; not found</source>
         <translation>Ressource mit der Kennung &apos;%1&apos; nicht gefunden</translation>
+    </message>
+</context>
+<context>
+    <name>FigureWindow</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -693,6 +708,22 @@ Gespielt: %6 (erwartet %7). Optimal: %8. Verlust: %9.</translation>
         <source>%1 s</source>
         <translation>%1 s</translation>
     </message>
+    <message>
+        <source>%1: red %2, green %3, blue %4</source>
+        <translation>%1: Rot %2, Grün %3, Blau %4</translation>
+    </message>
+    <message>
+        <source>One player more</source>
+        <translation>Ein Spieler mehr</translation>
+    </message>
+    <message>
+        <source>One player fewer</source>
+        <translation>Ein Spieler weniger</translation>
+    </message>
+    <message>
+        <source>Level of %1: %2</source>
+        <translation>Stufe von %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmReview</name>
@@ -861,6 +892,10 @@ Gespielt: %6 (erwartet %7). Optimal: %8. Verlust: %9.</translation>
     <message>
         <source>the cleared high scores</source>
         <translation>die geleerte Bestenliste</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Platz</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,14 @@
         <source>The chart cannot be shown: Quoxa&apos;s chart module is missing.</source>
         <translation>No se puede mostrar el gráfico: falta el módulo de gráficos de Quoxa.</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 by %2: %3</source>
+        <translation>%1 por %2: %3</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTrap</name>
@@ -41,6 +49,13 @@
     <message>
         <source>Resource with identifier &apos;%1&apos; not found</source>
         <translation>No se encontró el recurso con el identificador &apos;%1&apos;</translation>
+    </message>
+</context>
+<context>
+    <name>FigureWindow</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -693,6 +708,22 @@ Jugada: %6 (esperado: %7). Mejor: %8. Pérdida: %9.</translation>
         <source>%1 s</source>
         <translation>%1 s</translation>
     </message>
+    <message>
+        <source>%1: red %2, green %3, blue %4</source>
+        <translation>%1: rojo %2, verde %3, azul %4</translation>
+    </message>
+    <message>
+        <source>One player more</source>
+        <translation>Un jugador más</translation>
+    </message>
+    <message>
+        <source>One player fewer</source>
+        <translation>Un jugador menos</translation>
+    </message>
+    <message>
+        <source>Level of %1: %2</source>
+        <translation>Nivel de %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmReview</name>
@@ -861,6 +892,10 @@ Jugada: %6 (esperado: %7). Mejor: %8. Pérdida: %9.</translation>
     <message>
         <source>the cleared high scores</source>
         <translation>el vaciado de la tabla de récords</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Puesto</translation>
     </message>
 </context>
 <context>

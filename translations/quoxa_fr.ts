@@ -7,6 +7,14 @@
         <source>The chart cannot be shown: Quoxa&apos;s chart module is missing.</source>
         <translation>Pas de graphique&#xa0;: le module graphique de Quoxa est absent.</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 by %2: %3</source>
+        <translation>%1 par %2 : %3</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTrap</name>
@@ -41,6 +49,13 @@
     <message>
         <source>Resource with identifier &apos;%1&apos; not found</source>
         <translation>Ressource d&apos;identificateur «&#xa0;%1&#xa0;» introuvable</translation>
+    </message>
+</context>
+<context>
+    <name>FigureWindow</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
     </message>
 </context>
 <context>
@@ -693,6 +708,22 @@ Joué&#xa0;: %6 (espérant %7). Meilleur&#xa0;: %8. Points perdus&#xa0;: %9.</tr
         <source>%1 s</source>
         <translation>%1 s</translation>
     </message>
+    <message>
+        <source>%1: red %2, green %3, blue %4</source>
+        <translation>%1 : rouge %2, vert %3, bleu %4</translation>
+    </message>
+    <message>
+        <source>One player more</source>
+        <translation>Un joueur de plus</translation>
+    </message>
+    <message>
+        <source>One player fewer</source>
+        <translation>Un joueur de moins</translation>
+    </message>
+    <message>
+        <source>Level of %1: %2</source>
+        <translation>Niveau de %1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmReview</name>
@@ -861,6 +892,10 @@ Joué&#xa0;: %6 (espérant %7). Meilleur&#xa0;: %8. Points perdus&#xa0;: %9.</tr
     <message>
         <source>the cleared high scores</source>
         <translation>le palmarès effacé</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Rang</translation>
     </message>
 </context>
 <context>

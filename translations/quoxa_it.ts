@@ -7,6 +7,14 @@
         <source>The chart cannot be shown: Quoxa&apos;s chart module is missing.</source>
         <translation>Impossibile mostrare il grafico: manca il modulo dei grafici di Quoxa.</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 by %2: %3</source>
+        <translation>%1 per %2: %3</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTrap</name>
@@ -41,6 +49,13 @@
     <message>
         <source>Resource with identifier &apos;%1&apos; not found</source>
         <translation>Risorsa con identificatore &apos;%1&apos; non trovata</translation>
+    </message>
+</context>
+<context>
+    <name>FigureWindow</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -693,6 +708,22 @@ Giocata: %6 (atteso %7). Migliore: %8. Punti persi: %9.</translation>
         <source>%1 s</source>
         <translation>%1 s</translation>
     </message>
+    <message>
+        <source>%1: red %2, green %3, blue %4</source>
+        <translation>%1: rosso %2, verde %3, blu %4</translation>
+    </message>
+    <message>
+        <source>One player more</source>
+        <translation>Un giocatore in più</translation>
+    </message>
+    <message>
+        <source>One player fewer</source>
+        <translation>Un giocatore in meno</translation>
+    </message>
+    <message>
+        <source>Level of %1: %2</source>
+        <translation>Livello di %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmReview</name>
@@ -861,6 +892,10 @@ Giocata: %6 (atteso %7). Migliore: %8. Punti persi: %9.</translation>
     <message>
         <source>the cleared high scores</source>
         <translation>la classifica azzerata</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Posizione</translation>
     </message>
 </context>
 <context>

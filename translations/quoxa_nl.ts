@@ -7,6 +7,14 @@
         <source>The chart cannot be shown: Quoxa&apos;s chart module is missing.</source>
         <translation>De grafiek kan niet worden getoond: de grafiekmodule van Quoxa ontbreekt.</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 by %2: %3</source>
+        <translation>%1 per %2: %3</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTrap</name>
@@ -41,6 +49,13 @@
     <message>
         <source>Resource with identifier &apos;%1&apos; not found</source>
         <translation>Bron met identificatie &apos;%1&apos; niet gevonden</translation>
+    </message>
+</context>
+<context>
+    <name>FigureWindow</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -693,6 +708,22 @@ Gespeeld: %6 (verwacht %7). Beste: %8. Puntverlies: %9.</translation>
         <source>%1 s</source>
         <translation>%1 s</translation>
     </message>
+    <message>
+        <source>%1: red %2, green %3, blue %4</source>
+        <translation>%1: rood %2, groen %3, blauw %4</translation>
+    </message>
+    <message>
+        <source>One player more</source>
+        <translation>Eén speler meer</translation>
+    </message>
+    <message>
+        <source>One player fewer</source>
+        <translation>Eén speler minder</translation>
+    </message>
+    <message>
+        <source>Level of %1: %2</source>
+        <translation>Niveau van %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmReview</name>
@@ -861,6 +892,10 @@ Gespeeld: %6 (verwacht %7). Beste: %8. Puntverlies: %9.</translation>
     <message>
         <source>the cleared high scores</source>
         <translation>de gewiste topscores</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Plaats</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,14 @@
         <source>The chart cannot be shown: Quoxa&apos;s chart module is missing.</source>
         <translation>Não é possível exibir o gráfico: falta o módulo de gráficos do Quoxa.</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 by %2: %3</source>
+        <translation>%1 por %2: %3</translation>
+    </message>
 </context>
 <context>
     <name>ErrorTrap</name>
@@ -41,6 +49,13 @@
     <message>
         <source>Resource with identifier &apos;%1&apos; not found</source>
         <translation>Recurso com identificador &apos;%1&apos; não encontrado</translation>
+    </message>
+</context>
+<context>
+    <name>FigureWindow</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -693,6 +708,22 @@ Jogada: %6 (esperando %7). Melhor: %8. Perda: %9.</translation>
         <source>%1 s</source>
         <translation>%1 s</translation>
     </message>
+    <message>
+        <source>%1: red %2, green %3, blue %4</source>
+        <translation>%1: vermelho %2, verde %3, azul %4</translation>
+    </message>
+    <message>
+        <source>One player more</source>
+        <translation>Um jogador a mais</translation>
+    </message>
+    <message>
+        <source>One player fewer</source>
+        <translation>Um jogador a menos</translation>
+    </message>
+    <message>
+        <source>Level of %1: %2</source>
+        <translation>Nível de %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmReview</name>
@@ -861,6 +892,10 @@ Jogada: %6 (esperando %7). Melhor: %8. Perda: %9.</translation>
     <message>
         <source>the cleared high scores</source>
         <translation>a tabela de recordes zerada</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Posição</translation>
     </message>
 </context>
 <context>

@@ -3,9 +3,33 @@
 
 #include <QCoreApplication>
 #include <QLabel>
+#include <QLocale>
+#include <cmath>
 #include <QLibrary>
 
 namespace quoxa {
+
+namespace {
+
+// The chart in words, for a screen reader: its title, then each series' points.
+QString ChartText(const ChartData &data)
+{
+    const QLocale locale;
+    const auto number = [&](double v) { return locale.toString(v, 'f', v == std::round(v) ? 0 : 2); };
+    QStringList parts{data.title};
+    for (const ChartData::Series &series : data.series) {
+        QStringList points;
+        for (const QPointF &point : series.points) {
+            const QString x = data.kind == ChartData::Kind::Bars ? data.categories.value(qsizetype(point.x()))
+                                                                 : number(point.x());
+            points << QCoreApplication::translate("Charts", "%1: %2").arg(x, number(point.y()));
+        }
+        parts << QCoreApplication::translate("Charts", "%1 by %2: %3").arg(series.name, data.xTitle, points.join(u"; "));
+    }
+    return parts.join(u". ");
+}
+
+} // namespace
 
 QWidget *MakeChart(const ChartData &data, QWidget *parent)
 {
@@ -14,8 +38,10 @@ QWidget *MakeChart(const ChartData &data, QWidget *parent)
         QLibrary module(ProgramFile(QStringLiteral("quoxa-charts.so"), QStringLiteral(QUOXA_INSTALLED_CHARTS_MODULE)));
         return module.load() ? reinterpret_cast<Make>(module.resolve("QuoxaMakeChart")) : nullptr;
     }();
-    if (QWidget *chart = make ? make(&data, parent) : nullptr)
+    if (QWidget *chart = make ? make(&data, parent) : nullptr) {
+        chart->setAccessibleDescription(ChartText(data));
         return chart;
+    }
     auto *missing = new QLabel(QCoreApplication::translate("Charts", "The chart cannot be shown: Quoxa's chart module is missing."),
                                parent);
     missing->setAlignment(Qt::AlignCenter);

@@ -18,17 +18,18 @@ struct TextLine {
     const char *name;
     const char *text;
     int top;
+    bool reached = false; // by the keyboard, after the buttons: a screen reader reads it there
 };
 
 // The title and the five lines of who made the game and where to find them; the words
 // translated, the names and addresses as they are.
 constexpr std::array<TextLine, 6> kLines{{
-    {"lblTitle", "Quoxa 2.0", 120},
+    {"lblTitle", "Quoxa 2.0", 120, true},
     {"lblNotice", QT_TRANSLATE_NOOP("quoxa::frmAbout", "A dice game for one to four players."), 360},
     {"lblRights", QT_TRANSLATE_NOOP("quoxa::frmAbout", "Copyright (c) 2026 The Quoxa developers."), 600},
     {"lblContact", QT_TRANSLATE_NOOP("quoxa::frmAbout", "Questions, ideas, praise:"), 1320},
-    {"lblWeb", "https://quoxa.example.org", 1560},
-    {"lblMail", "quoxa@example.org", 1800},
+    {"lblWeb", "https://quoxa.example.org", 1560, true},
+    {"lblMail", "quoxa@example.org", 1800, true},
 }};
 
 QLabel *Picture(QWidget *parent, const char *name, int top)
@@ -47,6 +48,7 @@ frmAbout::frmAbout(QWidget *owner) : QDialog(owner)
     UseDesignColours(this);
     KeepOpenOnEscape(this);
     setFixedSize(TwipsSize(4275, 2565));
+    QList<QWidget *> order;
     for (const TextLine &line : kLines) {
         auto *label = Place(new QLabel(tr(line.text), this), QString::fromLatin1(line.name),
                             {720, line.top, 3285, 225});
@@ -54,6 +56,11 @@ frmAbout::frmAbout(QWidget *owner) : QDialog(owner)
         QPalette palette = label->palette();
         palette.setColor(QPalette::WindowText, Qt::black);
         label->setPalette(palette);
+        if (line.reached) {
+            label->setTextInteractionFlags(Qt::TextSelectableByKeyboard);
+            label->setFocusPolicy(Qt::StrongFocus);
+            order << label;
+        }
     }
     auto *rule = Place(new QFrame(this), QStringLiteral("Line1(1)"), {750, 1200, 4080 - 750, 15});
     rule->setFrameStyle(QFrame::HLine | QFrame::Plain);
@@ -68,7 +75,10 @@ frmAbout::frmAbout(QWidget *owner) : QDialog(owner)
         Place(new QPushButton(tr("License"), this), QStringLiteral("cmdLicense"), {2237, 2160, 1000, 315});
     license->setDefault(true);
     connect(license, &QPushButton::clicked, this, &frmAbout::cmdLicense_Click);
-    setTabOrder(ok, license);
+    order.prepend(license);
+    order.prepend(ok);
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
     ok->setFocus(); // the focus starts at OK: Return closes the window
 
     tmrAbout = new QTimer(this);

@@ -2,6 +2,7 @@
 #include "platform/StoreFile.h"
 
 #include <QAbstractButton>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
@@ -120,6 +121,13 @@ protected:
     }
 };
 
+// A frame named as a group: to a screen reader a panel, whose name it says on entering it.
+QAccessibleInterface *GroupFactory(const QString &, QObject *object)
+{
+    auto *widget = qobject_cast<QWidget *>(object);
+    return widget && widget->property("group").toBool() ? new QAccessibleWidget(widget, QAccessible::Grouping) : nullptr;
+}
+
 } // namespace
 
 void Paint(QWidget *widget, const QColor &background)
@@ -231,6 +239,14 @@ void PressOnReturn(QAbstractButton *button)
 QString Indexed(const QString &name, int index)
 {
     return name + QLatin1Char('(') + QString::number(index) + QLatin1Char(')');
+}
+
+void NameGroup(QWidget *frame, const QString &name)
+{
+    static const bool kFactory = (QAccessible::installFactory(GroupFactory), true);
+    Q_UNUSED(kFactory);
+    frame->setProperty("group", true);
+    frame->setAccessibleName(name);
 }
 
 } // namespace quoxa

@@ -34,6 +34,9 @@ T *Place(T *control, const QString &name, QRect twips)
 // The name of element `index` of a control array: "fraDie(3)".
 QString Indexed(const QString &name, int index);
 
+// A borderless frame of option buttons, named for a screen reader as the group of its buttons.
+void NameGroup(QWidget *frame, const QString &name);
+
 // A font of the design, by its design family name ("Arial", "MS Sans Serif", "MS Serif",
 // "Comic Sans MS"): the installed family that stands in for it on Debian, asked for directly.
 QFont DesignFont(QStringView family, qreal points, bool bold = false);

@@ -177,6 +177,8 @@ HelpViewer::HelpViewer(QWidget *owner, std::shared_ptr<ChmFile> file, const ChmF
     mIndex->setObjectName(QStringLiteral("index"));
     mPanes->addTab(mContents, tr("Contents"));
     mPanes->addTab(mIndex, tr("Index"));
+    for (int pane = 0; pane < mPanes->count(); ++pane)
+        mPanes->widget(pane)->setAccessibleName(mPanes->tabText(pane));
     mPage = new ChmBrowser(splitter, mFile);
     mPage->setObjectName(QStringLiteral("page"));
     splitter->setSizes({200, 520});

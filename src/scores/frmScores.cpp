@@ -62,6 +62,8 @@ frmScores::frmScores(QWidget *owner) : QDialog(owner)
 
     lvwScores = Place(new QTreeWidget(this), QStringLiteral("lvwScores"), {150, 150, 3935, 2415});
     lvwScores->setHeaderLabels({QString(), tr("Name"), tr("Score")});
+    lvwScores->setAccessibleName(windowTitle());
+    lvwScores->headerItem()->setData(0, Qt::AccessibleTextRole, tr("Place")); // heard, not shown
     lvwScores->headerItem()->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
     const std::array<int, 3> widths{400, 2500, 1000};
     for (int c = 0; c < 3; ++c)

@@ -1,6 +1,7 @@
 #include "settings/frmOptions.h"
 #include "engine/PlayerSheet.h"
 #include "engine/Strategy.h"
+#include "platform/Announce.h"
 #include "platform/DesignControls.h"
 #include "platform/ErrorTrap.h"
 #include "platform/Twips.h"
@@ -24,6 +25,9 @@ namespace quoxa {
 frmOptions::frmOptions(OptionsOwner &owner, int page) : QDialog(owner.OwnerWindow()), mOwner(owner)
 {
     setObjectName(QStringLiteral("frmOptions"));
+    // The line a screen reader is told changes by: made first, as the dialog's first child,
+    // which is where Announce looks for it.
+    Announce(this, QString());
     setWindowTitle(tr("Options"));
     setWindowFlags(kFixedDialogFlags);
     UseDesignColours(this);
@@ -117,6 +121,19 @@ void frmOptions::LoadColorsTab()
 {
     // The colour chooser always opens on the colour it is given (see cmdColor_Click).
     optColors[0]->setChecked(true);
+    DescribeColor();
+}
+
+void frmOptions::DescribeColor()
+{
+    const bool dice = optColors[0]->isChecked();
+    const QColor color = ColorFromStored(dice ? glngDieColor : glngPipColor);
+    findChild<QWidget *>(QStringLiteral("cmdColor"))
+        ->setAccessibleDescription(tr("%1: red %2, green %3, blue %4")
+                                       .arg(optColors[dice ? 0 : 1]->text())
+                                       .arg(color.red())
+                                       .arg(color.green())
+                                       .arg(color.blue()));
 }
 
 void frmOptions::LoadPlayersTab()
@@ -263,6 +280,7 @@ void frmOptions::cmdDefault_Click()
             glngPipColor = basRegistry::DefaultOf(u"Pip Color").toInt();
             mOwner.SetColor(QStringLiteral("Die"));
             mOwner.SetColor(QStringLiteral("Pip"));
+            DescribeColor();
             break;
         case Players:
             mskPlayerCnt->setText(basRegistry::DefaultOf(u"Player Count"));
@@ -300,6 +318,7 @@ void frmOptions::cmdColor_Click()
             return;
         color = stored;
         mOwner.SetColor(dice ? QStringLiteral("Die") : QStringLiteral("Pip"));
+        DescribeColor();
     });
 }
 

@@ -6,6 +6,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QColorDialog;
 class QLineEdit;
 class QPushButton;
@@ -66,6 +67,10 @@ private:
     void tabOptions_Click(int pageLeft);
     void EnableNameBoxes(int count);
     int DelaySteps() const;
+    // The Color button tells a screen reader the colour it would change.
+    void DescribeColor();
+    // A level box's hidden label: its player and level, as a screen reader names the box.
+    void NameLevelBox(std::size_t at);
     // The count field as a number; an empty field is a type mismatch.
     int PlayerCount() const;
 
@@ -79,6 +84,7 @@ private:
     std::array<QLineEdit *, 4> txtPlayer{};
     std::array<QCheckBox *, 4> chkComputer{};
     std::array<QComboBox *, 4> cboLevel{}; // enabled with its check box
+    std::array<QLabel *, 4> lblLevel{};    // names its level box to a screen reader
     QSlider *sldComputerDelay = nullptr; // in tenths of a second
     static constexpr int kDelaySteps = 20;
     QColorDialog *dlgColors = nullptr;

@@ -1,5 +1,6 @@
 // The options dialog's pages: their controls, each placed and named as designed.
 #include "settings/frmOptions.h"
+#include "platform/Announce.h"
 #include "platform/DesignControls.h"
 #include "settings/UpDown.h"
 
@@ -19,10 +20,13 @@ void frmOptions::BuildColorsPage(QWidget *page)
     // Wider than designed, up to the Color button, so that "Dice" and "Pips" fit in every
     // language.
     auto *frame = Place(new QWidget(page), Indexed(QStringLiteral("fraOptions"), 0), {75, 300, 960, 840});
+    NameGroup(frame, tabOptions->tabText(Colors).remove(u'&'));
     const std::array<const char *, 2> captions{QT_TR_NOOP("Dice"), QT_TR_NOOP("Pips")};
     for (int i = 0; i < 2; ++i)
         optColors[static_cast<std::size_t>(i)] = Place(new QRadioButton(tr(captions[static_cast<std::size_t>(i)]), frame),
                                                       Indexed(QStringLiteral("optColors"), i + 1), {75, 150 + 300 * i, 885, 255});
+    for (QRadioButton *option : optColors)
+        connect(option, &QRadioButton::toggled, this, &frmOptions::DescribeColor);
     auto *color = Place(new QPushButton(tr("Color"), page), QStringLiteral("cmdColor"), {1050, 450, 1065, 315});
     connect(color, &QPushButton::clicked, this, &frmOptions::cmdColor_Click);
 }
@@ -38,6 +42,15 @@ void frmOptions::BuildPlayersPage(QWidget *page)
     mskPlayerCnt->setAccessibleName(tr("Number of Players"));
     udcPlayerCnt = Place(new UpDown(page, mskPlayerCnt), QStringLiteral("udcPlayerCnt"), {1875, 450, 240, 300});
     udcPlayerCnt->setAccessibleName(tr("Number of Players, up and down"));
+    const auto arrows = udcPlayerCnt->findChildren<QWidget *>();
+    arrows.at(0)->setAccessibleName(tr("One player more"));
+    arrows.at(1)->setAccessibleName(tr("One player fewer"));
+    // The stepper says the count it steps, and a step made from it is told at once.
+    connect(mskPlayerCnt, &QLineEdit::textChanged, udcPlayerCnt, [this](const QString &count) {
+        udcPlayerCnt->setAccessibleDescription(count);
+        if (udcPlayerCnt->hasFocus())
+            Announce(this, count);
+    });
     Place(new QLabel(tr("Player Names:"), page), Indexed(QStringLiteral("lblPlayers"), 1), {525, 810, 1065, 255});
     const std::array<int, 4> labelTops{1155, 1485, 1875, 2250};
     const std::array<int, 4> boxTops{1110, 1500, 1875, 2250};
@@ -50,20 +63,28 @@ void frmOptions::BuildPlayersPage(QWidget *page)
         box->setAutoFillBackground(true);
         connect(box, &QLineEdit::textChanged, this, [this, at](const QString &name) {
             chkComputer[at]->setText(name); // the Computer page names the players as here
+            NameLevelBox(at);
             cmdApply->setEnabled(true);
         });
         txtPlayer[at] = box;
     }
 }
 
+void frmOptions::NameLevelBox(std::size_t at)
+{
+    const QString name = QString(chkComputer[at]->text()).replace(u'&', QStringLiteral("&&")); // text, not a mnemonic
+    lblLevel[at]->setText(tr("Level of %1: %2").arg(name, cboLevel[at]->currentText()));
+}
+
 void frmOptions::BuildSoundsPage(QWidget *page)
 {
     auto *frame = Place(new QWidget(page), Indexed(QStringLiteral("fraOptions"), 1), {150, 450, 765, 690});
+    NameGroup(frame, tabOptions->tabText(Sounds).remove(u'&'));
     const std::array<const char *, 2> captions{QT_TR_NOOP("On"), QT_TR_NOOP("Off")};
     for (int i = 0; i < 2; ++i) {
         QRadioButton *option = Place(new QRadioButton(tr(captions[static_cast<std::size_t>(i)]), frame),
                                      Indexed(QStringLiteral("optSounds"), i + 1), {0, 300 * i, 705, 315});
-        connect(option, &QRadioButton::clicked, this, [this] { cmdApply->setEnabled(true); });
+        connect(option, &QRadioButton::toggled, this, [this] { cmdApply->setEnabled(true); });
         optSounds[static_cast<std::size_t>(i)] = option;
     }
 }
@@ -80,11 +101,23 @@ void frmOptions::BuildComputerPage(QWidget *page)
         QComboBox *level = Place(new QComboBox(page), Indexed(QStringLiteral("cboLevel"), i + 1), {2475, top - 15, 1650, 315});
         for (const char *name : levels)
             level->addItem(tr(name));
-        connect(box, &QCheckBox::clicked, this, [this] { cmdApply->setEnabled(true); });
+        // A screen reader names a box by its label: one for each, never shown, with the player
+        // and the level.
+        auto *label = new QLabel(page);
+        label->setObjectName(Indexed(QStringLiteral("lblLevel"), i + 1));
+        label->setBuddy(level);
+        label->hide();
+        // Apply follows the changes themselves: a screen reader's toggle sends no click.
+        connect(box, &QCheckBox::toggled, this, [this] { cmdApply->setEnabled(true); });
         connect(box, &QCheckBox::toggled, level, [box, level] { level->setEnabled(box->isEnabled() && box->isChecked()); });
-        connect(level, &QComboBox::activated, this, [this] { cmdApply->setEnabled(true); });
+        connect(level, &QComboBox::currentIndexChanged, this, [this, i] {
+            NameLevelBox(std::size_t(i));
+            cmdApply->setEnabled(true);
+        });
+        connect(level, &QComboBox::activated, this, [this, level] { Announce(this, level->currentText()); });
         chkComputer[static_cast<std::size_t>(i)] = box;
         cboLevel[static_cast<std::size_t>(i)] = level;
+        lblLevel[static_cast<std::size_t>(i)] = label;
     }
     Place(new QLabel(tr("Pause between moves:"), page), Indexed(QStringLiteral("lblComputer"), 1), {150, 2220, 1800, 255});
     sldComputerDelay = Place(new QSlider(Qt::Horizontal, page), QStringLiteral("sldComputerDelay"), {1950, 2190, 1500, 300});
@@ -93,6 +126,9 @@ void frmOptions::BuildComputerPage(QWidget *page)
     auto *shown = Place(new QLabel(page), Indexed(QStringLiteral("lblComputer"), 2), {3525, 2220, 600, 255});
     connect(sldComputerDelay, &QSlider::valueChanged, this, [this, shown](int steps) {
         shown->setText(tr("%1 s").arg(QLocale().toString(steps / 10.0, 'f', 1)));
+        sldComputerDelay->setAccessibleDescription(shown->text()); // the seconds, not the slider's steps
+        if (sldComputerDelay->hasFocus())
+            Announce(this, shown->text());
         cmdApply->setEnabled(true);
     });
 }

@@ -6,6 +6,7 @@
 #include "engine/MoveText.h"
 #include "records/GameFiles.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QJsonArray>
 
@@ -120,6 +121,11 @@ private slots:
                               "1=Ada=3=2 2 3 3 6=score Full House (0)=score Twos (4)=13.05",
                               "1=Bea=1=1 2 3 4 5=score Large Straight (40)=score Large Straight (40)=0.00"};
         QCOMPARE(Rows(&window, "lvwDecisions"), all);
+        // Heard: each cell with its header, the box with its label, the chart's values in words.
+        QCOMPARE(Find<QTreeWidget>(&window, "lvwDecisions")->topLevelItem(3)->data(1, Qt::AccessibleTextRole), "Player: Bea");
+        QCOMPARE(QAccessible::queryAccessibleInterface(Find(&window, "cboFilter"))->relations(QAccessible::Label).value(0).first->text(QAccessible::Name), "Show:");
+        QVERIFY2(Find(&window, "chart")->accessibleDescription().startsWith("Expected final total after each decision. Ada by Turn: 0: 252.28; "),
+                 qPrintable(Find(&window, "chart")->accessibleDescription()));
         auto *filter = Find<QComboBox>(&window, "cboFilter"); // slips only, Ada's, Bea's, all
         for (const auto &[f, rows] : {std::pair{1, QStringList{all[0], all[2]}}, {2, all.mid(0, 3)}, {3, all.mid(3)}, {0, all}}) {
             filter->setCurrentIndex(f);

@@ -11,6 +11,7 @@
 #include "settings/frmOptions.h"
 #include "platform/DesignControls.h"
 
+#include <QAccessible>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QRegularExpression>
@@ -119,6 +120,40 @@ private slots:
         QVERIFY(second->pos() == first->pos() && about.focusWidget()->objectName() == u"cmdOk");
         QTest::keyClick(about.focusWidget(), Qt::Key_Return);
         QTRY_VERIFY(!about.isVisible());
+    }
+
+    // What a screen reader hears of the side windows: names, descriptions, groups, the hidden
+    // label that names a level box, a header shown to no one, and the stops Tab reaches.
+    void heardBySideWindows()
+    {
+        StoreSettings({{"Player Count", "2"}, {"Player 2", "Bo"}, {"Die Color", "255"}, {"Computer Delay", "500"}});
+        frmMain board;
+        frmOptions options(board, frmOptions::Colors);
+        frmScores scores(nullptr);
+        frmAbout about(nullptr);
+        QWidget owner;
+        basHelp::ShowHelpContents(&owner, QStringLiteral(QUOXA_HELP_FILE));
+        const std::array<std::array<QString, 3>, 10> table{{{"fraOptions(0)", "name", "Colors (group)"}, {"fraOptions(1)", "name", "Sounds (group)"},
+            {"cmdColor", "description", "Dice: red 255, green 0, blue 0"}, {"cboLevel(2)", "label", "Level of Bo: Club"},
+            {"sldComputerDelay", "description", "0.5 s"}, {"udcPlayerCnt", "description", "2"}, {"lvwScores", "name", "High Scores"},
+            {"lvwScores", "header", "Place"}, {"contents", "name", "Contents"},
+            {"cmdOk", "tab", "License|Quoxa 2.0|https://quoxa.example.org|quoxa@example.org|OK"}}};
+        for (const auto &[control, aspect, heard] : table) {
+            QWidget *widget = about.findChild<QWidget *>(control); // About's OK before the others'
+            for (QObject *window : std::initializer_list<QObject *>{&options, &scores, &owner})
+                widget = widget ? widget : window->findChild<QWidget *>(control);
+            QAccessibleInterface *shown = QAccessible::queryAccessibleInterface(widget);
+            QStringList texts;
+            for (QWidget *next = widget; aspect == u"tab" && texts.size() < 5;)
+                if ((next = next->nextInFocusChain())->focusPolicy() & Qt::TabFocus)
+                    texts << QAccessible::queryAccessibleInterface(next)->text(QAccessible::Name);
+            for (const auto &[label, relation] : shown->relations(aspect == u"label" ? QAccessible::Label : QAccessible::Relation()))
+                texts << label->text(QAccessible::Name);
+            if (aspect != u"tab" && aspect != u"label")
+                texts << (aspect == u"header" ? shown->child(0) : shown)->text(aspect == u"description" ? QAccessible::Description : QAccessible::Name);
+            texts.removeAll(QString());
+            QCOMPARE(texts.join('|') + (shown->role() == QAccessible::Grouping ? " (group)" : ""), heard);
+        }
     }
 
     // Every window keeps the design's colours whatever the desktop's theme: under a dark

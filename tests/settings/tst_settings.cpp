@@ -9,6 +9,7 @@
 #include "settings/basRegistry.h"
 #include "settings/frmOptions.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QProcess>
@@ -306,6 +307,7 @@ private slots:
         row("count emptied", 1, {"", "name", "ok"}, "-----22 Ann,Player 2"); // reported, nothing applied
         row("Return on Cancel", 1, {"name", "return on cancel"}, "A----20 Ann,Player 2"); // Return presses the focused button
         row("computer chosen", 3, {"computer", "delay"}, "A----20 Ann,Player 2");
+        row("computer toggled by a screen reader", 3, {"toggle"}, "A----20 Ann,Player 2");
         row("computer applied: a new game", 3, {"computer", "apply"}, "-N-C-20 Ann,Player 2");
         row("pause alone: the game goes on", 3, {"delay", "ok"}, "----D20 Ann,Player 2");
         row("computer page left", 3, {"computer", "delay", "page"}, "-N-CD20 Ann,Player 2");
@@ -330,6 +332,9 @@ private slots:
                 Click("optSounds(1)");
             else if (action == u"computer")
                 Click("chkComputer(2)");
+            else if (action == u"toggle") // no click: what Apply follows is the change
+                QAccessible::queryAccessibleInterface(Find(options.get(), "chkComputer(2)"))->actionInterface()->doAction(
+                    QAccessibleActionInterface::toggleAction());
             else if (action == u"delay")
                 Find<QSlider>(options.get(), "sldComputerDelay")->setValue(3);
             else if (action == u"color")
