@@ -1,7 +1,6 @@
 #include "settings/frmOptions.h"
 #include "engine/PlayerSheet.h"
 #include "engine/Strategy.h"
-#include "platform/Announce.h"
 #include "platform/DesignControls.h"
 #include "platform/ErrorTrap.h"
 #include "platform/Twips.h"
@@ -25,9 +24,6 @@ namespace quoxa {
 frmOptions::frmOptions(OptionsOwner &owner, int page) : QDialog(owner.OwnerWindow()), mOwner(owner)
 {
     setObjectName(QStringLiteral("frmOptions"));
-    // The line a screen reader is told changes by: made first, as the dialog's first child,
-    // which is where Announce looks for it.
-    Announce(this, QString());
     setWindowTitle(tr("Options"));
     setWindowFlags(kFixedDialogFlags);
     UseDesignColours(this);
