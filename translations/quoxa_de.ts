@@ -347,6 +347,10 @@ Gespielt: %6 (erwartet %7). Optimal: %8. Verlust: %9.</translation>
         <source>Forward</source>
         <translation>Vor</translation>
     </message>
+    <message>
+        <source>Link: %1</source>
+        <translation>Verweis: %1</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmAbout</name>

@@ -347,6 +347,10 @@ Jugada: %6 (esperado: %7). Mejor: %8. Pérdida: %9.</translation>
         <source>Forward</source>
         <translation>Adelante</translation>
     </message>
+    <message>
+        <source>Link: %1</source>
+        <translation>Enlace: %1</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmAbout</name>

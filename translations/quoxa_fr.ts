@@ -347,6 +347,10 @@ Joué&#xa0;: %6 (espérant %7). Meilleur&#xa0;: %8. Points perdus&#xa0;: %9.</tr
         <source>Forward</source>
         <translation>Avancer</translation>
     </message>
+    <message>
+        <source>Link: %1</source>
+        <translation>Lien&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmAbout</name>

@@ -347,6 +347,10 @@ Giocata: %6 (atteso %7). Migliore: %8. Punti persi: %9.</translation>
         <source>Forward</source>
         <translation>Avanti</translation>
     </message>
+    <message>
+        <source>Link: %1</source>
+        <translation>Collegamento: %1</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmAbout</name>

@@ -347,6 +347,10 @@ Gespeeld: %6 (verwacht %7). Beste: %8. Puntverlies: %9.</translation>
         <source>Forward</source>
         <translation>Vooruit</translation>
     </message>
+    <message>
+        <source>Link: %1</source>
+        <translation>Koppeling: %1</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmAbout</name>

@@ -347,6 +347,10 @@ Jogada: %6 (esperando %7). Melhor: %8. Perda: %9.</translation>
         <source>Forward</source>
         <translation>Avançar</translation>
     </message>
+    <message>
+        <source>Link: %1</source>
+        <translation>Link: %1</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmAbout</name>

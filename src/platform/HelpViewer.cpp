@@ -1,4 +1,5 @@
 #include "platform/HelpViewer.h"
+#include "platform/Announce.h"
 #include "platform/DesignControls.h"
 #include "platform/Pictures.h"
 #include "platform/ProgramFiles.h"
@@ -47,6 +48,16 @@ public:
         if (type == QTextDocument::HtmlResource || type == QTextDocument::StyleSheetResource)
             return QString::fromUtf8(*data);
         return *data;
+    }
+
+protected:
+    // A link reached with Tab is told to a screen reader, which does not read a page's links.
+    bool focusNextPrevChild(bool next) override
+    {
+        const bool moved = QTextBrowser::focusNextPrevChild(next);
+        if (moved && textCursor().hasSelection())
+            Announce(window(), HelpViewer::tr("Link: %1").arg(textCursor().selectedText()));
+        return moved;
     }
 
 private:

@@ -237,7 +237,7 @@ private slots:
         QVERIFY(!owner.findChild<HelpViewer *>() && errors.messages.isEmpty());
     }
 
-    // A link in a page opens its page; Back and Forward (Alt+Left and Alt+Right) go through
+    // A link in a page, reached with Tab, is told and opens its page; Back and Forward (Alt+Left and Alt+Right) go through
     // the pages shown; the contents pane follows the page, and its arrow keys open pages.
     void helpFollowsLinksBackAndForward()
     {
@@ -250,7 +250,9 @@ private slots:
         const auto shown = [&] { return viewer->currentPage() + " " + contents->currentItem()->text(0); };
         QCOMPARE(shown(), "/html/welcome.htm Welcome to Quoxa");
         page->setFocus();
-        QTest::keyClick(page, Qt::Key_Tab); // the first link, "How to play"
+        SpokenLines told;
+        QTest::keyClick(page, Qt::Key_Tab); // the first link, "How to play", told to a screen reader
+        QTRY_COMPARE(told.lines, QStringList{"Link: How to play"});
         QTest::keyClick(page, Qt::Key_Return);
         QCOMPARE(shown(), "/html/howtoplay.htm How to play");
         QTest::keyClick(viewer, Qt::Key_Left, Qt::AltModifier);
