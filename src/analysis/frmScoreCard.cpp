@@ -41,7 +41,7 @@ frmScoreCard::frmScoreCard(QWidget *owner, std::function<void()> playAgain, std:
     grdScoreCard = new QTableWidget(int(kScoreSheet.size()), 0, this);
     grdScoreCard->setObjectName(QStringLiteral("grdScoreCard"));
     grdScoreCard->setAccessibleName(tr("Score Card"));
-    grdScoreCard->setFocusPolicy(Qt::StrongFocus);
+    grdScoreCard->setFocusPolicy(Qt::TabFocus); // the keyboard, never a click: a click leaves it on the board
     grdScoreCard->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdScoreCard->setSelectionMode(QAbstractItemView::NoSelection);
     grdScoreCard->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
