@@ -173,7 +173,7 @@ void frmStatistics::cmdClear_Click()
     Trap([&] {
         const auto answer = QMessageBox::question(this, tr("Clear Statistics"),
                                                   tr("Are you sure that you want to clear the finished games?"),
-                                                  QMessageBox::Yes | QMessageBox::No);
+                                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::No); // a question that deletes: No unless chosen
         if (answer != QMessageBox::Yes)
             return;
         GameKeeper::ClearFinished();
