@@ -333,7 +333,11 @@ void frmMain::ShowScoreCard(bool asked)
 {
     Trap([&] {
         if (!mScoreCard)
-            mScoreCard = new frmScoreCard(this, [this] { StartNewGame(); }, [this] { mnuGameReview_Click(); });
+            mScoreCard = new frmScoreCard(this, [this] {
+                StartNewGame();
+                activateWindow(); // the next Space throws
+                cmdThrow->setFocus();
+            }, [this] { mnuGameReview_Click(); });
         mScoreCard->Refresh(mGame);
         mScoreCard->ShowBeside(asked);
     });

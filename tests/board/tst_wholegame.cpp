@@ -173,8 +173,10 @@ private slots:
                 if (grid->item(cell / across, cell % across)->background().color() == QColor(255, 255, 160))
                     marked += QString::number(cell % across + 1);
             QCOMPARE(marked, QString::number(computers.size()));
+            card->activateWindow();
             Find<QPushButton>(card, "cmdPlayAgain")->click();
             QCOMPARE(board.game().mstrState + board.game().mintScored.toString(), "Throw 00");
+            QTRY_VERIFY(board.isActiveWindow() && board.focusWidget() == Find(&board, "cmdThrow")); // Space throws next
             board.close();
             // The top ten is the people's: the person's total entered, no computer's did.
             QCOMPARE(Stored("High Scores", "Name 1"), computers == u"FT" ? QVariant("Player 1") : QVariant());
