@@ -73,7 +73,8 @@ void frmScoreCard::Refresh(const Game &game)
 {
     Trap([&] {
         mLastScored = nullptr;
-        const int players = game.players().count.value(), lastPlayer = game.LastScorer();
+        const int players = game.players().count.value();
+        const auto [lastBox, lastPlayer] = game.LastScored();
         grdScoreCard->setColumnCount(players);
         for (int p = 1; p <= players; ++p) {
             auto *header = new QTableWidgetItem(gudtPlayer(p).strName);
@@ -87,7 +88,7 @@ void frmScoreCard::Refresh(const Game &game)
                 const int value = (gudtPlayer(p).*row.field).value();
                 auto *item = new QTableWidgetItem(row.isCategory() && value == PlayerSheet::kUnscored ? QString()
                                                                                                     : QString::number(value));
-                const bool last = &row == game.mlblLastScored && p == lastPlayer;
+                const bool last = &row == lastBox && p == lastPlayer;
                 // Read cell by cell, each says its row: "Chance: 23", "Twos: empty".
                 const QString shown = tr("%1: %2").arg(RowName(row), item->text().isEmpty() ? tr("empty") : item->text());
                 item->setData(Qt::AccessibleTextRole, last ? tr("%1, scored last").arg(shown) : shown);

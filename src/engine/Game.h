@@ -69,9 +69,9 @@ public:
     // What the player whose turn it is does, told in its name: the move, or with none the
     // throw that begins its turn ("Bea keeps 5 5 5 and throws again.").
     QString Narration(const Hint *move) const;
-    // The player whose box mlblLastScored names, who scored last: the player whose turn it
-    // is until the turn is passed on, the one before after. 0 when that box is empty.
-    int LastScorer() const;
+    // The box scored last and its player, as the record has them: a score taken back is no
+    // score, so the one before it is the last. {nullptr, 0} before the first.
+    std::pair<const SheetRow *, int> LastScored() const;
     // What the dice would score in this category now, by its rule alone.
     int ScoreFor(const SheetRow &row) const;
 

@@ -69,14 +69,13 @@ QString Game::Narration(const Hint *move) const
     });
 }
 
-int Game::LastScorer() const
+std::pair<const SheetRow *, int> Game::LastScored() const
 {
-    if (!mlblLastScored)
-        return 0;
-    const int count = mPlayers.count.value(), now = mintPlayer.value();
-    const bool passedOn = mstrState.startsWith(u"Throw");
-    const int player = passedOn ? (now == 1 ? count : now - 1) : now;
-    return gudtPlayer(player).*mlblLastScored->field == PlayerSheet::kUnscored ? 0 : player;
+    const std::size_t count = std::size_t(mPlayers.count.value());
+    for (std::size_t turn = mRecord.turns.size(); turn-- > 0;)
+        if (mRecord.turns[turn].scored)
+            return {mRecord.turns[turn].scored, int(turn % count) + 1};
+    return {nullptr, 0};
 }
 
 int Game::ScoreFor(const SheetRow &row) const

@@ -401,7 +401,8 @@ private slots:
         }
     }
 
-    // Who won, ties shared; and whose box was scored last as the turn passes on.
+    // Who won, ties shared; and whose box was scored last as the turn passes on, and after a
+    // score is taken back: the one before it, another player's of another row.
     void rankingAndLastScorer()
     {
         for (const auto &[totals, ranking] : {std::pair{QList<int>{230, 254}, "P2 wins with 254."},
@@ -412,11 +413,15 @@ private slots:
             QCOMPARE(Ranking(int(totals.size())), QString::fromLatin1(ranking));
         }
         Begin(2);
-        QString scorers = QString::number(game->LastScorer());
+        const auto last = [&] { return QString::number(game->LastScored().second) + (game->LastScored().first ? game->LastScored().first->label.toString() : ""); };
+        QStringList scorers{last()};
         Score("12346", u"lblChance");
-        scorers += QString::number(game->LastScorer()) + (game->cmdThrow_Click(), QString::number(game->LastScorer()));
-        Score("12346", u"lblChance");
-        QCOMPARE(scorers + QString::number(game->LastScorer()), "0112"); // P1's box still after the turn passes
+        scorers << last() << (game->cmdThrow_Click(), last()); // P1's box still after the turn passes
+        Score("12346", u"lblOnes");
+        scorers << last();
+        game->UndoLastScore();
+        scorers << last();
+        QCOMPARE(scorers, (QStringList{"0", "1lblChance", "1lblChance", "2lblOnes", "1lblChance"}));
     }
 
     // Five alike into the empty Quoxa box with Chance still open: from then on the box
