@@ -190,6 +190,26 @@ Played: %6 (expecting %7). Best: %8. Points lost: %9.</source>
         <translation>Zug %1, Wurf %2: %3 hatte %4; bei optimalem Spiel erwartet: %5.
 Gespielt: %6 (erwartet %7). Optimal: %8. Verlust: %9.</translation>
     </message>
+    <message>
+        <source>Beginner</source>
+        <translation>Anfänger</translation>
+    </message>
+    <message>
+        <source>Casual</source>
+        <translation>Hobby</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Club</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Profi</translation>
+    </message>
+    <message>
+        <source>Perfect</source>
+        <translation>Perfekt</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>
@@ -681,26 +701,6 @@ Gespielt: %6 (erwartet %7). Optimal: %8. Verlust: %9.</translation>
         <translation>Computer spielt für:</translation>
     </message>
     <message>
-        <source>Beginner</source>
-        <translation>Anfänger</translation>
-    </message>
-    <message>
-        <source>Casual</source>
-        <translation>Hobby</translation>
-    </message>
-    <message>
-        <source>Club</source>
-        <translation>Club</translation>
-    </message>
-    <message>
-        <source>Expert</source>
-        <translation>Profi</translation>
-    </message>
-    <message>
-        <source>Perfect</source>
-        <translation>Perfekt</translation>
-    </message>
-    <message>
         <source>Pause between moves:</source>
         <translation>Pause je Schritt:</translation>
     </message>
@@ -965,10 +965,6 @@ Gespielt: %6 (erwartet %7). Optimal: %8. Verlust: %9.</translation>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>%1 (computer, level %2)</source>
-        <translation>%1 (Computer, Stufe %2)</translation>
-    </message>
-    <message>
         <source>%1 of %2</source>
         <translation>%1 von %2</translation>
     </message>
@@ -995,6 +991,10 @@ Gespielt: %6 (erwartet %7). Optimal: %8. Verlust: %9.</translation>
     <message>
         <source>%1 (not finished)</source>
         <translation>%1 (nicht beendet)</translation>
+    </message>
+    <message>
+        <source>%1 (computer, %2)</source>
+        <translation>%1 (Computer, %2)</translation>
     </message>
 </context>
 </TS>

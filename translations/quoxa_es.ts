@@ -190,6 +190,26 @@ Played: %6 (expecting %7). Best: %8. Points lost: %9.</source>
         <translation>Turno %1, tirada %2: %3 tenía %4 y esperaba %5 al final con el mejor juego.
 Jugada: %6 (esperado: %7). Mejor: %8. Pérdida: %9.</translation>
     </message>
+    <message>
+        <source>Beginner</source>
+        <translation>Novato</translation>
+    </message>
+    <message>
+        <source>Casual</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Club</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Experto</translation>
+    </message>
+    <message>
+        <source>Perfect</source>
+        <translation>Perfecto</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>
@@ -681,26 +701,6 @@ Jugada: %6 (esperado: %7). Mejor: %8. Pérdida: %9.</translation>
         <translation>El ordenador juega por:</translation>
     </message>
     <message>
-        <source>Beginner</source>
-        <translation>Novato</translation>
-    </message>
-    <message>
-        <source>Casual</source>
-        <translation>Normal</translation>
-    </message>
-    <message>
-        <source>Club</source>
-        <translation>Club</translation>
-    </message>
-    <message>
-        <source>Expert</source>
-        <translation>Experto</translation>
-    </message>
-    <message>
-        <source>Perfect</source>
-        <translation>Perfecto</translation>
-    </message>
-    <message>
         <source>Pause between moves:</source>
         <translation>Pausa entre jugadas:</translation>
     </message>
@@ -965,10 +965,6 @@ Jugada: %6 (esperado: %7). Mejor: %8. Pérdida: %9.</translation>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>%1 (computer, level %2)</source>
-        <translation>%1 (ordenador, nivel %2)</translation>
-    </message>
-    <message>
         <source>%1 of %2</source>
         <translation>%1 de %2</translation>
     </message>
@@ -995,6 +991,10 @@ Jugada: %6 (esperado: %7). Mejor: %8. Pérdida: %9.</translation>
     <message>
         <source>%1 (not finished)</source>
         <translation>%1 (sin terminar)</translation>
+    </message>
+    <message>
+        <source>%1 (computer, %2)</source>
+        <translation>%1 (ordenador, %2)</translation>
     </message>
 </context>
 </TS>

@@ -190,6 +190,26 @@ Played: %6 (expecting %7). Best: %8. Points lost: %9.</source>
         <translation>Tour %1, jet %2&#xa0;: %3 avait %4, espérant %5 en jouant au mieux.
 Joué&#xa0;: %6 (espérant %7). Meilleur&#xa0;: %8. Points perdus&#xa0;: %9.</translation>
     </message>
+    <message>
+        <source>Beginner</source>
+        <translation>Débutant</translation>
+    </message>
+    <message>
+        <source>Casual</source>
+        <translation>Loisir</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Club</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Expert</translation>
+    </message>
+    <message>
+        <source>Perfect</source>
+        <translation>Parfait</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>
@@ -681,26 +701,6 @@ Joué&#xa0;: %6 (espérant %7). Meilleur&#xa0;: %8. Points perdus&#xa0;: %9.</tr
         <translation>L&apos;ordinateur remplace&#xa0;:</translation>
     </message>
     <message>
-        <source>Beginner</source>
-        <translation>Débutant</translation>
-    </message>
-    <message>
-        <source>Casual</source>
-        <translation>Loisir</translation>
-    </message>
-    <message>
-        <source>Club</source>
-        <translation>Club</translation>
-    </message>
-    <message>
-        <source>Expert</source>
-        <translation>Expert</translation>
-    </message>
-    <message>
-        <source>Perfect</source>
-        <translation>Parfait</translation>
-    </message>
-    <message>
         <source>Pause between moves:</source>
         <translation>Pause entre coups&#xa0;:</translation>
     </message>
@@ -965,10 +965,6 @@ Joué&#xa0;: %6 (espérant %7). Meilleur&#xa0;: %8. Points perdus&#xa0;: %9.</tr
         <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
-        <source>%1 (computer, level %2)</source>
-        <translation>%1 (ordinateur, niveau %2)</translation>
-    </message>
-    <message>
         <source>%1 of %2</source>
         <translation>%1 sur %2</translation>
     </message>
@@ -995,6 +991,10 @@ Joué&#xa0;: %6 (espérant %7). Meilleur&#xa0;: %8. Points perdus&#xa0;: %9.</tr
     <message>
         <source>%1 (not finished)</source>
         <translation>%1 (inachevée)</translation>
+    </message>
+    <message>
+        <source>%1 (computer, %2)</source>
+        <translation>%1 (ordinateur, %2)</translation>
     </message>
 </context>
 </TS>

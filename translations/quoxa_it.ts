@@ -190,6 +190,26 @@ Played: %6 (expecting %7). Best: %8. Points lost: %9.</source>
         <translation>Turno %1, lancio %2: %3 aveva %4, con un totale atteso di %5 giocando al meglio.
 Giocata: %6 (atteso %7). Migliore: %8. Punti persi: %9.</translation>
     </message>
+    <message>
+        <source>Beginner</source>
+        <translation>Novizio</translation>
+    </message>
+    <message>
+        <source>Casual</source>
+        <translation>Amatore</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Club</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Esperto</translation>
+    </message>
+    <message>
+        <source>Perfect</source>
+        <translation>Perfetto</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>
@@ -681,26 +701,6 @@ Giocata: %6 (atteso %7). Migliore: %8. Punti persi: %9.</translation>
         <translation>Il computer gioca per:</translation>
     </message>
     <message>
-        <source>Beginner</source>
-        <translation>Novizio</translation>
-    </message>
-    <message>
-        <source>Casual</source>
-        <translation>Amatore</translation>
-    </message>
-    <message>
-        <source>Club</source>
-        <translation>Club</translation>
-    </message>
-    <message>
-        <source>Expert</source>
-        <translation>Esperto</translation>
-    </message>
-    <message>
-        <source>Perfect</source>
-        <translation>Perfetto</translation>
-    </message>
-    <message>
         <source>Pause between moves:</source>
         <translation>Pausa tra le mosse:</translation>
     </message>
@@ -965,10 +965,6 @@ Giocata: %6 (atteso %7). Migliore: %8. Punti persi: %9.</translation>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>%1 (computer, level %2)</source>
-        <translation>%1 (computer, livello %2)</translation>
-    </message>
-    <message>
         <source>%1 of %2</source>
         <translation>%1 su %2</translation>
     </message>
@@ -995,6 +991,10 @@ Giocata: %6 (atteso %7). Migliore: %8. Punti persi: %9.</translation>
     <message>
         <source>%1 (not finished)</source>
         <translation>%1 (non finita)</translation>
+    </message>
+    <message>
+        <source>%1 (computer, %2)</source>
+        <translation>%1 (computer, %2)</translation>
     </message>
 </context>
 </TS>

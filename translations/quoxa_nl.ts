@@ -190,6 +190,26 @@ Played: %6 (expecting %7). Best: %8. Points lost: %9.</source>
         <translation>Beurt %1, worp %2: %3 had %4; met het beste spel verwacht: %5.
 Gespeeld: %6 (verwacht %7). Beste: %8. Puntverlies: %9.</translation>
     </message>
+    <message>
+        <source>Beginner</source>
+        <translation>Beginner</translation>
+    </message>
+    <message>
+        <source>Casual</source>
+        <translation>Recreant</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Club</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Expert</translation>
+    </message>
+    <message>
+        <source>Perfect</source>
+        <translation>Perfect</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>
@@ -681,26 +701,6 @@ Gespeeld: %6 (verwacht %7). Beste: %8. Puntverlies: %9.</translation>
         <translation>Computer speelt voor:</translation>
     </message>
     <message>
-        <source>Beginner</source>
-        <translation>Beginner</translation>
-    </message>
-    <message>
-        <source>Casual</source>
-        <translation>Recreant</translation>
-    </message>
-    <message>
-        <source>Club</source>
-        <translation>Club</translation>
-    </message>
-    <message>
-        <source>Expert</source>
-        <translation>Expert</translation>
-    </message>
-    <message>
-        <source>Perfect</source>
-        <translation>Perfect</translation>
-    </message>
-    <message>
         <source>Pause between moves:</source>
         <translation>Pauze tussen zetten:</translation>
     </message>
@@ -965,10 +965,6 @@ Gespeeld: %6 (verwacht %7). Beste: %8. Puntverlies: %9.</translation>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>%1 (computer, level %2)</source>
-        <translation>%1 (computer, niveau %2)</translation>
-    </message>
-    <message>
         <source>%1 of %2</source>
         <translation>%1 van %2</translation>
     </message>
@@ -995,6 +991,10 @@ Gespeeld: %6 (verwacht %7). Beste: %8. Puntverlies: %9.</translation>
     <message>
         <source>%1 (not finished)</source>
         <translation>%1 (niet voltooid)</translation>
+    </message>
+    <message>
+        <source>%1 (computer, %2)</source>
+        <translation>%1 (computer, %2)</translation>
     </message>
 </context>
 </TS>

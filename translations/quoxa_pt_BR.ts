@@ -190,6 +190,26 @@ Played: %6 (expecting %7). Best: %8. Points lost: %9.</source>
         <translation>Rodada %1, lance %2: %3 tinha %4 e podia esperar %5 ao final com o jogo ideal.
 Jogada: %6 (esperando %7). Melhor: %8. Perda: %9.</translation>
     </message>
+    <message>
+        <source>Beginner</source>
+        <translation>Novato</translation>
+    </message>
+    <message>
+        <source>Casual</source>
+        <translation>Casual</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Clube</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Craque</translation>
+    </message>
+    <message>
+        <source>Perfect</source>
+        <translation>Perfeito</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>
@@ -681,26 +701,6 @@ Jogada: %6 (esperando %7). Melhor: %8. Perda: %9.</translation>
         <translation>O computador joga por:</translation>
     </message>
     <message>
-        <source>Beginner</source>
-        <translation>Novato</translation>
-    </message>
-    <message>
-        <source>Casual</source>
-        <translation>Casual</translation>
-    </message>
-    <message>
-        <source>Club</source>
-        <translation>Clube</translation>
-    </message>
-    <message>
-        <source>Expert</source>
-        <translation>Craque</translation>
-    </message>
-    <message>
-        <source>Perfect</source>
-        <translation>Perfeito</translation>
-    </message>
-    <message>
         <source>Pause between moves:</source>
         <translation>Pausa entre jogadas:</translation>
     </message>
@@ -965,10 +965,6 @@ Jogada: %6 (esperando %7). Melhor: %8. Perda: %9.</translation>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>%1 (computer, level %2)</source>
-        <translation>%1 (computador, nível %2)</translation>
-    </message>
-    <message>
         <source>%1 of %2</source>
         <translation>%1 de %2</translation>
     </message>
@@ -995,6 +991,10 @@ Jogada: %6 (esperando %7). Melhor: %8. Perda: %9.</translation>
     <message>
         <source>%1 (not finished)</source>
         <translation>%1 (não concluído)</translation>
+    </message>
+    <message>
+        <source>%1 (computer, %2)</source>
+        <translation>%1 (computador, %2)</translation>
     </message>
 </context>
 </TS>

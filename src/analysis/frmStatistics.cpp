@@ -1,6 +1,7 @@
 #include "analysis/frmStatistics.h"
 #include "analysis/Charts.h"
 #include "analysis/FigureWindow.h"
+#include "engine/MoveText.h"
 #include "platform/DesignControls.h"
 #include "platform/ErrorTrap.h"
 #include "records/GameFiles.h"
@@ -134,7 +135,7 @@ void frmStatistics::ShowFigures()
     const QSignalBlocker quiet(lvwStatistics); // one chart, at the end
     lvwStatistics->clear();
     for (const PlayerFigures &f : mShown) {
-        const QString name = f.computer ? tr("%1 (computer, level %2)").arg(f.name).arg(f.level) : f.name;
+        const QString name = f.computer ? tr("%1 (computer, %2)").arg(f.name, MoveText::Level(f.level)) : f.name;
         const QString wins = f.contests ? tr("%1 of %2").arg(locale.toString(f.wins), locale.toString(f.contests)) : QStringLiteral("-");
         AddFigureRow(lvwStatistics, {name, locale.toString(f.games), wins, locale.toString(f.mean, 'f', 1), locale.toString(f.best),
                                      locale.toString(f.deviation, 'f', 1), Percent(f.bonusRate), Percent(f.fiveAlikeRate)});

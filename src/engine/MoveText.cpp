@@ -4,6 +4,8 @@
 #include <QCoreApplication>
 #include <QLocale>
 #include <QStringList>
+#include <algorithm>
+#include <array>
 
 namespace quoxa::MoveText {
 namespace {
@@ -40,6 +42,15 @@ QString Dice(const DiceSet &dice)
 QString Points(double points)
 {
     return QLocale().toString(points, 'f', 2);
+}
+
+QString Level(int level)
+{
+    // Weakest first.
+    static const std::array<const char *, Strategy::kLevels> kNames{
+        QT_TRANSLATE_NOOP("MoveText", "Beginner"), QT_TRANSLATE_NOOP("MoveText", "Casual"), QT_TRANSLATE_NOOP("MoveText", "Club"),
+        QT_TRANSLATE_NOOP("MoveText", "Expert"), QT_TRANSLATE_NOOP("MoveText", "Perfect")};
+    return QCoreApplication::translate("MoveText", kNames.at(std::size_t(std::clamp(level, 1, Strategy::kLevels) - 1)));
 }
 
 QString Move(const Strategy::Choice &move, const DiceSet &dice)

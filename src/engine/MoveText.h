@@ -40,4 +40,7 @@ QString MomentLine(const Moment &moment);
 // A number of points with two decimals in the player's locale: "252.28".
 QString Points(double points);
 
+// A computer's level by its name, wherever a level is shown: 1 "Beginner" to 5 "Perfect".
+QString Level(int level);
+
 } // namespace quoxa::MoveText

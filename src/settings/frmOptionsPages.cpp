@@ -1,5 +1,6 @@
 // The options dialog's pages: their controls, each placed and named as designed.
 #include "settings/frmOptions.h"
+#include "engine/MoveText.h"
 #include "platform/Announce.h"
 #include "platform/DesignControls.h"
 #include "settings/UpDown.h"
@@ -92,15 +93,12 @@ void frmOptions::BuildSoundsPage(QWidget *page)
 void frmOptions::BuildComputerPage(QWidget *page)
 {
     Place(new QLabel(tr("The computer plays for:"), page), Indexed(QStringLiteral("lblComputer"), 0), {150, 495, 3000, 255});
-    // The levels by name, weakest first: level 1 to 5.
-    const std::array<const char *, 5> levels{QT_TR_NOOP("Beginner"), QT_TR_NOOP("Casual"), QT_TR_NOOP("Club"),
-                                             QT_TR_NOOP("Expert"), QT_TR_NOOP("Perfect")};
     for (int i = 0; i < 4; ++i) {
         const int top = 825 + 330 * i;
         QCheckBox *box = Place(new QCheckBox(page), Indexed(QStringLiteral("chkComputer"), i + 1), {450, top, 1950, 285});
         QComboBox *level = Place(new QComboBox(page), Indexed(QStringLiteral("cboLevel"), i + 1), {2475, top - 15, 1650, 315});
-        for (const char *name : levels)
-            level->addItem(tr(name));
+        for (int strength = 1; strength <= Strategy::kLevels; ++strength) // level 1 to 5, by name
+            level->addItem(MoveText::Level(strength));
         // A screen reader names a box by its label: one for each, never shown, with the player
         // and the level.
         auto *label = new QLabel(page);

@@ -283,8 +283,8 @@ private slots:
         auto *window = Find(&board, "frmStatistics");
         static_cast<Board &>(board).KeepRecord(FinishedGame({{cy5, kStraights}, {ada, kStraights}}));
         QCOMPARE(Rows(window, "lvwStatistics"), (QStringList{"Ada=3=2 of 2=225.0=475=216.5=33%=33%", "Bea=2=0 of 1=149.5=199=70.0=0%=50%",
-                                                               "Cy (computer, level 2)=1=-=475.0=475=0.0=100%=100%",
-                                                               "Cy (computer, level 5)=1=1 of 1=100.0=100=0.0=0%=0%"}));
+                                                               "Cy (computer, Casual)=1=-=475.0=475=0.0=100%=100%",
+                                                               "Cy (computer, Perfect)=1=1 of 1=100.0=100=0.0=0%=0%"}));
         QCOMPARE(Find(window, "chart")->metaObject()->className(), "QChartView");
         QVERIFY(Find<QComboBox>(window, "cboGame")->currentText().endsWith(": Cy 100, Ada 100")); // the newest first
         Find<QPushButton>(window, "cmdReview")->click();
