@@ -116,7 +116,7 @@ private:
 QString FormatGameTotal(Int16 total);
 
 // Who won a game of these players, by their game totals: "Ada wins with 254.", or "Ada and
-// Bea share the win with 254.".
+// Bea share the win with 254."; then a line for each place, best first ("1. Ada 254").
 QString Ranking(int playerCount);
 
 } // namespace quoxa

@@ -26,8 +26,23 @@ QString Ranking(int playerCount)
         }
     }
     const QString total = FormatGameTotal(best);
-    return winners.size() == 1 ? QCoreApplication::translate("Game", "%1 wins with %2.").arg(winners[0], total)
-                               : QCoreApplication::translate("Game", "%1 share the win with %2.").arg(Messages::Listed(winners), total);
+    QString ranking = winners.size() == 1
+                          ? QCoreApplication::translate("Game", "%1 wins with %2.").arg(winners[0], total)
+                          : QCoreApplication::translate("Game", "%1 share the win with %2.").arg(Messages::Listed(winners), total);
+    // Then every place, best first; players with the same total share a place, and the next
+    // place counts them all ("1. Ada 254", "1. Bea 254", "3. Cy 190"). Seats keep their order
+    // within a place.
+    std::vector<int> seats(static_cast<std::size_t>(playerCount));
+    std::iota(seats.begin(), seats.end(), 1);
+    std::stable_sort(seats.begin(), seats.end(), [](int a, int b) { return gudtPlayer(a).intGameTotal > gudtPlayer(b).intGameTotal; });
+    for (std::size_t i = 0, place = 1; i < seats.size(); ++i) {
+        const PlayerSheet &sheet = gudtPlayer(seats[i]);
+        if (i > 0 && sheet.intGameTotal != gudtPlayer(seats[i - 1]).intGameTotal)
+            place = i + 1;
+        ranking += u'\n' + QCoreApplication::translate("Game", "%1. %2 %3").arg(QString::number(place), sheet.strName,
+                                                                                 FormatGameTotal(sheet.intGameTotal));
+    }
+    return ranking;
 }
 
 Game::Hint Game::BestMove(const Strategy &strategy) const

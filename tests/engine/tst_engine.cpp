@@ -401,13 +401,13 @@ private slots:
         }
     }
 
-    // Who won, ties shared; and whose box was scored last as the turn passes on, and after a
+    // Who won and every place, ties shared; and whose box was scored last as the turn passes on, and after a
     // score is taken back: the one before it, another player's of another row.
     void rankingAndLastScorer()
     {
-        for (const auto &[totals, ranking] : {std::pair{QList<int>{230, 254}, "P2 wins with 254."},
-                                              {{254, 100, 254}, "P1 and P3 share the win with 254."},
-                                              {{90, 90, 90, 90}, "P1, P2, P3 and P4 share the win with 90."}}) {
+        for (const auto &[totals, ranking] : {std::pair{QList<int>{230, 254}, "P2 wins with 254.\n1. P2 254\n2. P1 230"},
+                                              {{100, 254, 90, 254}, "P2 and P4 share the win with 254.\n1. P2 254\n1. P4 254\n3. P1 100\n4. P3 90"},
+                                              {{90, 90, 90, 90}, "P1, P2, P3 and P4 share the win with 90.\n1. P1 90\n1. P2 90\n1. P3 90\n1. P4 90"}}) {
             for (int p = 1; p <= totals.size(); ++p)
                 gudtPlayer(p).intGameTotal = totals[p - 1];
             QCOMPARE(Ranking(int(totals.size())), QString::fromLatin1(ranking));
