@@ -42,6 +42,8 @@ void ComputerPlayer::Schedule()
     }
     if (mGame.mstrState == u"Throw 0") // its turn begins: told until it decides
         mTold = mGame.Narration(nullptr);
+    if (mGame.mstrState == u"Continue") // a hurried turn ends with its score, in sight for the pause
+        mHurried = false;
     mStep.start(mHurried ? 0 : gintComputerDelay.value());
 }
 
@@ -80,7 +82,7 @@ void ComputerPlayer::Step()
         if (mGame.mstrState == u"Throw 0" || mGame.mstrState == u"Continue") {
             const bool passing = mGame.mstrState == u"Continue";
             mControls.cmdThrow();
-            mHurried = mHurried && !passing; // hurried to the end of its turn
+            mHurried = mHurried && !passing; // hurried again while it showed its score: that turn only
         } else {
             if (!mMove) {
                 const int level = mGame.players().level.at(std::size_t(mGame.mintPlayer.value() - 1));

@@ -36,7 +36,8 @@ public:
     // After every change of the turn: its next step after the pause when the turn is its
     // own (none while hurried), or nothing.
     void Schedule();
-    // A person's Space or Return during its turn: the rest of the turn without pauses.
+    // A person's Space or Return during its turn: the rest of the turn without pauses, up to
+    // its score, which stays in sight for the pause before the turn passes on.
     void Hurry();
     // The board has closed: no more moves.
     void Stop();

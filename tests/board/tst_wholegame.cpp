@@ -187,7 +187,8 @@ private slots:
 
     // While the computer plays, the status bar tells what it does, never a person's prompt,
     // and a screen reader is told each line, then whose turn it is; Space plays the rest of
-    // its turn without its pauses.
+    // its turn without its pauses up to its score, which stays in sight with the dice scored
+    // for the pause; Space again passes the turn on at once.
     void computerTurnToldAndHurried()
     {
         SpokenLines heard;
@@ -202,7 +203,16 @@ private slots:
         watch.start(0);
         QCOMPARE(Find<QTimer>(&board, "tmrComputer")->interval(), 5000); // its pause before its first step
         QTest::keyClick(Find(&board, "cmdThrow"), Qt::Key_Space);
-        QTRY_COMPARE_WITH_TIMEOUT(board.game().mintPlayer.value(), 2, 4000); // five pauses of 5 s otherwise
+        QTRY_COMPARE_WITH_TIMEOUT(board.game().mstrState, QStringLiteral("Continue"), 4000); // four pauses of 5 s otherwise
+        QTest::qWait(50); // and there it stays, its score in sight on the dice it scored
+        QString shown, scored;
+        for (int die = 0; die < 5; ++die) {
+            shown += board.DieTag(die + 1);
+            scored += QString::number(board.game().Record().turns.front().throws.back().dice[std::size_t(die)]);
+        }
+        QCOMPARE(board.game().mintPlayer.toString() + shown + told().left(16), "1" + scored + "Player 1 scores ");
+        QTest::keyClick(Find(&board, "cmdThrow"), Qt::Key_Space);
+        QTRY_COMPARE_WITH_TIMEOUT(board.game().mintPlayer.value(), 2, 1000);
         QCOMPARE(seen.first() + "|" + seen.takeLast(), "Player 1 throws the dice.|Throw the dice.");
         QVERIFY(seen.filter(QRegularExpression("^Player 1 (throws|keeps|scores) .*\\.$")) == seen && seen.size() >= 2);
         QVERIFY(seen.last().startsWith("Player 1 scores "));
