@@ -123,6 +123,9 @@ void Game::Resume(const GameRecord &record)
         }
         for (int die = 1; die <= 5 && mblnCanHold; ++die)
             mBoard.SetHeld(die, record.heldNow.at(static_cast<std::size_t>(die - 1)));
+        // A computer's turn kept with its score made goes straight on to the next player.
+        if (mstrState == u"Continue" && mPlayers.computer.at(static_cast<std::size_t>(mintPlayer.value() - 1)))
+            cmdThrow_Click();
     });
 }
 

@@ -79,6 +79,24 @@ private slots:
         QCOMPARE(Find<QLabel>(&again, "lblChance")->text(), "27");
     }
 
+    // Closed while a computer's score was in sight: the game comes back at the next player's turn.
+    void computersFinishedTurnPassesOn()
+    {
+        StoreSettings({{"Player Count", "2"}, {"Computer 2", "True"}, {"Computer Delay", "5000"}, {"Sounds", "False"}});
+        {
+            frmMain board;
+            board.cmdThrow_Click();
+            board.game().RecordScore(u"lblChance");
+            board.cmdThrow_Click(); // Continue: the computer's turn
+            board.cmdThrow_Click(); // hurried to its score
+            QTRY_COMPARE(board.game().mstrState + board.game().mintPlayer.toString(), "Continue2");
+            board.close();
+        }
+        frmMain again;
+        QCOMPARE(again.game().mstrState + again.game().mintPlayer.toString() + Find<QLabel>(&again, "stbMain(1)")->text(),
+                 "Throw 01Throw the dice.");
+    }
+
     // Two copies of the game play at once and are killed: each game comes back, one to each
     // copy started again, with the Options following its players (a person's level as
     // chosen); closed again in either order, both come back once more.
