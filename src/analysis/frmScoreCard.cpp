@@ -1,6 +1,7 @@
 #include "analysis/frmScoreCard.h"
 #include "analysis/FigureWindow.h"
 #include "engine/Game.h"
+#include "engine/MoveText.h"
 #include "engine/ScoreSheet.h"
 #include "platform/DesignControls.h"
 #include "platform/ErrorTrap.h"
@@ -9,6 +10,7 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
 #include <QTableWidget>
@@ -56,6 +58,15 @@ frmScoreCard::frmScoreCard(QWidget *owner, std::function<void()> playAgain, std:
     grdScoreCard->horizontalHeader()->setDefaultSectionSize(Px(1200));
     layout->addWidget(grdScoreCard);
 
+    lstMoves = new QListWidget(this);
+    lstMoves->setObjectName(QStringLiteral("lstMoves"));
+    lstMoves->setAccessibleName(tr("Moves"));
+    lstMoves->setFocusPolicy(Qt::TabFocus);
+    lstMoves->setWordWrap(true);
+    lstMoves->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    lstMoves->setFixedHeight(lstMoves->fontMetrics().height() * 6 + 2 * lstMoves->frameWidth());
+    layout->addWidget(lstMoves);
+
     cmdPlayAgain = new QPushButton(tr("Play &Again"), this);
     cmdPlayAgain->setObjectName(QStringLiteral("cmdPlayAgain"));
     connect(cmdPlayAgain, &QPushButton::clicked, this, [playAgain = std::move(playAgain)] { Trap(playAgain); });
@@ -102,6 +113,7 @@ void frmScoreCard::Refresh(const Game &game)
                 grdScoreCard->setItem(r, p - 1, item);
             }
         }
+        ShowMoves(MoveText::Log(game.Record()));
         const bool ranked = game.mstrState == u"Game Over" && players >= 2;
         lblRanking->setText(ranked ? Ranking(players) : QString());
         lblRanking->setVisible(ranked);
@@ -112,7 +124,21 @@ void frmScoreCard::Refresh(const Game &game)
         grdScoreCard->setFixedSize(down->sizeHint().width() + players * across->defaultSectionSize() + 2 * grdScoreCard->frameWidth(),
                                    across->sizeHint().height() + grdScoreCard->rowCount() * down->defaultSectionSize() +
                                        2 * grdScoreCard->frameWidth());
+        lstMoves->setFixedWidth(grdScoreCard->width());
     });
+}
+
+void frmScoreCard::ShowMoves(const QStringList &moves)
+{
+    // The moves so far are added to the list, which keeps its place when scrolled back; a
+    // score taken back or a new game writes it anew.
+    const int shown = lstMoves->count();
+    if (moves.size() < shown || (shown > 0 && lstMoves->item(shown - 1)->text() != moves[shown - 1]))
+        lstMoves->clear();
+    if (moves.size() == lstMoves->count())
+        return;
+    lstMoves->addItems(moves.mid(lstMoves->count()));
+    lstMoves->scrollToBottom();
 }
 
 void frmScoreCard::ShowBeside(bool asked)

@@ -1,6 +1,6 @@
 #pragma once
 // The score card: every player's sheet side by side, kept up to date as the game goes, with
-// the box scored last marked until the next score. A window of its own beside the board,
+// the box scored last marked until the next score, and below it the game's moves, newest last. A window of its own beside the board,
 // owned by it, that never takes the keyboard focus from it. At the end of a game of two or
 // more it tells who won and offers another game with the same players.
 #include <QIcon>
@@ -8,6 +8,7 @@
 #include <functional>
 
 class QLabel;
+class QListWidget;
 class QPushButton;
 class QTableWidget;
 class QTableWidgetItem;
@@ -31,8 +32,11 @@ public:
     void ShowBeside(bool asked);
 
 private:
+    void ShowMoves(const QStringList &moves);
+
     QLabel *lblRanking = nullptr;
     QTableWidget *grdScoreCard = nullptr;
+    QListWidget *lstMoves = nullptr;
     QPushButton *cmdPlayAgain = nullptr;
     QPushButton *cmdReview = nullptr;
     bool mPlaced = false;

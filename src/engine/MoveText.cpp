@@ -20,6 +20,11 @@ int PointsIn(const SheetRow &row, const DiceSet &dice)
     return row.rule(DiceCounts::Of(dice));
 }
 
+QString Scores(const QString &name, qint64 points, const SheetRow &box)
+{
+    return QCoreApplication::translate("MoveText", "%1 scores %2 in %3.").arg(name, QString::number(points), Caption(box));
+}
+
 } // namespace
 
 QString Faces(const quoxa::Faces &faces)
@@ -85,11 +90,28 @@ QString Narration(const QString &name, const Strategy::Choice *move, const DiceS
     if (!move)
         return QCoreApplication::translate("MoveText", "%1 throws the dice.").arg(name);
     if (move->category >= 0)
-        return QCoreApplication::translate("MoveText", "%1 scores %2 in %3.")
-            .arg(name, QString::number(PointsIn(Box(*move), dice)), Caption(Box(*move)));
+        return Scores(name, PointsIn(Box(*move), dice), Box(*move));
     const QString kept = Faces(move->keep);
     return kept.isEmpty() ? QCoreApplication::translate("MoveText", "%1 throws all five again.").arg(name)
                           : QCoreApplication::translate("MoveText", "%1 keeps %2 and throws again.").arg(name, kept);
+}
+
+QStringList Log(const GameRecord &record)
+{
+    QStringList lines;
+    for (std::size_t t = 0; t < record.turns.size(); ++t) {
+        const GameRecord::Turn &turn = record.turns[t];
+        const QString &name = record.players.at(std::size_t(record.PlayerOf(t) - 1)).name;
+        for (std::size_t k = 1; k < turn.throws.size(); ++k) { // the dice held before each throw again
+            Strategy::Choice keep;
+            for (std::size_t die = 0; die < 5; ++die)
+                keep.keep.at(std::size_t(turn.throws[k - 1].dice[die])) += turn.throws[k].held[die] ? 1 : 0;
+            lines << Narration(name, &keep, turn.throws[k - 1].dice);
+        }
+        if (turn.scored)
+            lines << Scores(name, turn.points, *turn.scored);
+    }
+    return lines;
 }
 
 QString MomentLine(const Moment &m)

@@ -5,7 +5,7 @@
 #include "engine/GameRecord.h"
 #include "engine/Strategy.h"
 
-#include <QString>
+#include <QStringList>
 
 namespace quoxa::MoveText {
 
@@ -25,6 +25,10 @@ QString Hint(const Strategy::Choice *move, const DiceSet &dice, double total);
 // What a computer's player does, in its name: the move (none: the throw that begins its
 // turn), "Bea keeps 5 5 5 and throws again.", "Bea scores 25 in Full House.".
 QString Narration(const QString &name, const Strategy::Choice *move, const DiceSet &dice);
+
+// The game's moves so far, one line a decision of any player, in the narration's words and
+// the order played: "Bea keeps 5 5 5 and throws again.", "Bea scores 25 in Full House.".
+QStringList Log(const GameRecord &record);
 
 // One decision of a game in the review's words: who had what, what it expected, what was
 // played and what was best, with the points lost.

@@ -9,6 +9,7 @@
 
 #include <QAccessible>
 #include <QDialog>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QSet>
 #include <QToolBar>
@@ -215,7 +216,7 @@ private slots:
     // throw, a hold by the keypad's 2 and its release, a score made by a box's press action
     // (which releases the die held again), and its undo; what the board tells it meanwhile
     // whatever has the focus; and the score card, whose table takes the keyboard when asked
-    // for, at the box scored last. Dice and boxes are push buttons.
+    // for, at the box scored last, and its list of moves. Dice and boxes are push buttons.
     void accessibleNamesAndDescriptions()
     {
         SpokenLines told;
@@ -252,7 +253,10 @@ private slots:
         QTRY_VERIFY(card->hasFocus());
         QCOMPARE(card->currentItem()->data(Qt::AccessibleTextRole).toString() + "|" + card->item(1, 0)->data(Qt::AccessibleTextRole).toString(),
                  "Chance: 15, scored last|Twos: empty");
+        auto *moves = Find<QListWidget>("lstMoves"); // the moves below it, newest last
+        const QString logged = moves->accessibleName() + ": " + moves->item(moves->count() - 1)->text();
         board->mnuEditUndo_Click();
+        QCOMPARE(logged + QString::number(moves->count()), "Moves: Player 1 scores 15 in Chance.0"); // and taken back
         QCOMPARE(spoken("lblChance"), QStringLiteral("Chance: empty|empty"));
         QCOMPARE(QAccessible::queryAccessibleInterface(Find("lblSpoken"))->role(), QAccessible::Notification);
         heard("Chance: empty");

@@ -1,6 +1,7 @@
 // The game engine against a recording board: the error trap, turn states, throws, turns,
 // scoring rules, bonuses, undo and the end of the game.
 #include "TestSupport.h"
+#include "engine/MoveText.h"
 #include "platform/ErrorTrap.h"
 #include "settings/basMain.h"
 
@@ -381,7 +382,7 @@ private slots:
     }
 
     // What a computer does, told in its name: a move kept, nothing kept, a score (after the
-    // third throw too), or with no move the throw that begins its turn.
+    // third throw too), or with no move the throw that begins its turn; and the game's log.
     void narration()
     {
         const char *rows[][3] = {{"", "", "P1 throws the dice."},
@@ -399,6 +400,15 @@ private slots:
                 hint.move.keep[*face - '0'] += 1;
             QCOMPARE(game->Narration(*dice ? &hint : nullptr), QString::fromLatin1(told));
         }
+        // A game's moves in the same words, each player's by its record: a turn of three
+        // throws, one of two, and one under way.
+        GameRecord record;
+        record.players = {{"Ada"}, {"Bea"}};
+        record.turns = {{{{{}, {5, 5, 2, 5, 3}}, {{1, 1, 0, 1}, {5, 5, 6, 5, 1}}, {{1, 1, 0, 1}, {5, 5, 2, 5, 2}}}, FindSheetRow(u"lblFullHouse"), 25},
+                        {{{{}, {1, 2, 3, 4, 6}}, {{}, {6, 6, 6, 6, 6}}}, FindSheetRow(u"lblQuoxa"), 50},
+                        {{{{}, {1, 1, 2, 3, 4}}}}};
+        QCOMPARE(MoveText::Log(record), (QStringList{"Ada keeps 5 5 5 and throws again.", "Ada keeps 5 5 5 and throws again.",
+                                                     "Ada scores 25 in Full House.", "Bea throws all five again.", "Bea scores 50 in Quoxa."}));
     }
 
     // Who won and every place, ties shared; and whose box was scored last as the turn passes on, and after a
