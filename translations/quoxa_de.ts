@@ -68,6 +68,10 @@
         <source>%1 share the win with %2.</source>
         <translation>Sieg geteilt: %1 mit %2.</translation>
     </message>
+    <message>
+        <source>%1. %2 %3</source>
+        <translation>%1. %2 %3</translation>
+    </message>
 </context>
 <context>
     <name>GameFiles</name>
@@ -454,10 +458,6 @@ Gespielt: %6 (erwartet %7). Optimal: %8. Verlust: %9.</translation>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>%1: %2 points</source>
-        <translation>%1: %2 Punkte</translation>
-    </message>
-    <message>
         <source>&amp;Game</source>
         <translation>&amp;Spiel</translation>
     </message>
@@ -594,10 +594,6 @@ Gespielt: %6 (erwartet %7). Optimal: %8. Verlust: %9.</translation>
         <translation>&apos;Weiter&apos; drücken oder mit &apos;Rückgängig&apos; zurücknehmen.</translation>
     </message>
     <message>
-        <source>%1: 1 point</source>
-        <translation>%1: 1 Punkt</translation>
-    </message>
-    <message>
         <source>No throws left.</source>
         <translation>Kein Wurf mehr.</translation>
     </message>
@@ -616,6 +612,13 @@ Gespielt: %6 (erwartet %7). Optimal: %8. Verlust: %9.</translation>
     <message>
         <source>%1: %2. Game total %3.</source>
         <translation>%1: %2. Endsumme %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n point(s)</source>
+        <translation>
+            <numerusform>%1: %n Punkt</numerusform>
+            <numerusform>%1: %n Punkte</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -861,6 +864,10 @@ Gespielt: %6 (erwartet %7). Optimal: %8. Verlust: %9.</translation>
     <message>
         <source>%1, scored last</source>
         <translation>%1, zuletzt eingetragen</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Züge</translation>
     </message>
 </context>
 <context>

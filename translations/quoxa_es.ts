@@ -68,6 +68,10 @@
         <source>%1 share the win with %2.</source>
         <translation>%1 empatan con %2.</translation>
     </message>
+    <message>
+        <source>%1. %2 %3</source>
+        <translation>%1. %2 %3</translation>
+    </message>
 </context>
 <context>
     <name>GameFiles</name>
@@ -454,10 +458,6 @@ Jugada: %6 (esperado: %7). Mejor: %8. Pérdida: %9.</translation>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>%1: %2 points</source>
-        <translation>%1: %2 puntos</translation>
-    </message>
-    <message>
         <source>&amp;Game</source>
         <translation>&amp;Juego</translation>
     </message>
@@ -594,10 +594,6 @@ Jugada: %6 (esperado: %7). Mejor: %8. Pérdida: %9.</translation>
         <translation>Pulsa &apos;Seguir&apos; o &apos;Deshacer&apos; para anular la anotación.</translation>
     </message>
     <message>
-        <source>%1: 1 point</source>
-        <translation>%1: 1 punto</translation>
-    </message>
-    <message>
         <source>No throws left.</source>
         <translation>No quedan tiradas.</translation>
     </message>
@@ -616,6 +612,13 @@ Jugada: %6 (esperado: %7). Mejor: %8. Pérdida: %9.</translation>
     <message>
         <source>%1: %2. Game total %3.</source>
         <translation>%1: %2. Total general %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n point(s)</source>
+        <translation>
+            <numerusform>%1: %n punto</numerusform>
+            <numerusform>%1: %n puntos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -861,6 +864,10 @@ Jugada: %6 (esperado: %7). Mejor: %8. Pérdida: %9.</translation>
     <message>
         <source>%1, scored last</source>
         <translation>%1, anotado el último</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Jugadas</translation>
     </message>
 </context>
 <context>

@@ -68,6 +68,10 @@
         <source>%1 share the win with %2.</source>
         <translation>%1 gagnent avec %2.</translation>
     </message>
+    <message>
+        <source>%1. %2 %3</source>
+        <translation>%1. %2 %3</translation>
+    </message>
 </context>
 <context>
     <name>GameFiles</name>
@@ -454,10 +458,6 @@ Joué&#xa0;: %6 (espérant %7). Meilleur&#xa0;: %8. Points perdus&#xa0;: %9.</tr
         <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
-        <source>%1: %2 points</source>
-        <translation>%1&#xa0;: %2 points</translation>
-    </message>
-    <message>
         <source>&amp;Game</source>
         <translation>&amp;Jeu</translation>
     </message>
@@ -594,10 +594,6 @@ Joué&#xa0;: %6 (espérant %7). Meilleur&#xa0;: %8. Points perdus&#xa0;: %9.</tr
         <translation>«&#xa0;Continuer&#xa0;», ou «&#xa0;Annuler&#xa0;» pour reprendre le score.</translation>
     </message>
     <message>
-        <source>%1: 1 point</source>
-        <translation>%1&#xa0;: 1 point</translation>
-    </message>
-    <message>
         <source>No throws left.</source>
         <translation>Plus aucun jet.</translation>
     </message>
@@ -616,6 +612,13 @@ Joué&#xa0;: %6 (espérant %7). Meilleur&#xa0;: %8. Points perdus&#xa0;: %9.</tr
     <message>
         <source>%1: %2. Game total %3.</source>
         <translation>%1&#xa0;: %2. Total général %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n point(s)</source>
+        <translation>
+            <numerusform>%1&#xa0;: %n point</numerusform>
+            <numerusform>%1&#xa0;: %n points</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -861,6 +864,10 @@ Joué&#xa0;: %6 (espérant %7). Meilleur&#xa0;: %8. Points perdus&#xa0;: %9.</tr
     <message>
         <source>%1, scored last</source>
         <translation>%1, marqué en dernier</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Coups</translation>
     </message>
 </context>
 <context>

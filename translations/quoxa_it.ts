@@ -68,6 +68,10 @@
         <source>%1 share the win with %2.</source>
         <translation>%1 vincono a pari merito con %2.</translation>
     </message>
+    <message>
+        <source>%1. %2 %3</source>
+        <translation>%1. %2 %3</translation>
+    </message>
 </context>
 <context>
     <name>GameFiles</name>
@@ -454,10 +458,6 @@ Giocata: %6 (atteso %7). Migliore: %8. Punti persi: %9.</translation>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>%1: %2 points</source>
-        <translation>%1: %2 punti</translation>
-    </message>
-    <message>
         <source>&amp;Game</source>
         <translation>&amp;Gioco</translation>
     </message>
@@ -594,10 +594,6 @@ Giocata: %6 (atteso %7). Migliore: %8. Punti persi: %9.</translation>
         <translation>Premi &apos;Continua&apos; o &apos;Annulla&apos; per annullare.</translation>
     </message>
     <message>
-        <source>%1: 1 point</source>
-        <translation>%1: 1 punto</translation>
-    </message>
-    <message>
         <source>No throws left.</source>
         <translation>Nessun lancio rimasto.</translation>
     </message>
@@ -616,6 +612,13 @@ Giocata: %6 (atteso %7). Migliore: %8. Punti persi: %9.</translation>
     <message>
         <source>%1: %2. Game total %3.</source>
         <translation>%1: %2. Totale partita %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n point(s)</source>
+        <translation>
+            <numerusform>%1: %n punto</numerusform>
+            <numerusform>%1: %n punti</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -861,6 +864,10 @@ Giocata: %6 (atteso %7). Migliore: %8. Punti persi: %9.</translation>
     <message>
         <source>%1, scored last</source>
         <translation>%1, segnato per ultimo</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Mosse</translation>
     </message>
 </context>
 <context>

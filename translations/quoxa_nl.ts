@@ -68,6 +68,10 @@
         <source>%1 share the win with %2.</source>
         <translation>%1 winnen samen met %2.</translation>
     </message>
+    <message>
+        <source>%1. %2 %3</source>
+        <translation>%1. %2 %3</translation>
+    </message>
 </context>
 <context>
     <name>GameFiles</name>
@@ -454,10 +458,6 @@ Gespeeld: %6 (verwacht %7). Beste: %8. Puntverlies: %9.</translation>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>%1: %2 points</source>
-        <translation>%1: %2 punten</translation>
-    </message>
-    <message>
         <source>&amp;Game</source>
         <translation>&amp;Spel</translation>
     </message>
@@ -594,10 +594,6 @@ Gespeeld: %6 (verwacht %7). Beste: %8. Puntverlies: %9.</translation>
         <translation>Druk op &apos;Verder&apos; of maak de laatste score ongedaan.</translation>
     </message>
     <message>
-        <source>%1: 1 point</source>
-        <translation>%1: 1 punt</translation>
-    </message>
-    <message>
         <source>No throws left.</source>
         <translation>Geen worpen meer.</translation>
     </message>
@@ -616,6 +612,13 @@ Gespeeld: %6 (verwacht %7). Beste: %8. Puntverlies: %9.</translation>
     <message>
         <source>%1: %2. Game total %3.</source>
         <translation>%1: %2. Eindtotaal %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n point(s)</source>
+        <translation>
+            <numerusform>%1: %n punt</numerusform>
+            <numerusform>%1: %n punten</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -861,6 +864,10 @@ Gespeeld: %6 (verwacht %7). Beste: %8. Puntverlies: %9.</translation>
     <message>
         <source>%1, scored last</source>
         <translation>%1, als laatste ingevuld</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Zetten</translation>
     </message>
 </context>
 <context>

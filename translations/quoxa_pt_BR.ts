@@ -68,6 +68,10 @@
         <source>%1 share the win with %2.</source>
         <translation>%1 empatam com %2.</translation>
     </message>
+    <message>
+        <source>%1. %2 %3</source>
+        <translation>%1. %2 %3</translation>
+    </message>
 </context>
 <context>
     <name>GameFiles</name>
@@ -454,10 +458,6 @@ Jogada: %6 (esperando %7). Melhor: %8. Perda: %9.</translation>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>%1: %2 points</source>
-        <translation>%1: %2 pontos</translation>
-    </message>
-    <message>
         <source>&amp;Game</source>
         <translation>&amp;Jogo</translation>
     </message>
@@ -594,10 +594,6 @@ Jogada: %6 (esperando %7). Melhor: %8. Perda: %9.</translation>
         <translation>Clique em &apos;Continuar&apos;, ou &apos;Desfazer&apos; para anular a pontuação.</translation>
     </message>
     <message>
-        <source>%1: 1 point</source>
-        <translation>%1: 1 ponto</translation>
-    </message>
-    <message>
         <source>No throws left.</source>
         <translation>Nenhum lance restante.</translation>
     </message>
@@ -616,6 +612,13 @@ Jogada: %6 (esperando %7). Melhor: %8. Perda: %9.</translation>
     <message>
         <source>%1: %2. Game total %3.</source>
         <translation>%1: %2. Total geral %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n point(s)</source>
+        <translation>
+            <numerusform>%1: %n ponto</numerusform>
+            <numerusform>%1: %n pontos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -861,6 +864,10 @@ Jogada: %6 (esperando %7). Melhor: %8. Perda: %9.</translation>
     <message>
         <source>%1, scored last</source>
         <translation>%1, marcado por último</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Jogadas</translation>
     </message>
 </context>
 <context>

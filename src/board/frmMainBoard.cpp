@@ -115,7 +115,7 @@ void frmMain::PreviewScore(QStringView label, bool resting)
                 mPreviewSaved = mPanels[0]->text();
             mPreviewCell = cell;
             const int points = mGame.ScoreFor(*row);
-            const QString preview = points == 1 ? tr("%1: 1 point").arg(Caption(*row)) : tr("%1: %2 points").arg(Caption(*row)).arg(points);
+            const QString preview = tr("%1: %n point(s)", nullptr, points).arg(Caption(*row));
             mPanels[0]->setText(preview);
             cell->setAccessibleDescription(preview);
         } else if (!resting && mPreviewCell == cell) { // what the panel said before, the Hint included

@@ -34,12 +34,19 @@ QStringList Spoken()
     QStringList names;
     for (const QString &file : QDir(QStringLiteral(":/i18n")).entryList({QStringLiteral("quoxa_*.qm")}))
         names << file.mid(6).chopped(3);
+    names.removeOne(QStringLiteral("en")); // the game's own: its plurals alone
     return names;
 }
 
 QString Install(const QStringList &preferences)
 {
     static std::unique_ptr<QTranslator> game, toolkit;
+    // English's own plurals ("1 point", "2 points"), under every other language's texts.
+    static const bool plurals = [] {
+        static QTranslator english;
+        return english.load(QStringLiteral(":/i18n/quoxa_en")) && QCoreApplication::installTranslator(&english);
+    }();
+    Q_UNUSED(plurals);
     for (const auto &translator : {game.get(), toolkit.get()})
         if (translator)
             QCoreApplication::removeTranslator(translator);

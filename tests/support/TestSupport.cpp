@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 #include "platform/DesignControls.h"
+#include "platform/Languages.h"
 #include "platform/SettingsStore.h"
 #include "settings/basMain.h"
 
@@ -17,7 +18,8 @@ void UseScratchSettings()
                                                                                 : QDir::tempPath() + QStringLiteral("/quoxa-test-XXXXXX"));
     qputenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit());
     qputenv("XDG_DATA_HOME", (dir.path() + QStringLiteral("/data")).toLocal8Bit());
-    InstallDesignLook(); // the game's style, font and colours, as it starts
+    InstallDesignLook(); // the game's style, font and colours, and its English, as it starts
+    Languages::Install({QStringLiteral("en")});
     // A message no test expected is a warning in the log, never a box that waits for ever.
     Messages::SetSink([](Messages::Kind, const QString &text) { qWarning("message: %s", qPrintable(text)); });
 }

@@ -10,7 +10,9 @@ faults=0
 for ts in "$source_dir"/translations/quoxa_*.ts; do
   name=$(basename "$ts")
   cp "$ts" "$scratch/$name"
-  "$lupdate" -silent -locations none -no-obsolete "$source_dir/src" -ts "$scratch/$name" >/dev/null
+  only=() # English carries its plurals alone
+  [ "$name" = quoxa_en.ts ] && only=(-pluralonly)
+  "$lupdate" -silent -locations none -no-obsolete "${only[@]}" "$source_dir/src" -ts "$scratch/$name" >/dev/null
   if ! diff -q "$ts" "$scratch/$name" >/dev/null; then
     echo "$name: lupdate finds texts the file does not have:"
     diff "$ts" "$scratch/$name" | grep '^>.*<source>' | head -20 || true

@@ -150,7 +150,7 @@ private slots:
 
     // Every language is carried; the desktop's preferences are taken in order: English first
     // keeps English, a regional variant finds its language, one the game does not speak is
-    // passed over.
+    // passed over; and counts are told in each language's plural.
     void languageFollowsThePreferences()
     {
         QCOMPARE(Languages::Spoken(), (QStringList{"de", "es", "fr", "it", "nl", "pt_BR"}));
@@ -158,6 +158,16 @@ private slots:
         QCOMPARE(Languages::Install({"ja-JP", "de-AT", "fr-FR"}), "de");
         QCOMPARE(Languages::Install({"pt-BR"}), "pt_BR");
         QCOMPARE(QCoreApplication::translate("Pictures", "Throw"), "Lançar");
+        // Counts take their language's plural, English's own too.
+        for (const auto &[language, told] : {std::pair{"en", "X: 0 points|X: 1 point|X: 2 points"},
+                                             {"fr", "X\u00a0: 0 point|X\u00a0: 1 point|X\u00a0: 2 points"},
+                                             {"de", "X: 0 Punkte|X: 1 Punkt|X: 2 Punkte"}}) {
+            Languages::Install({language});
+            QStringList counts;
+            for (int n : {0, 1, 2})
+                counts << QCoreApplication::translate("quoxa::frmMain", "%1: %n point(s)", nullptr, n).arg("X");
+            QCOMPARE(counts.join(u'|'), QString::fromUtf8(told));
+        }
     }
 };
 
