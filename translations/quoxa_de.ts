@@ -345,6 +345,10 @@ Gespielt: %6 (erwartet %7). Optimal: %8. Verlust: %9.</translation>
         <source>the settings</source>
         <translation>die Einstellungen</translation>
     </message>
+    <message>
+        <source>Player %1</source>
+        <translation>Spieler %1</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

@@ -345,6 +345,10 @@ Jugada: %6 (esperado: %7). Mejor: %8. Pérdida: %9.</translation>
         <source>the settings</source>
         <translation>la configuración</translation>
     </message>
+    <message>
+        <source>Player %1</source>
+        <translation>Jugador %1</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

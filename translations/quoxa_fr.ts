@@ -345,6 +345,10 @@ Joué&#xa0;: %6 (espérant %7). Meilleur&#xa0;: %8. Points perdus&#xa0;: %9.</tr
         <source>the settings</source>
         <translation>les réglages</translation>
     </message>
+    <message>
+        <source>Player %1</source>
+        <translation>Joueur %1</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

@@ -345,6 +345,10 @@ Giocata: %6 (atteso %7). Migliore: %8. Punti persi: %9.</translation>
         <source>the settings</source>
         <translation>le impostazioni</translation>
     </message>
+    <message>
+        <source>Player %1</source>
+        <translation>Giocatore %1</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

@@ -345,6 +345,10 @@ Gespeeld: %6 (verwacht %7). Beste: %8. Puntverlies: %9.</translation>
         <source>the settings</source>
         <translation>de instellingen</translation>
     </message>
+    <message>
+        <source>Player %1</source>
+        <translation>Speler %1</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

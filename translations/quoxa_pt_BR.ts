@@ -345,6 +345,10 @@ Jogada: %6 (esperando %7). Melhor: %8. Perda: %9.</translation>
         <source>the settings</source>
         <translation>as configurações</translation>
     </message>
+    <message>
+        <source>Player %1</source>
+        <translation>Jogador %1</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

@@ -95,12 +95,15 @@ constexpr Setting Level()
             [] { return QString::number(gintComputerLevel[N - 1]); }};
 }
 
+// A player's default name is stored as "Player 3" and shown in the player's language.
+constexpr std::array<QStringView, 4> kPlayerKeys{u"Player 1", u"Player 2", u"Player 3", u"Player 4"};
+
 template <int N>
 constexpr Setting Player()
 {
-    constexpr std::array<QStringView, 4> keys{u"Player 1", u"Player 2", u"Player 3", u"Player 4"};
-    return {keys[N - 1], keys[N - 1], keys[N - 1], IsName, [](const QString &text) { gudtPlayer(N).strName = text; },
-            [] { return gudtPlayer(N).strName; }};
+    constexpr QStringView key = kPlayerKeys[N - 1];
+    return {key, key, key, IsName, [](const QString &text) { gudtPlayer(N).strName = text == kPlayerKeys[N - 1] ? DefaultName(N) : text; },
+            [] { return gudtPlayer(N).strName == DefaultName(N) ? kPlayerKeys[N - 1].toString() : gudtPlayer(N).strName; }};
 }
 
 const std::array<Setting, 17> kSettings{{
@@ -162,6 +165,11 @@ bool IsNumeric(const QString &text)
             return false;
     }
     return at == end;
+}
+
+QString DefaultName(int player)
+{
+    return QCoreApplication::translate("basRegistry", "Player %1").arg(player);
 }
 
 QString DefaultOf(QStringView key)

@@ -14,6 +14,9 @@ void SaveSettings();
 // The default of a setting by its key ("Die Color", "Player 3", ...), as stored text.
 QString DefaultOf(QStringView key);
 
+// A player's name where none is given, in the player's language: "Player 3".
+QString DefaultName(int player);
+
 // A signed decimal number, with optional fraction and exponent, blanks around it allowed.
 bool IsNumeric(const QString &text);
 

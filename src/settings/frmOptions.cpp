@@ -281,7 +281,7 @@ void frmOptions::cmdDefault_Click()
         case Players:
             mskPlayerCnt->setText(basRegistry::DefaultOf(u"Player Count"));
             for (int i = 1; i <= 4; ++i)
-                txtPlayer[static_cast<std::size_t>(i - 1)]->setText(basRegistry::DefaultOf(QStringLiteral("Player %1").arg(i)));
+                txtPlayer[static_cast<std::size_t>(i - 1)]->setText(basRegistry::DefaultName(i));
             ApplyPlayersTab();
             break;
         case Sounds:

@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 #include "board/Shape.h"
 #include "board/frmMain.h"
+#include "platform/Languages.h"
 #include "platform/SettingsStore.h"
 #include "scores/frmScores.h"
 #include "settings/basMain.h"
@@ -370,6 +371,24 @@ private slots:
         QCOMPARE(shown, outcome);
         QCOMPARE(Find<QAction>(board.get(), "tlbMain.Sounds")->isChecked(), gblnPlaySound);
         QCOMPARE(errors.messages.value(0, "Error #: 13\rType mismatch"), QStringLiteral("Error #: 13\rType mismatch"));
+    }
+
+    // Where no name is given, a player is "Player 3" in the player's language, on the board
+    // and by the Players page's Default; the store keeps "Player 3", and every name typed.
+    void defaultNamesInThePlayersLanguage()
+    {
+        Store(kGame, "Player 2", "Player 2");
+        Store(kGame, "Player 3", "Ada");
+        Languages::Install({"de"});
+        OpenOptions(1);
+        const QString loaded = gudtPlayer(1).strName + "," + gudtPlayer(2).strName + "," + gudtPlayer(3).strName;
+        Name(2)->setText("Bea");
+        Click("cmdDefault");
+        const QString defaults = Name(2)->text();
+        basRegistry::SaveSettings();
+        Languages::Install({"en"});
+        QCOMPARE(loaded + "|" + defaults + "|" + Stored(kGame, "Player 1").toString() + "," + Stored(kGame, "Player 3").toString(),
+                 "Ann,Spieler 2,Ada|Spieler 2|Player 1,Player 3");
     }
 
     // A level is chosen beside its check box, enabled with it, a new computer at "Club"; on

@@ -139,7 +139,7 @@ private slots:
         QCoreApplication::installTranslator(&marking);
         const std::vector<Text> texts = Texts();
         QCoreApplication::removeTranslator(&marking);
-        const QRegularExpression same(R"(^(Quoxa!?|Player \d|[\d.,:%+−= -]*|\?|Quoxa 2.0|https?://.*|.*@.*)$)");
+        const QRegularExpression same(R"(^(Quoxa!?|[\d.,:%+−= -]*|\?|Quoxa 2.0|https?://.*|.*@.*)$)");
         QStringList faults;
         for (const Text &t : texts)
             if (!t.text.contains(u'«') && !same.match(t.text).hasMatch())
