@@ -4,16 +4,15 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QPainter>
-#include <QStyleOptionFocusRect>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <functional>
 
 namespace quoxa {
 
 // The count's stepper: two small arrow buttons that write the next count into the field.
-// It takes the keyboard focus itself: the Up and Down keys step it.
+// The field keeps the keyboard: its Up and Down keys step, and `told` hears each such step.
 class UpDown : public QWidget {
 public:
     static constexpr int kMin = 1;
@@ -22,7 +21,7 @@ public:
     UpDown(QWidget *parent, QLineEdit *buddy) : QWidget(parent), mBuddy(buddy)
     {
         auto *layout = new QVBoxLayout(this);
-        layout->setContentsMargins(kFocusRoom, kFocusRoom, kFocusRoom, kFocusRoom);
+        layout->setContentsMargins(0, 0, 0, 0);
         layout->setSpacing(0);
         for (auto [arrow, step] : {std::pair{Qt::UpArrow, 1}, std::pair{Qt::DownArrow, -1}}) {
             auto *button = new QToolButton(this);
@@ -33,7 +32,8 @@ public:
             layout->addWidget(button);
             connect(button, &QToolButton::clicked, this, [this, step = step] { Step(step); });
         }
-        setFocusPolicy(Qt::StrongFocus);
+        setFocusPolicy(Qt::NoFocus);
+        buddy->installEventFilter(this);
     }
 
     // Steps from the count in the field (or from where the stepper last was).
@@ -47,30 +47,23 @@ public:
         mBuddy->setText(QString::number(mValue));
     }
 
-protected:
-    // With the focus, the style's focus frame round the arrows.
-    void paintEvent(QPaintEvent *) override
-    {
-        if (!hasFocus())
-            return;
-        QPainter painter(this);
-        QStyleOptionFocusRect frame;
-        frame.initFrom(this);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
-    }
-    void focusInEvent(QFocusEvent *) override { update(); }
-    void focusOutEvent(QFocusEvent *) override { update(); }
+    std::function<void(const QString &)> told;
 
-    void keyPressEvent(QKeyEvent *event) override
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down)
-            Step(event->key() == Qt::Key_Up ? 1 : -1);
-        else
-            QWidget::keyPressEvent(event);
+        if (watched != mBuddy || event->type() != QEvent::KeyPress)
+            return false;
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key != Qt::Key_Up && key != Qt::Key_Down)
+            return false;
+        Step(key == Qt::Key_Up ? 1 : -1);
+        if (told)
+            told(mBuddy->text());
+        return true;
     }
 
 private:
-    static constexpr int kFocusRoom = 1; // pixels round the arrows for the focus frame
     QLineEdit *mBuddy;
     int mValue = kMin;
 };

@@ -58,7 +58,7 @@ frmOptions::frmOptions(OptionsOwner &owner, int page) : QDialog(owner.OwnerWindo
             button->setDefault(true);
     }
     // Tab order: the four pages' controls, then OK, Default, Apply, Cancel, the tabs.
-    const QList<QWidget *> order{optColors[0], optColors[1], findChild<QWidget *>("cmdColor"), mskPlayerCnt, udcPlayerCnt,
+    const QList<QWidget *> order{optColors[0], optColors[1], findChild<QWidget *>("cmdColor"), mskPlayerCnt,
                                  txtPlayer[0], txtPlayer[1], txtPlayer[2], txtPlayer[3], optSounds[0], optSounds[1],
                                  chkComputer[0], cboLevel[0], chkComputer[1], cboLevel[1], chkComputer[2], cboLevel[2],
                                  chkComputer[3], cboLevel[3], sldComputerDelay,

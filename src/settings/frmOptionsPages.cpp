@@ -46,12 +46,10 @@ void frmOptions::BuildPlayersPage(QWidget *page)
     const auto arrows = udcPlayerCnt->findChildren<QWidget *>();
     arrows.at(0)->setAccessibleName(tr("One player more"));
     arrows.at(1)->setAccessibleName(tr("One player fewer"));
-    // The stepper says the count it steps, and a step made from it is told at once.
-    connect(mskPlayerCnt, &QLineEdit::textChanged, udcPlayerCnt, [this](const QString &count) {
-        udcPlayerCnt->setAccessibleDescription(count);
-        if (udcPlayerCnt->hasFocus())
-            Announce(this, count);
-    });
+    // The stepper says the count it steps, and a step made by the field's Up and Down keys is
+    // told at once.
+    connect(mskPlayerCnt, &QLineEdit::textChanged, udcPlayerCnt, [this](const QString &count) { udcPlayerCnt->setAccessibleDescription(count); });
+    udcPlayerCnt->told = [this](const QString &count) { Announce(this, count); };
     Place(new QLabel(tr("Player Names:"), page), Indexed(QStringLiteral("lblPlayers"), 1), {525, 810, 1065, 255});
     const std::array<int, 4> labelTops{1155, 1485, 1875, 2250};
     const std::array<int, 4> boxTops{1110, 1500, 1875, 2250};

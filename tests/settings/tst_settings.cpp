@@ -411,24 +411,29 @@ private slots:
         QCOMPARE(Stored(kGame, "Computer Level 2"), QVariant("5"));
     }
 
-    // The count's stepper follows the count field in the tab order and steps with the arrow
-    // keys; both are named. It and the tab headers show when they have the focus.
+    // The count field is one stop in the tab order: its Up and Down keys step it, each step
+    // told; it and its stepper are named. The tab headers show when they have the focus.
     void optionsByKeyboard()
     {
         OpenOptions(1);
         options->show();
         QVERIFY(QTest::qWaitForWindowActive(options.get()));
-        QWidget *stepper = Find(options.get(), "udcPlayerCnt");
-        QCOMPARE(Find(options.get(), "mskPlayerCnt")->nextInFocusChain(), stepper);
-        QTest::keyClick(stepper, Qt::Key_Up);
-        QCOMPARE(Find<QLineEdit>(options.get(), "mskPlayerCnt")->text(), QStringLiteral("3"));
-        QVERIFY(!stepper->accessibleName().isEmpty() && !Find(options.get(), "mskPlayerCnt")->accessibleName().isEmpty());
-        for (QWidget *control : {static_cast<QWidget *>(options->findChild<QTabBar *>()), stepper}) {
-            Find(options.get(), "cmdOk")->setFocus();
-            const QImage resting = control->grab().toImage();
-            control->setFocus();
-            QVERIFY(control->hasFocus() && control->grab().toImage() != resting);
+        SpokenLines heard;
+        auto *count = Find<QLineEdit>(options.get(), "mskPlayerCnt");
+        count->setFocus();
+        QTest::keyClick(count, Qt::Key_Up); // the field's own keys step, and the step is told
+        QTRY_COMPARE(count->text() + "|" + heard.lines.join(u','), QStringLiteral("3|3"));
+        QTest::keyClick(count, Qt::Key_Tab); // one stop for the count: then the names, and never the stepper
+        QCOMPARE(QApplication::focusWidget(), Name(1));
+        for (int stop = 0; stop < 20; ++stop) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QVERIFY(QApplication::focusWidget() != Find(options.get(), "udcPlayerCnt"));
         }
+        QVERIFY(!Find(options.get(), "udcPlayerCnt")->accessibleName().isEmpty() && !count->accessibleName().isEmpty());
+        QWidget *tabs = options->findChild<QTabBar *>();
+        const QImage resting = tabs->grab().toImage();
+        tabs->setFocus();
+        QVERIFY(tabs->hasFocus() && tabs->grab().toImage() != resting);
     }
 
     void coloursActAtOnceAndAreStored()
