@@ -34,8 +34,8 @@ QAccessibleInterface *ClickableFactory(const QString &, QObject *object)
 
 } // namespace
 
-ClickFilter::ClickFilter(QWidget *widget, std::function<void()> onClick, std::function<void(bool)> onRest)
-    : QObject(widget), mOnClick(std::move(onClick)), mOnRest(std::move(onRest))
+ClickFilter::ClickFilter(QWidget *widget, std::function<void()> onClick, std::function<void(bool)> onRest, QWidget *focusMark)
+    : QObject(widget), mOnClick(std::move(onClick)), mOnRest(std::move(onRest)), mFocusMark(focusMark)
 {
     static const bool kFactory = (QAccessible::installFactory(ClickableFactory), true);
     Q_UNUSED(kFactory);
@@ -48,7 +48,9 @@ bool ClickFilter::eventFilter(QObject *watched, QEvent *event)
     switch (event->type()) {
     case QEvent::FocusIn:
     case QEvent::FocusOut:
-        if (auto *frame = qobject_cast<QFrame *>(widget)) {
+        if (mFocusMark) {
+            mFocusMark->setVisible(event->type() == QEvent::FocusIn);
+        } else if (auto *frame = qobject_cast<QFrame *>(widget)) {
             const bool focused = event->type() == QEvent::FocusIn;
             frame->setFrameStyle(focused ? QFrame::Box | QFrame::Plain : QFrame::Panel | QFrame::Sunken);
             frame->setLineWidth(focused ? 2 : 1);

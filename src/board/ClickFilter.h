@@ -4,7 +4,8 @@
 // while it has the keyboard focus, which a frame then shows. A double-click is one click:
 // the second half of it does nothing. A screen reader meets the control as a push button
 // whose press action is the click. Optionally, it is told when the pointer or the focus
-// comes to rest on the control and when it leaves.
+// comes to rest on the control and when it leaves; and a control its own pictures cover
+// shows the focus by a mark of its own instead of its frame.
 #include <QObject>
 #include <functional>
 
@@ -16,7 +17,8 @@ class ClickFilter : public QObject {
     Q_OBJECT
 
 public:
-    ClickFilter(QWidget *widget, std::function<void()> onClick, std::function<void(bool resting)> onRest = {});
+    ClickFilter(QWidget *widget, std::function<void()> onClick, std::function<void(bool resting)> onRest = {},
+                QWidget *focusMark = nullptr);
     void Click() { mOnClick(); }
 
 protected:
@@ -25,6 +27,7 @@ protected:
 private:
     std::function<void()> mOnClick;
     std::function<void(bool)> mOnRest;
+    QWidget *mFocusMark;
     bool mSecondHalf = false;
 };
 

@@ -20,7 +20,7 @@ void Shape::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     const QColor border = mBorderColor.isValid() ? mBorderColor : palette().color(QPalette::WindowText);
-    QPen pen(border, mBorderWidth);
+    QPen pen(border, mBorderWidth, mLineStyle);
     pen.setJoinStyle(Qt::MiterJoin);
     painter.setPen(pen);
     painter.setBrush(mFill.isValid() ? QBrush(mFill) : Qt::NoBrush);

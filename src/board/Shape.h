@@ -24,6 +24,8 @@ public:
     // An invalid fill colour leaves the inside transparent.
     QColor fillColor() const { return mFill; }
     void setFillColor(const QColor &color);
+    // Solid unless told otherwise.
+    void setLineStyle(Qt::PenStyle style) { mLineStyle = style; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -33,6 +35,7 @@ private:
     int mBorderWidth;
     QColor mBorderColor;
     QColor mFill;
+    Qt::PenStyle mLineStyle = Qt::SolidLine;
     QString mTag;
 };
 

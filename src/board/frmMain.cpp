@@ -234,7 +234,13 @@ void frmMain::BuildDice()
         const int step = 1050 * (i - 1);
         die.fraDie = Place(new QFrame(mClient), Indexed(QStringLiteral("fraDie"), i), {375 + step, 4650, 765, 765});
         die.fraDie->setFocusPolicy(Qt::TabFocus);
-        new ClickFilter(die.fraDie, [this, i] { fraDie_Click(i); });
+        // The die covers its frame: the focus shows as a dotted square round it and its hold
+        // marker, as plain as a box's frame and nothing like the marker.
+        die.shpFocus = Place(new Shape(Shape::Kind::Rectangle, mClient, 2), Indexed(QStringLiteral("shpFocus"), i),
+                             {255 + step, 4530, 1005, 1005});
+        die.shpFocus->setLineStyle(Qt::DotLine);
+        die.shpFocus->hide();
+        new ClickFilter(die.fraDie, [this, i] { fraDie_Click(i); }, {}, die.shpFocus);
         Paint(die.fraDie, kDesignGrey);
         die.shpDie = Place(new Shape(Shape::Kind::RoundedSquare, die.fraDie), Indexed(QStringLiteral("shpDie"), i), {0, 0, 765, 765});
         for (std::size_t p = 0; p < kPipPlaces.size(); ++p) {
@@ -335,9 +341,7 @@ std::vector<QWidget *> frmMain::Block() const
     for (const Die &die : mDice)
         block.push_back(die.fraDie);
     for (const Die &die : mDice)
-        block.push_back(die.shpHold);
-    for (const Die &die : mDice)
-        block.push_back(die.shpHint);
+        block.insert(block.end(), {die.shpHold, die.shpHint, die.shpFocus});
     block.push_back(cmdThrow);
     return block;
 }

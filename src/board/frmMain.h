@@ -119,6 +119,7 @@ private:
         QLabel *lblQuestion = nullptr;
         Shape *shpHold = nullptr;
         Shape *shpHint = nullptr;
+        Shape *shpFocus = nullptr;
     };
 
     void BuildMenus();

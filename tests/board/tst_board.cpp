@@ -242,6 +242,11 @@ private slots:
         heard("Die 2: 2, free");
         QTest::keyClick(board.get(), Qt::Key_2, Qt::KeypadModifier); // held again, and released by the score
         heard("Die 2: 2, held");
+        Find("fraDie(2)")->setFocus(); // a die with the focus: a mark round it and its hold marker
+        const QWidget *mark = Find("shpFocus(2)");
+        QVERIFY(!mark->isHidden() && mark->geometry().contains(Find("shpHold(2)")->geometry().adjusted(-1, -1, 1, 1)));
+        Find("cmdThrow")->setFocus();
+        QVERIFY(mark->isHidden());
         QAccessibleInterface *box = QAccessible::queryAccessibleInterface(Find("lblChance"));
         QCOMPARE(box->role(), QAccessible::Button);
         QCOMPARE(QAccessible::queryAccessibleInterface(Find("fraDie(1)"))->role(), QAccessible::Button);
