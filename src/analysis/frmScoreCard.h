@@ -1,8 +1,9 @@
 #pragma once
 // The score card: every player's sheet side by side, kept up to date as the game goes, with
-// the box scored last marked until the next score, and below it the game's moves, newest last. A window of its own beside the board,
-// owned by it, that never takes the keyboard focus from it. At the end of a game of two or
-// more it tells who won and offers another game with the same players.
+// the box scored last marked until the next score, and below it the game's moves, newest
+// last. A window of its own beside the board, owned by it, that never takes the keyboard
+// focus from it. At the end of a game of two or more it tells who won, and every place, and
+// offers another game with the same players.
 #include <QIcon>
 #include <QWidget>
 #include <functional>
