@@ -156,8 +156,9 @@ private slots:
         }
     }
 
-    // Every window keeps the design's colours whatever the desktop's theme: under a dark
-    // application palette each one looks exactly as under a light one. And every text
+    // Every window keeps the design's colours and font whatever the desktop's theme: under a
+    // dark application palette and a font of the desktop's (set as a platform theme sets it,
+    // once the game runs) each one looks exactly as under none. And every text
     // colour of the design stands out at least 4.5:1 from its background, disabled too.
     void designColoursUnderAnyTheme()
     {
@@ -195,6 +196,7 @@ private slots:
         const QPalette saved = QApplication::palette();
         const QColor ink(230, 230, 230), shade(40, 40, 40); // text, and all that was grey or white
         QApplication::setPalette(QPalette(ink, shade, shade, Qt::black, shade, ink, ink, shade, shade));
+        QApplication::setFont(QFont("DejaVu Sans", 10));
         const QList<QImage> shaded = windows();
         QApplication::setPalette(saved);
         for (qsizetype i = 0; i < light.size(); ++i)
@@ -263,6 +265,7 @@ private slots:
         QTest::keyClick(contents, Qt::Key_Down);
         QCOMPARE(shown(), "/html/scoring.htm Categories and bonuses");
     }
+
 };
 
 QTEST_MAIN(DialogsTest)
