@@ -17,6 +17,7 @@
 #include <QRegularExpression>
 #include <QRandomGenerator>
 #include <QTextBrowser>
+#include <QTreeWidgetItemIterator>
 #include <QtEndian>
 #include <cmath>
 #include <sys/stat.h>
@@ -266,6 +267,19 @@ private slots:
         QCOMPARE(shown(), "/html/scoring.htm Categories and bonuses");
     }
 
+    // The contents pane shows every title whole, in every language.
+    void helpContentsFitTheirTitles()
+    {
+        for (const QString language : {"", ".de", ".fr", ".es", ".it", ".nl", ".pt_BR"}) {
+            QWidget owner;
+            basHelp::ShowHelpContents(&owner, QString(QUOXA_HELP_FILE).replace(".chm", language + ".chm"));
+            auto *contents = Find<QTreeWidget>(Find<HelpViewer>(&owner, QString()), "contents");
+            QVERIFY(QTest::qWaitForWindowExposed(contents->window()));
+            for (QTreeWidgetItemIterator it(contents); *it; ++it)
+                QVERIFY2(contents->visualItemRect(*it).width() >= contents->fontMetrics().horizontalAdvance((*it)->text(0)) + 6,
+                         qPrintable((*it)->text(0)));
+        }
+    }
 };
 
 QTEST_MAIN(DialogsTest)
