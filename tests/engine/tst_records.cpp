@@ -101,12 +101,19 @@ private slots:
         QCOMPARE(record->Fault().isEmpty(), possible);
     }
 
-    // A player's totals in 10-point bins, from the lowest one's to the best's: 100, 100, 475.
+    // A player's totals in bins from the lowest one's to the best's, 10 points wide unless
+    // that needs more than 16: Ada's 100, 100, 475 in 16 bins of 25 (38 of 10, 19 of 20 are
+    // too many); Bea's 100 and 199 in 10 of 10.
     void totalsInBins()
     {
-        const auto bins = GameFigures({FinishedGame({{{"Ada"}, kStraights}}), FinishedGame({{{"Ada"}, kPerfect}}),
-                                       FinishedGame({{{"Ada"}, kStraights}})}).Players()[0].Bins();
-        QCOMPARE((QList<int>{int(bins.size()), bins[0].first, bins[0].second, bins[37].first, bins[37].second}), (QList<int>{38, 100, 2, 470, 1}));
+        const QStringList upper63{"11123", "22213", "33312", "44412", "55512", "66612", "12345", "12345", "12345", "12345", "12345", "22222", "12355"};
+        QList<int> seen;
+        for (const PlayerFigures &f : GameFigures({FinishedGame({{{"Ada"}, kStraights}}), FinishedGame({{{"Ada"}, kPerfect}}),
+                                                   FinishedGame({{{"Ada"}, kStraights}, {{"Bea"}, kStraights}}), FinishedGame({{{"Bea"}, upper63}})}).Players()) {
+            const auto bins = f.Bins();
+            seen << int(bins.size()) << bins.front().first << bins.front().second << bins.back().first << bins.back().second;
+        }
+        QCOMPARE(seen, (QList<int>{16, 100, 2, 475, 1, 10, 100, 1, 190, 1}));
     }
 };
 
