@@ -86,9 +86,7 @@ void frmReview::ShowGame(const GameRecord &record)
     lvwDecisions->clear();
     lblMoment->setText(tr("Working out best play..."));
     Fill();
-    show();
-    raise();
-    activateWindow();
+    ShowFigureWindow(this, true);
 }
 
 void frmReview::Fill()

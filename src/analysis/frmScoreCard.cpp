@@ -6,11 +6,9 @@
 #include "platform/ErrorTrap.h"
 #include "platform/Pictures.h"
 
-#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QTableWidget>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -118,20 +116,8 @@ void frmScoreCard::Refresh(const Game &game)
 void frmScoreCard::ShowBeside(bool asked)
 {
     Trap([&] {
-        if (!mPlaced && parentWidget()) { // at first to the right of the board, on its screen
-            mPlaced = true;
-            const QRect board = parentWidget()->frameGeometry();
-            QPoint at = board.topRight() + QPoint(Px(120), 0);
-            if (const QScreen *screen = parentWidget()->screen()) {
-                const QRect room = screen->availableGeometry();
-                at.setX(std::min(at.x(), room.right() - sizeHint().width()));
-            }
-            move(at);
-        }
-        show();
-        raise();
+        ShowFigureWindow(this, asked);
         if (asked) {
-            activateWindow();
             if (mLastScored)
                 grdScoreCard->setCurrentItem(mLastScored);
             grdScoreCard->setFocus();

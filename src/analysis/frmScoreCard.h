@@ -35,7 +35,6 @@ private:
     QTableWidget *grdScoreCard = nullptr;
     QPushButton *cmdPlayAgain = nullptr;
     QPushButton *cmdReview = nullptr;
-    bool mPlaced = false;
     QTableWidgetItem *mLastScored = nullptr; // the box scored last, when there is one
     QIcon mComputerIcon; // kept: a picture anew at every refresh would fill the toolkit's cache
 };

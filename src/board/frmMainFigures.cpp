@@ -1,6 +1,7 @@
 // The windows of figures the board opens: the statistics of the games kept, and the review
 // of a game. Every game is kept by the keeper of the games, to whom the board hands each
 // record.
+#include "analysis/FigureWindow.h"
 #include "analysis/frmReview.h"
 #include "analysis/frmStatistics.h"
 #include "board/frmMain.h"
@@ -23,9 +24,7 @@ void frmMain::mnuGameStatistics_Click()
         if (!mStatistics)
             mStatistics = new frmStatistics(this, [this](const GameRecord &game) { ShowReview(game); });
         mStatistics->Refresh();
-        mStatistics->show();
-        mStatistics->raise();
-        mStatistics->activateWindow();
+        ShowFigureWindow(mStatistics, true);
     });
 }
 
