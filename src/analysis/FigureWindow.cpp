@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QTreeWidget>
 #include <algorithm>
 #include <array>
@@ -91,6 +92,13 @@ QTreeWidgetItem *AddFigureRow(QTreeWidget *list, const QStringList &texts)
                      QCoreApplication::translate("FigureWindow", "%1: %2").arg(list->headerItem()->text(column), texts[column]));
     }
     return row;
+}
+
+void ClearFigureList(QTreeWidget *list)
+{
+    const QSignalBlocker quiet(list); // the one who fills it again tells what is chosen then
+    while (const int rows = list->topLevelItemCount())
+        delete list->takeTopLevelItem(rows - 1);
 }
 
 } // namespace quoxa

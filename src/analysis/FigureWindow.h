@@ -30,5 +30,10 @@ void ShowFigureWindow(QWidget *window, bool activate);
 QTreeWidget *FigureList(QWidget *parent, const QString &name, const QString &accessibleName, const QStringList &columns);
 // A row of the list, each text aligned as its column's header.
 QTreeWidgetItem *AddFigureRow(QTreeWidget *list, const QStringList &texts);
+// Empties the list, the last row first, the row chosen moving up as rows go, and no signal
+// of it. Not by clear(), nor by taking the choice away first: the choice taken from a list
+// with rows, whose columns are sized to their contents, left the old rows painted over the
+// new ones until the window was painted again.
+void ClearFigureList(QTreeWidget *list);
 
 } // namespace quoxa

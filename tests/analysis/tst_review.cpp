@@ -9,6 +9,7 @@
 
 #include <QAccessible>
 #include <QComboBox>
+#include <QScreen>
 #include <QJsonArray>
 
 using namespace quoxa;
@@ -133,9 +134,9 @@ private slots:
         window.ShowGame(*GameFiles::FromJson(json));
         QCOMPARE(Rows(&window, "lvwSummary"), (QStringList{"Ada=24.41=-1.39=0=0=2=252.28 − 1.39 luck − 24.41 lost = 226.48 expected",
                                                             "Bea=0.00=7.36=0=0=0=252.28 + 7.36 luck − 0.00 lost = 259.64 expected"}));
-        const QStringList all{"1=Ada=1=2 2 3 3 3=keep 2 2 3 3=keep 3 3 3=10.85", "1=Ada=2=2 2 3 3 4=keep 2 2 3 3=keep 2 3 4=0.51",
-                              "1=Ada=3=2 2 3 3 6=score Full House (0)=score Twos (4)=13.05",
-                              "1=Bea=1=1 2 3 4 5=score Large Straight (40)=score Large Straight (40)=0.00"};
+        const QStringList all{"1=Ada=1=2 2 3 3 3=keep 2 2 3 3=keep 3 3 3=10.85=blunder", "1=Ada=2=2 2 3 3 4=keep 2 2 3 3=keep 2 3 4=0.51=",
+                              "1=Ada=3=2 2 3 3 6=score Full House (0)=score Twos (4)=13.05=blunder",
+                              "1=Bea=1=1 2 3 4 5=score Large Straight (40)=score Large Straight (40)=0.00="};
         QCOMPARE(Rows(&window, "lvwDecisions"), all);
         // Heard: each cell with its header, the box with its label, the chart's values in words.
         QCOMPARE(Find<QTreeWidget>(&window, "lvwDecisions")->topLevelItem(3)->data(1, Qt::AccessibleTextRole), "Player: Bea");
@@ -147,10 +148,25 @@ private slots:
             filter->setCurrentIndex(f);
             QCOMPARE(Rows(&window, "lvwDecisions"), rows);
         }
-        Find<QTreeWidget>(&window, "lvwDecisions")->setCurrentItem(Find<QTreeWidget>(&window, "lvwDecisions")->topLevelItem(2));
-        QCOMPARE(Find<QLabel>(&window, "lblMoment")->text(),
-                 "Turn 1, throw 3: Ada had 2 2 3 3 6, expecting 239.52 in the end with best play.\n"
-                 "Played: score Full House (0) (expecting 226.48). Best: score Twos (4). Points lost: 13.05.");
+        // The moment chosen: the throw's luck, and the kind of slip.
+        auto *list = Find<QTreeWidget>(&window, "lvwDecisions");
+        for (const auto &[row, moment] : {std::pair{2, "Turn 1, throw 3: Ada had 2 2 3 3 6 (the dice took 3.98), expecting 239.52 in the end with best play.\n"
+                                                       "Played: score Full House (0) (expecting 226.48). Best: score Twos (4). Points lost: 13.05 (blunder)."},
+                                          {3, "Turn 1, throw 1: Bea had 1 2 3 4 5 (the dice gave 7.36), expecting 259.64 in the end with best play.\n"
+                                              "Played: score Large Straight (40) (expecting 259.64). Best: score Large Straight (40). Points lost: 0.00."}}) {
+            list->setCurrentItem(list->topLevelItem(row));
+            QCOMPARE(Find<QLabel>(&window, "lblMoment")->text(), moment);
+        }
+        // A filter changed under a chosen row: the list on screen is the list itself (it kept the old rows before).
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        filter->setCurrentIndex(2);
+        list->setCurrentItem(list->topLevelItem(1));
+        QTest::qWait(20);
+        filter->setCurrentIndex(1);
+        QTest::qWait(50);
+        const QRect shown(list->viewport()->mapTo(&window, QPoint()), list->viewport()->size());
+        QCOMPARE(window.screen()->grabWindow(window.winId()).toImage().copy(shown).convertToFormat(QImage::Format_RGB32),
+                 list->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32));
     }
 };
 

@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QMessageBox>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QValueAxis>
 
 using namespace quoxa;
@@ -235,6 +236,29 @@ private slots:
         QTRY_VERIFY(decisions->topLevelItemCount() > 0);
         decisions->setCurrentItem(decisions->topLevelItem(0));
         QVERIFY(shown(Find(&board, "frmReview"), "lblMoment"));
+    }
+
+    // An open review of the game under way follows it, score by score, an Undo too; the review
+    // of another game stays as it is while the game goes on.
+    void reviewFollowsTheGame()
+    {
+        ScriptedRandom random;
+        random.Queue("22333");
+        frmMain board(&random);
+        board.mnuGameReview_Click();
+        auto *review = Find(&board, "frmReview");
+        const auto played = [&] { return Rows(review, "lvwDecisions", 4).replaceInStrings(QRegularExpression("=.*"), ""); };
+        board.cmdThrow_Click();
+        board.game().RecordScore(u"lblFullHouse");
+        QCOMPARE(played(), QStringList{"score Full House (25)"});
+        board.mnuEditUndo_Click();
+        QCOMPARE(played(), QStringList{});
+        board.game().RecordScore(u"lblThrees");
+        QCOMPARE(played(), QStringList{"score Threes (9)"});
+        board.ShowReview(Finished("Ada"));
+        const QStringList ada = Rows(review, "lvwDecisions");
+        board.cmdThrow_Click();
+        QCOMPARE(Rows(review, "lvwDecisions"), ada);
     }
 
     // Closed while computers move and its figure windows are open: nothing of the game moves
