@@ -43,32 +43,20 @@ private slots:
     // makes it with 5/9 (13.89) against 25. With Quoxa alone open, five 4s at the first throw
     // and 4 4 4 4 kept make it with 11/36 (15.28) against 50. At the third throw, 1 1 1 1 2 in
     // Chance (6, then Ones worth 5 x 91/216) against Ones (4, then Chance worth 70/3).
-    void pointsLostInHandWorkedPositions_data()
-    {
-        QTest::addColumn<QStringList>("open");
-        QTest::addColumn<QString>("turn");
-        QTest::addColumn<int>("throwNumber");
-        QTest::addColumn<QString>("decision");
-        QTest::newRow("a Full House thrown away") << QStringList{"lblFullHouse"} << "22333 22334/1234 22336/1234 lblFullHouse 0" << 1
-                                                  << "keep 2 2 3 3 / score Full House (25): 11.11";
-        QTest::newRow("a Quoxa scored 0 when 50 was there") << QStringList{"lblQuoxa"} << "44444 44443/1234 44442/1234 lblQuoxa 0" << 1
-                                                            << "keep 4 4 4 4 / score Quoxa (50): 34.72";
-        QTest::newRow("a wasted Chance") << QStringList{"lblOnes", "lblChance"} << "11112 11112 11112 lblChance 6" << 3
-                                         << "score Chance (6) / score Ones (4): 19.23";
-    }
     void pointsLostInHandWorkedPositions()
     {
-        QFETCH(QStringList, open);
-        QFETCH(QString, turn);
-        QFETCH(int, throwNumber);
-        QFETCH(QString, decision);
-        const GameRecord record = Playing(open, {turn});
-        QCOMPARE(record.Fault(), QString());
-        const GameReview review = Review(record, SolvedStrategy());
-        const ReviewDecision &d = *std::find_if(review.decisions.begin(), review.decisions.end(), [&](const ReviewDecision &d) {
-            return d.turn == 14 - open.size() && d.throwNumber == throwNumber;
-        });
-        QCOMPARE(QString("%1 / %2: %3").arg(MoveText::Move(d.played, d.dice), MoveText::Move(d.best, d.dice)).arg(d.Lost(), 0, 'f', 2), decision);
+        for (const auto &[open, turn, throwNumber, decision] :
+             {std::tuple{QStringList{"lblFullHouse"}, "22333 22334/1234 22336/1234 lblFullHouse 0", 1, "keep 2 2 3 3 / score Full House (25): 11.11"},
+              {QStringList{"lblQuoxa"}, "44444 44443/1234 44442/1234 lblQuoxa 0", 1, "keep 4 4 4 4 / score Quoxa (50): 34.72"},
+              {QStringList{"lblOnes", "lblChance"}, "11112 11112 11112 lblChance 6", 3, "score Chance (6) / score Ones (4): 19.23"}}) {
+            const GameRecord record = Playing(open, {turn});
+            QCOMPARE(record.Fault(), QString());
+            const GameReview review = Review(record, SolvedStrategy());
+            const ReviewDecision &d = *std::find_if(review.decisions.begin(), review.decisions.end(), [&](const ReviewDecision &d) {
+                return d.turn == 14 - open.size() && d.throwNumber == throwNumber;
+            });
+            QCOMPARE(QString("%1 / %2: %3").arg(MoveText::Move(d.played, d.dice), MoveText::Move(d.best, d.dice)).arg(d.Lost(), 0, 'f', 2), decision);
+        }
     }
 
     // How bad a slip is, at the edges of "at least 1, 3 and 8 points lost".

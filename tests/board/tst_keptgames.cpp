@@ -13,7 +13,6 @@
 #include <QComboBox>
 #include <QMessageBox>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QValueAxis>
 
 using namespace quoxa;
@@ -117,27 +116,22 @@ private slots:
 
     // A game under way that cannot be read or is not a possible game is put aside, the player
     // is told, and a new game begins.
-    void damagedGameIsPutAside_data()
-    {
-        QTest::addColumn<QByteArray>("text");
-        const QByteArray game = Line(Finished("Ada"));
-        QTest::newRow("cut short") << game.left(60);
-        QTest::newRow("not a game") << QByteArray("[1, 2]");
-        QTest::newRow("a score its dice cannot make") << QByteArray(game).replace("lblLargeStraight 40", "lblLargeStraight 30");
-        QTest::newRow("a score beyond any sheet") << QByteArray(game).replace("lblLargeStraight 40", "lblLargeStraight 99999");
-        QTest::newRow("a score below any") << QByteArray(game).replace("lblLargeStraight 40", "lblLargeStraight -2147483648");
-        QTest::newRow("five players") << QByteArray(game).replace("{\"name\":\"Ada\"}", QByteArray("{\"name\":\"Ada\"},").repeated(5).chopped(1));
-    }
     void damagedGameIsPutAside()
     {
-        QFETCH(QByteArray, text);
-        WriteFile(GameFiles::SlotPath(1), text);
-        ErrorRecorder errors;
-        frmMain board;
-        QTRY_COMPARE(errors.messages.size(), 1);
-        QVERIFY(errors.messages[0].contains("Game.json.damaged"));
-        QVERIFY(FileText(GameFiles::SlotPath(1) + ".damaged") == text && !QFile::exists(GameFiles::SlotPath(1)));
-        QCOMPARE(board.game().mstrState + board.game().mintScored.toString(), "Throw 00");
+        const QByteArray game = Line(Finished("Ada")), straight = "lblLargeStraight 40";
+        for (const QByteArray &text : {game.left(60), QByteArray("[1, 2]"), QByteArray(game).replace(straight, "lblLargeStraight 30"), // cut short, not a game
+                                       QByteArray(game).replace(straight, "lblLargeStraight 99999"), // beyond any sheet
+                                       QByteArray(game).replace(straight, "lblLargeStraight -2147483648"), // below any
+                                       QByteArray(game).replace("{\"name\":\"Ada\"}", QByteArray("{\"name\":\"Ada\"},").repeated(5).chopped(1))}) {
+            init();
+            WriteFile(GameFiles::SlotPath(1), text);
+            ErrorRecorder errors;
+            frmMain board;
+            QTRY_COMPARE(errors.messages.size(), 1);
+            QVERIFY(errors.messages[0].contains("Game.json.damaged"));
+            QVERIFY(FileText(GameFiles::SlotPath(1) + ".damaged") == text && !QFile::exists(GameFiles::SlotPath(1)));
+            QCOMPARE(board.game().mstrState + board.game().mintScored.toString(), "Throw 00");
+        }
     }
 
     // A new game over a game under way keeps that one among the finished games, marked
@@ -246,19 +240,18 @@ private slots:
         random.Queue("22333");
         frmMain board(&random);
         board.mnuGameReview_Click();
-        auto *review = Find(&board, "frmReview");
-        const auto played = [&] { return Rows(review, "lvwDecisions", 4).replaceInStrings(QRegularExpression("=.*"), ""); };
+        const auto played = [&] { return Rows(Find(&board, "frmReview"), "lvwDecisions", 4).join(u',').section(u'=', 0, 0) + "/"; };
         board.cmdThrow_Click();
         board.game().RecordScore(u"lblFullHouse");
-        QCOMPARE(played(), QStringList{"score Full House (25)"});
+        QString seen = played();
         board.mnuEditUndo_Click();
-        QCOMPARE(played(), QStringList{});
+        seen += played();
         board.game().RecordScore(u"lblThrees");
-        QCOMPARE(played(), QStringList{"score Threes (9)"});
+        QCOMPARE(seen + played(), "score Full House (25)//score Threes (9)/");
         board.ShowReview(Finished("Ada"));
-        const QStringList ada = Rows(review, "lvwDecisions");
+        seen = played();
         board.cmdThrow_Click();
-        QCOMPARE(Rows(review, "lvwDecisions"), ada);
+        QCOMPARE(played(), seen);
     }
 
     // Closed while computers move and its figure windows are open: nothing of the game moves
