@@ -189,12 +189,6 @@
         <translation>%1 hält %2 und würfelt neu.</translation>
     </message>
     <message>
-        <source>Turn %1, throw %2: %3 had %4, expecting %5 in the end with best play.
-Played: %6 (expecting %7). Best: %8. Points lost: %9.</source>
-        <translation>Zug %1, Wurf %2: %3 hatte %4; bei optimalem Spiel erwartet: %5.
-Gespielt: %6 (erwartet %7). Optimal: %8. Verlust: %9.</translation>
-    </message>
-    <message>
         <source>Beginner</source>
         <translation>Anfänger</translation>
     </message>
@@ -213,6 +207,34 @@ Gespielt: %6 (erwartet %7). Optimal: %8. Verlust: %9.</translation>
     <message>
         <source>Perfect</source>
         <translation>Perfekt</translation>
+    </message>
+    <message>
+        <source>inaccuracy</source>
+        <translation>Ungenauigkeit</translation>
+    </message>
+    <message>
+        <source>mistake</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>blunder</source>
+        <translation>Patzer</translation>
+    </message>
+    <message>
+        <source>Turn %1, throw %2: %3 had %4 (the dice took %5), expecting %6 in the end with best play.</source>
+        <translation>Zug %1, Wurf %2: %3 hatte %4 (die Würfel nahmen %5); bei optimalem Spiel erwartet: %6.</translation>
+    </message>
+    <message>
+        <source>Turn %1, throw %2: %3 had %4 (the dice gave %5), expecting %6 in the end with best play.</source>
+        <translation>Zug %1, Wurf %2: %3 hatte %4 (die Würfel gaben %5); bei optimalem Spiel erwartet: %6.</translation>
+    </message>
+    <message>
+        <source>Played: %1 (expecting %2). Best: %3. Points lost: %4.</source>
+        <translation>Gespielt: %1 (erwartet %2). Optimal: %3. Verlust: %4.</translation>
+    </message>
+    <message>
+        <source>Played: %1 (expecting %2). Best: %3. Points lost: %4 (%5).</source>
+        <translation>Gespielt: %1 (erwartet %2). Optimal: %3. Verlust: %4 (%5).</translation>
     </message>
 </context>
 <context>
@@ -841,6 +863,10 @@ Gespielt: %6 (erwartet %7). Optimal: %8. Verlust: %9.</translation>
     <message>
         <source>No decisions yet: the review grows as the game is played.</source>
         <translation>Noch nichts zu zeigen: Die Analyse wächst mit dem Spiel.</translation>
+    </message>
+    <message>
+        <source>Slip</source>
+        <translation>Ausrutscher</translation>
     </message>
 </context>
 <context>

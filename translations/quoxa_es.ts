@@ -189,12 +189,6 @@
         <translation>%1 guarda %2 y tira de nuevo.</translation>
     </message>
     <message>
-        <source>Turn %1, throw %2: %3 had %4, expecting %5 in the end with best play.
-Played: %6 (expecting %7). Best: %8. Points lost: %9.</source>
-        <translation>Turno %1, tirada %2: %3 tenía %4 y esperaba %5 al final con el mejor juego.
-Jugada: %6 (esperado: %7). Mejor: %8. Pérdida: %9.</translation>
-    </message>
-    <message>
         <source>Beginner</source>
         <translation>Novato</translation>
     </message>
@@ -213,6 +207,34 @@ Jugada: %6 (esperado: %7). Mejor: %8. Pérdida: %9.</translation>
     <message>
         <source>Perfect</source>
         <translation>Perfecto</translation>
+    </message>
+    <message>
+        <source>inaccuracy</source>
+        <translation>descuido</translation>
+    </message>
+    <message>
+        <source>mistake</source>
+        <translation>error</translation>
+    </message>
+    <message>
+        <source>blunder</source>
+        <translation>pifia</translation>
+    </message>
+    <message>
+        <source>Turn %1, throw %2: %3 had %4 (the dice took %5), expecting %6 in the end with best play.</source>
+        <translation>Turno %1, tirada %2: %3 tenía %4 (los dados quitaron %5) y esperaba %6 al final con el mejor juego.</translation>
+    </message>
+    <message>
+        <source>Turn %1, throw %2: %3 had %4 (the dice gave %5), expecting %6 in the end with best play.</source>
+        <translation>Turno %1, tirada %2: %3 tenía %4 (los dados dieron %5) y esperaba %6 al final con el mejor juego.</translation>
+    </message>
+    <message>
+        <source>Played: %1 (expecting %2). Best: %3. Points lost: %4.</source>
+        <translation>Jugada: %1 (esperado: %2). Mejor: %3. Pérdida: %4.</translation>
+    </message>
+    <message>
+        <source>Played: %1 (expecting %2). Best: %3. Points lost: %4 (%5).</source>
+        <translation>Jugada: %1 (esperado: %2). Mejor: %3. Pérdida: %4 (%5).</translation>
     </message>
 </context>
 <context>
@@ -841,6 +863,10 @@ Jugada: %6 (esperado: %7). Mejor: %8. Pérdida: %9.</translation>
     <message>
         <source>No decisions yet: the review grows as the game is played.</source>
         <translation>Aún no hay decisiones: el análisis crece a medida que se juega la partida.</translation>
+    </message>
+    <message>
+        <source>Slip</source>
+        <translation>Fallo</translation>
     </message>
 </context>
 <context>

@@ -189,12 +189,6 @@
         <translation>%1 garde %2 et relance.</translation>
     </message>
     <message>
-        <source>Turn %1, throw %2: %3 had %4, expecting %5 in the end with best play.
-Played: %6 (expecting %7). Best: %8. Points lost: %9.</source>
-        <translation>Tour %1, jet %2&#xa0;: %3 avait %4, espérant %5 en jouant au mieux.
-Joué&#xa0;: %6 (espérant %7). Meilleur&#xa0;: %8. Points perdus&#xa0;: %9.</translation>
-    </message>
-    <message>
         <source>Beginner</source>
         <translation>Débutant</translation>
     </message>
@@ -213,6 +207,34 @@ Joué&#xa0;: %6 (espérant %7). Meilleur&#xa0;: %8. Points perdus&#xa0;: %9.</tr
     <message>
         <source>Perfect</source>
         <translation>Parfait</translation>
+    </message>
+    <message>
+        <source>inaccuracy</source>
+        <translation>imprécision</translation>
+    </message>
+    <message>
+        <source>mistake</source>
+        <translation>erreur</translation>
+    </message>
+    <message>
+        <source>blunder</source>
+        <translation>gaffe</translation>
+    </message>
+    <message>
+        <source>Turn %1, throw %2: %3 had %4 (the dice took %5), expecting %6 in the end with best play.</source>
+        <translation>Tour %1, jet %2&#xa0;: %3 avait %4 (les dés ont ôté %5), espérant %6 en jouant au mieux.</translation>
+    </message>
+    <message>
+        <source>Turn %1, throw %2: %3 had %4 (the dice gave %5), expecting %6 in the end with best play.</source>
+        <translation>Tour %1, jet %2&#xa0;: %3 avait %4 (les dés ont donné %5), espérant %6 en jouant au mieux.</translation>
+    </message>
+    <message>
+        <source>Played: %1 (expecting %2). Best: %3. Points lost: %4.</source>
+        <translation>Joué&#xa0;: %1 (espérant %2). Meilleur&#xa0;: %3. Points perdus&#xa0;: %4.</translation>
+    </message>
+    <message>
+        <source>Played: %1 (expecting %2). Best: %3. Points lost: %4 (%5).</source>
+        <translation>Joué&#xa0;: %1 (espérant %2). Meilleur&#xa0;: %3. Points perdus&#xa0;: %4 (%5).</translation>
     </message>
 </context>
 <context>
@@ -841,6 +863,10 @@ Joué&#xa0;: %6 (espérant %7). Meilleur&#xa0;: %8. Points perdus&#xa0;: %9.</tr
     <message>
         <source>No decisions yet: the review grows as the game is played.</source>
         <translation>Pas encore de décision&#xa0;: l&apos;analyse suit la partie.</translation>
+    </message>
+    <message>
+        <source>Slip</source>
+        <translation>Faute</translation>
     </message>
 </context>
 <context>

@@ -189,12 +189,6 @@
         <translation>%1 tiene %2 e rilancia.</translation>
     </message>
     <message>
-        <source>Turn %1, throw %2: %3 had %4, expecting %5 in the end with best play.
-Played: %6 (expecting %7). Best: %8. Points lost: %9.</source>
-        <translation>Turno %1, lancio %2: %3 aveva %4, con un totale atteso di %5 giocando al meglio.
-Giocata: %6 (atteso %7). Migliore: %8. Punti persi: %9.</translation>
-    </message>
-    <message>
         <source>Beginner</source>
         <translation>Novizio</translation>
     </message>
@@ -213,6 +207,34 @@ Giocata: %6 (atteso %7). Migliore: %8. Punti persi: %9.</translation>
     <message>
         <source>Perfect</source>
         <translation>Perfetto</translation>
+    </message>
+    <message>
+        <source>inaccuracy</source>
+        <translation>imprecisione</translation>
+    </message>
+    <message>
+        <source>mistake</source>
+        <translation>errore</translation>
+    </message>
+    <message>
+        <source>blunder</source>
+        <translation>svarione</translation>
+    </message>
+    <message>
+        <source>Turn %1, throw %2: %3 had %4 (the dice took %5), expecting %6 in the end with best play.</source>
+        <translation>Turno %1, lancio %2: %3 aveva %4 (i dadi hanno tolto %5), con un totale atteso di %6 giocando al meglio.</translation>
+    </message>
+    <message>
+        <source>Turn %1, throw %2: %3 had %4 (the dice gave %5), expecting %6 in the end with best play.</source>
+        <translation>Turno %1, lancio %2: %3 aveva %4 (i dadi hanno dato %5), con un totale atteso di %6 giocando al meglio.</translation>
+    </message>
+    <message>
+        <source>Played: %1 (expecting %2). Best: %3. Points lost: %4.</source>
+        <translation>Giocata: %1 (atteso %2). Migliore: %3. Punti persi: %4.</translation>
+    </message>
+    <message>
+        <source>Played: %1 (expecting %2). Best: %3. Points lost: %4 (%5).</source>
+        <translation>Giocata: %1 (atteso %2). Migliore: %3. Punti persi: %4 (%5).</translation>
     </message>
 </context>
 <context>
@@ -841,6 +863,10 @@ Giocata: %6 (atteso %7). Migliore: %8. Punti persi: %9.</translation>
     <message>
         <source>No decisions yet: the review grows as the game is played.</source>
         <translation>Ancora nessuna decisione: l&apos;analisi cresce man mano che si gioca.</translation>
+    </message>
+    <message>
+        <source>Slip</source>
+        <translation>Svista</translation>
     </message>
 </context>
 <context>

@@ -189,12 +189,6 @@
         <translation>%1 houdt %2 en gooit opnieuw.</translation>
     </message>
     <message>
-        <source>Turn %1, throw %2: %3 had %4, expecting %5 in the end with best play.
-Played: %6 (expecting %7). Best: %8. Points lost: %9.</source>
-        <translation>Beurt %1, worp %2: %3 had %4; met het beste spel verwacht: %5.
-Gespeeld: %6 (verwacht %7). Beste: %8. Puntverlies: %9.</translation>
-    </message>
-    <message>
         <source>Beginner</source>
         <translation>Beginner</translation>
     </message>
@@ -213,6 +207,34 @@ Gespeeld: %6 (verwacht %7). Beste: %8. Puntverlies: %9.</translation>
     <message>
         <source>Perfect</source>
         <translation>Perfect</translation>
+    </message>
+    <message>
+        <source>inaccuracy</source>
+        <translation>slordigheid</translation>
+    </message>
+    <message>
+        <source>mistake</source>
+        <translation>fout</translation>
+    </message>
+    <message>
+        <source>blunder</source>
+        <translation>blunder</translation>
+    </message>
+    <message>
+        <source>Turn %1, throw %2: %3 had %4 (the dice took %5), expecting %6 in the end with best play.</source>
+        <translation>Beurt %1, worp %2: %3 had %4 (de dobbelstenen namen %5); met het beste spel verwacht: %6.</translation>
+    </message>
+    <message>
+        <source>Turn %1, throw %2: %3 had %4 (the dice gave %5), expecting %6 in the end with best play.</source>
+        <translation>Beurt %1, worp %2: %3 had %4 (de dobbelstenen gaven %5); met het beste spel verwacht: %6.</translation>
+    </message>
+    <message>
+        <source>Played: %1 (expecting %2). Best: %3. Points lost: %4.</source>
+        <translation>Gespeeld: %1 (verwacht %2). Beste: %3. Puntverlies: %4.</translation>
+    </message>
+    <message>
+        <source>Played: %1 (expecting %2). Best: %3. Points lost: %4 (%5).</source>
+        <translation>Gespeeld: %1 (verwacht %2). Beste: %3. Puntverlies: %4 (%5).</translation>
     </message>
 </context>
 <context>
@@ -841,6 +863,10 @@ Gespeeld: %6 (verwacht %7). Beste: %8. Puntverlies: %9.</translation>
     <message>
         <source>No decisions yet: the review grows as the game is played.</source>
         <translation>Nog geen keuzes: de analyse groeit mee met het spel.</translation>
+    </message>
+    <message>
+        <source>Slip</source>
+        <translation>Misser</translation>
     </message>
 </context>
 <context>

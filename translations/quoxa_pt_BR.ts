@@ -189,12 +189,6 @@
         <translation>%1 mantém %2 e relança.</translation>
     </message>
     <message>
-        <source>Turn %1, throw %2: %3 had %4, expecting %5 in the end with best play.
-Played: %6 (expecting %7). Best: %8. Points lost: %9.</source>
-        <translation>Rodada %1, lance %2: %3 tinha %4 e podia esperar %5 ao final com o jogo ideal.
-Jogada: %6 (esperando %7). Melhor: %8. Perda: %9.</translation>
-    </message>
-    <message>
         <source>Beginner</source>
         <translation>Novato</translation>
     </message>
@@ -213,6 +207,34 @@ Jogada: %6 (esperando %7). Melhor: %8. Perda: %9.</translation>
     <message>
         <source>Perfect</source>
         <translation>Perfeito</translation>
+    </message>
+    <message>
+        <source>inaccuracy</source>
+        <translation>imprecisão</translation>
+    </message>
+    <message>
+        <source>mistake</source>
+        <translation>erro</translation>
+    </message>
+    <message>
+        <source>blunder</source>
+        <translation>mancada</translation>
+    </message>
+    <message>
+        <source>Turn %1, throw %2: %3 had %4 (the dice took %5), expecting %6 in the end with best play.</source>
+        <translation>Rodada %1, lance %2: %3 tinha %4 (os dados tiraram %5) e podia esperar %6 ao final com o jogo ideal.</translation>
+    </message>
+    <message>
+        <source>Turn %1, throw %2: %3 had %4 (the dice gave %5), expecting %6 in the end with best play.</source>
+        <translation>Rodada %1, lance %2: %3 tinha %4 (os dados deram %5) e podia esperar %6 ao final com o jogo ideal.</translation>
+    </message>
+    <message>
+        <source>Played: %1 (expecting %2). Best: %3. Points lost: %4.</source>
+        <translation>Jogada: %1 (esperando %2). Melhor: %3. Perda: %4.</translation>
+    </message>
+    <message>
+        <source>Played: %1 (expecting %2). Best: %3. Points lost: %4 (%5).</source>
+        <translation>Jogada: %1 (esperando %2). Melhor: %3. Perda: %4 (%5).</translation>
     </message>
 </context>
 <context>
@@ -841,6 +863,10 @@ Jogada: %6 (esperando %7). Melhor: %8. Perda: %9.</translation>
     <message>
         <source>No decisions yet: the review grows as the game is played.</source>
         <translation>Nenhuma decisão ainda: a análise cresce conforme o jogo avança.</translation>
+    </message>
+    <message>
+        <source>Slip</source>
+        <translation>Deslize</translation>
     </message>
 </context>
 <context>

@@ -86,8 +86,16 @@ extern "C" Q_DECL_EXPORT QWidget *QuoxaMakeChart(const quoxa::ChartData *data, Q
                 bottom -= 5;
             }
         }
-        yAxis->setRange(bottom, top);
-        yAxis->applyNiceNumbers(); // round steps, the highest point inside
+        if (data->kind == quoxa::ChartData::Kind::Bars) { // counts: whole numbers only
+            const int step = quoxa::CountStep(top);
+            yAxis->setRange(0, std::ceil(top / step) * step);
+            yAxis->setTickType(QValueAxis::TicksDynamic);
+            yAxis->setTickAnchor(0);
+            yAxis->setTickInterval(step);
+        } else {
+            yAxis->setRange(bottom, top);
+            yAxis->applyNiceNumbers(); // round steps, the highest point inside
+        }
         auto *view = new QChartView(chart, parent);
         view->setRenderHint(QPainter::Antialiasing);
         view->setObjectName(QStringLiteral("chart"));

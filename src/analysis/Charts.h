@@ -24,6 +24,16 @@ struct ChartData {
     std::vector<Series> series;
 };
 
+// The count axis of bars: from 0 in whole steps of 1, 2, 5, 10, 20, 50 ..., at most eight of
+// them up to the highest bar.
+inline int CountStep(double highest)
+{
+    for (int step = 1;; step *= 10)
+        for (int times : {1, 2, 5})
+            if (highest <= 8.0 * step * times)
+                return step * times;
+}
+
 // A chart, or without the module a line saying charts cannot be shown. It follows the
 // palette of `parent`: light or dark.
 QWidget *MakeChart(const ChartData &data, QWidget *parent);

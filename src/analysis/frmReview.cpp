@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QTreeWidget>
+#include <algorithm>
 #include <cmath>
 
 namespace quoxa {
@@ -50,11 +51,11 @@ frmReview::frmReview(QWidget *owner)
     layout->addLayout(filter);
 
     lvwDecisions = FigureList(this, QStringLiteral("lvwDecisions"), tr("Decisions"),
-                              {tr("Turn"), tr("Player"), tr("Throw"), tr("Dice"), tr("Played"), tr("Best"), tr("Points lost")});
+                              {tr("Turn"), tr("Player"), tr("Throw"), tr("Dice"), tr("Played"), tr("Best"), tr("Points lost"), tr("Slip")});
     lvwDecisions->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     lvwDecisions->header()->setSectionResizeMode(4, QHeaderView::Stretch);
     lvwDecisions->header()->setSectionResizeMode(5, QHeaderView::Stretch);
-    for (int column : {1, 3, 4, 5}) // the words left; the numbers, the turn too, right
+    for (int column : {1, 3, 4, 5, 7}) // the words left; the numbers, the turn too, right
         lvwDecisions->headerItem()->setTextAlignment(column, Qt::AlignLeft | Qt::AlignVCenter);
     lvwDecisions->headerItem()->setTextAlignment(0, Qt::AlignRight | Qt::AlignVCenter);
     connect(lvwDecisions, &QTreeWidget::currentItemChanged, this, [this] { Trap([&] { ShowMoment(); }); });
@@ -82,13 +83,22 @@ void frmReview::ShowGame(const GameRecord &record)
 {
     mRecord = record;
     mReview = {};
-    lvwSummary->clear();
-    lvwDecisions->clear();
+    ClearFigureList(lvwSummary);
+    ClearFigureList(lvwDecisions);
+    cboFilter->setCurrentIndex(AllDecisions);
     lblMoment->setText(tr("Working out best play..."));
     Fill();
-    show();
-    raise();
-    activateWindow();
+    ShowFigureWindow(this, true);
+}
+
+void frmReview::Follow(const GameRecord &record)
+{
+    if (!isVisible() || record.started != mRecord.started)
+        return;
+    mRecord = record;
+    Fill();
+    if (!lvwDecisions->currentItem())
+        lvwDecisions->scrollToBottom();
 }
 
 void frmReview::Fill()
@@ -112,8 +122,10 @@ void frmReview::Fill()
                      .categories = {},
                      .series = {}};
     const QSignalBlocker quiet(cboFilter);
+    const int filter = std::max(int(AllDecisions), cboFilter->currentIndex());
     cboFilter->clear();
     cboFilter->addItems({tr("All decisions"), tr("Slips only")});
+    ClearFigureList(lvwSummary);
     const auto hundredths = [](double points) { return std::round(points * 100) / 100; };
     for (const PlayerReview &player : mReview.players) {
         // The line adds up as shown: its luck is what the rounded figures leave, within a
@@ -130,6 +142,7 @@ void frmReview::Fill()
         values.series.push_back({player.name, player.values});
         cboFilter->addItem(tr("%1's decisions").arg(player.name));
     }
+    cboFilter->setCurrentIndex(std::min(filter, cboFilter->count() - 1));
     delete mChart;
     mChart = MakeChart(values, this);
     mChart->setMinimumHeight(Px(2400));
@@ -142,35 +155,48 @@ void frmReview::Fill()
 void frmReview::ShowDecisions()
 {
     const int filter = cboFilter->currentIndex();
-    lvwDecisions->clear();
+    const QTreeWidgetItem *current = lvwDecisions->currentItem();
+    const int chosen = current ? current->data(0, Qt::UserRole).toInt() : -1;
+    ClearFigureList(lvwDecisions);
+    QTreeWidgetItem *again = nullptr;
     for (const ReviewDecision &d : mReview.decisions) {
-        if ((filter == SlipsOnly && SlipOf(d.Lost()) == Slip::None) || (filter >= FirstPlayer && d.player != filter - 1))
+        const Slip slip = SlipOf(d.Lost());
+        if ((filter == SlipsOnly && slip == Slip::None) || (filter >= FirstPlayer && d.player != filter - 1))
             continue;
         QTreeWidgetItem *row = AddFigureRow(lvwDecisions, {QString::number(d.turn), mReview.players[std::size_t(d.player - 1)].name,
                                                            QString::number(d.throwNumber), MoveText::Dice(d.dice),
                                                            MoveText::Move(d.played, d.dice), MoveText::Move(d.best, d.dice),
-                                                           Points(d.Lost())});
-        row->setData(0, Qt::UserRole, int(&d - mReview.decisions.data()));
+                                                           Points(d.Lost()), MoveText::SlipName(slip)});
+        row->setData(0, Qt::UserRole, d.order); // the decision, whatever the filter
+        if (d.order == chosen)
+            again = row;
     }
+    if (again)
+        lvwDecisions->setCurrentItem(again);
+    else
+        ShowMoment(); // none chosen
 }
 
 void frmReview::ShowMoment()
 {
     const QTreeWidgetItem *row = lvwDecisions->currentItem();
-    if (!row) {
+    const auto d = std::find_if(mReview.decisions.begin(), mReview.decisions.end(), [&](const ReviewDecision &decision) {
+        return row && decision.order == row->data(0, Qt::UserRole).toInt();
+    });
+    if (d == mReview.decisions.end()) {
         lblMoment->clear();
         return;
     }
-    const ReviewDecision &d = mReview.decisions.at(std::size_t(row->data(0, Qt::UserRole).toInt()));
-    lblMoment->setText(MoveText::MomentLine({.turn = d.turn,
-                                             .throwNumber = d.throwNumber,
-                                             .name = mReview.players[std::size_t(d.player - 1)].name,
-                                             .dice = d.dice,
-                                             .played = d.played,
-                                             .best = d.best,
-                                             .after = d.after,
-                                             .value = d.value,
-                                             .lost = d.Lost()}));
+    lblMoment->setText(MoveText::MomentLine({.turn = d->turn,
+                                             .throwNumber = d->throwNumber,
+                                             .name = mReview.players[std::size_t(d->player - 1)].name,
+                                             .dice = d->dice,
+                                             .played = d->played,
+                                             .best = d->best,
+                                             .luck = d->Luck(),
+                                             .after = d->after,
+                                             .value = d->value,
+                                             .lost = d->Lost()}));
 }
 
 } // namespace quoxa

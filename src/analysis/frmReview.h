@@ -23,11 +23,15 @@ public:
 
     // Reviews this game (as far as it was played) and shows the window.
     void ShowGame(const GameRecord &record);
+    // The game shown, as it goes on: reviewed again, the list keeping its filter and the
+    // decision chosen (or showing the newest). Another game's record changes nothing.
+    void Follow(const GameRecord &record);
 
 private:
     // Works the review out once best play is, then fills the window.
     void Fill();
-    // The decisions the filter lets through.
+    // The decisions the filter lets through, each with its kind of slip; the one chosen
+    // before stays chosen.
     void ShowDecisions();
     // The chosen decision's moment, in words.
     void ShowMoment();

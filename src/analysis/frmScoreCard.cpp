@@ -7,12 +7,10 @@
 #include "platform/ErrorTrap.h"
 #include "platform/Pictures.h"
 
-#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 #include <QTableWidget>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -144,20 +142,8 @@ void frmScoreCard::ShowMoves(const QStringList &moves)
 void frmScoreCard::ShowBeside(bool asked)
 {
     Trap([&] {
-        if (!mPlaced && parentWidget()) { // at first to the right of the board, on its screen
-            mPlaced = true;
-            const QRect board = parentWidget()->frameGeometry();
-            QPoint at = board.topRight() + QPoint(Px(120), 0);
-            if (const QScreen *screen = parentWidget()->screen()) {
-                const QRect room = screen->availableGeometry();
-                at.setX(std::min(at.x(), room.right() - sizeHint().width()));
-            }
-            move(at);
-        }
-        show();
-        raise();
+        ShowFigureWindow(this, asked);
         if (asked) {
-            activateWindow();
             if (mLastScored)
                 grdScoreCard->setCurrentItem(mLastScored);
             grdScoreCard->setFocus();

@@ -40,7 +40,6 @@ private:
     QListWidget *lstMoves = nullptr;
     QPushButton *cmdPlayAgain = nullptr;
     QPushButton *cmdReview = nullptr;
-    bool mPlaced = false;
     QTableWidgetItem *mLastScored = nullptr; // the box scored last, when there is one
     QIcon mComputerIcon; // kept: a picture anew at every refresh would fill the toolkit's cache
 };

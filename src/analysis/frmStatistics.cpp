@@ -133,7 +133,7 @@ void frmStatistics::ShowFigures()
     mShown = mFigures.Players();
     cmdReview->setEnabled(!mGameEnds.empty());
     const QSignalBlocker quiet(lvwStatistics); // one chart, at the end
-    lvwStatistics->clear();
+    ClearFigureList(lvwStatistics);
     for (const PlayerFigures &f : mShown) {
         const QString name = f.computer ? tr("%1 (computer, %2)").arg(f.name, MoveText::Level(f.level)) : f.name;
         const QString wins = f.contests ? tr("%1 of %2").arg(locale.toString(f.wins), locale.toString(f.contests)) : QStringLiteral("-");

@@ -35,7 +35,7 @@ private:
     void Keep(const GameRecord &game, const QByteArray &line);
     // The figures in the list, the first row selected, and its chart.
     void ShowFigures();
-    // The chart of the selected row's totals, in 10-point bins.
+    // The chart of the selected row's totals, in bins of 10 points or wider.
     void ShowChart();
 
     QTreeWidget *lvwStatistics = nullptr;

@@ -1,6 +1,7 @@
 // The windows of figures the board opens: the statistics of the games kept, and the review
 // of a game. Every game is kept by the keeper of the games, to whom the board hands each
-// record.
+// record; an open review of the game under way is handed it too.
+#include "analysis/FigureWindow.h"
 #include "analysis/frmReview.h"
 #include "analysis/frmStatistics.h"
 #include "board/frmMain.h"
@@ -15,6 +16,8 @@ void frmMain::KeepRecord(const GameRecord &record)
     for (const GameRecord &finished : mKeeper.Keep(record))
         if (mStatistics && mStatistics->isVisible())
             mStatistics->Add(finished); // shown at once, a game left unfinished too
+    if (mReview)
+        mReview->Follow(record); // an open review of this game follows it
 }
 
 void frmMain::mnuGameStatistics_Click()
@@ -23,9 +26,7 @@ void frmMain::mnuGameStatistics_Click()
         if (!mStatistics)
             mStatistics = new frmStatistics(this, [this](const GameRecord &game) { ShowReview(game); });
         mStatistics->Refresh();
-        mStatistics->show();
-        mStatistics->raise();
-        mStatistics->activateWindow();
+        ShowFigureWindow(mStatistics, true);
     });
 }
 

@@ -1,6 +1,7 @@
 #include "engine/GameFigures.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace quoxa {
@@ -9,12 +10,15 @@ std::vector<std::pair<int, int>> PlayerFigures::Bins() const
 {
     if (totals.empty())
         return {};
-    const int first = *std::min_element(totals.begin(), totals.end()) / 10;
+    const int lowest = *std::min_element(totals.begin(), totals.end());
+    constexpr std::array kWidths{10, 20, 25, 50, 100, 200}; // 200 points: no more than 8 bins for any totals
+    const int width = *std::find_if(kWidths.begin(), kWidths.end() - 1,
+                                    [&](int w) { return best / w - lowest / w < kMostBins; });
     std::vector<std::pair<int, int>> bins;
-    for (int bin = first; bin <= best / 10; ++bin)
-        bins.emplace_back(bin * 10, 0);
+    for (int bin = lowest / width; bin <= best / width; ++bin)
+        bins.emplace_back(bin * width, 0);
     for (int total : totals)
-        bins[static_cast<std::size_t>(total / 10 - first)].second += 1;
+        bins[static_cast<std::size_t>(total / width - lowest / width)].second += 1;
     return bins;
 }
 

@@ -23,8 +23,10 @@ struct PlayerFigures {
     double fiveAlikeRate = 0; // the share with 50 in the Quoxa box
     std::vector<int> totals;  // in the order played
 
-    // How many totals fall in each 10-point bin, from the lowest total's bin to the best's:
-    // each bin's first total and its count.
+    // How many totals fall in each bin, from the lowest total's bin to the best's: each bin's
+    // first total and its count. The bins are 10 points wide, or 20, 25, 50, 100 or 200 when
+    // narrower ones would be more than kMostBins: a chart can label every one.
+    static constexpr int kMostBins = 16;
     std::vector<std::pair<int, int>> Bins() const;
 };
 

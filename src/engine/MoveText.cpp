@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace quoxa::MoveText {
 namespace {
@@ -114,13 +115,28 @@ QStringList Log(const GameRecord &record)
     return lines;
 }
 
+QString SlipName(Slip slip)
+{
+    static const std::array<const char *, 4> kNames{nullptr, QT_TRANSLATE_NOOP("MoveText", "inaccuracy"),
+                                                    QT_TRANSLATE_NOOP("MoveText", "mistake"), QT_TRANSLATE_NOOP("MoveText", "blunder")};
+    const char *name = kNames.at(std::size_t(slip));
+    return name ? QCoreApplication::translate("MoveText", name) : QString();
+}
+
 QString MomentLine(const Moment &m)
 {
-    return QCoreApplication::translate("MoveText", "Turn %1, throw %2: %3 had %4, expecting %5 in the end with best play.\n"
-                                                   "Played: %6 (expecting %7). Best: %8. Points lost: %9.")
-        .arg(m.turn)
-        .arg(m.throwNumber)
-        .arg(m.name, Dice(m.dice), Points(m.after), Move(m.played, m.dice), Points(m.value), Move(m.best, m.dice), Points(m.lost));
+    // What the throw gave, or took: the luck without its sign, in words that say which.
+    const QString thrown = m.luck < 0 ? QCoreApplication::translate("MoveText", "Turn %1, throw %2: %3 had %4 (the dice took %5), "
+                                                                                "expecting %6 in the end with best play.")
+                                      : QCoreApplication::translate("MoveText", "Turn %1, throw %2: %3 had %4 (the dice gave %5), "
+                                                                                "expecting %6 in the end with best play.");
+    const QString slip = SlipName(SlipOf(m.lost));
+    QString played = (slip.isEmpty() ? QCoreApplication::translate("MoveText", "Played: %1 (expecting %2). Best: %3. Points lost: %4.")
+                                     : QCoreApplication::translate("MoveText", "Played: %1 (expecting %2). Best: %3. Points lost: %4 (%5)."))
+                         .arg(Move(m.played, m.dice), Points(m.value), Move(m.best, m.dice), Points(m.lost));
+    if (!slip.isEmpty())
+        played = played.arg(slip);
+    return thrown.arg(m.turn).arg(m.throwNumber).arg(m.name, Dice(m.dice), Points(std::abs(m.luck)), Points(m.after)) + u'\n' + played;
 }
 
 } // namespace quoxa::MoveText

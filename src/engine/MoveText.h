@@ -3,6 +3,7 @@
 // one set of texts for the translators: the dice kept ("5 5 5"), the box and what it scores,
 // and the sentences each window makes of them.
 #include "engine/GameRecord.h"
+#include "engine/GameReview.h"
 #include "engine/Strategy.h"
 
 #include <QStringList>
@@ -30,14 +31,19 @@ QString Narration(const QString &name, const Strategy::Choice *move, const DiceS
 // the order played: "Bea keeps 5 5 5 and throws again.", "Bea scores 25 in Full House.".
 QStringList Log(const GameRecord &record);
 
-// One decision of a game in the review's words: who had what, what it expected, what was
-// played and what was best, with the points lost.
+// A slip by its kind, in the review's list and its moment line alike: "inaccuracy",
+// "mistake", "blunder"; none for a decision that is no slip.
+QString SlipName(Slip slip);
+
+// One decision of a game in the review's words: who had what, what the dice gave or took and
+// what it expected then, what was played and what was best, with the points lost and the
+// kind of slip.
 struct Moment {
     int turn = 0, throwNumber = 0;
     QString name;
     DiceSet dice{};
     Strategy::Choice played, best;
-    double after = 0, value = 0, lost = 0;
+    double luck = 0, after = 0, value = 0, lost = 0;
 };
 QString MomentLine(const Moment &moment);
 

@@ -121,6 +121,28 @@ protected:
     }
 };
 
+// The windows' font, set now and set again whenever something else changes it.
+class DesignFontKept : public QObject {
+public:
+    explicit DesignFontKept(const QFont &font) : QObject(QCoreApplication::instance()), mFont(font)
+    {
+        QApplication::setFont(mFont);
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *object, QEvent *event) override
+    {
+        if (event->type() == QEvent::ApplicationFontChange && object == QCoreApplication::instance() &&
+            QApplication::font() != mFont)
+            QApplication::setFont(mFont);
+        return false;
+    }
+
+private:
+    QFont mFont;
+};
+
 // A frame named as a group: to a screen reader a panel, whose name it says on entering it.
 QAccessibleInterface *GroupFactory(const QString &, QObject *object)
 {
@@ -214,7 +236,9 @@ void SizeWithinScreen(QWidget *window, QSize size, const QWidget *owner)
 void InstallDesignLook()
 {
     QApplication::setStyle(new DesignStyle);
-    QApplication::setFont(DesignFont(u"MS Sans Serif", 8.25));
+    // The board's captions are measured for the design's font: a desktop that sets its own
+    // font once the game runs (a platform theme applying its settings) gives way to it.
+    new DesignFontKept(DesignFont(u"MS Sans Serif", 8.25));
     QApplication::setPalette(DesignPalette());
     QToolTip::setPalette(DesignPalette());
     StoreFile::SetWaitScope([] { return std::make_unique<InputHeld>(); });

@@ -56,8 +56,9 @@ QIcon DesignIcon(const QPixmap &picture);
 
 // What the whole application shares, set once at start-up before the first window: the
 // style the controls are drawn in (with a dotted frame on the control with the focus), the
-// windows' own font "MS Sans Serif" 8.25 pt, the design's colours for what the windows do
-// not colour themselves (tool tips, for one), windows that take no input while the game
+// windows' own font "MS Sans Serif" 8.25 pt (kept when a desktop's theme sets a font of its
+// own later: the board's captions are measured for it), the design's colours for what the
+// windows do not colour themselves (tool tips, for one), windows that take no input while the game
 // waits for another copy of it to let go of the store, and large pictures that go back to
 // the system when they are freed.
 void InstallDesignLook();

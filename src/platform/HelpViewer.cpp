@@ -12,6 +12,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSplitter>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QToolBar>
@@ -19,6 +20,7 @@
 #include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 #include <QtEndian>
+#include <algorithm>
 
 namespace quoxa {
 namespace {
@@ -176,7 +178,6 @@ HelpViewer::HelpViewer(QWidget *owner, std::shared_ptr<ChmFile> file, const ChmF
     setWindowTitle(type.caption);
     if (owner)
         setWindowIcon(owner->windowIcon());
-    SizeWithinScreen(this, {720, 520}, owner);
 
     auto *bar = new QToolBar(this);
     auto *splitter = new QSplitter(this);
@@ -192,7 +193,6 @@ HelpViewer::HelpViewer(QWidget *owner, std::shared_ptr<ChmFile> file, const ChmF
         mPanes->widget(pane)->setAccessibleName(mPanes->tabText(pane));
     mPage = new ChmBrowser(splitter, mFile);
     mPage->setObjectName(QStringLiteral("page"));
-    splitter->setSizes({200, 520});
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -232,6 +232,14 @@ HelpViewer::HelpViewer(QWidget *owner, std::shared_ptr<ChmFile> file, const ChmF
         auto *item = new QListWidgetItem(entry.name, mIndex);
         item->setData(Qt::UserRole, entry.local);
     }
+    // The panes as wide as their widest title, in every language (within reason: the page
+    // keeps the most room), and the page beside them as wide as ever.
+    int widest = 0;
+    for (const QAbstractItemView *pane : {static_cast<QAbstractItemView *>(mContents), static_cast<QAbstractItemView *>(mIndex)})
+        widest = std::max(widest, pane->sizeHintForColumn(0) + 2 * pane->frameWidth());
+    const int panes = std::clamp(widest + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 16, 200, 360);
+    splitter->setSizes({panes, 520});
+    SizeWithinScreen(this, {panes + 520, 520}, owner);
     // A contents entry opens its page as soon as it is chosen, by mouse or arrow keys; an
     // index entry on a click, or on Return.
     connect(mContents, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem *item) {

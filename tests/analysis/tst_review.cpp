@@ -1,6 +1,7 @@
 // The game review: points lost in hand-worked positions, luck and points lost adding up to
 // every total of many seeded games, nothing lost by best play, and the window's rows.
 #include "TestSupport.h"
+#include "analysis/FigureWindow.h"
 #include "analysis/frmReview.h"
 #include "engine/GameReview.h"
 #include "engine/MoveText.h"
@@ -8,6 +9,7 @@
 
 #include <QAccessible>
 #include <QComboBox>
+#include <QScreen>
 #include <QJsonArray>
 
 using namespace quoxa;
@@ -41,32 +43,20 @@ private slots:
     // makes it with 5/9 (13.89) against 25. With Quoxa alone open, five 4s at the first throw
     // and 4 4 4 4 kept make it with 11/36 (15.28) against 50. At the third throw, 1 1 1 1 2 in
     // Chance (6, then Ones worth 5 x 91/216) against Ones (4, then Chance worth 70/3).
-    void pointsLostInHandWorkedPositions_data()
-    {
-        QTest::addColumn<QStringList>("open");
-        QTest::addColumn<QString>("turn");
-        QTest::addColumn<int>("throwNumber");
-        QTest::addColumn<QString>("decision");
-        QTest::newRow("a Full House thrown away") << QStringList{"lblFullHouse"} << "22333 22334/1234 22336/1234 lblFullHouse 0" << 1
-                                                  << "keep 2 2 3 3 / score Full House (25): 11.11";
-        QTest::newRow("a Quoxa scored 0 when 50 was there") << QStringList{"lblQuoxa"} << "44444 44443/1234 44442/1234 lblQuoxa 0" << 1
-                                                            << "keep 4 4 4 4 / score Quoxa (50): 34.72";
-        QTest::newRow("a wasted Chance") << QStringList{"lblOnes", "lblChance"} << "11112 11112 11112 lblChance 6" << 3
-                                         << "score Chance (6) / score Ones (4): 19.23";
-    }
     void pointsLostInHandWorkedPositions()
     {
-        QFETCH(QStringList, open);
-        QFETCH(QString, turn);
-        QFETCH(int, throwNumber);
-        QFETCH(QString, decision);
-        const GameRecord record = Playing(open, {turn});
-        QCOMPARE(record.Fault(), QString());
-        const GameReview review = Review(record, SolvedStrategy());
-        const ReviewDecision &d = *std::find_if(review.decisions.begin(), review.decisions.end(), [&](const ReviewDecision &d) {
-            return d.turn == 14 - open.size() && d.throwNumber == throwNumber;
-        });
-        QCOMPARE(QString("%1 / %2: %3").arg(MoveText::Move(d.played, d.dice), MoveText::Move(d.best, d.dice)).arg(d.Lost(), 0, 'f', 2), decision);
+        for (const auto &[open, turn, throwNumber, decision] :
+             {std::tuple{QStringList{"lblFullHouse"}, "22333 22334/1234 22336/1234 lblFullHouse 0", 1, "keep 2 2 3 3 / score Full House (25): 11.11"},
+              {QStringList{"lblQuoxa"}, "44444 44443/1234 44442/1234 lblQuoxa 0", 1, "keep 4 4 4 4 / score Quoxa (50): 34.72"},
+              {QStringList{"lblOnes", "lblChance"}, "11112 11112 11112 lblChance 6", 3, "score Chance (6) / score Ones (4): 19.23"}}) {
+            const GameRecord record = Playing(open, {turn});
+            QCOMPARE(record.Fault(), QString());
+            const GameReview review = Review(record, SolvedStrategy());
+            const ReviewDecision &d = *std::find_if(review.decisions.begin(), review.decisions.end(), [&](const ReviewDecision &d) {
+                return d.turn == 14 - open.size() && d.throwNumber == throwNumber;
+            });
+            QCOMPARE(QString("%1 / %2: %3").arg(MoveText::Move(d.played, d.dice), MoveText::Move(d.best, d.dice)).arg(d.Lost(), 0, 'f', 2), decision);
+        }
     }
 
     // How bad a slip is, at the edges of "at least 1, 3 and 8 points lost".
@@ -106,6 +96,21 @@ private slots:
         }
     }
 
+    // Where a figure window opens (its frame 640 x 590, the review's 770 x 790): beside the
+    // board where there is room, else covering the least of it, always within the screen.
+    void figureWindowsOpenBesideTheBoard()
+    {
+        const QRect hd(0, 0, 1920, 1040), twice(0, 0, 1920, 1050), sxga(0, 0, 1280, 1024);
+        const QSize small(640, 590), review(770, 790);
+        for (const auto &[room, board, size, at] : {std::tuple{hd, QRect(700, 300, 480, 450), small, QPoint(1188, 300)}, // right
+                                                    {hd, QRect(1300, 300, 480, 450), small, QPoint(652, 300)},         // left
+                                                    {sxga, QRect(400, 50, 480, 450), small, QPoint(400, 434)},         // below, up to fit
+                                                    {twice, QRect(720, 600, 480, 450), review, QPoint(1150, 260)},     // right: up, over its edge
+                                                    {QRect(1920, 0, 1280, 1024), QRect(1950, 100, 480, 450), small, QPoint(2438, 100)},
+                                                    {QRect(0, 0, 800, 600), QRect(0, 0, 481, 425), small, QPoint(160, 0)}}) // least covered
+            QCOMPARE(PlaceBeside(board, size, room), at);
+    }
+
     // The window on a game's first two turns: the summary, every decision, the filters, and
     // the moment of the decision chosen.
     void reviewWindow()
@@ -117,9 +122,9 @@ private slots:
         window.ShowGame(*GameFiles::FromJson(json));
         QCOMPARE(Rows(&window, "lvwSummary"), (QStringList{"Ada=24.41=-1.39=0=0=2=252.28 − 1.39 luck − 24.41 lost = 226.48 expected",
                                                             "Bea=0.00=7.36=0=0=0=252.28 + 7.36 luck − 0.00 lost = 259.64 expected"}));
-        const QStringList all{"1=Ada=1=2 2 3 3 3=keep 2 2 3 3=keep 3 3 3=10.85", "1=Ada=2=2 2 3 3 4=keep 2 2 3 3=keep 2 3 4=0.51",
-                              "1=Ada=3=2 2 3 3 6=score Full House (0)=score Twos (4)=13.05",
-                              "1=Bea=1=1 2 3 4 5=score Large Straight (40)=score Large Straight (40)=0.00"};
+        const QStringList all{"1=Ada=1=2 2 3 3 3=keep 2 2 3 3=keep 3 3 3=10.85=blunder", "1=Ada=2=2 2 3 3 4=keep 2 2 3 3=keep 2 3 4=0.51=",
+                              "1=Ada=3=2 2 3 3 6=score Full House (0)=score Twos (4)=13.05=blunder",
+                              "1=Bea=1=1 2 3 4 5=score Large Straight (40)=score Large Straight (40)=0.00="};
         QCOMPARE(Rows(&window, "lvwDecisions"), all);
         // Heard: each cell with its header, the box with its label, the chart's values in words.
         QCOMPARE(Find<QTreeWidget>(&window, "lvwDecisions")->topLevelItem(3)->data(1, Qt::AccessibleTextRole), "Player: Bea");
@@ -131,10 +136,25 @@ private slots:
             filter->setCurrentIndex(f);
             QCOMPARE(Rows(&window, "lvwDecisions"), rows);
         }
-        Find<QTreeWidget>(&window, "lvwDecisions")->setCurrentItem(Find<QTreeWidget>(&window, "lvwDecisions")->topLevelItem(2));
-        QCOMPARE(Find<QLabel>(&window, "lblMoment")->text(),
-                 "Turn 1, throw 3: Ada had 2 2 3 3 6, expecting 239.52 in the end with best play.\n"
-                 "Played: score Full House (0) (expecting 226.48). Best: score Twos (4). Points lost: 13.05.");
+        // The moment chosen: the throw's luck, and the kind of slip.
+        auto *list = Find<QTreeWidget>(&window, "lvwDecisions");
+        for (const auto &[row, moment] : {std::pair{2, "Turn 1, throw 3: Ada had 2 2 3 3 6 (the dice took 3.98), expecting 239.52 in the end with best play.\n"
+                                                       "Played: score Full House (0) (expecting 226.48). Best: score Twos (4). Points lost: 13.05 (blunder)."},
+                                          {3, "Turn 1, throw 1: Bea had 1 2 3 4 5 (the dice gave 7.36), expecting 259.64 in the end with best play.\n"
+                                              "Played: score Large Straight (40) (expecting 259.64). Best: score Large Straight (40). Points lost: 0.00."}}) {
+            list->setCurrentItem(list->topLevelItem(row));
+            QCOMPARE(Find<QLabel>(&window, "lblMoment")->text(), moment);
+        }
+        // A filter changed under a chosen row: the list on screen is the list itself (it kept the old rows before).
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        filter->setCurrentIndex(2);
+        list->setCurrentItem(list->topLevelItem(1));
+        QTest::qWait(20);
+        filter->setCurrentIndex(1);
+        QTest::qWait(50);
+        const QRect shown(list->viewport()->mapTo(&window, QPoint()), list->viewport()->size());
+        QCOMPARE(window.screen()->grabWindow(window.winId()).toImage().copy(shown).convertToFormat(QImage::Format_RGB32),
+                 list->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32));
     }
 };
 

@@ -9,9 +9,11 @@
 #include "records/GameKeeper.h"
 #include "settings/basMain.h"
 
+#include <QChartView>
 #include <QComboBox>
 #include <QMessageBox>
 #include <QProcess>
+#include <QValueAxis>
 
 using namespace quoxa;
 using namespace quoxa::test;
@@ -132,27 +134,22 @@ private slots:
 
     // A game under way that cannot be read or is not a possible game is put aside, the player
     // is told, and a new game begins.
-    void damagedGameIsPutAside_data()
-    {
-        QTest::addColumn<QByteArray>("text");
-        const QByteArray game = Line(Finished("Ada"));
-        QTest::newRow("cut short") << game.left(60);
-        QTest::newRow("not a game") << QByteArray("[1, 2]");
-        QTest::newRow("a score its dice cannot make") << QByteArray(game).replace("lblLargeStraight 40", "lblLargeStraight 30");
-        QTest::newRow("a score beyond any sheet") << QByteArray(game).replace("lblLargeStraight 40", "lblLargeStraight 99999");
-        QTest::newRow("a score below any") << QByteArray(game).replace("lblLargeStraight 40", "lblLargeStraight -2147483648");
-        QTest::newRow("five players") << QByteArray(game).replace("{\"name\":\"Ada\"}", QByteArray("{\"name\":\"Ada\"},").repeated(5).chopped(1));
-    }
     void damagedGameIsPutAside()
     {
-        QFETCH(QByteArray, text);
-        WriteFile(GameFiles::SlotPath(1), text);
-        ErrorRecorder errors;
-        frmMain board;
-        QTRY_COMPARE(errors.messages.size(), 1);
-        QVERIFY(errors.messages[0].contains("Game.json.damaged"));
-        QVERIFY(FileText(GameFiles::SlotPath(1) + ".damaged") == text && !QFile::exists(GameFiles::SlotPath(1)));
-        QCOMPARE(board.game().mstrState + board.game().mintScored.toString(), "Throw 00");
+        const QByteArray game = Line(Finished("Ada")), straight = "lblLargeStraight 40";
+        for (const QByteArray &text : {game.left(60), QByteArray("[1, 2]"), QByteArray(game).replace(straight, "lblLargeStraight 30"), // cut short, not a game
+                                       QByteArray(game).replace(straight, "lblLargeStraight 99999"), // beyond any sheet
+                                       QByteArray(game).replace(straight, "lblLargeStraight -2147483648"), // below any
+                                       QByteArray(game).replace("{\"name\":\"Ada\"}", QByteArray("{\"name\":\"Ada\"},").repeated(5).chopped(1))}) {
+            init();
+            WriteFile(GameFiles::SlotPath(1), text);
+            ErrorRecorder errors;
+            frmMain board;
+            QTRY_COMPARE(errors.messages.size(), 1);
+            QVERIFY(errors.messages[0].contains("Game.json.damaged"));
+            QVERIFY(FileText(GameFiles::SlotPath(1) + ".damaged") == text && !QFile::exists(GameFiles::SlotPath(1)));
+            QCOMPARE(board.game().mstrState + board.game().mintScored.toString(), "Throw 00");
+        }
     }
 
     // A new game over a game under way keeps that one among the finished games, marked
@@ -253,6 +250,28 @@ private slots:
         QVERIFY(shown(Find(&board, "frmReview"), "lblMoment"));
     }
 
+    // An open review of the game under way follows it, score by score, an Undo too; the review
+    // of another game stays as it is while the game goes on.
+    void reviewFollowsTheGame()
+    {
+        ScriptedRandom random;
+        random.Queue("22333");
+        frmMain board(&random);
+        board.mnuGameReview_Click();
+        const auto played = [&] { return Rows(Find(&board, "frmReview"), "lvwDecisions", 4).join(u',').section(u'=', 0, 0) + "/"; };
+        board.cmdThrow_Click();
+        board.game().RecordScore(u"lblFullHouse");
+        QString seen = played();
+        board.mnuEditUndo_Click();
+        seen += played();
+        board.game().RecordScore(u"lblThrees");
+        QCOMPARE(seen + played(), "score Full House (25)//score Threes (9)/");
+        board.ShowReview(Finished("Ada"));
+        seen = played();
+        board.cmdThrow_Click();
+        QCOMPARE(played(), seen);
+    }
+
     // Closed while computers move and its figure windows are open: nothing of the game moves
     // afterwards.
     void nothingMovesOnceClosed()
@@ -303,7 +322,10 @@ private slots:
         QCOMPARE(Rows(window, "lvwStatistics"), (QStringList{"Ada=3=2 of 2=225.0=475=216.5=33%=33%", "Bea=2=0 of 1=149.5=199=70.0=0%=50%",
                                                                "Cy (computer, Casual)=1=-=475.0=475=0.0=100%=100%",
                                                                "Cy (computer, Perfect)=1=1 of 1=100.0=100=0.0=0%=0%"}));
-        QCOMPARE(Find(window, "chart")->metaObject()->className(), "QChartView");
+        // The chart of Cy's one game at level 2 counts its games in whole numbers: 0, 1.
+        Find<QTreeWidget>(window, "lvwStatistics")->setCurrentItem(Find<QTreeWidget>(window, "lvwStatistics")->topLevelItem(2));
+        const auto *counts = qobject_cast<QValueAxis *>(Find<QChartView>(window, "chart")->chart()->axes(Qt::Vertical).value(0));
+        QCOMPARE((QList<qreal>{counts->min(), counts->max(), counts->tickInterval(), qreal(counts->tickType())}), (QList<qreal>{0, 1, 1, QValueAxis::TicksDynamic}));
         QVERIFY(Find<QComboBox>(window, "cboGame")->currentText().endsWith(": Cy 100, Ada 100")); // the newest first
         Find<QPushButton>(window, "cmdReview")->click();
         QTRY_COMPARE(Rows(Find(&board, "frmReview"), "lvwSummary", 6).value(0), "252.28 + 131.04 luck − 283.32 lost = 100");

@@ -17,6 +17,7 @@
 #include <QRegularExpression>
 #include <QRandomGenerator>
 #include <QTextBrowser>
+#include <QTreeWidgetItemIterator>
 #include <QtEndian>
 #include <cmath>
 #include <sys/stat.h>
@@ -156,8 +157,9 @@ private slots:
         }
     }
 
-    // Every window keeps the design's colours whatever the desktop's theme: under a dark
-    // application palette each one looks exactly as under a light one. And every text
+    // Every window keeps the design's colours and font whatever the desktop's theme: under a
+    // dark application palette and a font of the desktop's (set as a platform theme sets it,
+    // once the game runs) each one looks exactly as under none. And every text
     // colour of the design stands out at least 4.5:1 from its background, disabled too.
     void designColoursUnderAnyTheme()
     {
@@ -195,6 +197,7 @@ private slots:
         const QPalette saved = QApplication::palette();
         const QColor ink(230, 230, 230), shade(40, 40, 40); // text, and all that was grey or white
         QApplication::setPalette(QPalette(ink, shade, shade, Qt::black, shade, ink, ink, shade, shade));
+        QApplication::setFont(QFont("DejaVu Sans", 10));
         const QList<QImage> shaded = windows();
         QApplication::setPalette(saved);
         for (qsizetype i = 0; i < light.size(); ++i)
@@ -204,9 +207,8 @@ private slots:
     // A help file that is missing, a pipe, empty, cut short, random, or damaged so that
     // the reader crashes (a bad compression header, a window size of 0) shows no viewer
     // and no message, and the game goes on.
-    void helpShowsNothingForWhatIsMissingOrDamaged_data()
+    void helpShowsNothingForWhatIsMissingOrDamaged()
     {
-        QTest::addColumn<QByteArray>("file"); // null: none at all; "pipe": a pipe
         const QByteArray chm = FileText(QStringLiteral(QUOXA_HELP_FILE));
         const qsizetype lzxc = chm.indexOf("LZXC");
         QVERIFY(lzxc > 0);
@@ -215,26 +217,22 @@ private slots:
         qToLittleEndian<quint32>(0, noWindow.data() + lzxc + 12);
         QByteArray noise(chm.size(), Qt::Uninitialized);
         QRandomGenerator(7).fillRange(reinterpret_cast<quint32 *>(noise.data()), noise.size() / 4);
-        for (const auto &[name, file] :
+        for (const auto &[name, file] : // a null file: none at all; "pipe": a pipe
              {std::pair{"missing", QByteArray()}, {"pipe", QByteArray("pipe")}, {"empty", QByteArray("")},
               {"a tenth", chm.left(chm.size() / 10)}, {"nine tenths", chm.left(chm.size() * 9 / 10)}, {"random", noise},
-              {"compression header", badHeader}, {"window size 0", noWindow}})
-            QTest::newRow(name) << file;
-    }
-    void helpShowsNothingForWhatIsMissingOrDamaged()
-    {
-        QFETCH(QByteArray, file);
-        QWidget owner;
-        ErrorRecorder errors;
-        const QString path = StoreFolder() + QStringLiteral("/Quoxa.chm");
-        QDir(StoreFolder()).removeRecursively();
-        QVERIFY(QDir().mkpath(StoreFolder()));
-        if (file == "pipe")
-            QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
-        else if (!file.isNull())
-            WriteFile(path, file);
-        basHelp::ShowHelpContents(&owner, path);
-        QVERIFY(!owner.findChild<HelpViewer *>() && errors.messages.isEmpty());
+              {"compression header", badHeader}, {"window size 0", noWindow}}) {
+            QWidget owner;
+            ErrorRecorder errors;
+            const QString path = StoreFolder() + QStringLiteral("/Quoxa.chm");
+            QDir(StoreFolder()).removeRecursively();
+            QVERIFY(QDir().mkpath(StoreFolder()));
+            if (file == "pipe")
+                QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+            else if (!file.isNull())
+                WriteFile(path, file);
+            basHelp::ShowHelpContents(&owner, path);
+            QVERIFY2(!owner.findChild<HelpViewer *>() && errors.messages.isEmpty(), name);
+        }
     }
 
     // A link in a page, reached with Tab, is told and opens its page; Back and Forward (Alt+Left and Alt+Right) go through
@@ -262,6 +260,20 @@ private slots:
         contents->setFocus();
         QTest::keyClick(contents, Qt::Key_Down);
         QCOMPARE(shown(), "/html/scoring.htm Categories and bonuses");
+    }
+
+    // The contents pane shows every title whole, in every language.
+    void helpContentsFitTheirTitles()
+    {
+        for (const QString language : {"", ".de", ".fr", ".es", ".it", ".nl", ".pt_BR"}) {
+            QWidget owner;
+            basHelp::ShowHelpContents(&owner, QString(QUOXA_HELP_FILE).replace(".chm", language + ".chm"));
+            auto *contents = Find<QTreeWidget>(Find<HelpViewer>(&owner, QString()), "contents");
+            QVERIFY(QTest::qWaitForWindowExposed(contents->window()));
+            for (QTreeWidgetItemIterator it(contents); *it; ++it)
+                QVERIFY2(contents->visualItemRect(*it).width() >= contents->fontMetrics().horizontalAdvance((*it)->text(0)) + 6,
+                         qPrintable((*it)->text(0)));
+        }
     }
 };
 

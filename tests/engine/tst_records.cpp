@@ -72,41 +72,35 @@ private slots:
     }
 
     // What makes a record impossible; `'` stands for `"`.
-    void faults_data()
-    {
-        QTest::addColumn<QString>("turns");
-        QTest::addColumn<QString>("players");
-        QTest::addColumn<bool>("possible");
-        const QString one = "[{'name':'Ada'}]", scored = "'22334 22333/1234 lblFullHouse 25'";
-        QTest::newRow("played on") << "[" + scored + ",'66666']" << one << true;
-        QTest::newRow("no players") << "[" + scored + "]" << "[]" << false;
-        QTest::newRow("level 6") << "[" + scored + "]" << "[{'name':'Ada','computer':6}]" << false;
-        QTest::newRow("points the dice do not make") << "['22333 lblFullHouse 30']" << one << false;
-        QTest::newRow("a box twice") << "[" + scored + "," + scored + "]" << one << false;
-        QTest::newRow("a held die changes") << "['22334 22336/5']" << one << false;
-        QTest::newRow("held before the first throw") << "['22334/1']" << one << false;
-        QTest::newRow("four throws") << "['11111 11111 11111 11111']" << one << false;
-        QTest::newRow("a face of 7") << "['12347']" << one << false;
-        QTest::newRow("a turn left unscored") << "['12345','12345']" << one << false;
-        QTest::newRow("a score without a throw") << "['lblChance 0']" << one << false;
-    }
     void faults()
     {
-        QFETCH(QString, turns);
-        QFETCH(QString, players);
-        QFETCH(bool, possible);
-        QString text = QString("{'started':'2026-12-07T12:00:00.000Z','players':%1,'turns':%2}").arg(players, turns);
-        const std::optional<GameRecord> record = GameFiles::FromJson(QJsonDocument::fromJson(text.replace('\'', '"').toUtf8()).object());
-        QVERIFY(record);
-        QCOMPARE(record->Fault().isEmpty(), possible);
+        const QString one = "[{'name':'Ada'}]", scored = "'22334 22333/1234 lblFullHouse 25'";
+        for (const auto &[turns, players, possible] :
+             {std::tuple{"[" + scored + ",'66666']", one, true}, {"[" + scored + "]", QString("[]"), false}, // played on; no players
+              {"[" + scored + "]", QString("[{'name':'Ada','computer':6}]"), false},                            // level 6
+              {QString("['22333 lblFullHouse 30']"), one, false}, {"[" + scored + "," + scored + "]", one, false}, // points the dice do not make; a box twice
+              {QString("['22334 22336/5']"), one, false}, {QString("['22334/1']"), one, false}, // a held die changes; held before the first throw
+              {QString("['11111 11111 11111 11111']"), one, false}, {QString("['12347']"), one, false}, // four throws; a face of 7
+              {QString("['12345','12345']"), one, false}, {QString("['lblChance 0']"), one, false}}) { // a turn left unscored; a score without a throw
+            QString text = QString("{'started':'2026-12-07T12:00:00.000Z','players':%1,'turns':%2}").arg(players, turns);
+            const std::optional<GameRecord> record = GameFiles::FromJson(QJsonDocument::fromJson(text.replace('\'', '"').toUtf8()).object());
+            QVERIFY2(record && record->Fault().isEmpty() == possible, qPrintable(turns));
+        }
     }
 
-    // A player's totals in 10-point bins, from the lowest one's to the best's: 100, 100, 475.
+    // A player's totals in bins from the lowest one's to the best's, 10 points wide unless
+    // that needs more than 16: Ada's 100, 100, 475 in 16 bins of 25 (38 of 10, 19 of 20 are
+    // too many); Bea's 100 and 199 in 10 of 10.
     void totalsInBins()
     {
-        const auto bins = GameFigures({FinishedGame({{{"Ada"}, kStraights}}), FinishedGame({{{"Ada"}, kPerfect}}),
-                                       FinishedGame({{{"Ada"}, kStraights}})}).Players()[0].Bins();
-        QCOMPARE((QList<int>{int(bins.size()), bins[0].first, bins[0].second, bins[37].first, bins[37].second}), (QList<int>{38, 100, 2, 470, 1}));
+        const QStringList upper63{"11123", "22213", "33312", "44412", "55512", "66612", "12345", "12345", "12345", "12345", "12345", "22222", "12355"};
+        QList<int> seen;
+        for (const PlayerFigures &f : GameFigures({FinishedGame({{{"Ada"}, kStraights}}), FinishedGame({{{"Ada"}, kPerfect}}),
+                                                   FinishedGame({{{"Ada"}, kStraights}, {{"Bea"}, kStraights}}), FinishedGame({{{"Bea"}, upper63}})}).Players()) {
+            const auto bins = f.Bins();
+            seen << int(bins.size()) << bins.front().first << bins.front().second << bins.back().first << bins.back().second;
+        }
+        QCOMPARE(seen, (QList<int>{16, 100, 2, 475, 1, 10, 100, 1, 190, 1}));
     }
 };
 
