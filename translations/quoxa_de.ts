@@ -48,7 +48,7 @@
     </message>
     <message>
         <source>Resource with identifier &apos;%1&apos; not found</source>
-        <translation>Ressource mit der Kennung &apos;%1&apos; nicht gefunden</translation>
+        <translation>Ressource mit der Kennung „%1“ nicht gefunden</translation>
     </message>
 </context>
 <context>
@@ -62,7 +62,7 @@
     <name>Game</name>
     <message>
         <source>%1 wins with %2.</source>
-        <translation>%1 siegt mit %2.</translation>
+        <translation>%1 gewinnt mit %2.</translation>
     </message>
     <message>
         <source>%1 share the win with %2.</source>
@@ -406,11 +406,11 @@
     <name>quoxa::frmAbout</name>
     <message>
         <source>A dice game for one to four players.</source>
-        <translation>Ein Würfelspiel für 1 bis 4 Spieler.</translation>
+        <translation>Ein Würfelspiel für ein bis vier Spieler.</translation>
     </message>
     <message>
         <source>Copyright (c) 2026 The Quoxa developers.</source>
-        <translation>Copyright (c) 2026 Die Quoxa-Entwickler.</translation>
+        <translation>Copyright (c) 2026 die Quoxa-Entwickler.</translation>
     </message>
     <message>
         <source>Questions, ideas, praise:</source>
@@ -569,15 +569,15 @@
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation>&amp;Infoleiste</translation>
+        <translation>S&amp;tatusleiste</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation>&amp;Toolbar</translation>
+        <translation>&amp;Symbolleiste</translation>
     </message>
     <message>
         <source>Score &amp;Card</source>
-        <translation>&amp;Spielstand</translation>
+        <translation>Spiel&amp;stand</translation>
     </message>
     <message>
         <source>Show Score Card</source>
@@ -617,7 +617,7 @@
     </message>
     <message>
         <source>Press &apos;Continue&apos;, or press &apos;Undo&apos; button to undo last score.</source>
-        <translation>&apos;Weiter&apos; drücken oder mit &apos;Rückgängig&apos; zurücknehmen.</translation>
+        <translation>„Weiter“ drücken oder mit „Rückgängig“ den Eintrag zurücknehmen.</translation>
     </message>
     <message>
         <source>No throws left.</source>
@@ -727,7 +727,7 @@
     </message>
     <message>
         <source>The computer plays for:</source>
-        <translation>Computer spielt für:</translation>
+        <translation>Der Computer spielt für:</translation>
     </message>
     <message>
         <source>Pause between moves:</source>
@@ -770,7 +770,7 @@
     </message>
     <message>
         <source>Player</source>
-        <translation>Name</translation>
+        <translation>Spieler</translation>
     </message>
     <message>
         <source>Points lost</source>
@@ -830,7 +830,7 @@
     </message>
     <message>
         <source>Working out best play...</source>
-        <translation>Berechne bestes Spiel...</translation>
+        <translation>Bestes Spiel wird berechnet...</translation>
     </message>
     <message>
         <source>Expected final total after each decision</source>
@@ -862,7 +862,7 @@
     </message>
     <message>
         <source>No decisions yet: the review grows as the game is played.</source>
-        <translation>Noch nichts zu zeigen: Die Analyse wächst mit dem Spiel.</translation>
+        <translation>Noch keine Entscheidungen: Die Analyse wächst mit dem Spiel.</translation>
     </message>
     <message>
         <source>Slip</source>
@@ -1007,7 +1007,7 @@
     </message>
     <message>
         <source>No finished games yet.</source>
-        <translation>Keine fertigen Spiele.</translation>
+        <translation>Noch keine beendeten Spiele.</translation>
     </message>
     <message>
         <source>Totals of %1</source>

@@ -5,11 +5,11 @@
     <name>Charts</name>
     <message>
         <source>The chart cannot be shown: Quoxa&apos;s chart module is missing.</source>
-        <translation>Pas de graphique&#xa0;: le module graphique de Quoxa est absent.</translation>
+        <translation>Impossible d&apos;afficher le graphique&#xa0;: le module graphique de Quoxa est absent.</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 by %2: %3</source>
@@ -55,7 +55,7 @@
     <name>FigureWindow</name>
     <message>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -66,7 +66,7 @@
     </message>
     <message>
         <source>%1 share the win with %2.</source>
-        <translation>%1 gagnent avec %2.</translation>
+        <translation>%1 gagnent ex æquo avec %2.</translation>
     </message>
     <message>
         <source>%1. %2 %3</source>
@@ -410,7 +410,7 @@
     </message>
     <message>
         <source>Copyright (c) 2026 The Quoxa developers.</source>
-        <translation>© 2026 Les développeurs de Quoxa.</translation>
+        <translation>© 2026 les développeurs de Quoxa.</translation>
     </message>
     <message>
         <source>Questions, ideas, praise:</source>
@@ -461,7 +461,7 @@
     </message>
     <message>
         <source>Game Over.</source>
-        <translation>Terminé.</translation>
+        <translation>Partie terminée.</translation>
     </message>
     <message>
         <source>not thrown</source>
@@ -561,7 +561,7 @@
     </message>
     <message>
         <source>Co&amp;mputer Players...</source>
-        <translation>&amp;Ordinateur…</translation>
+        <translation>Joueurs &amp;ordinateur…</translation>
     </message>
     <message>
         <source>&amp;View</source>
@@ -577,11 +577,11 @@
     </message>
     <message>
         <source>Score &amp;Card</source>
-        <translation>&amp;Tableau</translation>
+        <translation>&amp;Feuille de marque</translation>
     </message>
     <message>
         <source>Show Score Card</source>
-        <translation>Afficher le tableau des scores</translation>
+        <translation>Afficher la feuille de marque</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -597,11 +597,11 @@
     </message>
     <message>
         <source>&amp;License Agreement</source>
-        <translation>&amp;Licence</translation>
+        <translation>&amp;Contrat de licence</translation>
     </message>
     <message>
         <source>&amp;About Quoxa...</source>
-        <translation>À &amp;propos…</translation>
+        <translation>À &amp;propos de Quoxa…</translation>
     </message>
     <message>
         <source>Display Program Information</source>
@@ -609,7 +609,7 @@
     </message>
     <message>
         <source>Toggle Sounds</source>
-        <translation>Activer ou couper les sons</translation>
+        <translation>Activer ou désactiver les sons</translation>
     </message>
     <message>
         <source>Hint: working it out...</source>
@@ -617,7 +617,7 @@
     </message>
     <message>
         <source>Press &apos;Continue&apos;, or press &apos;Undo&apos; button to undo last score.</source>
-        <translation>«&#xa0;Continuer&#xa0;», ou «&#xa0;Annuler&#xa0;» pour reprendre le score.</translation>
+        <translation>Cliquez sur «&#xa0;Continuer&#xa0;», ou sur «&#xa0;Annuler&#xa0;» pour annuler le score.</translation>
     </message>
     <message>
         <source>No throws left.</source>
@@ -727,11 +727,11 @@
     </message>
     <message>
         <source>The computer plays for:</source>
-        <translation>L&apos;ordinateur remplace&#xa0;:</translation>
+        <translation>L&apos;ordinateur joue pour&#xa0;:</translation>
     </message>
     <message>
         <source>Pause between moves:</source>
-        <translation>Pause entre coups&#xa0;:</translation>
+        <translation>Pause entre les coups&#xa0;:</translation>
     </message>
     <message>
         <source>Pause between moves</source>
@@ -743,7 +743,7 @@
     </message>
     <message>
         <source>%1: red %2, green %3, blue %4</source>
-        <translation>%1 : rouge %2, vert %3, bleu %4</translation>
+        <translation>%1&#xa0;: rouge %2, vert %3, bleu %4</translation>
     </message>
     <message>
         <source>One player more</source>
@@ -755,7 +755,7 @@
     </message>
     <message>
         <source>Level of %1: %2</source>
-        <translation>Niveau de %1 : %2</translation>
+        <translation>Niveau de %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -774,7 +774,7 @@
     </message>
     <message>
         <source>Points lost</source>
-        <translation>Pts perdus</translation>
+        <translation>Points perdus</translation>
     </message>
     <message>
         <source>Luck</source>
@@ -794,7 +794,7 @@
     </message>
     <message>
         <source>Start, luck and points lost</source>
-        <translation>Départ, veine, pts perdus</translation>
+        <translation>Départ, veine et points perdus</translation>
     </message>
     <message>
         <source>&amp;Show:</source>
@@ -842,11 +842,11 @@
     </message>
     <message>
         <source>All decisions</source>
-        <translation>Toutes</translation>
+        <translation>Toutes les décisions</translation>
     </message>
     <message>
         <source>Slips only</source>
-        <translation>Fautes</translation>
+        <translation>Fautes seulement</translation>
     </message>
     <message>
         <source>%1 %2 luck − %3 lost = %4</source>
@@ -858,7 +858,7 @@
     </message>
     <message>
         <source>%1&apos;s decisions</source>
-        <translation>Décisions&#xa0;: %1</translation>
+        <translation>Décisions de %1</translation>
     </message>
     <message>
         <source>No decisions yet: the review grows as the game is played.</source>
@@ -873,7 +873,7 @@
     <name>quoxa::frmScoreCard</name>
     <message>
         <source>Score Card</source>
-        <translation>Tableau des scores</translation>
+        <translation>Feuille de marque</translation>
     </message>
     <message>
         <source>Play &amp;Again</source>
@@ -971,7 +971,7 @@
     </message>
     <message>
         <source>Upper Bonus</source>
-        <translation>Bonus sup.</translation>
+        <translation>Bonus haut</translation>
     </message>
     <message>
         <source>Quoxa</source>
@@ -1007,11 +1007,11 @@
     </message>
     <message>
         <source>No finished games yet.</source>
-        <translation>Aucune partie finie.</translation>
+        <translation>Pas encore de partie terminée.</translation>
     </message>
     <message>
         <source>Totals of %1</source>
-        <translation>Totaux&#xa0;: %1</translation>
+        <translation>Totaux de %1</translation>
     </message>
     <message>
         <source>Game total</source>

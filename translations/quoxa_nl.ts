@@ -48,7 +48,7 @@
     </message>
     <message>
         <source>Resource with identifier &apos;%1&apos; not found</source>
-        <translation>Bron met identificatie &apos;%1&apos; niet gevonden</translation>
+        <translation>Bron met identificatie “%1” niet gevonden</translation>
     </message>
 </context>
 <context>
@@ -123,11 +123,11 @@
     </message>
     <message>
         <source>turn %1 throws a die it cannot</source>
-        <translation>beurt %1 gooit een steen die niet gegooid mag worden</translation>
+        <translation>beurt %1 gooit een dobbelsteen die niet gegooid mag worden</translation>
     </message>
     <message>
         <source>turn %1 scores nothing</source>
-        <translation>beurt %1 scoort nergens</translation>
+        <translation>beurt %1 scoort niets</translation>
     </message>
     <message>
         <source>turn %1 scores %2 a second time</source>
@@ -135,7 +135,7 @@
     </message>
     <message>
         <source>turn %1 scores %2 in %3, which its dice do not make</source>
-        <translation>beurt %1 scoort %2 bij %3, wat de stenen niet opleveren</translation>
+        <translation>beurt %1 scoort %2 bij %3, wat de dobbelstenen niet opleveren</translation>
     </message>
 </context>
 <context>
@@ -146,7 +146,7 @@
     </message>
     <message>
         <source>throw all five again</source>
-        <translation>gooi alle vijf weer</translation>
+        <translation>gooi alle vijf opnieuw</translation>
     </message>
     <message>
         <source>keep %1</source>
@@ -154,7 +154,7 @@
     </message>
     <message>
         <source>Hint: throw the dice. Expected final total: %1</source>
-        <translation>Tip: gooi de stenen. Verwacht eindtotaal: %1</translation>
+        <translation>Tip: gooi de dobbelstenen. Verwacht eindtotaal: %1</translation>
     </message>
     <message>
         <source>Hint: score %1 for %2. Expected final total: %3</source>
@@ -166,7 +166,7 @@
     </message>
     <message>
         <source>Hint: throw all five again. Expected final total: %1</source>
-        <translation>Tip: gooi alle vijf weer. Verwacht eindtotaal: %1</translation>
+        <translation>Tip: gooi alle vijf opnieuw. Verwacht eindtotaal: %1</translation>
     </message>
     <message>
         <source>Hint: keep %1 and throw again. Expected final total: %2</source>
@@ -174,7 +174,7 @@
     </message>
     <message>
         <source>%1 throws the dice.</source>
-        <translation>%1 gooit de stenen.</translation>
+        <translation>%1 gooit de dobbelstenen.</translation>
     </message>
     <message>
         <source>%1 scores %2 in %3.</source>
@@ -182,7 +182,7 @@
     </message>
     <message>
         <source>%1 throws all five again.</source>
-        <translation>%1 gooit alle vijf weer.</translation>
+        <translation>%1 gooit alle vijf opnieuw.</translation>
     </message>
     <message>
         <source>%1 keeps %2 and throws again.</source>
@@ -406,7 +406,7 @@
     <name>quoxa::frmAbout</name>
     <message>
         <source>A dice game for one to four players.</source>
-        <translation>Een dobbelspel voor 1 tot 4 spelers.</translation>
+        <translation>Een dobbelspel voor één tot vier spelers.</translation>
     </message>
     <message>
         <source>Copyright (c) 2026 The Quoxa developers.</source>
@@ -433,7 +433,7 @@
     <name>quoxa::frmMain</name>
     <message>
         <source>Throw the dice.</source>
-        <translation>Gooi de stenen.</translation>
+        <translation>Gooi de dobbelstenen.</translation>
     </message>
     <message>
         <source>Rolls Remaining: %1</source>
@@ -453,7 +453,7 @@
     </message>
     <message>
         <source>Hold dice then throw again, or select score score category.</source>
-        <translation>Houd stenen vast en gooi opnieuw, of kies een categorie.</translation>
+        <translation>Houd dobbelstenen vast en gooi opnieuw, of kies een categorie.</translation>
     </message>
     <message>
         <source>Select score category.</source>
@@ -461,7 +461,7 @@
     </message>
     <message>
         <source>Game Over.</source>
-        <translation>Afgelopen.</translation>
+        <translation>Spel afgelopen.</translation>
     </message>
     <message>
         <source>not thrown</source>
@@ -473,7 +473,7 @@
     </message>
     <message>
         <source>Die %1: %2</source>
-        <translation>Steen %1: %2</translation>
+        <translation>Dobbelsteen %1: %2</translation>
     </message>
     <message>
         <source>empty</source>
@@ -541,11 +541,11 @@
     </message>
     <message>
         <source>&amp;Colors</source>
-        <translation>&amp;Kleur</translation>
+        <translation>&amp;Kleuren</translation>
     </message>
     <message>
         <source>Change Dice Colors</source>
-        <translation>Kleuren van de stenen wijzigen</translation>
+        <translation>Kleuren van de dobbelstenen wijzigen</translation>
     </message>
     <message>
         <source>&amp;Players</source>
@@ -597,7 +597,7 @@
     </message>
     <message>
         <source>&amp;License Agreement</source>
-        <translation>&amp;Licentie</translation>
+        <translation>&amp;Licentieovereenkomst</translation>
     </message>
     <message>
         <source>&amp;About Quoxa...</source>
@@ -617,7 +617,7 @@
     </message>
     <message>
         <source>Press &apos;Continue&apos;, or press &apos;Undo&apos; button to undo last score.</source>
-        <translation>Druk op &apos;Verder&apos; of maak de laatste score ongedaan.</translation>
+        <translation>Druk op “Verder”, of op “Ongedaan maken” om de score terug te nemen.</translation>
     </message>
     <message>
         <source>No throws left.</source>
@@ -655,7 +655,7 @@
     </message>
     <message>
         <source>&amp;Colors</source>
-        <translation>&amp;Kleur</translation>
+        <translation>&amp;Kleuren</translation>
     </message>
     <message>
         <source>&amp;Players</source>
@@ -727,7 +727,7 @@
     </message>
     <message>
         <source>The computer plays for:</source>
-        <translation>Computer speelt voor:</translation>
+        <translation>De computer speelt voor:</translation>
     </message>
     <message>
         <source>Pause between moves:</source>
@@ -814,7 +814,7 @@
     </message>
     <message>
         <source>Dice</source>
-        <translation>Stenen</translation>
+        <translation>Dobbelstenen</translation>
     </message>
     <message>
         <source>Played</source>
@@ -830,7 +830,7 @@
     </message>
     <message>
         <source>Working out best play...</source>
-        <translation>Beste spel berekenen...</translation>
+        <translation>Beste spel wordt berekend...</translation>
     </message>
     <message>
         <source>Expected final total after each decision</source>
@@ -846,7 +846,7 @@
     </message>
     <message>
         <source>Slips only</source>
-        <translation>Missers</translation>
+        <translation>Alleen missers</translation>
     </message>
     <message>
         <source>%1 %2 luck − %3 lost = %4</source>
@@ -1007,7 +1007,7 @@
     </message>
     <message>
         <source>No finished games yet.</source>
-        <translation>Nog geen uitslagen.</translation>
+        <translation>Nog geen voltooide spellen.</translation>
     </message>
     <message>
         <source>Totals of %1</source>
