@@ -133,6 +133,10 @@
         <source>turn %1 scores %2 in %3, which its dice do not make</source>
         <translation>beurt %1 scoort %2 bij %3, wat de stenen niet opleveren</translation>
     </message>
+    <message>
+        <source>turn %1 throws dice that %2 does not give</source>
+        <translation>beurt %1 gooit stenen die %2 niet geeft</translation>
+    </message>
 </context>
 <context>
     <name>MoveText</name>
@@ -617,6 +621,26 @@ Gespeeld: %6 (verwacht %7). Beste: %8. Puntverlies: %9.</translation>
         <source>%1: %2. Game total %3.</source>
         <translation>%1: %2. Eindtotaal %3.</translation>
     </message>
+    <message>
+        <source>&amp;Daily Game</source>
+        <translation>&amp;Dagspel</translation>
+    </message>
+    <message>
+        <source>Play Dice &amp;Code...</source>
+        <translation>Stenen&amp;code spelen...</translation>
+    </message>
+    <message>
+        <source>Play Dice Code</source>
+        <translation>Stenencode spelen</translation>
+    </message>
+    <message>
+        <source>The dice code of the game to play, as its score card gives it (for example K7QX-93RM):</source>
+        <translation>De stenencode van het spel, zoals de scorekaart hem geeft (bijvoorbeeld K7QX-93RM):</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a dice code. A dice code is eight letters and digits, as the score card gives it (for example K7QX-93RM); check it and try again.</source>
+        <translation>‘%1’ is geen stenencode. Een stenencode heeft acht letters en cijfers, zoals de scorekaart hem geeft (bijvoorbeeld K7QX-93RM); controleer hem en probeer het opnieuw.</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmOptions</name>
@@ -862,6 +886,46 @@ Gespeeld: %6 (verwacht %7). Beste: %8. Puntverlies: %9.</translation>
         <source>%1, scored last</source>
         <translation>%1, als laatste ingevuld</translation>
     </message>
+    <message>
+        <source>&amp;Copy Result</source>
+        <translation>&amp;Resultaat kopiëren</translation>
+    </message>
+    <message>
+        <source>Daily game of %1, dice code %2</source>
+        <translation>Dagspel van %1, stenencode %2</translation>
+    </message>
+    <message>
+        <source>Dice code: %1</source>
+        <translation>Stenencode: %1</translation>
+    </message>
+    <message>
+        <source>Best play on these dice: working it out...</source>
+        <translation>Beste spel met deze stenen: wordt berekend...</translation>
+    </message>
+    <message>
+        <source>Best play on these dice: %1</source>
+        <translation>Beste spel met deze stenen: %1</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3 below best play</source>
+        <translation>%1 %2, %3 onder het beste spel</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3 above best play</source>
+        <translation>%1 %2, %3 boven het beste spel</translation>
+    </message>
+    <message>
+        <source>%1 %2, as best play</source>
+        <translation>%1 %2, gelijk aan het beste spel</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Quoxa daily %1: %2, best play %3</source>
+        <translation>Quoxa-dagspel %1: %2, beste spel %3</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmScores</name>
@@ -995,6 +1059,18 @@ Gespeeld: %6 (verwacht %7). Beste: %8. Puntverlies: %9.</translation>
     <message>
         <source>%1 (computer, %2)</source>
         <translation>%1 (computer, %2)</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Dagspel</translation>
+    </message>
+    <message>
+        <source>Below Best</source>
+        <translation>Onder beste</translation>
+    </message>
+    <message>
+        <source>%1 (daily)</source>
+        <translation>%1 (dagspel)</translation>
     </message>
 </context>
 </TS>
