@@ -133,8 +133,12 @@ void frmStatistics::ShowFigures()
     const QLocale locale;
     const Strategy *strategy = Strategy::Ready();
     mShown = mFigures.Players(strategy);
-    if (!strategy && std::any_of(mShown.begin(), mShown.end(), [](const PlayerFigures &f) { return f.dailyGames > 0; }))
-        Strategy::WhenReady(this, [this](const Strategy &) { ShowFigures(); }); // the daily games measured then
+    if (!strategy && std::any_of(mShown.begin(), mShown.end(), [](const PlayerFigures &f) { return f.dailyGames > 0; }) &&
+        !std::exchange(mBestAwaited, true))
+        Strategy::WhenReady(this, [this](const Strategy &) { // the daily games measured then
+            mBestAwaited = false;
+            Trap([&] { ShowFigures(); });
+        });
     cmdReview->setEnabled(!mGameEnds.empty());
     const QSignalBlocker quiet(lvwStatistics); // one chart, at the end
     lvwStatistics->clear();

@@ -49,6 +49,7 @@ private:
     std::vector<PlayerFigures> mShown; // the list's rows
     QByteArray mGames;                 // the finished games' lines, oldest first, one after another
     std::vector<qsizetype> mGameEnds;  // where each ends
+    bool mBestAwaited = false;         // the daily games are measured once best play is worked out
 };
 
 } // namespace quoxa

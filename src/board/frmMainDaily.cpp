@@ -19,14 +19,14 @@ void frmMain::mnuGameDiceCode_Click()
         QInputDialog prompt(this);
         prompt.setObjectName(QStringLiteral("frmDiceCode"));
         prompt.setWindowTitle(tr("Play Dice Code"));
-        prompt.setLabelText(tr("The dice code of the game to play, as its score card gives it (for example K7QX-93RM):"));
+        prompt.setLabelText(tr("The dice code of the game to play, as its score card gives it (for example K7QX-93R1):"));
         prompt.setTextValue({});
         if (prompt.exec() != QDialog::Accepted || prompt.textValue().trimmed().isEmpty())
             return;
         const std::optional<DiceOrigin> dice = DiceOrigin::FromCode(prompt.textValue());
         if (!dice) {
             Messages::ShowNotice(tr("\"%1\" is not a dice code. A dice code is eight letters and digits, as the score "
-                                    "card gives it (for example K7QX-93RM); check it and try again.")
+                                    "card gives it (for example K7QX-93R1); check it and try again.")
                                      .arg(prompt.textValue().trimmed()));
             return;
         }
@@ -36,8 +36,7 @@ void frmMain::mnuGameDiceCode_Click()
 
 bool frmMain::DailyGame() const
 {
-    const GameRecord record = mGame.Record();
-    return record.dice && record.dice->daily();
+    return mGame.dice() && mGame.dice()->daily();
 }
 
 } // namespace quoxa

@@ -23,9 +23,9 @@ struct DiceOrigin {
     static DiceOrigin Coded(std::uint64_t code) { return {code & ((std::uint64_t{1} << kCodeBits) - 1), {}}; }
     bool daily() const { return day.isValid(); }
 
-    // The code as players see and type it: "K7QX-93RM".
+    // The code as players see and type it: "K7QX-93R1".
     QString CodeText() const;
-    // As the record keeps it: "daily 2026-12-07" or "code K7QX-93RM"; and back, nothing from
+    // As the record keeps it: "daily 2026-12-07" or "code K7QX-93R1"; and back, nothing from
     // any other text (a date that does not exist, a code whose check fails).
     QString Text() const;
     static std::optional<DiceOrigin> FromText(QStringView text);

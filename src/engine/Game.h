@@ -32,6 +32,8 @@ public:
     // A new game of these players on the dice of a code, or of a day.
     void StartNewGame(const Players &players, const DiceOrigin &dice);
     const Players &players() const { return mPlayers; }
+    // Where the game's dice come from; nothing in a game kept by an earlier version.
+    const std::optional<DiceOrigin> &dice() const { return mRecord.dice; }
     // A computer's level changed: played, and recorded, from its next move on.
     void SetLevels(const std::array<int, 4> &levels);
     // The game's record as it stands, with the dice held now.
