@@ -634,12 +634,12 @@ Gespielt: %6 (erwartet %7). Optimal: %8. Verlust: %9.</translation>
         <translation>Würfelcode spielen</translation>
     </message>
     <message>
-        <source>The dice code of the game to play, as its score card gives it (for example K7QX-93RM):</source>
-        <translation>Der Würfelcode des Spiels, wie ihn sein Spielstand nennt (zum Beispiel K7QX-93RM):</translation>
+        <source>The dice code of the game to play, as its score card gives it (for example K7QX-93R1):</source>
+        <translation>Der Würfelcode des Spiels, wie ihn sein Spielstand nennt (zum Beispiel K7QX-93R1):</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a dice code. A dice code is eight letters and digits, as the score card gives it (for example K7QX-93RM); check it and try again.</source>
-        <translation>„%1“ ist kein Würfelcode. Ein Würfelcode hat acht Buchstaben und Ziffern, wie ihn der Spielstand nennt (zum Beispiel K7QX-93RM); bitte prüfen Sie ihn und versuchen Sie es noch einmal.</translation>
+        <source>&quot;%1&quot; is not a dice code. A dice code is eight letters and digits, as the score card gives it (for example K7QX-93R1); check it and try again.</source>
+        <translation>„%1“ ist kein Würfelcode. Ein Würfelcode hat acht Buchstaben und Ziffern, wie ihn der Spielstand nennt (zum Beispiel K7QX-93R1); bitte prüfen Sie ihn und versuchen Sie es noch einmal.</translation>
     </message>
 </context>
 <context>

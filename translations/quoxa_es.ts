@@ -634,12 +634,12 @@ Jugada: %6 (esperado: %7). Mejor: %8. Pérdida: %9.</translation>
         <translation>Jugar código de dados</translation>
     </message>
     <message>
-        <source>The dice code of the game to play, as its score card gives it (for example K7QX-93RM):</source>
-        <translation>El código de dados de la partida, tal como lo da su marcador (por ejemplo K7QX-93RM):</translation>
+        <source>The dice code of the game to play, as its score card gives it (for example K7QX-93R1):</source>
+        <translation>El código de dados de la partida, tal como lo da su marcador (por ejemplo K7QX-93R1):</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a dice code. A dice code is eight letters and digits, as the score card gives it (for example K7QX-93RM); check it and try again.</source>
-        <translation>«%1» no es un código de dados. Un código de dados tiene ocho letras y cifras, tal como lo da el marcador (por ejemplo K7QX-93RM); compruébalo y vuelve a intentarlo.</translation>
+        <source>&quot;%1&quot; is not a dice code. A dice code is eight letters and digits, as the score card gives it (for example K7QX-93R1); check it and try again.</source>
+        <translation>«%1» no es un código de dados. Un código de dados tiene ocho letras y cifras, tal como lo da el marcador (por ejemplo K7QX-93R1); compruébalo y vuelve a intentarlo.</translation>
     </message>
 </context>
 <context>

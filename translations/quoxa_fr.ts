@@ -634,12 +634,12 @@ Joué&#xa0;: %6 (espérant %7). Meilleur&#xa0;: %8. Points perdus&#xa0;: %9.</tr
         <translation>Jouer un code de dés</translation>
     </message>
     <message>
-        <source>The dice code of the game to play, as its score card gives it (for example K7QX-93RM):</source>
-        <translation>Le code de dés de la partie à jouer, tel que le donne son tableau des scores (par exemple K7QX-93RM)&#xa0;:</translation>
+        <source>The dice code of the game to play, as its score card gives it (for example K7QX-93R1):</source>
+        <translation>Le code de dés de la partie à jouer, tel que le donne son tableau des scores (par exemple K7QX-93R1)&#xa0;:</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a dice code. A dice code is eight letters and digits, as the score card gives it (for example K7QX-93RM); check it and try again.</source>
-        <translation>«&#xa0;%1&#xa0;» n’est pas un code de dés. Un code de dés compte huit lettres et chiffres, tel que le donne le tableau des scores (par exemple K7QX-93RM)&#xa0;; vérifiez-le et réessayez.</translation>
+        <source>&quot;%1&quot; is not a dice code. A dice code is eight letters and digits, as the score card gives it (for example K7QX-93R1); check it and try again.</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un code de dés. Un code de dés compte huit lettres et chiffres, tel que le donne le tableau des scores (par exemple K7QX-93R1)&#xa0;; vérifiez-le et réessayez.</translation>
     </message>
 </context>
 <context>

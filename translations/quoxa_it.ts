@@ -634,12 +634,12 @@ Giocata: %6 (atteso %7). Migliore: %8. Punti persi: %9.</translation>
         <translation>Gioca codice dadi</translation>
     </message>
     <message>
-        <source>The dice code of the game to play, as its score card gives it (for example K7QX-93RM):</source>
-        <translation>Il codice dadi della partita da giocare, come lo dà il suo segnapunti (per esempio K7QX-93RM):</translation>
+        <source>The dice code of the game to play, as its score card gives it (for example K7QX-93R1):</source>
+        <translation>Il codice dadi della partita da giocare, come lo dà il suo segnapunti (per esempio K7QX-93R1):</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a dice code. A dice code is eight letters and digits, as the score card gives it (for example K7QX-93RM); check it and try again.</source>
-        <translation>«%1» non è un codice dadi. Un codice dadi ha otto lettere e cifre, come lo dà il segnapunti (per esempio K7QX-93RM); controllalo e riprova.</translation>
+        <source>&quot;%1&quot; is not a dice code. A dice code is eight letters and digits, as the score card gives it (for example K7QX-93R1); check it and try again.</source>
+        <translation>«%1» non è un codice dadi. Un codice dadi ha otto lettere e cifre, come lo dà il segnapunti (per esempio K7QX-93R1); controllalo e riprova.</translation>
     </message>
 </context>
 <context>

@@ -634,12 +634,12 @@ Gespeeld: %6 (verwacht %7). Beste: %8. Puntverlies: %9.</translation>
         <translation>Stenencode spelen</translation>
     </message>
     <message>
-        <source>The dice code of the game to play, as its score card gives it (for example K7QX-93RM):</source>
-        <translation>De stenencode van het spel, zoals de scorekaart hem geeft (bijvoorbeeld K7QX-93RM):</translation>
+        <source>The dice code of the game to play, as its score card gives it (for example K7QX-93R1):</source>
+        <translation>De stenencode van het spel, zoals de scorekaart hem geeft (bijvoorbeeld K7QX-93R1):</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a dice code. A dice code is eight letters and digits, as the score card gives it (for example K7QX-93RM); check it and try again.</source>
-        <translation>‘%1’ is geen stenencode. Een stenencode heeft acht letters en cijfers, zoals de scorekaart hem geeft (bijvoorbeeld K7QX-93RM); controleer hem en probeer het opnieuw.</translation>
+        <source>&quot;%1&quot; is not a dice code. A dice code is eight letters and digits, as the score card gives it (for example K7QX-93R1); check it and try again.</source>
+        <translation>‘%1’ is geen stenencode. Een stenencode heeft acht letters en cijfers, zoals de scorekaart hem geeft (bijvoorbeeld K7QX-93R1); controleer hem en probeer het opnieuw.</translation>
     </message>
 </context>
 <context>

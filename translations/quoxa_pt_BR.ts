@@ -634,12 +634,12 @@ Jogada: %6 (esperando %7). Melhor: %8. Perda: %9.</translation>
         <translation>Jogar código de dados</translation>
     </message>
     <message>
-        <source>The dice code of the game to play, as its score card gives it (for example K7QX-93RM):</source>
-        <translation>O código de dados do jogo, como o placar o mostra (por exemplo K7QX-93RM):</translation>
+        <source>The dice code of the game to play, as its score card gives it (for example K7QX-93R1):</source>
+        <translation>O código de dados do jogo, como o placar o mostra (por exemplo K7QX-93R1):</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a dice code. A dice code is eight letters and digits, as the score card gives it (for example K7QX-93RM); check it and try again.</source>
-        <translation>“%1” não é um código de dados. Um código de dados tem oito letras e algarismos, como o placar o mostra (por exemplo K7QX-93RM); confira-o e tente de novo.</translation>
+        <source>&quot;%1&quot; is not a dice code. A dice code is eight letters and digits, as the score card gives it (for example K7QX-93R1); check it and try again.</source>
+        <translation>“%1” não é um código de dados. Um código de dados tem oito letras e algarismos, como o placar o mostra (por exemplo K7QX-93R1); confira-o e tente de novo.</translation>
     </message>
 </context>
 <context>
