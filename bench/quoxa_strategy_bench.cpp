@@ -6,13 +6,19 @@
 //   best play, 100000 simulated games: mean M.MM, standard error S.SS
 //   level N: mean M.MM, standard error S.SS over K games       (N = 1 to 5)
 //   solve: W.WW s wall, C.CC s CPU, table K KiB
+// With the argument "par", it times best play on the dice of each day of a year instead (the
+// score card's "Best play on these dice" and the statistics' daily games), once solved:
+//   par: N days, median M.MMM ms, slowest S.SSS ms, mean total T.TT
 #include "engine/Game.h"
+#include "engine/SeededDice.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <ctime>
+#include <string_view>
 
 namespace {
 
@@ -75,6 +81,18 @@ int main(int argc, char *argv[])
     const quoxa::Strategy strategy(2);
     const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     const double cpuSeconds = static_cast<double>(std::clock() - cpu) / CLOCKS_PER_SEC;
+    if (argc > 1 && std::string_view(argv[1]) == "par") {
+        std::vector<double> ms;
+        double totals = 0;
+        for (QDate day(2026, 1, 1); day.year() == 2026; day = day.addDays(1)) {
+            const auto from = std::chrono::steady_clock::now();
+            totals += quoxa::BestPlayTotal(strategy, quoxa::DiceOrigin::Daily(day).Faces());
+            ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - from).count());
+        }
+        std::sort(ms.begin(), ms.end());
+        std::printf("par: %zu days, median %.3f ms, slowest %.3f ms, mean total %.2f\n", ms.size(), ms[ms.size() / 2], ms.back(), totals / double(ms.size()));
+        return 0;
+    }
 
     QuietBoard board;
     // The mean and standard error of `games` games, each played by `level` (0: best play).

@@ -137,6 +137,10 @@
         <source>turn %1 scores %2 in %3, which its dice do not make</source>
         <translation>Zug %1 trägt %2 in %3 ein, was seine Würfel nicht ergeben</translation>
     </message>
+    <message>
+        <source>turn %1 throws dice that %2 does not give</source>
+        <translation>Zug %1 wirft Würfel, die %2 nicht ergibt</translation>
+    </message>
 </context>
 <context>
     <name>MoveText</name>
@@ -646,6 +650,26 @@
             <numerusform>%1: %n Punkte</numerusform>
         </translation>
     </message>
+    <message>
+        <source>&amp;Daily Game</source>
+        <translation>Ta&amp;gesspiel</translation>
+    </message>
+    <message>
+        <source>Play Dice &amp;Code...</source>
+        <translation>Würfel&amp;code spielen...</translation>
+    </message>
+    <message>
+        <source>Play Dice Code</source>
+        <translation>Würfelcode spielen</translation>
+    </message>
+    <message>
+        <source>The dice code of the game to play, as its score card gives it (for example K7QX-93R1):</source>
+        <translation>Der Würfelcode des Spiels, wie ihn sein Spielstand nennt (zum Beispiel K7QX-93R1):</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a dice code. A dice code is eight letters and digits, as the score card gives it (for example K7QX-93R1); check it and try again.</source>
+        <translation>„%1“ ist kein Würfelcode. Ein Würfelcode hat acht Buchstaben und Ziffern, wie ihn der Spielstand nennt (zum Beispiel K7QX-93R1); bitte prüfen Sie ihn und versuchen Sie es noch einmal.</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmOptions</name>
@@ -899,6 +923,46 @@
         <source>Moves</source>
         <translation>Züge</translation>
     </message>
+    <message>
+        <source>&amp;Copy Result</source>
+        <translation>Ergebnis &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>Daily game of %1, dice code %2</source>
+        <translation>Tagesspiel vom %1, Würfelcode %2</translation>
+    </message>
+    <message>
+        <source>Dice code: %1</source>
+        <translation>Würfelcode: %1</translation>
+    </message>
+    <message>
+        <source>Best play on these dice: working it out...</source>
+        <translation>Bestes Spiel mit diesen Würfeln: wird berechnet...</translation>
+    </message>
+    <message>
+        <source>Best play on these dice: %1</source>
+        <translation>Bestes Spiel mit diesen Würfeln: %1</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3 below best play</source>
+        <translation>%1 %2, %3 unter dem besten Spiel</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3 above best play</source>
+        <translation>%1 %2, %3 über dem besten Spiel</translation>
+    </message>
+    <message>
+        <source>%1 %2, as best play</source>
+        <translation>%1 %2, gleich dem besten Spiel</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Quoxa daily %1: %2, best play %3</source>
+        <translation>Quoxa-Tagesspiel %1: %2, bestes Spiel %3</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmScores</name>
@@ -1032,6 +1096,18 @@
     <message>
         <source>%1 (computer, %2)</source>
         <translation>%1 (Computer, %2)</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Tagesspiele</translation>
+    </message>
+    <message>
+        <source>Below Best</source>
+        <translation>Unter Optimal</translation>
+    </message>
+    <message>
+        <source>%1 (daily)</source>
+        <translation>%1 (Tagesspiel)</translation>
     </message>
 </context>
 </TS>

@@ -137,6 +137,10 @@
         <source>turn %1 scores %2 in %3, which its dice do not make</source>
         <translation>el turno %1 anota %2 en %3, que sus dados no dan</translation>
     </message>
+    <message>
+        <source>turn %1 throws dice that %2 does not give</source>
+        <translation>el turno %1 tira dados que %2 no da</translation>
+    </message>
 </context>
 <context>
     <name>MoveText</name>
@@ -646,6 +650,26 @@
             <numerusform>%1: %n puntos</numerusform>
         </translation>
     </message>
+    <message>
+        <source>&amp;Daily Game</source>
+        <translation>Partida del &amp;día</translation>
+    </message>
+    <message>
+        <source>Play Dice &amp;Code...</source>
+        <translation>Jugar &amp;código de dados...</translation>
+    </message>
+    <message>
+        <source>Play Dice Code</source>
+        <translation>Jugar código de dados</translation>
+    </message>
+    <message>
+        <source>The dice code of the game to play, as its score card gives it (for example K7QX-93R1):</source>
+        <translation>El código de dados de la partida, tal como lo da su marcador (por ejemplo K7QX-93R1):</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a dice code. A dice code is eight letters and digits, as the score card gives it (for example K7QX-93R1); check it and try again.</source>
+        <translation>«%1» no es un código de dados. Un código de dados tiene ocho letras y cifras, tal como lo da el marcador (por ejemplo K7QX-93R1); compruébalo y vuelve a intentarlo.</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmOptions</name>
@@ -899,6 +923,46 @@
         <source>Moves</source>
         <translation>Jugadas</translation>
     </message>
+    <message>
+        <source>&amp;Copy Result</source>
+        <translation>&amp;Copiar resultado</translation>
+    </message>
+    <message>
+        <source>Daily game of %1, dice code %2</source>
+        <translation>Partida del día %1, código de dados %2</translation>
+    </message>
+    <message>
+        <source>Dice code: %1</source>
+        <translation>Código de dados: %1</translation>
+    </message>
+    <message>
+        <source>Best play on these dice: working it out...</source>
+        <translation>Mejor juego con estos dados: calculando...</translation>
+    </message>
+    <message>
+        <source>Best play on these dice: %1</source>
+        <translation>Mejor juego con estos dados: %1</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3 below best play</source>
+        <translation>%1 %2, %3 por debajo del mejor juego</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3 above best play</source>
+        <translation>%1 %2, %3 por encima del mejor juego</translation>
+    </message>
+    <message>
+        <source>%1 %2, as best play</source>
+        <translation>%1 %2, igual al mejor juego</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Quoxa daily %1: %2, best play %3</source>
+        <translation>Quoxa, partida del día %1: %2, mejor juego %3</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmScores</name>
@@ -1032,6 +1096,18 @@
     <message>
         <source>%1 (computer, %2)</source>
         <translation>%1 (ordenador, %2)</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Del día</translation>
+    </message>
+    <message>
+        <source>Below Best</source>
+        <translation>Bajo mejor</translation>
+    </message>
+    <message>
+        <source>%1 (daily)</source>
+        <translation>%1 (del día)</translation>
     </message>
 </context>
 </TS>

@@ -137,6 +137,10 @@
         <source>turn %1 scores %2 in %3, which its dice do not make</source>
         <translation>le tour %1 marque %2 en %3, ce que ses dés ne donnent pas</translation>
     </message>
+    <message>
+        <source>turn %1 throws dice that %2 does not give</source>
+        <translation>le tour %1 lance des dés que %2 ne donne pas</translation>
+    </message>
 </context>
 <context>
     <name>MoveText</name>
@@ -646,6 +650,26 @@
             <numerusform>%1&#xa0;: %n points</numerusform>
         </translation>
     </message>
+    <message>
+        <source>&amp;Daily Game</source>
+        <translation>Partie du &amp;jour</translation>
+    </message>
+    <message>
+        <source>Play Dice &amp;Code...</source>
+        <translation>Jouer un code de &amp;dés…</translation>
+    </message>
+    <message>
+        <source>Play Dice Code</source>
+        <translation>Jouer un code de dés</translation>
+    </message>
+    <message>
+        <source>The dice code of the game to play, as its score card gives it (for example K7QX-93R1):</source>
+        <translation>Le code de dés de la partie à jouer, tel que le donne sa feuille de marque (par exemple K7QX-93R1)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a dice code. A dice code is eight letters and digits, as the score card gives it (for example K7QX-93R1); check it and try again.</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un code de dés. Un code de dés compte huit lettres et chiffres, tel que le donne la feuille de marque (par exemple K7QX-93R1)&#xa0;; vérifiez-le et réessayez.</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmOptions</name>
@@ -899,6 +923,46 @@
         <source>Moves</source>
         <translation>Coups</translation>
     </message>
+    <message>
+        <source>&amp;Copy Result</source>
+        <translation>&amp;Copier le résultat</translation>
+    </message>
+    <message>
+        <source>Daily game of %1, dice code %2</source>
+        <translation>Partie du jour du %1, code de dés %2</translation>
+    </message>
+    <message>
+        <source>Dice code: %1</source>
+        <translation>Code de dés&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Best play on these dice: working it out...</source>
+        <translation>Meilleur jeu sur ces dés&#xa0;: calcul en cours…</translation>
+    </message>
+    <message>
+        <source>Best play on these dice: %1</source>
+        <translation>Meilleur jeu sur ces dés&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3 below best play</source>
+        <translation>%1 %2, %3 sous le meilleur jeu</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3 above best play</source>
+        <translation>%1 %2, %3 au-dessus du meilleur jeu</translation>
+    </message>
+    <message>
+        <source>%1 %2, as best play</source>
+        <translation>%1 %2, égal au meilleur jeu</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Quoxa daily %1: %2, best play %3</source>
+        <translation>Quoxa, partie du jour du %1&#xa0;: %2, meilleur jeu %3</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmScores</name>
@@ -1032,6 +1096,18 @@
     <message>
         <source>%1 (computer, %2)</source>
         <translation>%1 (ordinateur, %2)</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Du jour</translation>
+    </message>
+    <message>
+        <source>Below Best</source>
+        <translation>Sous meilleur</translation>
+    </message>
+    <message>
+        <source>%1 (daily)</source>
+        <translation>%1 (du jour)</translation>
     </message>
 </context>
 </TS>

@@ -137,6 +137,10 @@
         <source>turn %1 scores %2 in %3, which its dice do not make</source>
         <translation>il turno %1 segna %2 in %3, che i suoi dadi non fanno</translation>
     </message>
+    <message>
+        <source>turn %1 throws dice that %2 does not give</source>
+        <translation>il turno %1 lancia dadi che %2 non dà</translation>
+    </message>
 </context>
 <context>
     <name>MoveText</name>
@@ -646,6 +650,26 @@
             <numerusform>%1: %n punti</numerusform>
         </translation>
     </message>
+    <message>
+        <source>&amp;Daily Game</source>
+        <translation>Partita del &amp;giorno</translation>
+    </message>
+    <message>
+        <source>Play Dice &amp;Code...</source>
+        <translation>Gioca co&amp;dice dadi...</translation>
+    </message>
+    <message>
+        <source>Play Dice Code</source>
+        <translation>Gioca codice dadi</translation>
+    </message>
+    <message>
+        <source>The dice code of the game to play, as its score card gives it (for example K7QX-93R1):</source>
+        <translation>Il codice dadi della partita da giocare, come lo dà il suo segnapunti (per esempio K7QX-93R1):</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a dice code. A dice code is eight letters and digits, as the score card gives it (for example K7QX-93R1); check it and try again.</source>
+        <translation>«%1» non è un codice dadi. Un codice dadi ha otto lettere e cifre, come lo dà il segnapunti (per esempio K7QX-93R1); controllalo e riprova.</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmOptions</name>
@@ -899,6 +923,46 @@
         <source>Moves</source>
         <translation>Mosse</translation>
     </message>
+    <message>
+        <source>&amp;Copy Result</source>
+        <translation>&amp;Copia risultato</translation>
+    </message>
+    <message>
+        <source>Daily game of %1, dice code %2</source>
+        <translation>Partita del giorno %1, codice dadi %2</translation>
+    </message>
+    <message>
+        <source>Dice code: %1</source>
+        <translation>Codice dadi: %1</translation>
+    </message>
+    <message>
+        <source>Best play on these dice: working it out...</source>
+        <translation>Gioco migliore su questi dadi: calcolo in corso...</translation>
+    </message>
+    <message>
+        <source>Best play on these dice: %1</source>
+        <translation>Gioco migliore su questi dadi: %1</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3 below best play</source>
+        <translation>%1 %2, %3 sotto il gioco migliore</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3 above best play</source>
+        <translation>%1 %2, %3 sopra il gioco migliore</translation>
+    </message>
+    <message>
+        <source>%1 %2, as best play</source>
+        <translation>%1 %2, pari al gioco migliore</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Quoxa daily %1: %2, best play %3</source>
+        <translation>Quoxa, partita del giorno %1: %2, gioco migliore %3</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmScores</name>
@@ -1032,6 +1096,18 @@
     <message>
         <source>%1 (computer, %2)</source>
         <translation>%1 (computer, %2)</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Del giorno</translation>
+    </message>
+    <message>
+        <source>Below Best</source>
+        <translation>Sotto migl.</translation>
+    </message>
+    <message>
+        <source>%1 (daily)</source>
+        <translation>%1 (del giorno)</translation>
     </message>
 </context>
 </TS>

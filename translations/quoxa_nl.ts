@@ -137,6 +137,10 @@
         <source>turn %1 scores %2 in %3, which its dice do not make</source>
         <translation>beurt %1 scoort %2 bij %3, wat de dobbelstenen niet opleveren</translation>
     </message>
+    <message>
+        <source>turn %1 throws dice that %2 does not give</source>
+        <translation>beurt %1 gooit dobbelstenen die %2 niet geeft</translation>
+    </message>
 </context>
 <context>
     <name>MoveText</name>
@@ -646,6 +650,26 @@
             <numerusform>%1: %n punten</numerusform>
         </translation>
     </message>
+    <message>
+        <source>&amp;Daily Game</source>
+        <translation>&amp;Dagspel</translation>
+    </message>
+    <message>
+        <source>Play Dice &amp;Code...</source>
+        <translation>Dobbelsteen&amp;code spelen...</translation>
+    </message>
+    <message>
+        <source>Play Dice Code</source>
+        <translation>Dobbelsteencode spelen</translation>
+    </message>
+    <message>
+        <source>The dice code of the game to play, as its score card gives it (for example K7QX-93R1):</source>
+        <translation>De dobbelsteencode van het spel, zoals de scorekaart hem geeft (bijvoorbeeld K7QX-93R1):</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a dice code. A dice code is eight letters and digits, as the score card gives it (for example K7QX-93R1); check it and try again.</source>
+        <translation>‘%1’ is geen dobbelsteencode. Een dobbelsteencode heeft acht letters en cijfers, zoals de scorekaart hem geeft (bijvoorbeeld K7QX-93R1); controleer hem en probeer het opnieuw.</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmOptions</name>
@@ -899,6 +923,46 @@
         <source>Moves</source>
         <translation>Zetten</translation>
     </message>
+    <message>
+        <source>&amp;Copy Result</source>
+        <translation>&amp;Resultaat kopiëren</translation>
+    </message>
+    <message>
+        <source>Daily game of %1, dice code %2</source>
+        <translation>Dagspel van %1, dobbelsteencode %2</translation>
+    </message>
+    <message>
+        <source>Dice code: %1</source>
+        <translation>Dobbelsteencode: %1</translation>
+    </message>
+    <message>
+        <source>Best play on these dice: working it out...</source>
+        <translation>Beste spel met deze dobbelstenen: wordt berekend...</translation>
+    </message>
+    <message>
+        <source>Best play on these dice: %1</source>
+        <translation>Beste spel met deze dobbelstenen: %1</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3 below best play</source>
+        <translation>%1 %2, %3 onder het beste spel</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3 above best play</source>
+        <translation>%1 %2, %3 boven het beste spel</translation>
+    </message>
+    <message>
+        <source>%1 %2, as best play</source>
+        <translation>%1 %2, gelijk aan het beste spel</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Quoxa daily %1: %2, best play %3</source>
+        <translation>Quoxa-dagspel %1: %2, beste spel %3</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmScores</name>
@@ -1032,6 +1096,18 @@
     <message>
         <source>%1 (computer, %2)</source>
         <translation>%1 (computer, %2)</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Dagspel</translation>
+    </message>
+    <message>
+        <source>Below Best</source>
+        <translation>Onder beste</translation>
+    </message>
+    <message>
+        <source>%1 (daily)</source>
+        <translation>%1 (dagspel)</translation>
     </message>
 </context>
 </TS>

@@ -137,6 +137,10 @@
         <source>turn %1 scores %2 in %3, which its dice do not make</source>
         <translation>a rodada %1 marca %2 em %3, o que seus dados não formam</translation>
     </message>
+    <message>
+        <source>turn %1 throws dice that %2 does not give</source>
+        <translation>a rodada %1 lança dados que %2 não dá</translation>
+    </message>
 </context>
 <context>
     <name>MoveText</name>
@@ -646,6 +650,26 @@
             <numerusform>%1: %n pontos</numerusform>
         </translation>
     </message>
+    <message>
+        <source>&amp;Daily Game</source>
+        <translation>&amp;Jogo do dia</translation>
+    </message>
+    <message>
+        <source>Play Dice &amp;Code...</source>
+        <translation>Jogar &amp;código de dados...</translation>
+    </message>
+    <message>
+        <source>Play Dice Code</source>
+        <translation>Jogar código de dados</translation>
+    </message>
+    <message>
+        <source>The dice code of the game to play, as its score card gives it (for example K7QX-93R1):</source>
+        <translation>O código de dados do jogo, como o placar o mostra (por exemplo K7QX-93R1):</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a dice code. A dice code is eight letters and digits, as the score card gives it (for example K7QX-93R1); check it and try again.</source>
+        <translation>“%1” não é um código de dados. Um código de dados tem oito letras e algarismos, como o placar o mostra (por exemplo K7QX-93R1); confira-o e tente de novo.</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmOptions</name>
@@ -899,6 +923,46 @@
         <source>Moves</source>
         <translation>Jogadas</translation>
     </message>
+    <message>
+        <source>&amp;Copy Result</source>
+        <translation>&amp;Copiar resultado</translation>
+    </message>
+    <message>
+        <source>Daily game of %1, dice code %2</source>
+        <translation>Jogo do dia %1, código de dados %2</translation>
+    </message>
+    <message>
+        <source>Dice code: %1</source>
+        <translation>Código de dados: %1</translation>
+    </message>
+    <message>
+        <source>Best play on these dice: working it out...</source>
+        <translation>Melhor jogo com estes dados: calculando...</translation>
+    </message>
+    <message>
+        <source>Best play on these dice: %1</source>
+        <translation>Melhor jogo com estes dados: %1</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3 below best play</source>
+        <translation>%1 %2, %3 abaixo do melhor jogo</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3 above best play</source>
+        <translation>%1 %2, %3 acima do melhor jogo</translation>
+    </message>
+    <message>
+        <source>%1 %2, as best play</source>
+        <translation>%1 %2, igual ao melhor jogo</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Quoxa daily %1: %2, best play %3</source>
+        <translation>Quoxa, jogo do dia %1: %2, melhor jogo %3</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmScores</name>
@@ -1032,6 +1096,18 @@
     <message>
         <source>%1 (computer, %2)</source>
         <translation>%1 (computador, %2)</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Do dia</translation>
+    </message>
+    <message>
+        <source>Below Best</source>
+        <translation>Abaixo melhor</translation>
+    </message>
+    <message>
+        <source>%1 (daily)</source>
+        <translation>%1 (do dia)</translation>
     </message>
 </context>
 </TS>

@@ -76,6 +76,7 @@ frmScoreCard::frmScoreCard(QWidget *owner, std::function<void()> playAgain, std:
     buttons->addWidget(cmdReview);
     buttons->addWidget(cmdPlayAgain);
     layout->addLayout(buttons);
+    BuildDiceLines(layout);
 }
 
 void frmScoreCard::Refresh(const Game &game)
@@ -117,6 +118,7 @@ void frmScoreCard::Refresh(const Game &game)
         lblRanking->setVisible(ranked);
         cmdPlayAgain->setVisible(ranked);
         cmdReview->setVisible(ranked);
+        ShowDiceLines(game);
         // Every box in sight, nothing to scroll.
         const QHeaderView *across = grdScoreCard->horizontalHeader(), *down = grdScoreCard->verticalHeader();
         grdScoreCard->setFixedSize(down->sizeHint().width() + players * across->defaultSectionSize() + 2 * grdScoreCard->frameWidth(),

@@ -3,7 +3,8 @@
 // the box scored last marked until the next score, and below it the game's moves, newest
 // last. A window of its own beside the board, owned by it, that never takes the keyboard
 // focus from it. At the end of a game of two or more it tells who won, and every place, and
-// offers another game with the same players.
+// offers another game with the same players. It gives the dice's code, and at the end how
+// best play would have done on the same dice.
 #include <QIcon>
 #include <QWidget>
 #include <functional>
@@ -11,6 +12,7 @@
 class QLabel;
 class QListWidget;
 class QPushButton;
+class QVBoxLayout;
 class QTableWidget;
 class QTableWidgetItem;
 
@@ -42,6 +44,16 @@ private:
     QPushButton *cmdReview = nullptr;
     QTableWidgetItem *mLastScored = nullptr; // the box scored last, when there is one
     QIcon mComputerIcon; // kept: a picture anew at every refresh would fill the toolkit's cache
+
+    // The game's dice: their code, and at the end best play on them, each player's total
+    // against it and, after a daily game, Copy Result.
+    void BuildDiceLines(QVBoxLayout *layout);
+    void ShowDiceLines(const Game &game);
+    QLabel *lblDiceCode = nullptr;
+    QLabel *lblPar = nullptr;
+    QPushButton *cmdCopyResult = nullptr;
+    QString mResult;          // the line Copy Result puts on the clipboard
+    bool mParAwaited = false; // best play is being worked out: shown when it is
 };
 
 } // namespace quoxa

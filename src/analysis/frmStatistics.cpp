@@ -38,7 +38,7 @@ frmStatistics::frmStatistics(QWidget *owner, std::function<void(const GameRecord
     auto *layout = new QVBoxLayout(this);
     lvwStatistics = FigureList(this, QStringLiteral("lvwStatistics"), tr("Statistics"),
                                {tr("Name"), tr("Games"), tr("Wins"), tr("Mean"), tr("Best"), tr("Std. Dev."),
-                                tr("Upper Bonus"), tr("Quoxa")});
+                                tr("Upper Bonus"), tr("Quoxa"), tr("Daily"), tr("Below Best")});
     connect(lvwStatistics, &QTreeWidget::currentItemChanged, this, [this] { Trap([&] { ShowChart(); }); });
     layout->addWidget(lvwStatistics, 2);
     mChartPlace = new QVBoxLayout;
@@ -124,13 +124,21 @@ void frmStatistics::Keep(const GameRecord &game, const QByteArray &line)
     for (const PlayerSheet &sheet : game.Sheets())
         totals << tr("%1 %2").arg(sheet.strName, locale.toString(sheet.intGameTotal.value()));
     const QString item = tr("%1: %2").arg(locale.toString(game.started.toLocalTime(), QLocale::ShortFormat), totals.join(u", "));
-    cboGame->insertItem(0, game.unfinished ? tr("%1 (not finished)").arg(item) : item); // the newest first
+    const QString marked = game.dice && game.dice->daily() ? tr("%1 (daily)").arg(item) : item;
+    cboGame->insertItem(0, game.unfinished ? tr("%1 (not finished)").arg(marked) : marked); // the newest first
 }
 
 void frmStatistics::ShowFigures()
 {
     const QLocale locale;
-    mShown = mFigures.Players();
+    const Strategy *strategy = Strategy::Ready();
+    mShown = mFigures.Players(strategy);
+    if (!strategy && std::any_of(mShown.begin(), mShown.end(), [](const PlayerFigures &f) { return f.dailyGames > 0; }) &&
+        !std::exchange(mBestAwaited, true))
+        Strategy::WhenReady(this, [this](const Strategy &) { // the daily games measured then
+            mBestAwaited = false;
+            Trap([&] { ShowFigures(); });
+        });
     cmdReview->setEnabled(!mGameEnds.empty());
     const QSignalBlocker quiet(lvwStatistics); // one chart, at the end
     ClearFigureList(lvwStatistics);
@@ -138,7 +146,8 @@ void frmStatistics::ShowFigures()
         const QString name = f.computer ? tr("%1 (computer, %2)").arg(f.name, MoveText::Level(f.level)) : f.name;
         const QString wins = f.contests ? tr("%1 of %2").arg(locale.toString(f.wins), locale.toString(f.contests)) : QStringLiteral("-");
         AddFigureRow(lvwStatistics, {name, locale.toString(f.games), wins, locale.toString(f.mean, 'f', 1), locale.toString(f.best),
-                                     locale.toString(f.deviation, 'f', 1), Percent(f.bonusRate), Percent(f.fiveAlikeRate)});
+                                     locale.toString(f.deviation, 'f', 1), Percent(f.bonusRate), Percent(f.fiveAlikeRate),
+                                     locale.toString(f.dailyGames), f.belowBest ? locale.toString(*f.belowBest, 'f', 1) : QStringLiteral("-")});
     }
     cmdClear->setEnabled(!mShown.empty());
     lvwStatistics->setCurrentItem(lvwStatistics->topLevelItem(0));

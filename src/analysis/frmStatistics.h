@@ -1,7 +1,8 @@
 #pragma once
 // The statistics: for each one who played the finished games kept (a person by name, a
 // computer by name and level), the games, wins, mean, best, spread and the share of games
-// with the upper bonus and with five alike; for the one selected, how its totals fall; and
+// with the upper bonus and with five alike, the daily games and how far below best play on
+// their dice they fell on the mean; for the one selected, how its totals fall; and
 // any finished game to review. A window of its own, owned by the board.
 #include "engine/GameFigures.h"
 
@@ -48,6 +49,7 @@ private:
     std::vector<PlayerFigures> mShown; // the list's rows
     QByteArray mGames;                 // the finished games' lines, oldest first, one after another
     std::vector<qsizetype> mGameEnds;  // where each ends
+    bool mBestAwaited = false;         // the daily games are measured once best play is worked out
 };
 
 } // namespace quoxa

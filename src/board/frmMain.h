@@ -76,6 +76,11 @@ public:
     void mnuViewToolbar_Click();
     // The Sounds button: sounds on when they were off, and the other way round.
     void ToggleSounds();
+    // Game, Daily Game: a new game of the players set on the day's dice.
+    void mnuGameDaily_Click();
+    // Game, Play Dice Code: asks for a code and starts a game of the players set on its dice;
+    // a code typed wrong is told and changes nothing.
+    void mnuGameDiceCode_Click();
 
     // Board
     QString DieTag(int die) const override;
@@ -182,6 +187,8 @@ private:
     // Whose turn begins ("Ada: Throw the dice.", "Bea throws the dice.") or who won, when
     // that is new since the last line told.
     QString TurnLine();
+    // The game under way, or just over, is played on the day's dice.
+    bool DailyGame() const;
     inline static const QColor kHintColour{0, 128, 0};
     inline static const QColor kHintCellColour{204, 255, 204};
 

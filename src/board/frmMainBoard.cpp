@@ -339,7 +339,7 @@ void frmMain::PlaySound(const QString &name)
 
 void frmMain::ShowFinalScores()
 {
-    if (mGame.players().count >= 2)
+    if (mGame.players().count >= 2 || DailyGame()) // a daily game: how best play did on its dice
         ShowScoreCard(false); // the keyboard stays on the board
 }
 

@@ -55,12 +55,23 @@ Game::Game(Board &board, RandomSource &random) : mBoard(board), mRandom(random)
 
 void Game::StartNewGame(const Players &players)
 {
-    mPlayers = players;
-    StartNewGame();
+    const std::optional<std::uint64_t> code = mRandom.DrawCode();
+    Begin(players, code ? std::optional(DiceOrigin::Coded(*code)) : std::nullopt);
 }
 
 void Game::StartNewGame()
 {
+    StartNewGame(mPlayers);
+}
+
+void Game::StartNewGame(const Players &players, const DiceOrigin &dice)
+{
+    Begin(players, dice);
+}
+
+void Game::Begin(const Players &players, const std::optional<DiceOrigin> &dice)
+{
+    mPlayers = players;
     Trap([&] {
         mintPlayer = 1;
         mintScored = 0;
@@ -69,6 +80,8 @@ void Game::StartNewGame()
         FillPlayerList();
         mRecord = GameRecord();
         mRecord.started = QDateTime::currentDateTimeUtc();
+        mRecord.dice = dice;
+        mFaces = dice ? dice->Faces() : SeededFaces{};
         mRecord.turns.emplace_back();
         for (int p = 1; p <= mPlayers.count.value(); ++p) {
             const auto i = static_cast<std::size_t>(p - 1);
@@ -105,7 +118,7 @@ void Game::Resume(const GameRecord &record)
             players.level.at(static_cast<std::size_t>(p - 1)) = player.level;
         }
         const QScopedValueRollback resuming(mResuming, true);
-        StartNewGame(players);
+        Begin(players, record.dice);
         mRecord.started = record.started;
         for (std::size_t t = 0; t < record.turns.size(); ++t) {
             const GameRecord::Turn &turn = record.turns[t];
@@ -197,13 +210,18 @@ void Game::ThrowDice()
 {
     Trap([&] {
         mBoard.PlaySound(QStringLiteral("THROW"));
-        mRandom.Reseed();
+        if (!mRecord.dice)
+            mRandom.Reseed();
+        const int round = int(mRecord.turns.size() - 1) / mPlayers.count.value() + 1;
+        const int throwNumber = int(mRecord.turns.back().throws.size()) + 1;
         HeldSet held{};
         DiceSet dice{};
         for (std::size_t i = 0; i < dice.size(); ++i) {
             const int die = static_cast<int>(i) + 1;
             held[i] = mBoard.IsHeld(die);
-            dice[i] = held[i] ? mBoard.DieTag(die).toInt() : FaceFromDraw(mRandom.Next());
+            dice[i] = held[i]         ? mBoard.DieTag(die).toInt()
+                      : mRecord.dice ? DiceOrigin::Face(mFaces, round, throwNumber, die)
+                                     : FaceFromDraw(mRandom.Next());
         }
         PutDice(held, dice);
     });

@@ -6,6 +6,7 @@
 #include "engine/GameRecord.h"
 #include "engine/RandomSource.h"
 #include "engine/ScoreSheet.h"
+#include "engine/SeededDice.h"
 #include "engine/Strategy.h"
 
 #include <QString>
@@ -24,10 +25,15 @@ class Game {
 public:
     Game(Board &board, RandomSource &random);
 
-    // A new game of these players; without them, of the same players as the last.
+    // A new game of these players; without them, of the same players as the last. Its dice
+    // come from a code drawn from the random source now, unless that gives none (scripted).
     void StartNewGame(const Players &players);
     void StartNewGame();
+    // A new game of these players on the dice of a code, or of a day.
+    void StartNewGame(const Players &players, const DiceOrigin &dice);
     const Players &players() const { return mPlayers; }
+    // Where the game's dice come from; nothing in a game kept by an earlier version.
+    const std::optional<DiceOrigin> &dice() const { return mRecord.dice; }
     // A computer's level changed: played, and recorded, from its next move on.
     void SetLevels(const std::array<int, 4> &levels);
     // The game's record as it stands, with the dice held now.
@@ -88,6 +94,7 @@ public:
     const SheetRow *mlblLastScored = nullptr;
 
 private:
+    void Begin(const Players &players, const std::optional<DiceOrigin> &dice);
     void EndTurn();
     // The next player's turn begins.
     void BeginTurn();
@@ -110,6 +117,7 @@ private:
     Players mPlayers;
     GameRecord mRecord;
     bool mResuming = false;
+    SeededFaces mFaces{}; // the faces of the record's dice origin, when it has one
 };
 
 // A game total as the players list shows it: digits grouped by the locale ("#,##0").

@@ -50,6 +50,8 @@ void GameFigures::Add(const GameRecord &game)
         f.best = std::max(f.best, total);
         tally.bonusGames += sheets[p].intTotal > 63 ? 1 : 0;
         tally.fiveAlikeGames += sheets[p].intQuoxa == 50 ? 1 : 0;
+        if (game.dice && game.dice->daily())
+            tally.daily.emplace_back(*game.dice, total);
         if (sheets.size() >= 2) {
             f.contests += 1;
             f.wins += total == top ? 1 : 0;
@@ -57,7 +59,7 @@ void GameFigures::Add(const GameRecord &game)
     }
 }
 
-std::vector<PlayerFigures> GameFigures::Players() const
+std::vector<PlayerFigures> GameFigures::Players(const Strategy *strategy) const
 {
     std::vector<PlayerFigures> result;
     for (const auto &[key, tally] : mPlayers) {
@@ -71,6 +73,17 @@ std::vector<PlayerFigures> GameFigures::Players() const
         f.deviation = f.games > 1 ? std::sqrt(squares / (f.games - 1)) : 0;
         f.bonusRate = double(tally.bonusGames) / f.games;
         f.fiveAlikeRate = double(tally.fiveAlikeGames) / f.games;
+        f.dailyGames = int(tally.daily.size());
+        if (strategy && !tally.daily.empty()) {
+            double below = 0;
+            for (const auto &[dice, total] : tally.daily) {
+                const auto known = mBestPlay.try_emplace(dice.code, 0);
+                if (known.second)
+                    known.first->second = BestPlayTotal(*strategy, dice.Faces());
+                below += known.first->second - total;
+            }
+            f.belowBest = below / f.dailyGames;
+        }
         result.push_back(std::move(f));
     }
     return result;

@@ -2,6 +2,7 @@
 // What the finished games say of each one who played them: a person by name, a computer by
 // name and level, each apart.
 #include "engine/GameRecord.h"
+#include "engine/SeededDice.h"
 
 #include <map>
 #include <tuple>
@@ -22,6 +23,10 @@ struct PlayerFigures {
     double bonusRate = 0;     // the share of its games with the upper section's bonus of 35
     double fiveAlikeRate = 0; // the share with 50 in the Quoxa box
     std::vector<int> totals;  // in the order played
+    int dailyGames = 0;       // daily games played
+    // How far its daily games' totals fell below best play on their dice, on the mean
+    // (negative: above it); nothing while best play is not known, or without daily games.
+    std::optional<double> belowBest;
 
     // How many totals fall in each bin, from the lowest total's bin to the best's: each bin's
     // first total and its count. The bins are 10 points wide, or 20, 25, 50, 100 or 200 when
@@ -37,15 +42,18 @@ public:
     GameFigures() = default;
     explicit GameFigures(const std::vector<GameRecord> &games);
     void Add(const GameRecord &game);
-    std::vector<PlayerFigures> Players() const;
+    // With best play solved, the daily games are measured against it.
+    std::vector<PlayerFigures> Players(const Strategy *strategy = nullptr) const;
     bool empty() const { return mPlayers.empty(); }
 
 private:
     struct Tally {
         PlayerFigures figures; // name, level, games, contests, wins, best and totals
         int bonusGames = 0, fiveAlikeGames = 0;
+        std::vector<std::pair<DiceOrigin, int>> daily; // each daily game's dice and total
     };
     std::map<std::tuple<bool, QString, int>, Tally> mPlayers;
+    mutable std::map<std::uint64_t, int> mBestPlay; // best play's total by dice code, once worked out
 };
 
 } // namespace quoxa

@@ -126,14 +126,10 @@ Game::Hint Game::HintFor(const Strategy::Choice &choice) const
         hint.category = SheetCategories()[choice.category];
         return hint;
     }
-    // The dice to keep: those held already first, then from the left.
-    quoxa::Faces left = choice.keep;
-    for (bool held : {true, false})
-        for (int die = 1; die <= 5; ++die)
-            if (mBoard.IsHeld(die) == held && left[values[die - 1]] > 0) {
-                left[values[die - 1]] -= 1;
-                hint.keep[die - 1] = true;
-            }
+    HeldSet held{};
+    for (int die = 1; die <= 5; ++die)
+        held[std::size_t(die - 1)] = mBoard.IsHeld(die);
+    hint.keep = KeptDice(choice.keep, values, held);
     return hint;
 }
 

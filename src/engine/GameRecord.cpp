@@ -24,8 +24,10 @@ QString GameRecord::Fault() const
     if (turns.empty() || turns.size() > players.size() * kCategoryCount)
         return QCoreApplication::translate("GameRecord", "it has %1 turns").arg(turns.size());
     std::vector<PlayerSheet> sheets(players.size());
+    const std::optional<SeededFaces> seeded = dice ? std::optional(dice->Faces()) : std::nullopt;
     for (std::size_t t = 0; t < turns.size(); ++t) {
         const Turn &turn = turns[t];
+        const int round = int(t / players.size()) + 1;
         const QString number = QString::number(t + 1);
         if (turn.throws.size() > 3 || (turn.scored && turn.throws.empty()))
             return QCoreApplication::translate("GameRecord", "turn %1 has %2 throws")
@@ -37,6 +39,8 @@ QString GameRecord::Fault() const
                 const bool changed = k > 0 && thrown.dice[i] != turn.throws[k - 1].dice[i];
                 if (thrown.dice[i] < 1 || thrown.dice[i] > 6 || (thrown.held[i] && (k == 0 || changed)))
                     return QCoreApplication::translate("GameRecord", "turn %1 throws a die it cannot").arg(number);
+                if (seeded && !thrown.held[i] && thrown.dice[i] != DiceOrigin::Face(*seeded, round, int(k) + 1, int(i) + 1))
+                    return QCoreApplication::translate("GameRecord", "turn %1 throws dice that %2 does not give").arg(number, dice->Text());
             }
         }
         if (!turn.scored) {

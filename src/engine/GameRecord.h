@@ -2,6 +2,7 @@
 // The record of one game, as it was played: who played, and for every turn the dice after
 // each throw, the dice held before it, and the category scored with its points. The game
 // fills it as it goes; from it alone the game can be rebuilt, and its figures drawn.
+#include "engine/DiceOrigin.h"
 #include "engine/ScoreSheet.h"
 
 #include <QDateTime>
@@ -37,6 +38,7 @@ struct GameRecord {
     std::vector<Turn> turns; // in the order played: turn i is player i % count + 1's
     HeldSet heldNow{};       // in a game under way, the dice held now
     bool unfinished = false; // left unfinished when a new game began: kept, never counted
+    std::optional<DiceOrigin> dice; // where the dice come from; none in a game kept by an earlier version
 
     int PlayerCount() const { return static_cast<int>(players.size()); }
     // The player (1 to 4) whose turn that is.
@@ -45,8 +47,9 @@ struct GameRecord {
     bool Over() const;
     // Why the record cannot be a game of Quoxa ("turn 4 scores 30 in Full House"), or empty
     // when it can: players 1 to 4, each throw's dice 1 to 6 with the held dice unchanged,
-    // at most three throws, every score the dice's own in a box still open, and only the
-    // last turn unscored. Any number out of range is such a fault, never an error.
+    // every die thrown the face the dice's origin gives it, at most three throws, every score
+    // the dice's own in a box still open, and only the last turn unscored. Any number out of
+    // range is such a fault, never an error.
     QString Fault() const;
     // Each player's sheet as the record's scores leave it, totals and bonuses included.
     std::vector<PlayerSheet> Sheets() const;

@@ -25,6 +25,12 @@ float ClockRandomSource::Next()
     return static_cast<float>(mEngine() >> 40) * 0x1.0p-24f;
 }
 
+std::optional<std::uint64_t> ClockRandomSource::DrawCode()
+{
+    Reseed();
+    return mEngine();
+}
+
 int FaceFromDraw(float r)
 {
     return static_cast<int>(std::floor(static_cast<double>(r) * 6.0 + 1.0));

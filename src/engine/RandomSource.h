@@ -1,7 +1,9 @@
 #pragma once
-// Where the dice get their luck. The game re-seeds before every throw and then draws one
-// value in [0, 1) per die it throws. Tests replace the source with a scripted one.
+// Where the dice get their luck. A new game draws the code of its dice here; a game without
+// a code (kept by an earlier version, or scripted) re-seeds before every throw and then draws
+// one value in [0, 1) per die it throws. Tests replace the source with a scripted one.
 #include <cstdint>
+#include <optional>
 #include <random>
 
 namespace quoxa {
@@ -12,6 +14,9 @@ public:
     virtual void Reseed() = 0;
     // A single-precision value r with 0 <= r < 1.
     virtual float Next() = 0;
+    // The code of a new game's dice, as unpredictable as a throw; nothing from a source
+    // whose draws are to be the dice themselves, as a scripted one's are.
+    virtual std::optional<std::uint64_t> DrawCode() { return std::nullopt; }
 };
 
 // The game's own source. Re-seeding mixes a high-resolution clock reading into the
@@ -25,6 +30,7 @@ public:
 
     void Reseed() override;
     float Next() override;
+    std::optional<std::uint64_t> DrawCode() override;
 
 private:
     Clock mClock;

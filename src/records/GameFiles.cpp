@@ -115,6 +115,8 @@ QJsonObject ToJson(const GameRecord &record)
         object.insert(QStringLiteral("held"), HeldText(record.heldNow));
     if (record.unfinished)
         object.insert(QStringLiteral("unfinished"), true);
+    if (record.dice)
+        object.insert(QStringLiteral("dice"), record.dice->Text());
     return object;
 }
 
@@ -141,6 +143,12 @@ std::optional<GameRecord> FromJson(const QJsonObject &object)
         return std::nullopt;
     record.heldNow = *held;
     record.unfinished = object.value(u"unfinished").toBool();
+    // No "dice": a game of an earlier version, its dice drawn throw by throw.
+    if (const QJsonValue dice = object.value(u"dice"); !dice.isUndefined()) {
+        record.dice = DiceOrigin::FromText(dice.toString());
+        if (!record.dice)
+            return std::nullopt;
+    }
     return record;
 }
 

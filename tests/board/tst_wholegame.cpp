@@ -5,9 +5,12 @@
 #include "board/frmMain.h"
 #include "engine/GameReview.h"
 #include "platform/SettingsStore.h"
+#include "records/GameFiles.h"
 #include "scores/frmScores.h"
 #include "settings/basMain.h"
 
+#include <QClipboard>
+#include <QInputDialog>
 #include <QRegularExpression>
 #include <QTableWidget>
 #include <QToolBar>
@@ -146,6 +149,8 @@ private slots:
             SpokenLines heard;
             frmMain board;
             board.show();
+            if (computers == u"TTTT")
+                Find<QAction>(&board, "mnuGameDaily")->trigger();
             for (const SheetRow *row : SheetCategories()) {
                 if (computers != u"FT")
                     break;
@@ -173,6 +178,18 @@ private slots:
                 if (grid->item(cell / across, cell % across)->background().color() == QColor(255, 255, 160))
                     marked += QString::number(cell % across + 1);
             QCOMPARE(marked, QString::number(computers.size()));
+            if (computers == u"TTTT") { // the day's dice: their code, best play on them, the result to copy
+                const GameRecord record = board.game().Record();
+                const QString best = QString::number(BestPlayTotal(SolvedStrategy(), record.dice->Faces())), day = QLocale().toString(QDate::currentDate(), "d MMM yyyy");
+                QCOMPARE(Find<QLabel>(card, "lblDiceCode")->text(), "Daily game of " + day + ", dice code " + DiceOrigin::Daily(QDate::currentDate()).CodeText());
+                // Perfect makes best play's total in any seat; the Beginner is told how far from it.
+                const QRegularExpressionMatch par = QRegularExpression("^Best play on these dice: " + best + "\nPlayer 1 (\\d+), (.*) best play(\nPlayer [234] " + best + ", as best play){3}$").match(Find<QLabel>(card, "lblPar")->text());
+                const int below = best.toInt() - par.captured(1).toInt();
+                QCOMPARE(par.captured(2), below > 0 ? QString("%1 below").arg(below) : below < 0 ? QString("%1 above").arg(-below) : "as");
+                Find<QPushButton>(card, "cmdCopyResult")->click();
+                const QRegularExpressionMatch copied = QRegularExpression("^Quoxa daily " + day + ": Player \\d (\\d+), Player \\d (\\d+), Player \\d (\\d+), Player \\d (\\d+), best play " + best + "$").match(QGuiApplication::clipboard()->text());
+                QVERIFY2(copied.hasMatch() && copied.captured(1).toInt() >= copied.captured(2).toInt() && copied.captured(3).toInt() >= copied.captured(4).toInt(), qPrintable(QGuiApplication::clipboard()->text()));
+            }
             card->activateWindow();
             Find<QPushButton>(card, "cmdPlayAgain")->click();
             QCOMPARE(board.game().mstrState + board.game().mintScored.toString(), "Throw 00");
@@ -183,6 +200,28 @@ private slots:
             QVERIFY(!Stored("High Scores", "Name 2").isValid());
             QCOMPARE(Stored("Game Settings", "Computer 2"), QVariant("True"));
         }
+    }
+
+    // Play Dice Code: a code typed wrong is told and changes nothing, and so does Cancel; a code
+    // as the score card gives it, typed anyhow, starts a game of the players set on its dice.
+    void diceCodePrompt()
+    {
+        ClearStore();
+        frmMain board;
+        board.show();
+        QTest::mouseClick(Find(&board, "cmdThrow"), Qt::LeftButton); // a game under way
+        const QJsonObject before = GameFiles::ToJson(board.game().Record());
+        for (const QString typed : {"HTNX-HYBM", "", "htnx hybk"}) {
+            ErrorRecorder errors;
+            const auto answer = WhenShown<QInputDialog>([&](QInputDialog *prompt) {
+                prompt->setTextValue(typed);
+                typed.isEmpty() ? prompt->reject() : prompt->accept();
+            });
+            Find<QAction>(&board, "mnuGameDiceCode")->trigger();
+            QCOMPARE(errors.messages, typed == u"HTNX-HYBM" ? QStringList{"\"HTNX-HYBM\" is not a dice code. A dice code is eight letters and digits, as the score card gives it (for example K7QX-93R1); check it and try again."} : QStringList());
+            QCOMPARE(GameFiles::ToJson(board.game().Record()) == before, typed != u"htnx hybk");
+        }
+        QCOMPARE(board.game().Record().dice->Text() + board.game().mstrState, "code HTNX-HYBKThrow 0");
     }
 
     // While the computer plays, the status bar tells what it does, never a person's prompt,

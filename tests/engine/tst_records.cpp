@@ -2,6 +2,7 @@
 // an impossible game; and the figures drawn from finished games.
 #include "TestSupport.h"
 #include "engine/GameFigures.h"
+#include "engine/SeededDice.h"
 #include "records/GameFiles.h"
 
 #include <QJsonDocument>
@@ -33,11 +34,12 @@ class RecordTest : public QObject, EngineFixture {
 private slots:
     void initTestCase() { UseScratchSettings(); }
 
-    // A three-player game of random dice, holds, scores and undos: after every step its
+    // A three-player game of the day's dice, random holds, scores and undos: after every step its
     // record, written as JSON and read back, rebuilds the same game on a new board.
     void recordRebuildsTheGameAtEveryStep()
     {
         Begin(3);
+        game->StartNewGame({Int16(3), {}}, DiceOrigin::Daily(QDate(2026, 12, 7))); // the record keeps where its dice come from
         QRandomGenerator pick(2026);
         while (game->mstrState != u"Game Over") {
             const bool score = game->mblnCanScore && (game->mintRolls == 0 || pick.bounded(3) == 0);
@@ -48,8 +50,6 @@ private slots:
             } else {
                 for (bool &held : board.held)
                     held = game->mblnCanHold && pick.bounded(2);
-                for (int die = 0; die < 5; ++die)
-                    random.Queue(QString::number(pick.bounded(1, 7)));
                 game->cmdThrow_Click();
             }
             const GameRecord record = game->Record();
@@ -81,11 +81,87 @@ private slots:
               {QString("['22333 lblFullHouse 30']"), one, false}, {"[" + scored + "," + scored + "]", one, false}, // points the dice do not make; a box twice
               {QString("['22334 22336/5']"), one, false}, {QString("['22334/1']"), one, false}, // a held die changes; held before the first throw
               {QString("['11111 11111 11111 11111']"), one, false}, {QString("['12347']"), one, false}, // four throws; a face of 7
-              {QString("['12345','12345']"), one, false}, {QString("['lblChance 0']"), one, false}}) { // a turn left unscored; a score without a throw
+              {QString("['12345','12345']"), one, false}, {QString("['lblChance 0']"), one, false}, // a turn left unscored; a score without a throw
+              {QString("['22442 46332/5'],'dice':'daily 2026-12-07'"), one, true}, // the day's own dice
+              {QString("['22443'],'dice':'daily 2026-12-07'"), one, false}, {QString("['22442'],'dice':'daily 2026-02-30'"), one, false}, // dice the day does not give; no such day
+              {QString("['22442'],'dice':'code HTNX-HYBM'"), one, false}, {QString("['22442'],'dice':7"), one, false}}) { // a code whose check fails; a number
             QString text = QString("{'started':'2026-12-07T12:00:00.000Z','players':%1,'turns':%2}").arg(players, turns);
             const std::optional<GameRecord> record = GameFiles::FromJson(QJsonDocument::fromJson(text.replace('\'', '"').toUtf8()).object());
-            QVERIFY2(record && record->Fault().isEmpty() == possible, qPrintable(turns));
+            QVERIFY2((record && record->Fault().isEmpty()) == possible, qPrintable(turns)); // a dice origin that is none is no record at all
         }
+    }
+
+    // The day's dice, pinned as another program following README's generator gives them: the
+    // code, round 1's three throws, round 13's last. Another day's differ.
+    void seededDice()
+    {
+        for (const auto &[day, pinned] : {std::pair{QDate(2026, 12, 7), "HTNX-HYBK 22442 46335 22361 45455"}, {QDate(2026, 12, 8), "88G6-DQEN 13452 53625 52651 41441"}}) {
+            const SeededFaces faces = DiceOrigin::Daily(day).Faces();
+            QString shown = DiceOrigin::Daily(day).CodeText();
+            for (const int at : {0, 5, 10, 190})
+                shown += ' ' + QString::fromLatin1(QByteArray(reinterpret_cast<const char *>(&faces[std::size_t(at)]), 5).toHex()).remove('0');
+            QCOMPARE(shown, pinned);
+        }
+    }
+
+    // Dice origins as the record keeps them, and codes as typed; a wrong one is refused.
+    void codesAsTyped()
+    {
+        for (const QString row : {"daily 2026-12-07|daily 2026-12-07", "code  htnx hybk |code HTNX-HYBK", "code oooo-ooow|code 0000-000W",
+                                  "code 0000-cIs4|code 0000-C1S4", "code 0000-CLS4|code 0000-C1S4", "code HTNX-HYBM|", "code HTNX-HBYK|",
+                                  "code HTNX-HYB|", "code HTNX-HYBKK|", "code HTNU-HYBK|", "code HTNX-HYBÄ|", "code |", "daily 2026-02-30|",
+                                  "daily 2026-2-7|", "dice HTNX-HYBK|"}) {
+            const std::optional<DiceOrigin> origin = DiceOrigin::FromText(row.section('|', 0, 0));
+            QCOMPARE(origin ? origin->Text() : row, row.section('|', 1).isEmpty() ? row : row.section('|', 1));
+        }
+    }
+
+    // Two games of the day, of different players and levels, meet the same face wherever
+    // both throw a die at the same round and throw. A lone level-5 game makes best play's
+    // total, on every day's dice of a month, and the figures measure the day's players
+    // against it. An ordinary game draws a code, and that code, typed, replays its dice exactly.
+    void gamesOnTheSameDice()
+    {
+        const Strategy &strategy = SolvedStrategy();
+        ClockRandomSource clock;
+        std::map<std::array<int, 3>, int> met[2]; // by round, throw and die, the face thrown
+        const auto play = [&](std::array<int, 4> levels, int count, std::optional<DiceOrigin> dice, std::size_t seen) {
+            FakeBoard board;
+            Game game(board, clock);
+            const Players players{Int16(count), {true, true, true, true}, levels};
+            dice ? game.StartNewGame(players, *dice) : game.StartNewGame(players);
+            while (game.mstrState != u"Game Over") {
+                game.cmdThrow_Click();
+                if (!game.mblnCanScore)
+                    continue; // the turn's first throw is still to come
+                const Game::Hint move = game.ComputerMove(strategy, levels[std::size_t(game.mintPlayer.value() - 1)]);
+                move.category ? game.RecordScore(move.category->label) : void(board.held = move.keep);
+            }
+            const GameRecord record = game.Record();
+            for (std::size_t t = 0; t < record.turns.size() && seen < 2; ++t)
+                for (std::size_t k = 0; k < record.turns[t].throws.size(); ++k)
+                    for (std::size_t i = 0; i < 5; ++i)
+                        if (!record.turns[t].throws[k].held[i])
+                            met[seen][{int(t) / count, int(k), int(i)}] = record.turns[t].throws[k].dice[i];
+            return record;
+        };
+        const DiceOrigin day = DiceOrigin::Daily(QDate(2026, 12, 7));
+        const GameRecord alone = play({5}, 1, day, 0), three = play({1, 2, 4}, 3, day, 1);
+        int both = 0;
+        for (const auto &[at, face] : met[0])
+            if (met[1].count(at) && ++both)
+                QCOMPARE(met[1][at], face);
+        QVERIFY2(both > 40, qPrintable(QString::number(both)));
+        QCOMPARE(alone.Fault() + three.Fault(), QString());
+        const int best = BestPlayTotal(strategy, day.Faces());
+        for (QDate other(2026, 12, 1); other.month() == 12; other = other.addDays(1)) // on every day's dice of a month
+            QCOMPARE(play({5}, 1, DiceOrigin::Daily(other), 2).Sheets()[0].intGameTotal.value(), BestPlayTotal(strategy, DiceOrigin::Daily(other).Faces()));
+        for (const PlayerFigures &f : GameFigures({alone, three}).Players(&strategy))
+            QCOMPARE(std::pair(f.dailyGames, *f.belowBest), std::pair(1, double(best - f.totals[0])));
+        QVERIFY(!GameFigures({alone}).Players()[0].belowBest); // best play not known yet
+        const GameRecord drawn = play({5, 5}, 2, std::nullopt, 2);
+        const GameRecord replayed = play({5, 5}, 2, DiceOrigin::FromText("code " + drawn.dice.value().CodeText().toLower()), 2); // drawn has a code
+        QCOMPARE(GameFiles::ToJson(replayed).value("turns"), GameFiles::ToJson(drawn).value("turns"));
     }
 
     // A player's totals in bins from the lowest one's to the best's, 10 points wide unless

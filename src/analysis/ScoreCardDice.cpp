@@ -1,0 +1,85 @@
+// The score card's lines on the game's dice: the code, best play on the same dice at the end,
+// and a daily game's result to copy.
+#include "analysis/frmScoreCard.h"
+#include "engine/Game.h"
+#include "platform/DesignControls.h"
+#include "platform/ErrorTrap.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <numeric>
+
+namespace quoxa {
+
+void frmScoreCard::BuildDiceLines(QVBoxLayout *layout)
+{
+    lblDiceCode = new QLabel(this);
+    lblDiceCode->setObjectName(QStringLiteral("lblDiceCode"));
+    lblDiceCode->setTextInteractionFlags(Qt::TextSelectableByMouse); // a code to pass on
+    lblPar = new QLabel(this);
+    lblPar->setObjectName(QStringLiteral("lblPar"));
+    lblPar->setTextFormat(Qt::PlainText); // players' names are text, never markup
+    cmdCopyResult = new QPushButton(tr("&Copy Result"), this);
+    cmdCopyResult->setObjectName(QStringLiteral("cmdCopyResult"));
+    connect(cmdCopyResult, &QPushButton::clicked, this, [this] { QGuiApplication::clipboard()->setText(mResult); });
+    auto *row = new QHBoxLayout;
+    row->addWidget(lblPar, 1);
+    row->addWidget(cmdCopyResult, 0, Qt::AlignBottom);
+    // Below the table, above the buttons.
+    layout->insertWidget(layout->count() - 1, lblDiceCode);
+    layout->insertLayout(layout->count() - 1, row);
+}
+
+void frmScoreCard::ShowDiceLines(const Game &game)
+{
+    const GameRecord record = game.Record();
+    const QLocale locale;
+    const QString day = record.dice ? locale.toString(record.dice->day, QStringLiteral("d MMM yyyy")) : QString();
+    lblDiceCode->setVisible(record.dice.has_value());
+    if (record.dice)
+        lblDiceCode->setText(record.dice->daily() ? tr("Daily game of %1, dice code %2").arg(day, record.dice->CodeText())
+                                                  : tr("Dice code: %1").arg(record.dice->CodeText()));
+    const bool over = record.dice && game.mstrState == u"Game Over";
+    const Strategy *strategy = over ? Strategy::Ready() : nullptr;
+    lblPar->setVisible(over);
+    cmdCopyResult->setVisible(strategy && record.dice->daily());
+    if (!over)
+        return;
+    if (!strategy) { // shown once best play is worked out; the window runs on meanwhile
+        lblPar->setText(tr("Best play on these dice: working it out..."));
+        if (!std::exchange(mParAwaited, true))
+            Strategy::WhenReady(this, [this, &game](const Strategy &) {
+                mParAwaited = false;
+                Refresh(game);
+            });
+        return;
+    }
+    const int best = BestPlayTotal(*strategy, record.dice->Faces());
+    QStringList lines{tr("Best play on these dice: %1").arg(locale.toString(best))};
+    const std::vector<PlayerSheet> sheets = record.Sheets();
+    for (const PlayerSheet &sheet : sheets) {
+        const int total = sheet.intGameTotal.value();
+        const QString name = sheet.strName, points = locale.toString(total), by = locale.toString(std::abs(best - total));
+        lines << (total < best   ? tr("%1 %2, %3 below best play").arg(name, points, by)
+                  : total > best ? tr("%1 %2, %3 above best play").arg(name, points, by)
+                                 : tr("%1 %2, as best play").arg(name, points));
+    }
+    lblPar->setText(lines.join(u'\n'));
+    // The players in their places, the higher total first (a tie in the order of play).
+    std::vector<std::size_t> order(sheets.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t a, std::size_t b) { return sheets[a].intGameTotal > sheets[b].intGameTotal; });
+    QStringList totals;
+    for (std::size_t p : order)
+        totals << tr("%1 %2").arg(sheets[p].strName, locale.toString(sheets[p].intGameTotal.value()));
+    mResult = tr("Quoxa daily %1: %2, best play %3").arg(day, totals.join(QStringLiteral(", ")), locale.toString(best));
+}
+
+} // namespace quoxa
