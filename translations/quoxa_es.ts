@@ -441,7 +441,7 @@
     </message>
     <message>
         <source>Rolls Remaining: %1</source>
-        <translation>Por tirar: %1</translation>
+        <translation>Tiradas restantes: %1</translation>
     </message>
     <message>
         <source>Players</source>
@@ -465,7 +465,7 @@
     </message>
     <message>
         <source>Game Over.</source>
-        <translation>Se acabó.</translation>
+        <translation>Fin de la partida.</translation>
     </message>
     <message>
         <source>not thrown</source>
@@ -711,11 +711,11 @@
     </message>
     <message>
         <source>Dice</source>
-        <translation>Dado</translation>
+        <translation>Dados</translation>
     </message>
     <message>
         <source>Pips</source>
-        <translation>Punto</translation>
+        <translation>Puntos</translation>
     </message>
     <message>
         <source>Color</source>
@@ -743,11 +743,11 @@
     </message>
     <message>
         <source>On</source>
-        <translation>Sí</translation>
+        <translation>Activados</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation>No</translation>
+        <translation>Desactivados</translation>
     </message>
     <message>
         <source>The computer plays for:</source>
@@ -1031,7 +1031,7 @@
     </message>
     <message>
         <source>Std. Dev.</source>
-        <translation>Desv.típ.</translation>
+        <translation>Desv. típ.</translation>
     </message>
     <message>
         <source>Upper Bonus</source>

@@ -743,11 +743,11 @@
     </message>
     <message>
         <source>On</source>
-        <translation>Oui</translation>
+        <translation>Activés</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation>Non</translation>
+        <translation>Désactivés</translation>
     </message>
     <message>
         <source>The computer plays for:</source>

@@ -621,7 +621,7 @@
     </message>
     <message>
         <source>Press &apos;Continue&apos;, or press &apos;Undo&apos; button to undo last score.</source>
-        <translation>Premi &apos;Continua&apos; o &apos;Annulla&apos; per annullare.</translation>
+        <translation>Premi &apos;Continua&apos; o &apos;Annulla&apos; per togliere il punteggio.</translation>
     </message>
     <message>
         <source>No throws left.</source>
@@ -715,7 +715,7 @@
     </message>
     <message>
         <source>Pips</source>
-        <translation>Punti</translation>
+        <translation>Pallini</translation>
     </message>
     <message>
         <source>Color</source>
@@ -743,11 +743,11 @@
     </message>
     <message>
         <source>On</source>
-        <translation>Sì</translation>
+        <translation>Attivati</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation>No</translation>
+        <translation>Disattivati</translation>
     </message>
     <message>
         <source>The computer plays for:</source>

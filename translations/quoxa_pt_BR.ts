@@ -517,7 +517,7 @@
     </message>
     <message>
         <source>&amp;Statistics...</source>
-        <translation>&amp;Estatísticas</translation>
+        <translation>&amp;Estatísticas...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -605,7 +605,7 @@
     </message>
     <message>
         <source>&amp;About Quoxa...</source>
-        <translation>&amp;Sobre o Quoxa</translation>
+        <translation>&amp;Sobre o Quoxa...</translation>
     </message>
     <message>
         <source>Display Program Information</source>
@@ -711,11 +711,11 @@
     </message>
     <message>
         <source>Dice</source>
-        <translation>Dado</translation>
+        <translation>Dados</translation>
     </message>
     <message>
         <source>Pips</source>
-        <translation>Pinta</translation>
+        <translation>Pintas</translation>
     </message>
     <message>
         <source>Color</source>
@@ -743,11 +743,11 @@
     </message>
     <message>
         <source>On</source>
-        <translation>Sim</translation>
+        <translation>Ligados</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation>Não</translation>
+        <translation>Desligados</translation>
     </message>
     <message>
         <source>The computer plays for:</source>

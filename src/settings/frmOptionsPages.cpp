@@ -77,12 +77,13 @@ void frmOptions::NameLevelBox(std::size_t at)
 
 void frmOptions::BuildSoundsPage(QWidget *page)
 {
-    auto *frame = Place(new QWidget(page), Indexed(QStringLiteral("fraOptions"), 1), {150, 450, 765, 690});
+    // Wider than designed, so that "On" and "Off" fit in every language.
+    auto *frame = Place(new QWidget(page), Indexed(QStringLiteral("fraOptions"), 1), {150, 450, 1800, 690});
     NameGroup(frame, tabOptions->tabText(Sounds).remove(u'&'));
     const std::array<const char *, 2> captions{QT_TR_NOOP("On"), QT_TR_NOOP("Off")};
     for (int i = 0; i < 2; ++i) {
         QRadioButton *option = Place(new QRadioButton(tr(captions[static_cast<std::size_t>(i)]), frame),
-                                     Indexed(QStringLiteral("optSounds"), i + 1), {0, 300 * i, 705, 315});
+                                     Indexed(QStringLiteral("optSounds"), i + 1), {0, 300 * i, 1740, 315});
         connect(option, &QRadioButton::toggled, this, [this] { cmdApply->setEnabled(true); });
         optSounds[static_cast<std::size_t>(i)] = option;
     }
