@@ -243,10 +243,9 @@ private slots:
         QTest::keyClick(board.get(), Qt::Key_2, Qt::KeypadModifier); // held again, and released by the score
         heard("Die 2: 2, held");
         Find("fraDie(2)")->setFocus(); // a die with the focus: a mark round it and its hold marker
-        const QWidget *mark = Find("shpFocus(2)");
-        QVERIFY(!mark->isHidden() && mark->geometry().contains(Find("shpHold(2)")->geometry().adjusted(-1, -1, 1, 1)));
-        Find("cmdThrow")->setFocus();
-        QVERIFY(mark->isHidden());
+        QVERIFY(!Find("shpFocus(2)")->isHidden() && Find("shpFocus(2)")->geometry().contains(Find("shpHold(2)")->geometry().adjusted(-1, -1, 1, 1)));
+        Find("cmdThrow")->setFocus(); // and gone with the focus
+        QVERIFY(Find("shpFocus(2)")->isHidden());
         QAccessibleInterface *box = QAccessible::queryAccessibleInterface(Find("lblChance"));
         QCOMPARE(box->role(), QAccessible::Button);
         QCOMPARE(QAccessible::queryAccessibleInterface(Find("fraDie(1)"))->role(), QAccessible::Button);

@@ -2,6 +2,7 @@
 // high-score window and the settings saved on closing.
 #include "TestSupport.h"
 #include "analysis/frmScoreCard.h"
+#include "engine/MoveText.h"
 #include "board/frmMain.h"
 #include "engine/GameReview.h"
 #include "platform/SettingsStore.h"
@@ -244,12 +245,10 @@ private slots:
         QTest::keyClick(Find(&board, "cmdThrow"), Qt::Key_Space);
         QTRY_COMPARE_WITH_TIMEOUT(board.game().mstrState, QStringLiteral("Continue"), 4000); // four pauses of 5 s otherwise
         QTest::qWait(50); // and there it stays, its score in sight on the dice it scored
-        QString shown, scored;
-        for (int die = 0; die < 5; ++die) {
-            shown += board.DieTag(die + 1);
-            scored += QString::number(board.game().Record().turns.front().throws.back().dice[std::size_t(die)]);
-        }
-        QCOMPARE(board.game().mintPlayer.toString() + shown + told().left(16), "1" + scored + "Player 1 scores ");
+        QStringList shown{board.game().mintPlayer.toString()};
+        for (int die = 1; die <= 5; ++die)
+            shown << board.DieTag(die);
+        QCOMPARE(shown.join(u' ') + told().left(16), "1 " + MoveText::Dice(board.game().Record().turns.front().throws.back().dice) + "Player 1 scores ");
         QTest::keyClick(Find(&board, "cmdThrow"), Qt::Key_Space);
         QTRY_COMPARE_WITH_TIMEOUT(board.game().mintPlayer.value(), 2, 1000);
         QCOMPARE(seen.first() + "|" + seen.takeLast(), "Player 1 throws the dice.|Throw the dice.");

@@ -159,9 +159,8 @@ private slots:
         QCOMPARE(Languages::Install({"pt-BR"}), "pt_BR");
         QCOMPARE(QCoreApplication::translate("Pictures", "Throw"), "Lançar");
         // Counts take their language's plural, English's own too.
-        for (const auto &[language, told] : {std::pair{"en", "X: 0 points|X: 1 point|X: 2 points"},
-                                             {"fr", "X\u00a0: 0 point|X\u00a0: 1 point|X\u00a0: 2 points"},
-                                             {"de", "X: 0 Punkte|X: 1 Punkt|X: 2 Punkte"}}) {
+        for (const auto &[language, told] : {std::pair{"en", "X: 0 points|X: 1 point|X: 2 points"}, {"de", "X: 0 Punkte|X: 1 Punkt|X: 2 Punkte"},
+                                             {"fr", "X\u00a0: 0 point|X\u00a0: 1 point|X\u00a0: 2 points"}}) {
             Languages::Install({language});
             QStringList counts;
             for (int n : {0, 1, 2})
