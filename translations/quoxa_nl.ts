@@ -711,7 +711,7 @@
     </message>
     <message>
         <source>Dice</source>
-        <translation>Stenen</translation>
+        <translation>Dobbelstenen</translation>
     </message>
     <message>
         <source>Pips</source>

@@ -18,17 +18,17 @@ namespace quoxa {
 
 void frmOptions::BuildColorsPage(QWidget *page)
 {
-    // Wider than designed, up to the Color button, so that "Dice" and "Pips" fit in every
-    // language.
-    auto *frame = Place(new QWidget(page), Indexed(QStringLiteral("fraOptions"), 0), {75, 300, 960, 840});
+    // Wider than designed, and the Color button further right, so that "Dice" and "Pips" fit
+    // in every language.
+    auto *frame = Place(new QWidget(page), Indexed(QStringLiteral("fraOptions"), 0), {75, 300, 1560, 840});
     NameGroup(frame, tabOptions->tabText(Colors).remove(u'&'));
     const std::array<const char *, 2> captions{QT_TR_NOOP("Dice"), QT_TR_NOOP("Pips")};
     for (int i = 0; i < 2; ++i)
         optColors[static_cast<std::size_t>(i)] = Place(new QRadioButton(tr(captions[static_cast<std::size_t>(i)]), frame),
-                                                      Indexed(QStringLiteral("optColors"), i + 1), {75, 150 + 300 * i, 885, 255});
+                                                      Indexed(QStringLiteral("optColors"), i + 1), {75, 150 + 300 * i, 1485, 255});
     for (QRadioButton *option : optColors)
         connect(option, &QRadioButton::toggled, this, &frmOptions::DescribeColor);
-    auto *color = Place(new QPushButton(tr("Color"), page), QStringLiteral("cmdColor"), {1050, 450, 1065, 315});
+    auto *color = Place(new QPushButton(tr("Color"), page), QStringLiteral("cmdColor"), {1725, 450, 1065, 315});
     connect(color, &QPushButton::clicked, this, &frmOptions::cmdColor_Click);
 }
 
@@ -50,7 +50,8 @@ void frmOptions::BuildPlayersPage(QWidget *page)
     // told at once.
     connect(mskPlayerCnt, &QLineEdit::textChanged, udcPlayerCnt, [this](const QString &count) { udcPlayerCnt->setAccessibleDescription(count); });
     udcPlayerCnt->told = [this](const QString &count) { Announce(this, count); };
-    Place(new QLabel(tr("Player Names:"), page), Indexed(QStringLiteral("lblPlayers"), 1), {525, 810, 1065, 255});
+    // Wider than designed, over the empty row, so that the colon is not cut off.
+    Place(new QLabel(tr("Player Names:"), page), Indexed(QStringLiteral("lblPlayers"), 1), {525, 810, 1800, 255});
     const std::array<int, 4> labelTops{1155, 1485, 1875, 2250};
     const std::array<int, 4> boxTops{1110, 1500, 1875, 2250};
     for (int i = 0; i < 4; ++i) {

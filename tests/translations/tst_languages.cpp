@@ -25,10 +25,7 @@ namespace {
 
 // Every text of a window that a player reads on a control of a fixed size: "where: text"
 // with the pixels it needs and has.
-struct Text {
-    QString where, text;
-    int needs = 0, has = 0;
-};
+struct Text { QString where, text; int needs, has; };
 
 int Width(const QWidget *control, const QString &text)
 {
@@ -81,8 +78,11 @@ std::vector<Text> Texts()
     frmScores scores(&board);
     frmAbout about(&board);
     std::vector<Text> texts;
-    for (QWidget *window : std::initializer_list<QWidget *>{&options, &scores, &about})
+    for (QWidget *window : std::initializer_list<QWidget *>{&scores, &about})
         Walk(window, texts);
+    auto *pages = options.findChild<QTabWidget *>("tabOptions"); // each page of Options in turn
+    for (int i = 0; i < pages->count(); pages->setCurrentIndex(++i))
+        Walk(&options, texts);
     for (const char *state : {"Throw 1", "Throw 3", "Continue", "Game Over", "Throw 0"}) {
         board.game().SetTurnState(state);
         Walk(&board, texts);
@@ -107,8 +107,7 @@ private slots:
     void everyLanguageFits_data()
     {
         QTest::addColumn<QString>("language");
-        QTest::newRow("en") << "en";
-        for (const QString &language : Languages::Spoken())
+        for (const QString &language : QStringList{"en"} + Languages::Spoken())
             QTest::newRow(qPrintable(language)) << language;
     }
     void everyLanguageFits()
