@@ -48,7 +48,7 @@
     </message>
     <message>
         <source>Resource with identifier &apos;%1&apos; not found</source>
-        <translation>No se encontró el recurso con el identificador &apos;%1&apos;</translation>
+        <translation>No se encontró el recurso con el identificador «%1»</translation>
     </message>
 </context>
 <context>
@@ -226,11 +226,11 @@
     </message>
     <message>
         <source>Turn %1, throw %2: %3 had %4 (the dice took %5), expecting %6 in the end with best play.</source>
-        <translation>Turno %1, tirada %2: %3 tenía %4 (los dados quitaron %5) y esperaba %6 al final con el mejor juego.</translation>
+        <translation>Turno %1, tirada %2: %3 tenía %4 (los dados quitaron %5) y con el mejor juego podía esperar %6 al final.</translation>
     </message>
     <message>
         <source>Turn %1, throw %2: %3 had %4 (the dice gave %5), expecting %6 in the end with best play.</source>
-        <translation>Turno %1, tirada %2: %3 tenía %4 (los dados dieron %5) y esperaba %6 al final con el mejor juego.</translation>
+        <translation>Turno %1, tirada %2: %3 tenía %4 (los dados dieron %5) y con el mejor juego podía esperar %6 al final.</translation>
     </message>
     <message>
         <source>Played: %1 (expecting %2). Best: %3. Points lost: %4.</source>
@@ -605,7 +605,7 @@
     </message>
     <message>
         <source>&amp;About Quoxa...</source>
-        <translation>&amp;Acerca de...</translation>
+        <translation>&amp;Acerca de Quoxa...</translation>
     </message>
     <message>
         <source>Display Program Information</source>
@@ -621,7 +621,7 @@
     </message>
     <message>
         <source>Press &apos;Continue&apos;, or press &apos;Undo&apos; button to undo last score.</source>
-        <translation>Pulsa &apos;Seguir&apos; o &apos;Deshacer&apos; para anular la anotación.</translation>
+        <translation>Pulsa «Seguir», o «Deshacer» para deshacer la última anotación.</translation>
     </message>
     <message>
         <source>No throws left.</source>
@@ -656,19 +656,19 @@
     </message>
     <message>
         <source>Play Dice &amp;Code...</source>
-        <translation>Jugar &amp;código de dados...</translation>
+        <translation>Jugar con un &amp;código de dados...</translation>
     </message>
     <message>
         <source>Play Dice Code</source>
-        <translation>Jugar código de dados</translation>
+        <translation>Jugar con un código de dados</translation>
     </message>
     <message>
         <source>The dice code of the game to play, as its score card gives it (for example K7QX-93R1):</source>
-        <translation>El código de dados de la partida, tal como lo da su marcador (por ejemplo K7QX-93R1):</translation>
+        <translation>El código de dados de la partida que quieres jugar, tal como lo muestra su marcador (por ejemplo, K7QX-93R1):</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a dice code. A dice code is eight letters and digits, as the score card gives it (for example K7QX-93R1); check it and try again.</source>
-        <translation>«%1» no es un código de dados. Un código de dados tiene ocho letras y cifras, tal como lo da el marcador (por ejemplo K7QX-93R1); compruébalo y vuelve a intentarlo.</translation>
+        <translation>«%1» no es un código de dados. Un código de dados tiene ocho letras y cifras, tal como lo muestra el marcador (por ejemplo, K7QX-93R1); compruébalo y vuelve a intentarlo.</translation>
     </message>
 </context>
 <context>
@@ -870,7 +870,7 @@
     </message>
     <message>
         <source>Slips only</source>
-        <translation>Fallos</translation>
+        <translation>Solo fallos</translation>
     </message>
     <message>
         <source>%1 %2 luck − %3 lost = %4</source>
@@ -913,11 +913,11 @@
     </message>
     <message>
         <source>empty</source>
-        <translation>vacío</translation>
+        <translation>vacía</translation>
     </message>
     <message>
         <source>%1, scored last</source>
-        <translation>%1, anotado el último</translation>
+        <translation>%1, la última anotada</translation>
     </message>
     <message>
         <source>Moves</source>
