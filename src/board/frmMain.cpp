@@ -156,7 +156,9 @@ void frmMain::BuildStatusBar()
     stbMain = new QStatusBar(mClient);
     stbMain->setObjectName(QStringLiteral("stbMain"));
     stbMain->setSizeGripEnabled(false);
-    const std::array<std::pair<int, int>, 2> widths{{{5415, 1440}, {1500, 1500}}};
+    // The count's panel a little wider than designed, into the bar's spare room, so that the
+    // count fits after the longest "Rolls Remaining".
+    const std::array<std::pair<int, int>, 2> widths{{{5415, 1440}, {1620, 1620}}};
     const std::array<QString, 2> designTexts{tr("Throw the dice."), tr("Rolls Remaining: %1").arg(3)};
     for (int i = 0; i < 2; ++i) {
         QLabel *panel = new QLabel(designTexts[static_cast<std::size_t>(i)], stbMain);

@@ -44,9 +44,10 @@ void Walk(QWidget *window, std::vector<Text> &texts)
         const int mark = radio ? w->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) + w->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing)
                          : check ? w->style()->pixelMetric(QStyle::PM_IndicatorWidth) + w->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing)
                                  : 8;
-        if (auto *label = qobject_cast<QLabel *>(w); label && !label->wordWrap())
-            add(label, {}, label->text(), Width(label, label->text()), label->contentsRect().width() - 2 * label->margin());
-        else if (button || qobject_cast<QGroupBox *>(w)) {
+        if (auto *label = qobject_cast<QLabel *>(w); label && !label->wordWrap()) { // a framed label indents its text by half an x
+            const int indent = label->indent() >= 0 ? label->indent() : label->frameWidth() > 0 ? Width(label, "x") / 2 : 0;
+            add(label, {}, label->text(), Width(label, label->text()) + indent, label->contentsRect().width() - 2 * label->margin());
+        } else if (button || qobject_cast<QGroupBox *>(w)) {
             const QString text = button ? button->text() : static_cast<QGroupBox *>(w)->title();
             add(w, {}, text, Width(w, text) + mark, w->width());
         } else if (auto *tabs = qobject_cast<QTabWidget *>(w))
