@@ -135,11 +135,11 @@
     </message>
     <message>
         <source>turn %1 scores %2 in %3, which its dice do not make</source>
-        <translation>il turno %1 segna %2 in %3, che i suoi dadi non fanno</translation>
+        <translation>il turno %1 segna %2 in %3, che i suoi dadi non danno</translation>
     </message>
     <message>
         <source>turn %1 throws dice that %2 does not give</source>
-        <translation>il turno %1 lancia dadi che %2 non dà</translation>
+        <translation>il turno %1 lancia dadi diversi da quelli di «%2»</translation>
     </message>
 </context>
 <context>
@@ -339,7 +339,7 @@
     <name>SettingsStore</name>
     <message>
         <source>Another copy of %1 is using the store: %2 will be saved when it is free.</source>
-        <translation>Un&apos;altra copia di %1 sta usando l&apos;archivio: %1 salverà %2 appena sarà libero.</translation>
+        <translation>Un&apos;altra copia di %1 sta usando l&apos;archivio: per salvare %2 si attende che sia libero.</translation>
     </message>
     <message>
         <source>Another copy of %1 is still using the store: %2 could not be saved.</source>
@@ -410,7 +410,7 @@
     <name>quoxa::frmAbout</name>
     <message>
         <source>A dice game for one to four players.</source>
-        <translation>Gioco di dadi da 1 a 4 giocatori.</translation>
+        <translation>Un gioco di dadi da uno a quattro giocatori.</translation>
     </message>
     <message>
         <source>Copyright (c) 2026 The Quoxa developers.</source>
@@ -577,7 +577,7 @@
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation>Barra s&amp;trumenti</translation>
+        <translation>Barra degli s&amp;trumenti</translation>
     </message>
     <message>
         <source>Score &amp;Card</source>
@@ -605,7 +605,7 @@
     </message>
     <message>
         <source>&amp;About Quoxa...</source>
-        <translation>Info su &amp;Quoxa...</translation>
+        <translation>Informazioni su &amp;Quoxa...</translation>
     </message>
     <message>
         <source>Display Program Information</source>
@@ -617,7 +617,7 @@
     </message>
     <message>
         <source>Hint: working it out...</source>
-        <translation>Consiglio: calcolo...</translation>
+        <translation>Consiglio: calcolo in corso...</translation>
     </message>
     <message>
         <source>Press &apos;Continue&apos;, or press &apos;Undo&apos; button to undo last score.</source>
@@ -629,11 +629,11 @@
     </message>
     <message>
         <source>One throw left.</source>
-        <translation>Resta un lancio.</translation>
+        <translation>Un lancio rimasto.</translation>
     </message>
     <message>
         <source>Two throws left.</source>
-        <translation>Restano due lanci.</translation>
+        <translation>Due lanci rimasti.</translation>
     </message>
     <message>
         <source>%1, free</source>
@@ -656,19 +656,19 @@
     </message>
     <message>
         <source>Play Dice &amp;Code...</source>
-        <translation>Gioca co&amp;dice dadi...</translation>
+        <translation>Gioca con un co&amp;dice dadi...</translation>
     </message>
     <message>
         <source>Play Dice Code</source>
-        <translation>Gioca codice dadi</translation>
+        <translation>Gioca con un codice dadi</translation>
     </message>
     <message>
         <source>The dice code of the game to play, as its score card gives it (for example K7QX-93R1):</source>
-        <translation>Il codice dadi della partita da giocare, come lo dà il suo segnapunti (per esempio K7QX-93R1):</translation>
+        <translation>Il codice dadi della partita da giocare, come appare sul suo segnapunti (per esempio K7QX-93R1):</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a dice code. A dice code is eight letters and digits, as the score card gives it (for example K7QX-93R1); check it and try again.</source>
-        <translation>«%1» non è un codice dadi. Un codice dadi ha otto lettere e cifre, come lo dà il segnapunti (per esempio K7QX-93R1); controllalo e riprova.</translation>
+        <translation>«%1» non è un codice dadi. Un codice dadi è fatto di otto lettere e cifre, come appare sul segnapunti (per esempio K7QX-93R1); controllalo e riprova.</translation>
     </message>
 </context>
 <context>
@@ -818,7 +818,7 @@
     </message>
     <message>
         <source>Start, luck and points lost</source>
-        <translation>Inizio, fortuna, punti persi</translation>
+        <translation>Inizio, fortuna e punti persi</translation>
     </message>
     <message>
         <source>&amp;Show:</source>
@@ -854,7 +854,7 @@
     </message>
     <message>
         <source>Working out best play...</source>
-        <translation>Calcolo in corso...</translation>
+        <translation>Calcolo del gioco migliore in corso...</translation>
     </message>
     <message>
         <source>Expected final total after each decision</source>
@@ -870,7 +870,7 @@
     </message>
     <message>
         <source>Slips only</source>
-        <translation>Sviste</translation>
+        <translation>Solo le sviste</translation>
     </message>
     <message>
         <source>%1 %2 luck − %3 lost = %4</source>
@@ -913,11 +913,11 @@
     </message>
     <message>
         <source>empty</source>
-        <translation>vuoto</translation>
+        <translation>vuota</translation>
     </message>
     <message>
         <source>%1, scored last</source>
-        <translation>%1, segnato per ultimo</translation>
+        <translation>%1, ultimo punteggio</translation>
     </message>
     <message>
         <source>Moves</source>
@@ -968,7 +968,7 @@
     <name>quoxa::frmScores</name>
     <message>
         <source>%1&apos;s %2</source>
-        <translation>il %2 di %1</translation>
+        <translation>i %2 punti di %1</translation>
     </message>
     <message>
         <source>High Scores</source>
@@ -1103,7 +1103,7 @@
     </message>
     <message>
         <source>Below Best</source>
-        <translation>Sotto migl.</translation>
+        <translation>Sotto il migliore</translation>
     </message>
     <message>
         <source>%1 (daily)</source>
