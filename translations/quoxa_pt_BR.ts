@@ -48,7 +48,7 @@
     </message>
     <message>
         <source>Resource with identifier &apos;%1&apos; not found</source>
-        <translation>Recurso com identificador &apos;%1&apos; não encontrado</translation>
+        <translation>Recurso com identificador “%1” não encontrado</translation>
     </message>
 </context>
 <context>
@@ -66,7 +66,7 @@
     </message>
     <message>
         <source>%1 share the win with %2.</source>
-        <translation>%1 empatam com %2.</translation>
+        <translation>%1 dividem a vitória com %2.</translation>
     </message>
     <message>
         <source>%1. %2 %3</source>
@@ -139,7 +139,7 @@
     </message>
     <message>
         <source>turn %1 throws dice that %2 does not give</source>
-        <translation>a rodada %1 lança dados que %2 não dá</translation>
+        <translation>a rodada %1 lança dados que o código %2 não dá</translation>
     </message>
 </context>
 <context>
@@ -166,7 +166,7 @@
     </message>
     <message>
         <source>Hint: score 0 in %1 (it costs the least). Expected final total: %2</source>
-        <translation>Dica: marque 0 em %1 (custa o mínimo). Total final esperado: %2</translation>
+        <translation>Dica: marque 0 em %1 (é o que menos custa). Total final esperado: %2</translation>
     </message>
     <message>
         <source>Hint: throw all five again. Expected final total: %1</source>
@@ -234,11 +234,11 @@
     </message>
     <message>
         <source>Played: %1 (expecting %2). Best: %3. Points lost: %4.</source>
-        <translation>Jogada: %1 (esperando %2). Melhor: %3. Perda: %4.</translation>
+        <translation>Jogada: %1 (total esperado %2). Melhor: %3. Perda: %4.</translation>
     </message>
     <message>
         <source>Played: %1 (expecting %2). Best: %3. Points lost: %4 (%5).</source>
-        <translation>Jogada: %1 (esperando %2). Melhor: %3. Perda: %4 (%5).</translation>
+        <translation>Jogada: %1 (total esperado %2). Melhor: %3. Perda: %4 (%5).</translation>
     </message>
 </context>
 <context>
@@ -308,11 +308,11 @@
     </message>
     <message>
         <source>Small Straight</source>
-        <translation>Seq. menor</translation>
+        <translation>Seguida menor</translation>
     </message>
     <message>
         <source>Large Straight</source>
-        <translation>Seq. maior</translation>
+        <translation>Seguida maior</translation>
     </message>
     <message>
         <source>Quoxa</source>
@@ -410,7 +410,7 @@
     <name>quoxa::frmAbout</name>
     <message>
         <source>A dice game for one to four players.</source>
-        <translation>Jogo de dados para 1 a 4 jogadores.</translation>
+        <translation>Jogo de dados para um a quatro jogadores.</translation>
     </message>
     <message>
         <source>Copyright (c) 2026 The Quoxa developers.</source>
@@ -441,7 +441,7 @@
     </message>
     <message>
         <source>Rolls Remaining: %1</source>
-        <translation>Lances a fazer: %1</translation>
+        <translation>Lances restantes: %1</translation>
     </message>
     <message>
         <source>Players</source>
@@ -481,7 +481,7 @@
     </message>
     <message>
         <source>empty</source>
-        <translation>vazio</translation>
+        <translation>em branco</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -497,7 +497,7 @@
     </message>
     <message>
         <source>Start New Game</source>
-        <translation>Iniciar um novo jogo</translation>
+        <translation>Começar um novo jogo</translation>
     </message>
     <message>
         <source>Hin&amp;t</source>
@@ -621,11 +621,11 @@
     </message>
     <message>
         <source>Press &apos;Continue&apos;, or press &apos;Undo&apos; button to undo last score.</source>
-        <translation>Clique em &apos;Continuar&apos;, ou &apos;Desfazer&apos; para anular a pontuação.</translation>
+        <translation>Clique em “Continuar” ou em “Desfazer” para desfazer a pontuação.</translation>
     </message>
     <message>
         <source>No throws left.</source>
-        <translation>Nenhum lance restante.</translation>
+        <translation>Não resta nenhum lance.</translation>
     </message>
     <message>
         <source>One throw left.</source>
@@ -646,8 +646,8 @@
     <message numerus="yes">
         <source>%1: %n point(s)</source>
         <translation>
-            <numerusform>%1: %n ponto</numerusform>
-            <numerusform>%1: %n pontos</numerusform>
+            <numerusform>%1: vale %n</numerusform>
+            <numerusform>%1: vale %n</numerusform>
         </translation>
     </message>
     <message>
@@ -854,7 +854,7 @@
     </message>
     <message>
         <source>Working out best play...</source>
-        <translation>Analisando as jogadas...</translation>
+        <translation>Calculando o jogo ideal...</translation>
     </message>
     <message>
         <source>Expected final total after each decision</source>
@@ -866,11 +866,11 @@
     </message>
     <message>
         <source>All decisions</source>
-        <translation>Todas</translation>
+        <translation>Todas as decisões</translation>
     </message>
     <message>
         <source>Slips only</source>
-        <translation>Deslizes</translation>
+        <translation>Só os deslizes</translation>
     </message>
     <message>
         <source>%1 %2 luck − %3 lost = %4</source>
@@ -913,7 +913,7 @@
     </message>
     <message>
         <source>empty</source>
-        <translation>vazio</translation>
+        <translation>em branco</translation>
     </message>
     <message>
         <source>%1, scored last</source>
@@ -937,23 +937,23 @@
     </message>
     <message>
         <source>Best play on these dice: working it out...</source>
-        <translation>Melhor jogo com estes dados: calculando...</translation>
+        <translation>Jogo ideal com estes dados: calculando...</translation>
     </message>
     <message>
         <source>Best play on these dice: %1</source>
-        <translation>Melhor jogo com estes dados: %1</translation>
+        <translation>Jogo ideal com estes dados: %1</translation>
     </message>
     <message>
         <source>%1 %2, %3 below best play</source>
-        <translation>%1 %2, %3 abaixo do melhor jogo</translation>
+        <translation>%1 %2, %3 abaixo do jogo ideal</translation>
     </message>
     <message>
         <source>%1 %2, %3 above best play</source>
-        <translation>%1 %2, %3 acima do melhor jogo</translation>
+        <translation>%1 %2, %3 acima do jogo ideal</translation>
     </message>
     <message>
         <source>%1 %2, as best play</source>
-        <translation>%1 %2, igual ao melhor jogo</translation>
+        <translation>%1 %2, igual ao jogo ideal</translation>
     </message>
     <message>
         <source>%1 %2</source>
@@ -961,7 +961,7 @@
     </message>
     <message>
         <source>Quoxa daily %1: %2, best play %3</source>
-        <translation>Quoxa, jogo do dia %1: %2, melhor jogo %3</translation>
+        <translation>Quoxa, jogo do dia %1: %2, jogo ideal %3</translation>
     </message>
 </context>
 <context>
@@ -1071,7 +1071,7 @@
     </message>
     <message>
         <source>No finished games yet.</source>
-        <translation>Nenhum jogo concluído.</translation>
+        <translation>Nenhum jogo concluído ainda.</translation>
     </message>
     <message>
         <source>Totals of %1</source>
@@ -1103,7 +1103,7 @@
     </message>
     <message>
         <source>Below Best</source>
-        <translation>Abaixo melhor</translation>
+        <translation>Abaixo do ideal</translation>
     </message>
     <message>
         <source>%1 (daily)</source>
