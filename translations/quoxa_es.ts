@@ -735,7 +735,7 @@
     </message>
     <message>
         <source>Player Names:</source>
-        <translation>Nombres:</translation>
+        <translation>Nombres de los jugadores:</translation>
     </message>
     <message>
         <source>Player %1 name</source>

@@ -735,7 +735,7 @@
     </message>
     <message>
         <source>Player Names:</source>
-        <translation>Noms&#xa0;:</translation>
+        <translation>Noms des joueurs&#xa0;:</translation>
     </message>
     <message>
         <source>Player %1 name</source>

@@ -735,7 +735,7 @@
     </message>
     <message>
         <source>Player Names:</source>
-        <translation>Nomi:</translation>
+        <translation>Nomi dei giocatori:</translation>
     </message>
     <message>
         <source>Player %1 name</source>

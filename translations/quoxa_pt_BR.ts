@@ -735,7 +735,7 @@
     </message>
     <message>
         <source>Player Names:</source>
-        <translation>Nomes:</translation>
+        <translation>Nomes dos jogadores:</translation>
     </message>
     <message>
         <source>Player %1 name</source>
