@@ -50,7 +50,7 @@ void frmOptions::BuildPlayersPage(QWidget *page)
     // told at once.
     connect(mskPlayerCnt, &QLineEdit::textChanged, udcPlayerCnt, [this](const QString &count) { udcPlayerCnt->setAccessibleDescription(count); });
     udcPlayerCnt->told = [this](const QString &count) { Announce(this, count); };
-    // Wider than designed, over the empty row, so that the colon is not cut off.
+    // Wider than designed, over the empty row, so that the whole title fits in every language.
     Place(new QLabel(tr("Player Names:"), page), Indexed(QStringLiteral("lblPlayers"), 1), {525, 810, 2400, 255});
     const std::array<int, 4> labelTops{1155, 1485, 1875, 2250};
     const std::array<int, 4> boxTops{1110, 1500, 1875, 2250};
