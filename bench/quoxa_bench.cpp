@@ -92,11 +92,11 @@ int Game()
         for (const quoxa::SheetRow &row : quoxa::kScoreSheet)
             if (row.isCategory() && category-- == 0)
                 step([&] { board.game().RecordScore(row.label); });
-        if (board.game().mstrState == u"Continue")
+        if (board.game().turn().mstrState == u"Continue")
             step([&] { board.cmdThrow_Click(); });
     }
     std::printf("game %.3f %.3f %s\n", clock.nsecsElapsed() / 1e6, bench::CpuMs() - cpu,
-                qPrintable(board.game().mstrState));
+                qPrintable(board.game().turn().mstrState));
     return 0;
 }
 
@@ -117,7 +117,7 @@ void ComputersOnly(quoxa::frmMain &board, int players)
 void PlayOut(quoxa::frmMain &board)
 {
     board.StartNewGame();
-    while (board.game().mstrState != u"Game Over")
+    while (board.game().turn().mstrState != u"Game Over")
         QApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 

@@ -22,18 +22,13 @@
 
 namespace {
 
-// The board the simulated games are played on: it keeps the dice and nothing else.
+// The board the simulated games are played on: it shows nothing.
 class QuietBoard : public quoxa::Board {
 public:
-    std::array<QString, 5> tags;
-    std::array<bool, 5> held{};
-
-    QString DieTag(int die) const override { return tags[static_cast<std::size_t>(die - 1)]; }
-    void SetDieTag(int die, const QString &tag) override { tags[static_cast<std::size_t>(die - 1)] = tag; }
-    bool IsHeld(int die) const override { return held[static_cast<std::size_t>(die - 1)]; }
+    void SetDieTag(int, const QString &) override {}
     void ShowFace(int, int) override {}
-    void SetHeld(int die, bool hold) override { held[static_cast<std::size_t>(die - 1)] = hold; }
-    void ReleaseHolds() override { held.fill(false); }
+    void SetHeld(int, bool) override {}
+    void ReleaseHolds() override {}
     void RefreshPointers() override {}
     void ShowStatusText() override {}
     void SetThrowButtonFace(const QString &) override {}
@@ -48,25 +43,20 @@ public:
     void ShowCelebration() override {}
     bool SaveScore(const QString &, quoxa::Int16) override { return false; }
     void PlaySound(const QString &) override {}
-    void ShowNewHighScores() override {}
-    void ShowFinalScores() override {}
+    void ShowGameEnd(bool) override {}
     void KeepRecord(const quoxa::GameRecord &) override {}
 };
 
 // One game of one player, every move the strategy's best, or a computer's of a level; its
 // final total.
-int PlayOne(quoxa::Game &game, QuietBoard &board, const quoxa::Strategy &strategy, int level = 0)
+int PlayOne(quoxa::Game &game, const quoxa::Strategy &strategy, int level = 0)
 {
     game.StartNewGame(quoxa::Players{}); // one person's sheet
-    while (game.mstrState != u"Game Over") {
+    while (game.turn().mstrState != u"Game Over") {
         game.cmdThrow_Click(); // throws, or from "Continue" to the next turn's "Throw 0"
-        if (!game.mblnCanScore)
+        if (!game.turn().mblnCanScore)
             continue;
-        const quoxa::Game::Hint hint = level ? game.ComputerMove(strategy, level) : game.BestMove(strategy);
-        if (hint.category)
-            game.RecordScore(hint.category->label);
-        else
-            board.held = hint.keep;
+        game.Play(level ? game.ComputerMove(strategy, level) : game.BestMove(strategy));
     }
     return quoxa::gudtPlayer(1).intGameTotal.value();
 }
@@ -100,7 +90,7 @@ int main(int argc, char *argv[])
         quoxa::Game game(board, dice);
         double sum = 0, squares = 0;
         for (int n = 0; n < games; ++n) {
-            const double total = PlayOne(game, board, strategy, level);
+            const double total = PlayOne(game, strategy, level);
             sum += total;
             squares += total * total;
         }

@@ -45,7 +45,7 @@ void frmScoreCard::ShowDiceLines(const Game &game)
     if (record.dice)
         lblDiceCode->setText(record.dice->daily() ? tr("Daily game of %1, dice code %2").arg(day, record.dice->CodeText())
                                                   : tr("Dice code: %1").arg(record.dice->CodeText()));
-    const bool over = record.dice && game.mstrState == u"Game Over";
+    const bool over = record.dice && game.turn().mstrState == u"Game Over";
     const Strategy *strategy = over ? Strategy::Ready() : nullptr;
     lblPar->setVisible(over);
     cmdCopyResult->setVisible(strategy && record.dice->daily());

@@ -113,7 +113,7 @@ void frmScoreCard::Refresh(const Game &game)
             }
         }
         ShowMoves(MoveText::Log(game.Record()));
-        const bool ranked = game.mstrState == u"Game Over" && players >= 2;
+        const bool ranked = game.turn().mstrState == u"Game Over" && players >= 2;
         lblRanking->setText(ranked ? Ranking(players) : QString());
         lblRanking->setVisible(ranked);
         cmdPlayAgain->setVisible(ranked);

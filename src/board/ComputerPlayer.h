@@ -3,7 +3,8 @@
 // turn through the same commands a person's clicks and keys give, one step at a time with
 // the chosen pause between: throw; hold the dice it keeps and throw again, or score; and pass
 // the turn on. Each decision is made once, after a throw, at the player's level, and told.
-// It waits while a window is open over the board, and for best play to be worked out; it is
+// It waits while a window is open over the board (the board tells it), and for best play to
+// be worked out; it is
 // owned by the board, and makes no move once the board has closed.
 #include "engine/Game.h"
 
@@ -21,7 +22,6 @@ public:
         std::function<void()> cmdThrow;
         std::function<void(int die)> fraDie;
         std::function<void(QStringView label)> score;
-        std::function<bool(int die)> held;
         std::function<void()> told; // what it does has changed: the status bar says it
     };
     ComputerPlayer(QObject *owner, Game &game, Controls controls);
@@ -39,6 +39,9 @@ public:
     // A person's Space or Return during its turn: the rest of the turn without pauses, up to
     // its score, which stays in sight for the pause before the turn passes on.
     void Hurry();
+    // A window over the board has opened, or closed: nothing moves while one is open, and
+    // the step it interrupted comes after a whole pause once it has closed.
+    void SetBlocked(bool blocked);
     // The board has closed: no more moves.
     void Stop();
 
@@ -51,6 +54,7 @@ private:
     bool mActing = false;
     bool mHurried = false;
     bool mStopped = false;
+    bool mBlocked = false;                // a modal window is open over the board
     bool mAwaited = false;                // best play is being worked out, and it waits to be told
     std::optional<Game::Hint> mMove;      // decided after a throw, until it is made
     QString mTold;

@@ -127,7 +127,6 @@ frmMain::frmMain(RandomSource *random)
                                    {.cmdThrow = [this] { cmdThrow_Click(); },
                                     .fraDie = [this](int die) { fraDie_Click(die); },
                                     .score = [this](QStringView label) { ScoreCategory(label); },
-                                    .held = [this](int die) { return IsHeld(die); },
                                     .told = [this] {
                                         ShowTurnText();
                                         Tell(mComputer->Told());
@@ -143,6 +142,9 @@ frmMain::~frmMain() = default;
 
 bool frmMain::event(QEvent *event)
 {
+    // While a window is open over the board, nothing of the game moves.
+    if (event->type() == QEvent::WindowBlocked || event->type() == QEvent::WindowUnblocked)
+        mComputer->SetBlocked(event->type() == QEvent::WindowBlocked);
     // Once the board is on the screen, the best play is worked out behind it.
     if (event->type() == QEvent::Paint && !mSolvingAsked) {
         mSolvingAsked = true;

@@ -83,9 +83,7 @@ public:
     void mnuGameDiceCode_Click();
 
     // Board
-    QString DieTag(int die) const override;
     void SetDieTag(int die, const QString &tag) override;
-    bool IsHeld(int die) const override;
     void ShowFace(int die, int value) override;
     void SetHeld(int die, bool held) override;
     void ReleaseHolds() override;
@@ -103,9 +101,10 @@ public:
     void ShowCelebration() override;
     bool SaveScore(const QString &name, Int16 score) override;
     void PlaySound(const QString &name) override;
-    void ShowNewHighScores() override;
+    // The high-score window when a total entered, then the final scores.
+    void ShowGameEnd(bool newHighScore) override;
     // After a game of two or more, the score card with the ranking, without the focus.
-    void ShowFinalScores() override;
+    void ShowFinalScores();
     // Hands the record to the keeper of the games (from the end of start-up on).
     void KeepRecord(const GameRecord &record) override;
     // View, Score Card: shows the score card beside the board, or brings it up.

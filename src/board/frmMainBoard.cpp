@@ -58,19 +58,9 @@ const PanelText *PanelFor(QStringView state)
 
 } // namespace
 
-QString frmMain::DieTag(int die) const
-{
-    return DieAt(die).shpDie->tag();
-}
-
 void frmMain::SetDieTag(int die, const QString &tag)
 {
     DieAt(die).shpDie->setTag(tag);
-}
-
-bool frmMain::IsHeld(int die) const
-{
-    return !DieAt(die).shpHold->isHidden();
 }
 
 void frmMain::ShowFace(int die, int value)
@@ -88,9 +78,10 @@ void frmMain::ShowFace(int die, int value)
 void frmMain::DescribeDie(int die)
 {
     const Die &parts = DieAt(die);
+    const QString face = QString::number(mGame.Die(die));
     const QString shown = !parts.lblQuestion->isHidden() ? tr("not thrown")
-                          : parts.shpHold->isHidden()    ? parts.shpDie->tag()
-                                                         : tr("%1, held").arg(parts.shpDie->tag());
+                          : mGame.Held(die)              ? tr("%1, held").arg(face)
+                                                         : face;
     parts.fraDie->setAccessibleName(tr("Die %1: %2").arg(die).arg(shown));
     parts.fraDie->setAccessibleDescription(shown);
 }
@@ -109,8 +100,8 @@ void frmMain::PreviewScore(QStringView label, bool resting)
     Trap([&] {
         QLabel *cell = SheetLabel(label);
         const SheetRow *row = FindSheetRow(label);
-        const bool open = gudtPlayer(mGame.mintPlayer.value()).*row->field == PlayerSheet::kUnscored;
-        if (resting && open && mGame.mblnCanScore && !mComputer->Playing()) {
+        const bool open = gudtPlayer(mGame.turn().mintPlayer.value()).*row->field == PlayerSheet::kUnscored;
+        if (resting && open && mGame.turn().mblnCanScore && !mComputer->Playing()) {
             if (!mPreviewCell)
                 mPreviewSaved = mPanels[0]->text();
             mPreviewCell = cell;
@@ -165,20 +156,20 @@ void frmMain::SetPointer(QWidget *widget, const QString &cursor)
 
 void frmMain::SetCategoryPointer(QLabel *label, Int16 value, Pointers &pointers)
 {
-    SetPointer(label, mGame.mblnCanScore && value == PlayerSheet::kUnscored ? QStringLiteral("PENCIL") : QString(),
+    SetPointer(label, mGame.turn().mblnCanScore && value == PlayerSheet::kUnscored ? QStringLiteral("PENCIL") : QString(),
                pointers);
 }
 
 void frmMain::RefreshPointers()
 {
     Trap([&] {
-        const PlayerSheet &sheet = gudtPlayer(mGame.mintPlayer.value());
+        const PlayerSheet &sheet = gudtPlayer(mGame.turn().mintPlayer.value());
         Pointers pointers;
         for (const SheetRow &row : kScoreSheet)
             if (row.isCategory())
                 SetCategoryPointer(SheetLabel(row.label), sheet.*row.field, pointers);
         for (Die &die : mDice)
-            SetPointer(die.fraDie, mGame.mblnCanHold ? QStringLiteral("HAND") : QString(), pointers);
+            SetPointer(die.fraDie, mGame.turn().mblnCanHold ? QStringLiteral("HAND") : QString(), pointers);
     });
 }
 
@@ -187,8 +178,8 @@ void frmMain::ShowStatusText()
     Trap([&] {
         // A new prompt ends the Hint; it is there to be asked for while the dice roll.
         ClearHint();
-        if (const PanelText *texts = PanelFor(mGame.mstrState))
-            mPanels[1]->setText(texts->showCount ? tr("Rolls Remaining: %1").arg(mGame.mintRolls.toString()) : QString());
+        if (const PanelText *texts = PanelFor(mGame.turn().mstrState))
+            mPanels[1]->setText(texts->showCount ? tr("Rolls Remaining: %1").arg(mGame.turn().mintRolls.toString()) : QString());
         ShowTurnText();
     });
 }
@@ -199,7 +190,7 @@ void frmMain::ShowTurnText()
         mPreviewCell = nullptr; // a new text for the turn ends a box's preview
         if (mComputer->Playing()) {
             mPanels[0]->setText(mComputer->Told());
-        } else if (const PanelText *texts = PanelFor(mGame.mstrState)) {
+        } else if (const PanelText *texts = PanelFor(mGame.turn().mstrState)) {
             mPanels[0]->setText(tr(texts->instruction));
         }
         Tell({}); // whose turn it is, once it has settled
@@ -244,7 +235,7 @@ void frmMain::SetUndoEnabled(bool enabled)
     Trap([&] {
         const bool person = !mComputer->Playing();
         Action(QStringLiteral("mnuEditUndo"))->setEnabled(enabled && person); // its tool-bar button too
-        Action(QStringLiteral("mnuGameHint"))->setEnabled(mGame.mstrState.startsWith(u"Throw") && person);
+        Action(QStringLiteral("mnuGameHint"))->setEnabled(mGame.turn().mstrState.startsWith(u"Throw") && person);
         ShowTurnText(); // the turn passed on: whose it is now
         if (mScoreCard && mScoreCard->isVisible())
             mScoreCard->Refresh(mGame);
@@ -320,10 +311,7 @@ void frmMain::SetPlayerScore(int row, const QString &score)
 
 void frmMain::ShowCelebration()
 {
-    Trap([&] {
-        frmQuoxa celebration(this);
-        celebration.exec();
-    });
+    Trap([&] { OpenModal(new frmQuoxa(this)); });
 }
 
 bool frmMain::SaveScore(const QString &name, Int16 score)
@@ -337,20 +325,22 @@ void frmMain::PlaySound(const QString &name)
         basWave::PlayWave(name);
 }
 
+void frmMain::ShowGameEnd(bool newHighScore)
+{
+    Trap([&] {
+        if (!newHighScore)
+            return ShowFinalScores();
+        frmScores::blnNewHighScore = true;
+        auto *scores = new frmScores(this);
+        connect(scores, &QDialog::finished, this, &frmMain::ShowFinalScores);
+        OpenModal(scores);
+    });
+}
+
 void frmMain::ShowFinalScores()
 {
     if (mGame.players().count >= 2 || DailyGame()) // a daily game: how best play did on its dice
         ShowScoreCard(false); // the keyboard stays on the board
-}
-
-void frmMain::ShowNewHighScores()
-{
-    Trap([&] {
-        QApplication::processEvents();
-        frmScores::blnNewHighScore = true;
-        frmScores scores(this);
-        scores.exec();
-    });
 }
 
 } // namespace quoxa

@@ -181,8 +181,8 @@ void frmMain::cmdThrow_Click()
         return;
     }
     const bool person = !mComputer->Playing();
-    mGame.cmdThrow_Click();
-    if (person && mGame.mstrState.startsWith(u"Throw ") && mGame.mstrState != u"Throw 0")
+    const QString before = mGame.turn().mstrState;
+    if (mGame.cmdThrow_Click() == Refusal::None && person && before.startsWith(u"Throw "))
         TellThrow();
 }
 
@@ -196,24 +196,17 @@ void frmMain::ScoreCategory(QStringView label)
     if (PersonLockedOut())
         return;
     const bool person = !mComputer->Playing();
-    const int scored = mGame.mintScored.value();
-    mGame.RecordScore(label);
+    const Refusal refused = mGame.RecordScore(label);
     cmdThrow->setFocus();
-    if (person && mGame.mintScored.value() > scored)
+    if (person && refused == Refusal::None)
         TellScore(label);
 }
 
 void frmMain::fraDie_Click(int index)
 {
     Trap([&] {
-        if (!mGame.mblnCanHold || PersonLockedOut())
+        if (PersonLockedOut() || mGame.Hold(index, !mGame.Held(index)) != Refusal::None)
             return;
-        Shape *marker = DieAt(index).shpHold;
-        const bool held = !marker->isHidden();
-        if (gblnPlaySound)
-            basWave::PlayWave(held ? QStringLiteral("UNHOLD") : QStringLiteral("HOLD"));
-        marker->setVisible(!held);
-        DescribeDie(index);
         if (!mComputer->Playing())
             TellHold(index);
         if (ClearHint())
@@ -281,10 +274,7 @@ void frmMain::ComputerLevelsChanged()
 
 void frmMain::mnuGameHighScores_Click()
 {
-    Trap([&] {
-        frmScores scores(this);
-        scores.exec();
-    });
+    Trap([&] { OpenModal(new frmScores(this)); });
 }
 
 void frmMain::mnuEditUndo_Click()
@@ -294,10 +284,7 @@ void frmMain::mnuEditUndo_Click()
 
 void frmMain::ShowOptions(int page)
 {
-    Trap([&] {
-        frmOptions options(*this, page);
-        options.exec();
-    });
+    Trap([&] { OpenModal(new frmOptions(*this, page)); });
 }
 
 void frmMain::SetSoundsButton(bool pressed)
@@ -322,10 +309,7 @@ void frmMain::mnuHelpLicense_Click()
 
 void frmMain::mnuHelpAbout_Click()
 {
-    Trap([&] {
-        frmAbout about(this);
-        about.exec();
-    });
+    Trap([&] { OpenModal(new frmAbout(this)); });
 }
 
 void frmMain::mnuViewScoreCard_Click()

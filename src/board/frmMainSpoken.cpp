@@ -42,18 +42,18 @@ void frmMain::TellThrow()
 {
     QStringList faces;
     for (int die = 1; die <= 5; ++die)
-        faces << DieTag(die);
-    Tell(faces.join(u' ') + QStringLiteral(". ") + tr(kThrowsLeft[std::clamp(int(mGame.mintRolls.value()), 0, 2)]));
+        faces << QString::number(mGame.Die(die));
+    Tell(faces.join(u' ') + QStringLiteral(". ") + tr(kThrowsLeft[std::clamp(int(mGame.turn().mintRolls.value()), 0, 2)]));
 }
 
 void frmMain::TellHold(int die)
 {
-    Tell(tr("Die %1: %2").arg(die).arg((IsHeld(die) ? tr("%1, held") : tr("%1, free")).arg(DieTag(die))));
+    Tell(tr("Die %1: %2").arg(die).arg((mGame.Held(die) ? tr("%1, held") : tr("%1, free")).arg(mGame.Die(die))));
 }
 
 void frmMain::TellScore(QStringView label)
 {
-    const PlayerSheet &sheet = gudtPlayer(mGame.mintPlayer.value());
+    const PlayerSheet &sheet = gudtPlayer(mGame.turn().mintPlayer.value());
     const SheetRow &row = *FindSheetRow(label);
     // Before whatever the score brought with it: the end of the game, say.
     Tell(tr("%1: %2. Game total %3.").arg(RowName(row), (sheet.*row.field).toString(), sheet.intGameTotal.toString()), true);
@@ -61,14 +61,14 @@ void frmMain::TellScore(QStringView label)
 
 QString frmMain::TurnLine()
 {
-    const QString turn = mGame.mstrState + mGame.mintPlayer.toString();
+    const QString turn = mGame.turn().mstrState + mGame.turn().mintPlayer.toString();
     if (std::exchange(mToldTurn, turn) == turn)
         return {};
     const int players = mGame.players().count.value();
     const QString prompt = mPanels[0]->text();
-    if (mGame.mstrState == u"Throw 0")
-        return mComputer->Playing() || players == 1 ? prompt : tr("%1: %2").arg(gudtPlayer(mGame.mintPlayer.value()).strName, prompt);
-    if (mGame.mstrState == u"Game Over")
+    if (mGame.turn().mstrState == u"Throw 0")
+        return mComputer->Playing() || players == 1 ? prompt : tr("%1: %2").arg(gudtPlayer(mGame.turn().mintPlayer.value()).strName, prompt);
+    if (mGame.turn().mstrState == u"Game Over")
         return players == 1 ? prompt : prompt + u' ' + Ranking(players);
     return {};
 }

@@ -1,6 +1,7 @@
 #pragma once
-// What the game engine asks of the board it is played on. The main window implements it;
-// engine tests use a recording fake. Dice are numbered 1 to 5, players' rows 1 to 4.
+// What the game tells the board it is played on: what changed, never a question about the
+// game. The main window implements it; engine tests use a recording fake. Dice are numbered
+// 1 to 5, players' rows 1 to 4.
 #include "engine/Checked.h"
 #include "engine/GameRecord.h"
 
@@ -13,10 +14,9 @@ class Board {
 public:
     virtual ~Board() = default;
 
-    // A die's value is the Tag text of its body; it is held exactly while its marker shows.
-    virtual QString DieTag(int die) const = 0;
+    // A die's value shows as the Tag text of its body, a hold as its marker: a mirror of the
+    // game's dice, never read back.
     virtual void SetDieTag(int die, const QString &tag) = 0;
-    virtual bool IsHeld(int die) const = 0;
     virtual void ShowFace(int die, int value) = 0;
     // Shows the die's hold marker, or takes it away.
     virtual void SetHeld(int die, bool held) = 0;
@@ -40,15 +40,13 @@ public:
 
     // A sound of the game by its name ("THROW"), played when sounds are on.
     virtual void PlaySound(const QString &name) = 0;
-    // The celebration of five alike: returns when its window has closed.
+    // The celebration of five alike: its window opens, and the game goes on.
     virtual void ShowCelebration() = 0;
     // The high-score table: offers one total, true when it entered.
     virtual bool SaveScore(const QString &name, Int16 score) = 0;
-    // Shows the high-score window after a game that entered a total; returns when closed.
-    virtual void ShowNewHighScores() = 0;
-    // The very end of a game, after the high-score window: the final scores, if anyone is
-    // to be shown them.
-    virtual void ShowFinalScores() = 0;
+    // The very end of a game: the high-score window when a total entered the table, then,
+    // once it has closed, the final scores, if anyone is to be shown them.
+    virtual void ShowGameEnd(bool newHighScore) = 0;
     // The game's record after each new game, throw, turn passed on, score and undo: the board
     // keeps it, a game that is over among the finished ones.
     virtual void KeepRecord(const GameRecord &record) = 0;

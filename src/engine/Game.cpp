@@ -4,7 +4,9 @@
 #include <QCoreApplication>
 #include <QLocale>
 #include <QScopedValueRollback>
+#include <algorithm>
 #include <array>
+#include <optional>
 
 namespace quoxa {
 namespace {
@@ -41,6 +43,13 @@ struct ThrowStep {
 constexpr std::array<ThrowStep, 3> kThrows{{
     {u"Throw 0", u"Throw 1"}, {u"Throw 1", u"Throw 2"}, {u"Throw 2", u"Throw 3"}}};
 
+// Runs a command under the trap: a run-time error is reported, and the command refused.
+template <typename F>
+Refusal Command(F &&command)
+{
+    return Trap([&] { return std::optional<Refusal>(command()); }).value_or(Refusal::Fault);
+}
+
 } // namespace
 
 QString FormatGameTotal(Int16 total)
@@ -73,11 +82,13 @@ void Game::Begin(const Players &players, const std::optional<DiceOrigin> &dice)
 {
     mPlayers = players;
     Trap([&] {
-        mintPlayer = 1;
-        mintScored = 0;
+        mTurn.mintPlayer = 1;
+        mTurn.mintScored = 0;
         ResetScoreSheets();
         ShowPlayerSheet();
         FillPlayerList();
+        mDice = {};
+        mHeld = {};
         mRecord = GameRecord();
         mRecord.started = QDateTime::currentDateTimeUtc();
         mRecord.dice = dice;
@@ -102,9 +113,26 @@ void Game::SetLevels(const std::array<int, 4> &levels)
 GameRecord Game::Record() const
 {
     GameRecord record = mRecord;
-    for (int die = 1; die <= 5 && mblnCanHold; ++die)
-        record.heldNow.at(static_cast<std::size_t>(die - 1)) = mBoard.IsHeld(die);
+    if (mTurn.mblnCanHold)
+        record.heldNow = mHeld;
     return record;
+}
+
+std::size_t Game::DieIndex(int die) const
+{
+    if (die < 1 || die > 5)
+        throw RunError::SubscriptOutOfRange();
+    return static_cast<std::size_t>(die - 1);
+}
+
+int Game::Die(int die) const
+{
+    return mDice.at(DieIndex(die));
+}
+
+bool Game::Held(int die) const
+{
+    return mHeld.at(DieIndex(die));
 }
 
 void Game::Resume(const GameRecord &record)
@@ -126,18 +154,18 @@ void Game::Resume(const GameRecord &record)
                 BeginTurn();
             for (std::size_t k = 0; k < turn.throws.size(); ++k) {
                 for (int die = 1; die <= 5; ++die)
-                    mBoard.SetHeld(die, turn.throws[k].held.at(static_cast<std::size_t>(die - 1)));
+                    PutHold(die, turn.throws[k].held.at(static_cast<std::size_t>(die - 1)));
                 PutDice(turn.throws[k].held, turn.throws[k].dice);
                 SetTurnState(kThrows.at(k).to.toString());
             }
-            mblnQuoxa = CheckForQuoxa();
+            mTurn.mblnQuoxa = CheckForQuoxa();
             if (turn.scored)
                 RecordScore(turn.scored->label);
         }
-        for (int die = 1; die <= 5 && mblnCanHold; ++die)
-            mBoard.SetHeld(die, record.heldNow.at(static_cast<std::size_t>(die - 1)));
+        for (int die = 1; die <= 5 && mTurn.mblnCanHold; ++die)
+            PutHold(die, record.heldNow.at(static_cast<std::size_t>(die - 1)));
         // A computer's turn kept with its score made goes straight on to the next player.
-        if (mstrState == u"Continue" && mPlayers.computer.at(static_cast<std::size_t>(mintPlayer.value() - 1)))
+        if (mTurn.mstrState == u"Continue" && mPlayers.computer.at(static_cast<std::size_t>(mTurn.mintPlayer.value() - 1)))
             cmdThrow_Click();
     });
 }
@@ -159,17 +187,17 @@ void Game::ResetScoreSheets()
 void Game::SetTurnState(QString state)
 {
     Trap([&] {
-        mstrPrevState = mstrState;
+        mTurn.mstrPrevState = mTurn.mstrState;
         for (const TurnRow &row : kTurnStates) {
             if (row.requested != state)
                 continue;
-            mblnCanHold = row.canHold;
-            mblnCanScore = row.canScore;
-            mblnCanUndo = row.canUndo;
-            mintRolls = row.rolls;
-            mstrState = row.stored.toString();
+            mTurn.mblnCanHold = row.canHold;
+            mTurn.mblnCanScore = row.canScore;
+            mTurn.mblnCanUndo = row.canUndo;
+            mTurn.mintRolls = row.rolls;
+            mTurn.mstrState = row.stored.toString();
             if (row.releaseHolds)
-                mBoard.ReleaseHolds();
+                ReleaseHolds();
             mBoard.RefreshPointers();
             mBoard.ShowStatusText();
             mBoard.SetThrowButtonFace(row.face.toString());
@@ -180,30 +208,57 @@ void Game::SetTurnState(QString state)
             break;
         }
     });
-    mBoard.SetUndoEnabled(mblnCanUndo);
+    mBoard.SetUndoEnabled(mTurn.mblnCanUndo);
 }
 
-void Game::cmdThrow_Click()
+void Game::ReleaseHolds()
 {
-    Trap([&] {
-        if (mstrState == u"Continue") {
+    mHeld = {};
+    mBoard.ReleaseHolds();
+}
+
+Refusal Game::cmdThrow_Click()
+{
+    return Command([&] {
+        Refusal refused = Refusal::None;
+        if (mTurn.mstrState == u"Continue") {
             BeginTurn();
-        } else if (mstrState == u"Game Over") {
+        } else if (mTurn.mstrState == u"Game Over") {
             StartNewGame();
+        } else if (const auto step = std::find_if(kThrows.begin(), kThrows.end(), [&](const ThrowStep &s) { return mTurn.mstrState == s.from; });
+                   step != kThrows.end()) {
+            ThrowDice();
+            SetTurnState(step->to.toString());
+            Keep();
         } else {
-            for (const ThrowStep &step : kThrows) {
-                if (mstrState == step.from) {
-                    ThrowDice();
-                    SetTurnState(step.to.toString());
-                    Keep();
-                    break;
-                }
-            }
+            refused = Refusal::NotNow; // the third throw is made
         }
-        mblnQuoxa = CheckForQuoxa();
-        if (mblnQuoxa)
+        // Five alike is celebrated whenever the button is pressed on them, the third throw's too.
+        mTurn.mblnQuoxa = CheckForQuoxa();
+        if (mTurn.mblnQuoxa)
             mBoard.ShowCelebration();
+        return refused;
     });
+}
+
+Refusal Game::Hold(int die, bool held)
+{
+    return Command([&] {
+        if (die < 1 || die > 5)
+            return Refusal::NoSuchDie;
+        if (!mTurn.mblnCanHold)
+            return Refusal::NotNow;
+        if (mHeld.at(DieIndex(die)) != held)
+            mBoard.PlaySound(held ? QStringLiteral("HOLD") : QStringLiteral("UNHOLD"));
+        PutHold(die, held);
+        return Refusal::None;
+    });
+}
+
+void Game::PutHold(int die, bool held)
+{
+    mHeld.at(DieIndex(die)) = held;
+    mBoard.SetHeld(die, held);
 }
 
 void Game::ThrowDice()
@@ -218,8 +273,8 @@ void Game::ThrowDice()
         DiceSet dice{};
         for (std::size_t i = 0; i < dice.size(); ++i) {
             const int die = static_cast<int>(i) + 1;
-            held[i] = mBoard.IsHeld(die);
-            dice[i] = held[i]         ? mBoard.DieTag(die).toInt()
+            held[i] = mHeld[i];
+            dice[i] = held[i]         ? mDice[i]
                       : mRecord.dice ? DiceOrigin::Face(mFaces, round, throwNumber, die)
                                      : FaceFromDraw(mRandom.Next());
         }
@@ -232,6 +287,7 @@ void Game::PutDice(const HeldSet &held, const DiceSet &dice)
     for (std::size_t i = 0; i < dice.size(); ++i) {
         if (held[i])
             continue;
+        mDice[i] = dice[i];
         mBoard.SetDieTag(static_cast<int>(i) + 1, QString::number(dice[i]));
         mBoard.ShowFace(static_cast<int>(i) + 1, dice[i]);
     }
@@ -248,10 +304,7 @@ void Game::BeginTurn()
 bool Game::CheckForQuoxa() const
 {
     return Trap([&] {
-        for (int die = 1; die <= 4; ++die)
-            if (mBoard.DieTag(die) != mBoard.DieTag(die + 1))
-                return false;
-        return mblnCanScore;
+        return FiveAlike(mDice) && mDice[0] != 0 && mTurn.mblnCanScore;
     });
 }
 
@@ -260,8 +313,8 @@ void Game::NextPlayer()
     Trap([&] {
         if (mPlayers.count <= 1)
             return;
-        mintPlayer = mintPlayer == mPlayers.count ? Int16(1) : mintPlayer + 1;
-        mBoard.SelectPlayerRow(mintPlayer.value());
+        mTurn.mintPlayer = mTurn.mintPlayer == mPlayers.count ? Int16(1) : mTurn.mintPlayer + 1;
+        mBoard.SelectPlayerRow(mTurn.mintPlayer.value());
         ShowPlayerSheet();
     });
 }
@@ -269,7 +322,7 @@ void Game::NextPlayer()
 void Game::ShowPlayerSheet()
 {
     Trap([&] {
-        const PlayerSheet &sheet = gudtPlayer(mintPlayer.value());
+        const PlayerSheet &sheet = gudtPlayer(mTurn.mintPlayer.value());
         for (const SheetRow &row : kScoreSheet)
             mBoard.ShowScoreCell(row.label, sheet.*row.field);
     });
@@ -285,37 +338,37 @@ void Game::FillPlayerList()
     });
 }
 
-void Game::RecordScore(QStringView label)
+Refusal Game::RecordScore(QStringView label)
 {
-    Trap([&] {
+    return Command([&] {
         const SheetRow *row = FindSheetRow(label);
         if (!row || !row->isCategory())
             throw RunError::SubscriptOutOfRange();
         PlayerSheet &sheet = CurrentSheet();
-        if (sheet.*row->field != PlayerSheet::kUnscored || !mblnCanScore)
-            return;
+        if (!mTurn.mblnCanScore)
+            return Refusal::NotNow;
+        if (sheet.*row->field != PlayerSheet::kUnscored)
+            return Refusal::BoxTaken;
 
         const DiceSet values = DiceValues();
-        const Int16 score = ScoreDice(sheet, *row, values, mblnQuoxa);
+        const Int16 score = ScoreDice(sheet, *row, values, mTurn.mblnQuoxa);
         mBoard.ShowScoreCell(row->label, score);
-        mlblLastScored = row;
+        mTurn.mlblLastScored = row;
         mRecord.turns.back().scored = row;
         mRecord.turns.back().points = score.value();
+        mHeldScored = mHeld;
         UpdateTotals();
         EndTurn();
+        return Refusal::None;
     });
 }
 
 DiceSet Game::DiceValues() const
 {
-    DiceSet values{};
-    for (int die = 1; die <= 5; ++die) {
-        const int x = Int16::Parse(mBoard.DieTag(die)).value();
+    for (int x : mDice)
         if (x < 1 || x > 6)
             throw RunError::SubscriptOutOfRange();
-        values[static_cast<std::size_t>(die - 1)] = x;
-    }
-    return values;
+    return mDice;
 }
 
 void Game::UpdateTotals()
@@ -325,44 +378,47 @@ void Game::UpdateTotals()
         TotalSheet(sheet);
         for (QStringView label : {u"lblTotal", u"lblBonus", u"lblSection1Total", u"lblSection2Total", u"lblGameTotal"})
             mBoard.ShowScoreCell(label, sheet.*FindSheetRow(label)->field);
-        mBoard.SetPlayerScore(mintPlayer.value(), FormatGameTotal(sheet.intGameTotal));
+        mBoard.SetPlayerScore(mTurn.mintPlayer.value(), FormatGameTotal(sheet.intGameTotal));
     });
 }
 
 void Game::EndTurn()
 {
     Trap([&] {
-        mintScored += 1;
-        if (mintScored < Int16(13) * mPlayers.count) {
+        mTurn.mintScored += 1;
+        if (mTurn.mintScored < Int16(13) * mPlayers.count) {
             SetTurnState(QStringLiteral("Continue"));
             Keep();
             return;
         }
         SetTurnState(QStringLiteral("Game Over"));
         Keep(); // before any window: a game that is over is kept whatever comes next
-        if (SaveHighScores())
-            mBoard.ShowNewHighScores();
-        mBoard.ShowFinalScores();
+        mBoard.ShowGameEnd(SaveHighScores());
     });
 }
 
-void Game::UndoLastScore()
+Refusal Game::UndoLastScore()
 {
-    Trap([&] {
-        if (!mlblLastScored)
+    return Command([&] {
+        if (!mTurn.mlblLastScored)
             throw RunError(91, QCoreApplication::translate("ErrorTrap", "Object variable or With block variable not set"));
+        if (!mTurn.mblnCanUndo)
+            return Refusal::NothingToUndo;
         PlayerSheet &sheet = CurrentSheet();
-        sheet.*mlblLastScored->field = PlayerSheet::kUnscored;
-        mBoard.ReopenScoreCell(mlblLastScored->label);
+        sheet.*mTurn.mlblLastScored->field = PlayerSheet::kUnscored;
+        mBoard.ReopenScoreCell(mTurn.mlblLastScored->label);
         // The scoring being taken back counted five alike exactly when it could.
-        if (mblnQuoxa && sheet.intQuoxaCount > 0)
+        if (mTurn.mblnQuoxa && sheet.intQuoxaCount > 0)
             sheet.intQuoxaCount -= 1;
         UpdateTotals();
-        mintScored -= 1;
+        mTurn.mintScored -= 1;
         mRecord.turns.back().scored = nullptr;
         mRecord.turns.back().points = 0;
-        SetTurnState(mstrPrevState);
+        SetTurnState(mTurn.mstrPrevState);
+        for (int die = 1; die <= 5 && mTurn.mblnCanHold; ++die) // the dice held as they were
+            PutHold(die, mHeldScored.at(static_cast<std::size_t>(die - 1)));
         Keep();
+        return Refusal::None;
     });
 }
 

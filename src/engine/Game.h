@@ -21,6 +21,35 @@ struct Players {
     std::array<int, 4> level{3, 3, 3, 3};
 };
 
+// Why the game refused a command; None when it was carried out.
+enum class Refusal {
+    None,
+    NotNow,        // the turn does not allow it now: a hold before the first throw, a score after it is made
+    NoSuchDie,     // a die outside 1 to 5
+    BoxTaken,      // the category is scored already
+    NothingToUndo, // no score to take back, or it was passed on
+    Fault,         // a run-time error, reported as it happened
+};
+
+// The turn variables: whose turn it is, where the turn stands and what it allows.
+struct TurnVariables {
+    QString mstrState;
+    QString mstrPrevState;
+    Int16 mintPlayer{1};
+    Int16 mintRolls{3};
+    Int16 mintScored;
+    bool mblnCanHold = false;
+    bool mblnCanScore = false;
+    bool mblnCanUndo = false;
+    bool mblnQuoxa = false;
+    const SheetRow *mlblLastScored = nullptr;
+};
+
+// One game, its whole state: the players, their sheets, the five dice and their holds, the
+// turn variables, where the dice come from and the record. It changes only through its
+// commands (a new game, resume, throw, hold, score, undo), which check themselves and say
+// why they refuse; whoever gives them (a person's click or key, the computer, a test), the
+// board is told what changed and is never asked.
 class Game {
 public:
     Game(Board &board, RandomSource &random);
@@ -42,21 +71,21 @@ public:
     // was: its players (their names in the sheets), every sheet and total, the players list,
     // whose turn it is, the dice and holds, the throws left, and Undo.
     void Resume(const GameRecord &record);
-    void SetTurnState(QString state); // by value: callers pass mstrPrevState itself
-    void cmdThrow_Click();
-    void ThrowDice();
-    bool CheckForQuoxa() const;
-    void NextPlayer();
-    void ResetScoreSheets();
-    bool SaveHighScores();
-
+    // The throw button: throws in a turn's throws, passes the turn on after a score, and
+    // begins a new game once one is over.
+    Refusal cmdThrow_Click();
+    // Holds a die (1 to 5) or lets it go, between the throws of a turn.
+    Refusal Hold(int die, bool held);
     // Scoring: the click on a category label, named by its control name.
-    void RecordScore(QStringView label);
-    void UpdateTotals();
-    void UndoLastScore();
+    Refusal RecordScore(QStringView label);
+    // Takes the last score back, with the dice and the holds it was made with, until the
+    // turn is passed on.
+    Refusal UndoLastScore();
 
-    void ShowPlayerSheet();
-    void FillPlayerList();
+    const TurnVariables &turn() const { return mTurn; }
+    // A die's face, 1 to 6, or 0 before its first throw; and whether it is held.
+    int Die(int die) const;
+    bool Held(int die) const;
 
     // The best move for the player whose turn it is, as the Hint tells it: its line with
     // the expected final total, and the dice to keep (by die, 1 to 5) or the category to
@@ -68,6 +97,9 @@ public:
         Strategy::Choice move; // as the strategy gives it, with its value
     };
     Hint BestMove(const Strategy &strategy) const;
+    // Makes a move as the Hint or a computer names it: scores its category, or holds
+    // exactly the dice it keeps (the throw that follows is a command of its own).
+    Refusal Play(const Hint &move);
     // The move a computer player of this level (1 to 5) makes now, after a throw: at level 5
     // the best; below it one of all the moves, drawn from the game's random source by the
     // level's weights. Nothing in the game changes.
@@ -81,19 +113,19 @@ public:
     // What the dice would score in this category now, by its rule alone.
     int ScoreFor(const SheetRow &row) const;
 
-    // The turn variables.
-    QString mstrState;
-    QString mstrPrevState;
-    Int16 mintPlayer{1};
-    Int16 mintRolls{3};
-    Int16 mintScored;
-    bool mblnCanHold = false;
-    bool mblnCanScore = false;
-    bool mblnCanUndo = false;
-    bool mblnQuoxa = false;
-    const SheetRow *mlblLastScored = nullptr;
-
 private:
+    void SetTurnState(QString state); // by value: callers pass mstrPrevState itself
+    void ThrowDice();
+    bool CheckForQuoxa() const;
+    void NextPlayer();
+    void ResetScoreSheets();
+    bool SaveHighScores();
+    void UpdateTotals();
+    void ShowPlayerSheet();
+    void FillPlayerList();
+    // Every hold let go, or one die held or let go, on the board too, without a sound.
+    void ReleaseHolds();
+    void PutHold(int die, bool held);
     void Begin(const Players &players, const std::optional<DiceOrigin> &dice);
     void EndTurn();
     // The next player's turn begins.
@@ -110,11 +142,16 @@ private:
     // The final total expected: the points scored and the expected rest.
     double ExpectedTotal(double rest) const;
     Hint HintFor(const Strategy::Choice &choice) const;
-    PlayerSheet &CurrentSheet() { return gudtPlayer(mintPlayer.value()); }
+    PlayerSheet &CurrentSheet() { return gudtPlayer(mTurn.mintPlayer.value()); }
+    std::size_t DieIndex(int die) const;
 
     Board &mBoard;
     RandomSource &mRandom;
     Players mPlayers;
+    TurnVariables mTurn;
+    DiceSet mDice{};        // 0 for a die not thrown yet
+    HeldSet mHeld{};
+    HeldSet mHeldScored{};  // the holds the last score was made with, for Undo
     GameRecord mRecord;
     bool mResuming = false;
     SeededFaces mFaces{}; // the faces of the record's dice origin, when it has one

@@ -48,8 +48,8 @@ QString Ranking(int playerCount)
 Game::Hint Game::BestMove(const Strategy &strategy) const
 {
     return Trap([&] {
-        const Position position = Position::Of(gudtPlayer(mintPlayer.value()));
-        if (mstrState != u"Throw 0")
+        const Position position = Position::Of(gudtPlayer(mTurn.mintPlayer.value()));
+        if (mTurn.mstrState != u"Throw 0")
             return HintFor(strategy.Best(position, DiceFaces(), ThrowsMade()));
         Hint hint;
         hint.text = MoveText::Hint(nullptr, {}, ExpectedTotal(strategy.ExpectedRest(position)));
@@ -61,7 +61,7 @@ Game::Hint Game::ComputerMove(const Strategy &strategy, int level)
 {
     return Trap([&] {
         const std::vector<Strategy::Choice> moves =
-            strategy.Moves(Position::Of(gudtPlayer(mintPlayer.value())), DiceFaces(), ThrowsMade());
+            strategy.Moves(Position::Of(gudtPlayer(mTurn.mintPlayer.value())), DiceFaces(), ThrowsMade());
         const std::vector<double> weights = Strategy::Weights(moves, level);
         double draw = mRandom.Next() * std::accumulate(weights.begin(), weights.end(), 0.0);
         std::size_t chosen = 0;
@@ -74,7 +74,7 @@ Game::Hint Game::ComputerMove(const Strategy &strategy, int level)
 QString Game::Narration(const Hint *move) const
 {
     return Trap([&] {
-        const QString name = gudtPlayer(mintPlayer.value()).strName;
+        const QString name = gudtPlayer(mTurn.mintPlayer.value()).strName;
         if (!move)
             return MoveText::Narration(name, nullptr, {});
         Strategy::Choice choice = move->move; // the box the move names, the dice it keeps
@@ -98,9 +98,19 @@ int Game::ScoreFor(const SheetRow &row) const
     return row.rule(DiceCounts::Of(DiceValues()));
 }
 
+Refusal Game::Play(const Hint &move)
+{
+    if (move.category)
+        return RecordScore(move.category->label);
+    for (int die = 1; die <= 5; ++die)
+        if (const Refusal refused = Hold(die, move.keep.at(std::size_t(die - 1))); refused != Refusal::None)
+            return refused;
+    return Refusal::None;
+}
+
 int Game::ThrowsMade() const
 {
-    return 3 - mintRolls.value();
+    return 3 - mTurn.mintRolls.value();
 }
 
 Faces Game::DiceFaces() const
@@ -113,7 +123,7 @@ Faces Game::DiceFaces() const
 
 double Game::ExpectedTotal(double rest) const
 {
-    return gudtPlayer(mintPlayer.value()).intGameTotal.value() + rest;
+    return gudtPlayer(mTurn.mintPlayer.value()).intGameTotal.value() + rest;
 }
 
 Game::Hint Game::HintFor(const Strategy::Choice &choice) const
@@ -126,10 +136,7 @@ Game::Hint Game::HintFor(const Strategy::Choice &choice) const
         hint.category = SheetCategories()[choice.category];
         return hint;
     }
-    HeldSet held{};
-    for (int die = 1; die <= 5; ++die)
-        held[std::size_t(die - 1)] = mBoard.IsHeld(die);
-    hint.keep = KeptDice(choice.keep, values, held);
+    hint.keep = KeptDice(choice.keep, values, mHeld);
     return hint;
 }
 

@@ -4,7 +4,7 @@
 
 #include <QAudioSink>
 #include <QBuffer>
-#include <QEventLoop>
+#include <QCoreApplication>
 #include <QMediaDevices>
 #include <QTimer>
 #include <QtEndian>
@@ -53,8 +53,39 @@ std::optional<WaveImage> ParseWave(const QByteArray &wave)
 
 constexpr int kDrainMs = 60;
 
-// Plays on the default output and waits for the end, never longer than the clip's length
-// and a moment more. No device, a busy one or data it cannot take: silence, at once.
+// One clip playing: its samples and the sink that plays them, gone once it has played.
+class Clip : public QObject {
+public:
+    Clip(const QAudioDevice &device, WaveImage image)
+        : QObject(QCoreApplication::instance()), mImage(std::move(image)), mBuffer(&mImage.samples),
+          mSink(device, mImage.format)
+    {
+        mBuffer.open(QIODevice::ReadOnly);
+        // Handing all the data over is not the end of the sound: it plays for the clip's
+        // length (and a little for the device to drain), unless the device fails first.
+        connect(&mSink, &QAudioSink::stateChanged, this, [this] {
+            if (mSink.error() != QAudio::NoError)
+                End();
+        });
+        const qint64 lengthMs = mImage.format.durationForBytes(static_cast<qint32>(mImage.samples.size())) / 1000;
+        QTimer::singleShot(static_cast<int>(lengthMs) + kDrainMs, this, &Clip::End);
+        mSink.start(&mBuffer);
+    }
+
+private:
+    void End()
+    {
+        mSink.stop();
+        deleteLater();
+    }
+
+    WaveImage mImage;
+    QBuffer mBuffer;
+    QAudioSink mSink;
+};
+
+// Starts the clip on the default output and returns at once: the game never waits for a
+// sound. No device, a busy one or data it cannot take: silence.
 void PlayOnDefaultOutput(const QByteArray &wave)
 {
     std::optional<WaveImage> image = ParseWave(wave);
@@ -63,23 +94,7 @@ void PlayOnDefaultOutput(const QByteArray &wave)
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
     if (device.isNull() || !device.isFormatSupported(image->format))
         return;
-    QBuffer buffer(&image->samples);
-    buffer.open(QIODevice::ReadOnly);
-    QAudioSink sink(device, image->format);
-    QEventLoop loop;
-    // Handing all the data over is not the end of the sound: wait for the clip's length
-    // (and a little for the device to drain), unless the device fails first.
-    QObject::connect(&sink, &QAudioSink::stateChanged, &loop, [&] {
-        if (sink.error() != QAudio::NoError)
-            loop.quit();
-    });
-    const qint64 lengthMs = image->format.durationForBytes(static_cast<qint32>(image->samples.size())) / 1000;
-    QTimer::singleShot(static_cast<int>(lengthMs) + kDrainMs, &loop, &QEventLoop::quit);
-    sink.start(&buffer);
-    // The board keeps painting while the clip plays, but takes no input.
-    if (sink.error() == QAudio::NoError)
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-    sink.stop();
+    new Clip(device, std::move(*image));
 }
 
 } // namespace
@@ -87,7 +102,7 @@ void PlayOnDefaultOutput(const QByteArray &wave)
 extern "C" Q_DECL_EXPORT void QuoxaPlayWave(const char *data, qint64 size) noexcept
 {
     try {
-        PlayOnDefaultOutput(QByteArray::fromRawData(data, size));
+        PlayOnDefaultOutput(QByteArray(data, static_cast<qsizetype>(size))); // its own copy: the clip outlives the call
     } catch (...) {
         // A clip that cannot be played is silence, never a crash.
     }

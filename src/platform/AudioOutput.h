@@ -1,6 +1,6 @@
 #pragma once
 // The entry point of the audio output module: plays a RIFF WAVE image on the default
-// output and returns when it has ended. No device, a busy one or data it cannot take:
+// output and returns at once, while it plays. No device, a busy one or data it cannot take:
 // silence, at once.
 #include <QtGlobal>
 

@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
@@ -248,6 +249,13 @@ void InstallDesignLook()
     // freed, and a long session's memory would creep up with every window opened.
     mallopt(M_MMAP_THRESHOLD, 128 * 1024);
 #endif
+}
+
+void OpenModal(QDialog *dialog)
+{
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(Qt::ApplicationModal);
+    dialog->show();
 }
 
 void KeepOpenOnEscape(QWidget *window)

@@ -13,6 +13,7 @@
 #include <QWidget>
 
 class QAbstractButton;
+class QDialog;
 
 namespace quoxa {
 
@@ -62,6 +63,10 @@ QIcon DesignIcon(const QPixmap &picture);
 // waits for another copy of it to let go of the store, and large pictures that go back to
 // the system when they are freed.
 void InstallDesignLook();
+
+// Opens a dialog of ours over the game: modal to every window of it, without waiting for it
+// (what follows it goes on from its finished signal), and deleted once it has closed.
+void OpenModal(QDialog *dialog);
 
 // Escape does not close this window: only its own buttons or its close box do.
 void KeepOpenOnEscape(QWidget *window);

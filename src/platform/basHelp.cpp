@@ -23,13 +23,13 @@ void ShowMessageBox(Messages::Kind kind, const QString &text)
     QString shown = text;
     shown.replace(QChar(13), QChar(10));
     const bool error = kind == Messages::Kind::Error;
-    QMessageBox box(error ? QMessageBox::Warning : QMessageBox::Information,
-                    error ? QCoreApplication::translate("basHelp", "Error") : QStringLiteral("Quoxa"), shown, QMessageBox::Ok,
-                    QApplication::activeWindow());
-    box.setObjectName(error ? QStringLiteral("ErrorBox") : QStringLiteral("NoticeBox"));
-    box.setTextFormat(Qt::PlainText); // a player's name in it is text, never markup
-    UseDesignColours(&box);
-    box.exec();
+    auto *box = new QMessageBox(error ? QMessageBox::Warning : QMessageBox::Information,
+                                error ? QCoreApplication::translate("basHelp", "Error") : QStringLiteral("Quoxa"), shown,
+                                QMessageBox::Ok, QApplication::activeWindow());
+    box->setObjectName(error ? QStringLiteral("ErrorBox") : QStringLiteral("NoticeBox"));
+    box->setTextFormat(Qt::PlainText); // a player's name in it is text, never markup
+    UseDesignColours(box);
+    OpenModal(box);
 }
 
 } // namespace

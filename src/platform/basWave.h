@@ -1,5 +1,5 @@
 #pragma once
-// The game's sounds: short wave clips carried in the executable, played synchronously.
+// The game's sounds: short wave clips carried in the executable, started and left to play: the game never waits for one.
 #include <QByteArray>
 #include <QString>
 #include <functional>
@@ -9,7 +9,7 @@ namespace quoxa::basWave {
 constexpr int SND_NODEFAULT = 2;
 constexpr int SND_MEMORY = 4;
 
-// Plays the clip of that name and returns when it has ended. A name with no clip, or a
+// Starts the clip of that name and returns at once. A name with no clip, or a
 // machine that cannot play it, stays silent. Callers check gblnPlaySound first.
 void PlayWave(const QString &name, int flags = SND_NODEFAULT | SND_MEMORY);
 

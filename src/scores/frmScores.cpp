@@ -129,14 +129,21 @@ void frmScores::ResetScoreList(QTreeWidget *list)
 void frmScores::cmdReset_Click()
 {
     Trap([&] {
-        const auto answer = QMessageBox::question(this, tr("Reset Scores"), tr("Are you sure that you want to reset all scores?"),
-                                                  QMessageBox::Yes | QMessageBox::No);
-        if (answer != QMessageBox::Yes)
-            return;
-        if (gblnPlaySound)
-            basWave::PlayWave(QStringLiteral("FLUSH"));
-        ResetScoreList(lvwScores);
-        SettingsStore::DeleteSection(kAppTitle, HighScoreTable::kSection, tr("the cleared high scores"));
+        auto *question = new QMessageBox(QMessageBox::Question, tr("Reset Scores"),
+                                         tr("Are you sure that you want to reset all scores?"),
+                                         QMessageBox::Yes | QMessageBox::No, this);
+        // The table is wiped once the answer is Yes, and only then.
+        connect(question, &QMessageBox::finished, this, [this](int answer) {
+            Trap([&] {
+                if (answer != QMessageBox::Yes)
+                    return;
+                if (gblnPlaySound)
+                    basWave::PlayWave(QStringLiteral("FLUSH"));
+                ResetScoreList(lvwScores);
+                SettingsStore::DeleteSection(kAppTitle, HighScoreTable::kSection, tr("the cleared high scores"));
+            });
+        });
+        OpenModal(question);
     });
 }
 
@@ -158,8 +165,6 @@ void frmScores::Form_Activate()
     Trap([&] {
         if (!gblnPlaySound || !blnNewHighScore)
             return;
-        // Let the window and its list be drawn before the sound holds everything up.
-        QApplication::processEvents();
         basWave::PlayWave(QStringLiteral("CHIMES"));
         blnNewHighScore = false;
     });

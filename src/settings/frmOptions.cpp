@@ -305,16 +305,21 @@ void frmOptions::cmdColor_Click()
 {
     Trap([&] {
         const bool dice = optColors[0]->isChecked();
-        qint32 &color = dice ? glngDieColor : glngPipColor;
-        dlgColors->setCurrentColor(ColorFromStored(color));
-        if (dlgColors->exec() != QDialog::Accepted)
-            return; // cancelled: the colour stays exactly as stored, a negative one too
-        const qint32 stored = StoredFromColor(dlgColors->selectedColor());
-        if (stored == color)
-            return;
-        color = stored;
-        mOwner.SetColor(dice ? QStringLiteral("Die") : QStringLiteral("Pip"));
-        DescribeColor();
+        dlgColors->setCurrentColor(ColorFromStored(dice ? glngDieColor : glngPipColor));
+        connect(dlgColors, &QDialog::finished, this, [this, dice](int result) {
+            Trap([&] {
+                qint32 &color = dice ? glngDieColor : glngPipColor;
+                if (result != QDialog::Accepted)
+                    return; // cancelled: the colour stays exactly as stored, a negative one too
+                const qint32 stored = StoredFromColor(dlgColors->selectedColor());
+                if (stored == color)
+                    return;
+                color = stored;
+                mOwner.SetColor(dice ? QStringLiteral("Die") : QStringLiteral("Pip"));
+                DescribeColor();
+            });
+        }, Qt::SingleShotConnection);
+        dlgColors->open();
     });
 }
 

@@ -79,12 +79,12 @@ private slots:
             ClockRandomSource random([]() { return clock; });
             Game game(board, random);
             game.StartNewGame({2, {}});
-            while (game.mstrState != u"Game Over") {
+            while (game.turn().mstrState != u"Game Over") {
                 game.cmdThrow_Click();
-                if (!game.mblnCanScore)
+                if (!game.turn().mblnCanScore)
                     continue;
                 const Game::Hint move = game.ComputerMove(SolvedStrategy(), level);
-                move.category ? game.RecordScore(move.category->label) : void(board.held = move.keep);
+                game.Play(move);
             }
             const GameReview review = Review(game.Record(), SolvedStrategy());
             for (const PlayerReview &player : review.players) {

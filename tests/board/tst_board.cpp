@@ -37,6 +37,27 @@ class BoardTest : public QObject {
     }
     void Press() { QTest::mouseClick(Find("cmdThrow"), Qt::LeftButton); }
     void ClickDie(int die) { QTest::mouseClick(Find(QStringLiteral("fraDie(%1)").arg(die)), Qt::LeftButton); }
+    void ClickBox(const SheetRow *row) { QTest::mouseClick(Find(row->label.toString()), Qt::LeftButton); }
+    // From the first throw of a turn with Ones scored, to a turn state as a player gets there.
+    void Reach(const QString &state)
+    {
+        const auto categories = SheetCategories();
+        if (state == u"New Game")
+            return board->mnuGameNew_Click();
+        for (int press = 1; state.startsWith(u"Throw ") && press < state.back().digitValue(); ++press)
+            Press();
+        if (state == u"Throw 0" || state == u"Continue")
+            ClickBox(categories[1]);
+        if (state == u"Throw 0")
+            Press();
+        for (std::size_t box = 1; state == u"Game Over" && box < categories.size(); ++box) {
+            ClickBox(categories[box]);
+            if (box + 1 < categories.size())
+                Press(), Press();
+        }
+        if (QWidget *scores = QApplication::activeModalWidget()) // a new high score's window
+            scores->close();
+    }
     QList<QRect> Block()
     {
         QList<QRect> places;
@@ -64,7 +85,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(board.get()));
         QVERIFY(!Find<QAction>("tlbMain.Sounds")->isChecked()); // as stored
         QTest::keyClick(Find("cmdThrow"), Qt::Key_Return); // Return throws, as Space does
-        QTRY_COMPARE(board->game().mstrState, QStringLiteral("Throw 1"));
+        QTRY_COMPARE(board->game().turn().mstrState, QStringLiteral("Throw 1"));
         const QPoint die = Find("fraDie(2)")->mapTo(board.get(), QPoint(10, 10)); // as the window system sends it:
         QTest::mouseDClick(board->windowHandle(), Qt::LeftButton, {}, die); // a double-click is one click
         QVERIFY(Held(2));
@@ -151,9 +172,11 @@ private slots:
         QFETCH(QString, picture);
         QFETCH(QString, shows);
         Press();
+        ClickBox(SheetCategories()[0]); // Ones
+        Press(), Press();
         ClickDie(2);
-        gudtPlayer(1).intOnes = 0;
-        board->game().SetTurnState(requested);
+        Reach(requested);
+        QCOMPARE(board->game().turn().mstrState, requested == u"New Game" ? QStringLiteral("Throw 0") : requested);
         QCOMPARE(Find<QLabel>("stbMain(1)")->text() + "|" + Find<QLabel>("stbMain(2)")->text(), panels);
         QCOMPARE(Find<QPushButton>("cmdThrow")->icon().pixmap(76).toImage(), LoadButtonPicture(picture).pixmap(76).toImage());
         const auto mark = [](bool on, char c) { return on ? QChar::fromLatin1(c) : u'-'; };
@@ -171,8 +194,11 @@ private slots:
         ClickDie(4);
         QCOMPARE(Held(4), false); // a second click releases, or still holds nothing
         const qint64 face = Find<QPushButton>("cmdThrow")->icon().cacheKey(); // each face is loaded once
-        board->game().SetTurnState("Continue");
-        board->game().SetTurnState(requested);
+        board->mnuGameNew_Click();
+        Press();
+        ClickBox(SheetCategories()[0]);
+        Press(), Press();
+        Reach(requested);
         QCOMPARE(Find<QPushButton>("cmdThrow")->icon().cacheKey(), face);
     }
 
@@ -203,7 +229,7 @@ private slots:
         Press(); // 6 1 2 3 4
         hint();
         QCOMPARE(line(), "Hint: keep 1 2 3 4 and throw again. Expected final total: 246.79");
-        QString marked = board->game().mstrState + " ";
+        QString marked = board->game().turn().mstrState + " ";
         for (int die = 1; die <= 5; ++die)
             marked += Find(QStringLiteral("shpHint(%1)").arg(die))->isVisible() ? 'X' : Held(die) ? 'H' : '.';
         QCOMPARE(marked, "Throw 2 .XXXX"); // marked, not held
@@ -282,7 +308,7 @@ private slots:
         Press();
         QTest::mouseClick(Find("lblChance"), Qt::LeftButton);
         QTest::keyClick(board.get(), Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(board->game().mstrState + Find<QLabel>("lblChance")->text(), "Throw 1");
+        QCOMPARE(board->game().turn().mstrState + Find<QLabel>("lblChance")->text(), "Throw 1");
         QTest::keyClick(board.get(), Qt::Key_Q, Qt::ControlModifier);
         QVERIFY(!board->isVisible());
     }
@@ -329,23 +355,20 @@ private slots:
         QFETCH(QString, effect);
         Press();
         QString seen;
-        QTimer::singleShot(0, [&] {
-            if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
-                seen = dialog->objectName();
-                if (auto *tabs = dialog->findChild<QTabWidget *>("tabOptions"))
-                    seen += " " + QString::number(tabs->currentIndex());
-                dialog->reject();
-            }
-        });
         if (command.startsWith("tlbMain."))
             Find<QToolButton>(command)->click();
         else
             Find<QAction>(command)->trigger();
-        if (const HelpViewer *viewer = board->findChild<HelpViewer *>())
+        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) { // open, and the command over
+            seen = dialog->objectName();
+            if (auto *tabs = dialog->findChild<QTabWidget *>("tabOptions"))
+                seen += " " + QString::number(tabs->currentIndex());
+            dialog->reject();
+        } else if (const HelpViewer *viewer = board->findChild<HelpViewer *>())
             seen = QStringLiteral("help %1 %2").arg(viewer->findChild<QTabWidget *>()->currentIndex()).arg(viewer->currentPage());
         else if (!board->isVisible())
             seen = "closed";
-        else if (board->game().mstrState == u"Throw 0")
+        else if (board->game().turn().mstrState == u"Throw 0")
             seen = "new game";
         else if (gblnPlaySound)
             seen = "sounds on";

@@ -91,11 +91,11 @@ private slots:
             board.game().RecordScore(u"lblChance");
             for (int press = 0; press < 2; ++press) // Continue: the computer's turn; then hurried to its score
                 board.cmdThrow_Click();
-            QTRY_COMPARE(board.game().mstrState + board.game().mintPlayer.toString(), "Continue2");
+            QTRY_COMPARE(board.game().turn().mstrState + board.game().turn().mintPlayer.toString(), "Continue2");
             board.close();
         }
         frmMain again;
-        QCOMPARE(again.game().mstrState + again.game().mintPlayer.toString() + Find<QLabel>(&again, "stbMain(1)")->text(),
+        QCOMPARE(again.game().turn().mstrState + again.game().turn().mintPlayer.toString() + Find<QLabel>(&again, "stbMain(1)")->text(),
                  "Throw 01Throw the dice.");
     }
 
@@ -123,7 +123,7 @@ private slots:
                  seen[0] + "25");
         auto second = std::make_unique<frmMain>();
         QCOMPARE(BoardText(second.get()), seen[1]);
-        QCOMPARE(frmMain().game().mintScored.value(), 0); // a third copy: a new game
+        QCOMPARE(frmMain().game().turn().mintScored.value(), 0); // a third copy: a new game
         second->close();
         first->close();
         second.reset();
@@ -149,7 +149,7 @@ private slots:
             QTRY_COMPARE(errors.messages.size(), 1);
             QVERIFY(errors.messages[0].contains("Game.json.damaged"));
             QVERIFY(FileText(GameFiles::SlotPath(1) + ".damaged") == text && !QFile::exists(GameFiles::SlotPath(1)));
-            QCOMPARE(board.game().mstrState + board.game().mintScored.toString(), "Throw 00");
+            QCOMPARE(board.game().turn().mstrState + board.game().turn().mintScored.toString(), "Throw 00");
         }
     }
 
@@ -241,7 +241,7 @@ private slots:
         QVERIFY(shown(&board, "stbMain(1)"));
         gintPlayerCount = 2;
         board.StartNewGame();
-        board.game().SetTurnState("Game Over");
+        PlayTo(board.game(), u"Game Over");
         board.mnuViewScoreCard_Click();
         QVERIFY(shown(Find(&board, "frmScoreCard"), "lblRanking"));
         board.ShowReview(FinishedGame({{{name}, kStraights}}));
@@ -282,7 +282,7 @@ private slots:
         board->show();
         board->mnuGameStatistics_Click();
         board->mnuGameReview_Click();
-        QTRY_VERIFY(board->game().mintScored > 1);
+        QTRY_VERIFY(board->game().turn().mintScored > 1);
         board->close();
         const QString closed = BoardText(board.get());
         QTest::qWait(100);

@@ -35,28 +35,28 @@ private slots:
 
     void throwButtonThrowsTheFreeDiceAndCelebratesOnlyWhileScoringIsAllowed()
     {
-        for (const char *state : {"Throw 1", "Throw 2", "Throw 3", "Throw 3"}) {
-            random.Queue("12345");
-            board.held = {false, true, false, true, false}; // dice 2 and 4 never thrown
-            game->cmdThrow_Click();
-            QCOMPARE(game->mstrState, QString::fromLatin1(state));
+        QCOMPARE(game->Hold(2, true), Refusal::NotNow); // nothing to hold before the first throw
+        const std::pair<const char *, const char *> throws[] = {{"12345", "Throw 1"}, {"666", "Throw 2"}, {"555", "Throw 3"}, {"", "Throw 3"}};
+        for (const auto &[faces, state] : throws) {
+            random.Queue(faces);
+            QCOMPARE(game->cmdThrow_Click(), *faces ? Refusal::None : Refusal::NotNow); // no fourth throw
+            QCOMPARE(game->turn().mstrState, QString::fromLatin1(state));
+            for (int die : {2, 4, 6}) // dice 2 and 4 kept from the first throw on
+                QCOMPARE(game->Hold(die, true), die == 6 ? Refusal::NoSuchDie : game->turn().mblnCanHold ? Refusal::None : Refusal::NotNow);
         }
-        QCOMPARE(random.reseeds, 3); // the press in "Throw 3" throws nothing
-        QCOMPARE(random.used, 3 * 3); // one draw for each die thrown
-        QCOMPARE(board.tags, (std::array<QString, 5>{"2", "", "3", "", "4"}));
+        QCOMPARE(random.reseeds, 3);
+        QCOMPARE(random.used, 5 + 3 + 3); // one draw for each die thrown
+        QCOMPARE(board.tags, (std::array<QString, 5>{"5", "2", "5", "4", "5"}));
+        QCOMPARE((std::array{game->Die(1), game->Die(2), int(game->Held(2))}), (std::array{5, 2, 0})); // the third throw lets go
         QVERIFY(board.Calls("ShowCelebration").isEmpty());
         Begin(1);
-        Throw("44444");
-        QCOMPARE(board.Calls("ShowCelebration").size(), 1);
-        game->SetTurnState(QStringLiteral("Throw 3"));
-        game->cmdThrow_Click(); // five alike still there
-        QCOMPARE(board.Calls("ShowCelebration").size(), 2);
-        game->SetTurnState(QStringLiteral("Continue"));
-        QVERIFY(!game->CheckForQuoxa());
-        board.log.clear();
-        game->SetTurnState(QStringLiteral("throw 1")); // not a state: nothing but the Undo commands
-        QCOMPARE(game->mstrState + game->mstrPrevState, QStringLiteral("ContinueContinue"));
-        QCOMPARE(board.log, QStringList{"SetUndoEnabled(true)"});
+        Throw("44444", 3);
+        QCOMPARE(board.Calls("ShowCelebration").size(), 3);
+        QCOMPARE(game->cmdThrow_Click(), Refusal::NotNow); // five alike still there
+        QCOMPARE(board.Calls("ShowCelebration").size(), 4);
+        game->RecordScore(u"lblQuoxa");
+        game->cmdThrow_Click(); // the next turn's dice, not yet thrown
+        QCOMPARE(board.Calls("ShowCelebration").size(), 4);
     }
 
     void turnsPassInOrderAndShowThatPlayersSheet()
@@ -66,11 +66,12 @@ private slots:
             Begin(players);
             for (int p = 1; p <= 4; ++p) // every player's sheet different
                 gudtPlayer(p).intChance = 10 * p;
+            std::size_t box = 0;
             for (int expected : order) {
-                game->SetTurnState(QStringLiteral("Continue"));
+                Score("12346", SheetCategories()[box++]->label); // a box each player still has open
                 board.log.clear();
                 game->cmdThrow_Click(); // Continue: the next player's turn
-                QCOMPARE(game->mintPlayer.value(), expected);
+                QCOMPARE(game->turn().mintPlayer.value(), expected);
                 // One player keeps the row and the sheet as they are.
                 QCOMPARE(board.Calls("SelectPlayerRow"),
                          players > 1 ? QStringList{QStringLiteral("SelectPlayerRow(%1)").arg(expected)} : QStringList());
@@ -87,7 +88,7 @@ private slots:
         gudtPlayer(4).intChance = gudtPlayer(4).intGameTotal = 17;
         board.log.clear();
         game->StartNewGame();
-        QCOMPARE(game->mstrState + game->mintPlayer.toString(), QStringLiteral("Throw 01"));
+        QCOMPARE(game->turn().mstrState + game->turn().mintPlayer.toString(), QStringLiteral("Throw 01"));
         QCOMPARE(gudtPlayer(4).strName + gudtPlayer(4).intChance.toString() + gudtPlayer(4).intGameTotal.toString(), "P4-10");
         QCOMPARE(board.log.mid(18, 4), (QStringList{"ClearPlayerList", "AddPlayerRow(P1,0)", "AddPlayerRow(P2,0)", "SelectPlayerRow(1)"}));
         QVERIFY(board.Calls("SetDieTag").isEmpty());
@@ -123,7 +124,7 @@ private slots:
         QFETCH(int, score);
         QCOMPARE(Score(dice, label), score);
         QVERIFY(board.log.contains(QStringLiteral("ShowScoreCell(%1,%2)").arg(label).arg(score)));
-        QCOMPARE(game->mstrState, QStringLiteral("Continue"));
+        QCOMPARE(game->turn().mstrState, QStringLiteral("Continue"));
     }
 
     // A game as steps: "33333>lblQuoxa" throws and scores, ">lblQuoxa" scores the dice on
@@ -174,17 +175,20 @@ private slots:
         for (int throws = 1; throws <= 3; ++throws) {
             Begin(1);
             Throw("23456", throws);
-            board.held = {true, false, true, false, false};
+            game->Hold(1, true);
+            game->Hold(3, true);
+            const std::array<bool, 5> holds{throws < 3, false, throws < 3, false, false}; // none after the third throw
             game->RecordScore(u"lblLargeStraight");
             QCOMPARE(board.Calls("SetUndoEnabled").last(), QStringLiteral("SetUndoEnabled(true)"));
             game->UndoLastScore();
             QCOMPARE(Sheet().intLargeStraight.value(), -1);
             QVERIFY(board.log.contains("ReopenScoreCell(lblLargeStraight)"));
-            QCOMPARE(game->mstrState, QStringLiteral("Throw %1").arg(throws));
-            QCOMPARE(game->mintRolls.value(), 3 - throws);
-            QCOMPARE(game->mblnCanHold, throws < 3);
-            QCOMPARE(game->mintScored.value(), 0);
-            QCOMPARE(board.held, (std::array<bool, 5>{}));
+            QCOMPARE(game->turn().mstrState, QStringLiteral("Throw %1").arg(throws));
+            QCOMPARE(game->turn().mintRolls.value(), 3 - throws);
+            QCOMPARE(game->turn().mblnCanHold, throws < 3);
+            QCOMPARE(game->turn().mintScored.value(), 0);
+            QCOMPARE(board.held, holds); // the dice held as they were
+            QCOMPARE(game->Held(1), holds[0]);
             QCOMPARE(board.Calls("SetUndoEnabled").last(), QStringLiteral("SetUndoEnabled(false)"));
             game->RecordScore(u"lblLargeStraight");
             QCOMPARE(Sheet().intLargeStraight.value(), 40);
@@ -212,19 +216,23 @@ private slots:
         board.entering = {"P3"};
         for (const SheetRow &row : kScoreSheet)
             for (int p = 1; row.isCategory() && p <= 3; ++p) {
-                QCOMPARE(game->mstrState, QString(p == 1 && &row == &kScoreSheet[0] ? "Throw 0" : "Continue"));
+                QCOMPARE(game->turn().mstrState, QString(p == 1 && &row == &kScoreSheet[0] ? "Throw 0" : "Continue"));
                 Score("12346", row.label);
             }
-        QCOMPARE(game->mstrState + game->mintScored.toString(), QStringLiteral("Game Over39"));
-        QCOMPARE(board.log.mid(board.log.size() - 3), (QStringList{"SetUndoEnabled(false)", "ShowNewHighScores", "ShowFinalScores"}));
+        QCOMPARE(game->turn().mstrState + game->turn().mintScored.toString(), QStringLiteral("Game Over39"));
+        QCOMPARE(board.log.mid(board.log.size() - 2), (QStringList{"SetUndoEnabled(false)", "ShowGameEnd(true)"}));
         QCOMPARE(board.offered, (QStringList{"P1=62", "P2=62", "P3=62"}));
+        Begin(2); // again, and no total is offered with 0 points, nor the one of a player not playing
+        for (int turn = 1; turn < 26; ++turn)
+            Score("12346", SheetCategories()[std::size_t((turn - 1) / 2)]->label);
         board.offered = board.entering = {};
-        gudtPlayer(2).intGameTotal = 0;
-        gudtPlayer(4).intGameTotal = 300; // not playing
-        QVERIFY(!game->SaveHighScores());
-        QCOMPARE(board.offered, (QStringList{"P1=62", "P3=62"}));
+        gudtPlayer(1).intGameTotal = 0;
+        gudtPlayer(3).intGameTotal = 300;
+        Score("12346", u"lblChance");
+        QCOMPARE(board.offered, (QStringList{"P2=62"}));
+        QCOMPARE(board.log.last(), QStringLiteral("ShowGameEnd(false)"));
         game->cmdThrow_Click(); // the "NEWGAME" face
-        QCOMPARE(game->mstrState + game->mintScored.toString(), QStringLiteral("Throw 00"));
+        QCOMPARE(game->turn().mstrState + game->turn().mintScored.toString(), QStringLiteral("Throw 00"));
     }
 
     // Best play, exact: what the open categories are worth from the start of a turn, and
@@ -322,14 +330,14 @@ private slots:
         const auto play = [&](Game &computer, int level, QStringList *told) {
             double lost = 0; // the points each decision gives up, on average over the level's choices
             computer.StartNewGame();
-            while (computer.mstrState != u"Game Over") {
+            while (computer.turn().mstrState != u"Game Over") {
                 computer.cmdThrow_Click();
-                if (!computer.mblnCanScore)
+                if (!computer.turn().mblnCanScore)
                     continue;
                 Faces faces{};
                 for (const QString &tag : board.tags)
                     faces[tag.toInt()] += 1;
-                const auto moves = strategy.Moves(Position::Of(gudtPlayer(1)), faces, 3 - computer.mintRolls.value());
+                const auto moves = strategy.Moves(Position::Of(gudtPlayer(1)), faces, 3 - computer.turn().mintRolls.value());
                 const std::vector<double> weights = Strategy::Weights(moves, level);
                 const double best = std::max_element(moves.begin(), moves.end(), [](auto &a, auto &b) { return a.expectedRest < b.expectedRest; })->expectedRest;
                 for (std::size_t m = 0; m < moves.size(); ++m)
@@ -337,7 +345,7 @@ private slots:
                 const Game::Hint move = computer.ComputerMove(strategy, level);
                 if (told)
                     *told << computer.Narration(&move);
-                move.category ? computer.RecordScore(move.category->label) : void(board.held = move.keep);
+                computer.Play(move);
             }
             return lost;
         };
@@ -374,7 +382,7 @@ private slots:
             Begin(1);
             for (const SheetRow *row : SheetCategories())
                 Sheet().*row->field = QString(open).contains(row->label) ? -1 : row->label == u"lblThreeOfAKind" ? 20 : 0;
-            game->UpdateTotals();
+            TotalSheet(Sheet());
             if (*dice)
                 Throw(QString(dice).mid(2), dice[0] - '0');
             QCOMPARE(game->BestMove(SolvedStrategy()).text, QString::fromUtf8(told));

@@ -16,8 +16,8 @@ namespace {
 // Everything the game knows of where it stands, and the dice and holds on its board.
 QString State(const Game &game, const FakeBoard &board)
 {
-    QStringList state{game.mstrState, game.mblnCanUndo ? game.mstrPrevState : QString(),
-                      QString("%1 %2 %3").arg(game.mintPlayer.value()).arg(game.mintRolls.value()).arg(game.mintScored.value())};
+    QStringList state{game.turn().mstrState, game.turn().mblnCanUndo ? game.turn().mstrPrevState : QString(),
+                      QString("%1 %2 %3").arg(game.turn().mintPlayer.value()).arg(game.turn().mintRolls.value()).arg(game.turn().mintScored.value())};
     for (int p = 1; p <= 4; ++p)
         for (const SheetRow &row : kScoreSheet)
             state << QString::number((gudtPlayer(p).*row.field).value());
@@ -41,15 +41,15 @@ private slots:
         Begin(3);
         game->StartNewGame({Int16(3), {}}, DiceOrigin::Daily(QDate(2026, 12, 7))); // the record keeps where its dice come from
         QRandomGenerator pick(2026);
-        while (game->mstrState != u"Game Over") {
-            const bool score = game->mblnCanScore && (game->mintRolls == 0 || pick.bounded(3) == 0);
+        while (game->turn().mstrState != u"Game Over") {
+            const bool score = game->turn().mblnCanScore && (game->turn().mintRolls == 0 || pick.bounded(3) == 0);
             if (score) { // a box already scored takes nothing: the loop picks again
                 game->RecordScore(SheetCategories()[std::size_t(pick.bounded(kCategoryCount))]->label);
-                if (game->mblnCanUndo && pick.bounded(4) == 0)
+                if (game->turn().mblnCanUndo && pick.bounded(4) == 0)
                     game->UndoLastScore();
             } else {
-                for (bool &held : board.held)
-                    held = game->mblnCanHold && pick.bounded(2);
+                for (int die = 1; die <= 5; ++die)
+                    game->Hold(die, game->turn().mblnCanHold && pick.bounded(2));
                 game->cmdThrow_Click();
             }
             const GameRecord record = game->Record();
@@ -130,12 +130,12 @@ private slots:
             Game game(board, clock);
             const Players players{Int16(count), {true, true, true, true}, levels};
             dice ? game.StartNewGame(players, *dice) : game.StartNewGame(players);
-            while (game.mstrState != u"Game Over") {
+            while (game.turn().mstrState != u"Game Over") {
                 game.cmdThrow_Click();
-                if (!game.mblnCanScore)
+                if (!game.turn().mblnCanScore)
                     continue; // the turn's first throw is still to come
-                const Game::Hint move = game.ComputerMove(strategy, levels[std::size_t(game.mintPlayer.value() - 1)]);
-                move.category ? game.RecordScore(move.category->label) : void(board.held = move.keep);
+                const Game::Hint move = game.ComputerMove(strategy, levels[std::size_t(game.turn().mintPlayer.value() - 1)]);
+                game.Play(move);
             }
             const GameRecord record = game.Record();
             for (std::size_t t = 0; t < record.turns.size() && seen < 2; ++t)

@@ -202,12 +202,11 @@ private slots:
             QVERIFY(QTest::qWaitForWindowActive(&window) && Find(&window, "cmdOk")->hasFocus());
             QCOMPARE(frmScores::blnNewHighScore, newEntry && !sounds);
             for (bool yes : {false, true}) {
-                QTimer::singleShot(0, [yes] {
-                    auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-                    QCOMPARE(box->text(), QStringLiteral("Are you sure that you want to reset all scores?"));
-                    box->button(yes ? QMessageBox::Yes : QMessageBox::No)->click();
-                });
                 window.cmdReset_Click();
+                auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+                QCOMPARE(box->text(), QStringLiteral("Are you sure that you want to reset all scores?"));
+                QCOMPARE(Rows(&window, "lvwScores").first(), QStringLiteral("1.=A=300")); // nothing wiped before the answer
+                box->button(yes ? QMessageBox::Yes : QMessageBox::No)->click();
                 QCOMPARE(Rows(&window, "lvwScores").first(), yes ? QStringLiteral("1.==") : QStringLiteral("1.=A=300"));
                 QCOMPARE(HighScores(), yes ? QStringList() : QStringList{"A=300"});
             }

@@ -57,15 +57,13 @@ class SettingsTest : public QObject {
     }
     void ChooseColor(std::optional<QColor> color) // nothing: the chooser is cancelled
     {
-        QTimer::singleShot(0, [color] {
-            auto *chooser = qobject_cast<QColorDialog *>(QApplication::activeModalWidget());
-            QVERIFY(chooser);
-            if (!color)
-                return chooser->reject();
-            chooser->setCurrentColor(*color);
-            chooser->accept();
-        });
         Click("cmdColor");
+        auto *chooser = qobject_cast<QColorDialog *>(QApplication::activeModalWidget());
+        QVERIFY(chooser);
+        if (!color)
+            return chooser->reject();
+        chooser->setCurrentColor(*color);
+        chooser->accept();
     }
 
 private slots:
@@ -364,7 +362,7 @@ private slots:
         }
         const QString shown = QStringLiteral("%1%2%3%4%5 %6")
                                   .arg(Find(options.get(), "cmdApply")->isEnabled() ? "A" : "-",
-                                       board->game().mstrState == u"Throw 0" ? "N" : "-",
+                                       board->game().turn().mstrState == u"Throw 0" ? "N" : "-",
                                        QString(gblnPlaySound ? "S" : "-") + (gblnComputer[1] ? "C" : "-") +
                                            (gintComputerDelay == 300 ? "D" : "-"))
                                   .arg(enabled).arg(errors.messages.size()).arg(Rows(board.get(), "lvwPlayers").join(',').remove("=0"));
@@ -403,7 +401,7 @@ private slots:
         QTest::keyClick(level, Qt::Key_End);
         QVERIFY(Find(options.get(), "cmdApply")->isEnabled() && level->currentText() == "Perfect");
         Click("cmdApply");
-        QCOMPARE(board->game().mstrState + QString::number(gintComputerLevel[1]), "Throw 15");
+        QCOMPARE(board->game().turn().mstrState + QString::number(gintComputerLevel[1]), "Throw 15");
         QTest::keyClick(level, Qt::Key_Home);
         Click("cmdCancel");
         board->close();

@@ -98,6 +98,19 @@ QStringList Rows(const QObject *root, const QString &list, int from)
     return rows;
 }
 
+void PlayTo(Game &game, QStringView state)
+{
+    while (game.turn().mstrState != state) {
+        const PlayerSheet &sheet = gudtPlayer(game.turn().mintPlayer.value());
+        const auto open = std::find_if(SheetCategories().begin(), SheetCategories().end(),
+                                       [&](const SheetRow *row) { return sheet.*row->field == PlayerSheet::kUnscored; });
+        if (game.turn().mstrState == u"Throw 3")
+            game.RecordScore((*open)->label);
+        else
+            game.cmdThrow_Click();
+    }
+}
+
 GameRecord FinishedGame(const std::vector<std::pair<GameRecord::Player, QStringList>> &players)
 {
     GameRecord game;
@@ -183,7 +196,7 @@ void EngineFixture::Begin(int players)
 
 void EngineFixture::Throw(const QString &faces, int throws)
 {
-    if (game->mstrState == u"Continue")
+    if (game->turn().mstrState == u"Continue")
         game->cmdThrow_Click();
     for (int t = 0; t < throws; ++t) {
         random.Queue(faces);

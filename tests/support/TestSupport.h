@@ -76,6 +76,8 @@ inline const QStringList kPerfect{"11111", "22222", "33333", "44444", "55555", "
                                   "66666", "22333", "12345", "12345", "66666", "66666"};
 // A finished game: each player with its thirteen throws, scored in sheet order.
 GameRecord FinishedGame(const std::vector<std::pair<GameRecord::Player, QStringList>> &players);
+// Plays a game on to a turn state: throws, and after three throws scores the first open box.
+void PlayTo(Game &game, QStringView state);
 // What a player sees of a board: every box of the sheet, the dice and their holds, the
 // players list, the status bar and Undo.
 QString BoardText(const QWidget *board);
@@ -111,8 +113,8 @@ struct ErrorRecorder {
     Messages::Sink old;
 };
 
-// A board that logs what the engine asks of it, in order ("ShowFace(1,6)"), and holds
-// five dice.
+// A board that logs what the game tells it, in order ("ShowFace(1,6)"), and mirrors the
+// five dice's tags and holds as it was told them.
 class FakeBoard : public Board {
 public:
     QStringList log;
@@ -123,9 +125,7 @@ public:
 
     QStringList Calls(const QString &name) const; // the calls of one kind only
 
-    QString DieTag(int die) const override { return tags.at(static_cast<std::size_t>(die - 1)); }
     void SetDieTag(int die, const QString &tag) override { tags.at(static_cast<std::size_t>(die - 1)) = tag; Record("SetDieTag", die, tag); }
-    bool IsHeld(int die) const override { return held.at(static_cast<std::size_t>(die - 1)); }
     void ShowFace(int die, int value) override { Record("ShowFace", die, value); }
     void SetHeld(int die, bool hold) override { held.at(static_cast<std::size_t>(die - 1)) = hold; }
     void ReleaseHolds() override { held.fill(false); Record("ReleaseHolds"); }
@@ -143,8 +143,7 @@ public:
     void ShowCelebration() override { Record("ShowCelebration"); }
     bool SaveScore(const QString &name, Int16 score) override;
     void PlaySound(const QString &name) override { Record("PlaySound", name); }
-    void ShowNewHighScores() override { Record("ShowNewHighScores"); }
-    void ShowFinalScores() override { Record("ShowFinalScores"); }
+    void ShowGameEnd(bool newHighScore) override { Record("ShowGameEnd", newHighScore); }
     void KeepRecord(const GameRecord &record) override { kept = record; }
     GameRecord kept; // the record the game handed on last
 
@@ -185,7 +184,7 @@ struct EngineFixture {
     void Throw(const QString &faces, int throws = 1);
     // Throws the faces once and scores them in the category; the value it got.
     int Score(const QString &faces, QStringView label);
-    PlayerSheet &Sheet() const { return gudtPlayer(game->mintPlayer.value()); }
+    PlayerSheet &Sheet() const { return gudtPlayer(game->turn().mintPlayer.value()); }
 };
 
 } // namespace quoxa::test

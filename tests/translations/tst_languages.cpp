@@ -85,7 +85,7 @@ std::vector<Text> Texts()
     for (int i = 0; i < pages->count(); pages->setCurrentIndex(++i))
         Walk(&options, texts);
     for (const char *state : {"Throw 1", "Throw 3", "Continue", "Game Over", "Throw 0"}) {
-        board.game().SetTurnState(state);
+        PlayTo(board.game(), QString::fromLatin1(state));
         Walk(&board, texts);
     }
     board.mnuViewScoreCard_Click();
