@@ -17,6 +17,28 @@
     </message>
 </context>
 <context>
+    <name>DiceOrigin</name>
+    <message>
+        <source>&quot;%1&quot; is none of a dice code&apos;s letters and digits.</source>
+        <translation>»%1« gehört nicht zu den Buchstaben und Ziffern eines Würfelcodes.</translation>
+    </message>
+    <message>
+        <source>Type the dice code of the game to play.</source>
+        <translation>Geben Sie den Würfelcode des Spiels ein, das Sie spielen möchten.</translation>
+    </message>
+    <message numerus="yes">
+        <source>A dice code has eight letters and digits; this one has %n.</source>
+        <translation>
+            <numerusform>Ein Würfelcode hat acht Buchstaben und Ziffern, dieser hat %n.</numerusform>
+            <numerusform>Ein Würfelcode hat acht Buchstaben und Ziffern, dieser hat %n.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Its last letter or digit does not go with the others: one of them is typed wrong.</source>
+        <translation>Das letzte Zeichen passt nicht zu den anderen: eines davon ist vertippt.</translation>
+    </message>
+</context>
+<context>
     <name>ErrorTrap</name>
     <message>
         <source>Object required</source>

@@ -2,6 +2,16 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>DiceOrigin</name>
+    <message numerus="yes">
+        <source>A dice code has eight letters and digits; this one has %n.</source>
+        <translation>
+            <numerusform>A dice code has eight letters and digits; this one has %n.</numerusform>
+            <numerusform>A dice code has eight letters and digits; this one has %n.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>quoxa::frmMain</name>
     <message numerus="yes">
         <source>%1: %n point(s)</source>

@@ -17,6 +17,28 @@
     </message>
 </context>
 <context>
+    <name>DiceOrigin</name>
+    <message>
+        <source>&quot;%1&quot; is none of a dice code&apos;s letters and digits.</source>
+        <translation>«%1» no es ninguna de las letras y cifras de un código de dados.</translation>
+    </message>
+    <message>
+        <source>Type the dice code of the game to play.</source>
+        <translation>Escribe el código de dados de la partida que quieres jugar.</translation>
+    </message>
+    <message numerus="yes">
+        <source>A dice code has eight letters and digits; this one has %n.</source>
+        <translation>
+            <numerusform>Un código de dados tiene ocho letras y cifras; este tiene %n.</numerusform>
+            <numerusform>Un código de dados tiene ocho letras y cifras; este tiene %n.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Its last letter or digit does not go with the others: one of them is typed wrong.</source>
+        <translation>Su último carácter no encaja con los demás: uno de ellos está mal escrito.</translation>
+    </message>
+</context>
+<context>
     <name>ErrorTrap</name>
     <message>
         <source>Object required</source>

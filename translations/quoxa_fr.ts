@@ -17,6 +17,28 @@
     </message>
 </context>
 <context>
+    <name>DiceOrigin</name>
+    <message>
+        <source>&quot;%1&quot; is none of a dice code&apos;s letters and digits.</source>
+        <translation>«&#xa0;%1&#xa0;» ne fait pas partie des lettres et chiffres d’un code de dés.</translation>
+    </message>
+    <message>
+        <source>Type the dice code of the game to play.</source>
+        <translation>Tapez le code de dés de la partie à jouer.</translation>
+    </message>
+    <message numerus="yes">
+        <source>A dice code has eight letters and digits; this one has %n.</source>
+        <translation>
+            <numerusform>Un code de dés compte huit lettres et chiffres&#xa0;; celui-ci en compte %n.</numerusform>
+            <numerusform>Un code de dés compte huit lettres et chiffres&#xa0;; celui-ci en compte %n.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Its last letter or digit does not go with the others: one of them is typed wrong.</source>
+        <translation>Son dernier caractère ne va pas avec les autres&#xa0;: l’un d’eux est mal tapé.</translation>
+    </message>
+</context>
+<context>
     <name>ErrorTrap</name>
     <message>
         <source>Object required</source>

@@ -17,6 +17,28 @@
     </message>
 </context>
 <context>
+    <name>DiceOrigin</name>
+    <message>
+        <source>&quot;%1&quot; is none of a dice code&apos;s letters and digits.</source>
+        <translation>«%1» non è tra le lettere e le cifre di un codice dadi.</translation>
+    </message>
+    <message>
+        <source>Type the dice code of the game to play.</source>
+        <translation>Scrivi il codice dadi della partita da giocare.</translation>
+    </message>
+    <message numerus="yes">
+        <source>A dice code has eight letters and digits; this one has %n.</source>
+        <translation>
+            <numerusform>Un codice dadi ha otto lettere e cifre; questo ne ha %n.</numerusform>
+            <numerusform>Un codice dadi ha otto lettere e cifre; questo ne ha %n.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Its last letter or digit does not go with the others: one of them is typed wrong.</source>
+        <translation>L’ultimo carattere non va d’accordo con gli altri: uno di essi è scritto male.</translation>
+    </message>
+</context>
+<context>
     <name>ErrorTrap</name>
     <message>
         <source>Object required</source>

@@ -17,6 +17,28 @@
     </message>
 </context>
 <context>
+    <name>DiceOrigin</name>
+    <message>
+        <source>&quot;%1&quot; is none of a dice code&apos;s letters and digits.</source>
+        <translation>‘%1’ hoort niet bij de letters en cijfers van een dobbelsteencode.</translation>
+    </message>
+    <message>
+        <source>Type the dice code of the game to play.</source>
+        <translation>Typ de dobbelsteencode van het spel dat je wilt spelen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>A dice code has eight letters and digits; this one has %n.</source>
+        <translation>
+            <numerusform>Een dobbelsteencode heeft acht letters en cijfers; deze heeft er %n.</numerusform>
+            <numerusform>Een dobbelsteencode heeft acht letters en cijfers; deze heeft er %n.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Its last letter or digit does not go with the others: one of them is typed wrong.</source>
+        <translation>Het laatste teken past niet bij de andere: een ervan is verkeerd getypt.</translation>
+    </message>
+</context>
+<context>
     <name>ErrorTrap</name>
     <message>
         <source>Object required</source>

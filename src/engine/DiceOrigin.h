@@ -32,6 +32,10 @@ struct DiceOrigin {
     // A code as typed: case, spaces and the hyphen do not matter, O reads as 0, I and L as 1.
     // Nothing when it is not eight characters of the alphabet whose last one checks the rest.
     static std::optional<DiceOrigin> FromCode(QStringView typed);
+    // Why a text as typed is no dice code, for the player who typed it: nothing typed, a
+    // character outside the code's letters and digits, too few or too many of them, or a
+    // last one that does not check the rest (a typo). Empty for a code.
+    static QString CodeFault(QStringView typed);
 
     SeededFaces Faces() const;
     // The face of `die` thrown at throw `throwNumber` of round `round`, all counted from 1.

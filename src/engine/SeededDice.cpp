@@ -1,5 +1,6 @@
 #include "engine/SeededDice.h"
 
+#include <QCoreApplication>
 #include <string>
 
 namespace quoxa {
@@ -22,6 +23,33 @@ std::uint64_t SplitMix(std::uint64_t &state)
 int CheckOf(std::uint64_t code)
 {
     return int(SplitMix(code) >> 59);
+}
+
+// A code as typed, read: its value, how many characters of the alphabet it has, and the
+// first character outside it.
+struct TypedCode {
+    std::uint64_t value = 0;
+    int length = 0;
+    std::optional<QChar> stranger;
+};
+
+TypedCode ReadCode(QStringView typed)
+{
+    TypedCode code;
+    for (QChar c : typed) {
+        if (c == u' ' || c == u'-')
+            continue;
+        char ch = char(c.toUpper().toLatin1());
+        ch = ch == 'O' ? '0' : ch == 'I' || ch == 'L' ? '1' : ch;
+        const char *at = ch ? std::char_traits<char>::find(kAlphabet, 32, ch) : nullptr;
+        if (!at) {
+            code.stranger = code.stranger.value_or(c);
+            continue;
+        }
+        code.length += 1;
+        code.value = code.value << 5 | std::uint64_t(at - kAlphabet);
+    }
+    return code;
 }
 
 } // namespace
@@ -63,21 +91,24 @@ std::optional<DiceOrigin> DiceOrigin::FromText(QStringView text)
 
 std::optional<DiceOrigin> DiceOrigin::FromCode(QStringView typed)
 {
-    std::uint64_t value = 0;
-    int length = 0;
-    for (QChar c : typed) {
-        if (c == u' ' || c == u'-')
-            continue;
-        char ch = char(c.toUpper().toLatin1());
-        ch = ch == 'O' ? '0' : ch == 'I' || ch == 'L' ? '1' : ch;
-        const char *at = ch ? std::char_traits<char>::find(kAlphabet, 32, ch) : nullptr;
-        if (!at || ++length > kCodeLength)
-            return std::nullopt;
-        value = value << 5 | std::uint64_t(at - kAlphabet);
-    }
-    if (length != kCodeLength || CheckOf(value >> 5) != int(value & 31))
+    const TypedCode code = ReadCode(typed);
+    if (code.stranger || code.length != kCodeLength || CheckOf(code.value >> 5) != int(code.value & 31))
         return std::nullopt;
-    return Coded(value >> 5);
+    return Coded(code.value >> 5);
+}
+
+QString DiceOrigin::CodeFault(QStringView typed)
+{
+    const TypedCode code = ReadCode(typed);
+    if (code.stranger)
+        return QCoreApplication::translate("DiceOrigin", "\"%1\" is none of a dice code's letters and digits.").arg(*code.stranger);
+    if (code.length == 0)
+        return QCoreApplication::translate("DiceOrigin", "Type the dice code of the game to play.");
+    if (code.length != kCodeLength)
+        return QCoreApplication::translate("DiceOrigin", "A dice code has eight letters and digits; this one has %n.", nullptr, code.length);
+    if (CheckOf(code.value >> 5) != int(code.value & 31))
+        return QCoreApplication::translate("DiceOrigin", "Its last letter or digit does not go with the others: one of them is typed wrong.");
+    return {};
 }
 
 SeededFaces DiceOrigin::Faces() const

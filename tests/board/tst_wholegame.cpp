@@ -203,8 +203,9 @@ private slots:
         }
     }
 
-    // Play Dice Code: a code typed wrong is told and changes nothing, and so does Cancel; a code
-    // as the score card gives it, typed anyhow, starts a game of the players set on its dice.
+    // Play Dice Code: a code typed wrong is told, with what is wrong with it, and the prompt
+    // stays open with the text to mend; Cancel changes nothing; a code as the score card gives
+    // it, typed anyhow, starts a game of the players set on its dice.
     void diceCodePrompt()
     {
         ClearStore();
@@ -212,14 +213,27 @@ private slots:
         board.show();
         QTest::mouseClick(Find(&board, "cmdThrow"), Qt::LeftButton); // a game under way
         const QJsonObject before = GameFiles::ToJson(board.game().Record());
-        for (const QString typed : {"HTNX-HYBM", "", "htnx hybk"}) {
+        const QString frame = "\"%1\" is not a dice code. A dice code is eight letters and digits, as the score card gives it "
+                              "(for example K7QX-93R1); check it and try again. ";
+        const std::pair<QString, QString> typings[] = {
+            {"HTNX-HYBM", frame.arg("HTNX-HYBM") + "Its last letter or digit does not go with the others: one of them is typed wrong."},
+            {"HTNX-HYB", frame.arg("HTNX-HYB") + "A dice code has eight letters and digits; this one has 7."},
+            {"HTNX-HYBKU", frame.arg("HTNX-HYBKU") + "\"U\" is none of a dice code's letters and digits."},
+            {" - ", "Type the dice code of the game to play."},
+            {QString(1000, u'7'), frame.arg(QString(24, u'7') + u'\u2026') + "A dice code has eight letters and digits; this one has 1000."},
+            {"cancelled", ""},
+            {"htnx hybk", ""}};
+        for (const auto &[typed, told] : typings) {
             ErrorRecorder errors;
-            const auto answer = WhenShown<QInputDialog>([&](QInputDialog *prompt) {
-                prompt->setTextValue(typed);
-                typed.isEmpty() ? prompt->reject() : prompt->accept();
-            });
             Find<QAction>(&board, "mnuGameDiceCode")->trigger();
-            QCOMPARE(errors.messages, typed == u"HTNX-HYBM" ? QStringList{"\"HTNX-HYBM\" is not a dice code. A dice code is eight letters and digits, as the score card gives it (for example K7QX-93R1); check it and try again."} : QStringList());
+            auto *prompt = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
+            QVERIFY(prompt);
+            prompt->setTextValue(typed);
+            typed == u"cancelled" ? prompt->reject() : prompt->accept();
+            QCOMPARE(errors.messages, told.isEmpty() ? QStringList() : QStringList{told});
+            QCOMPARE(prompt->isVisible() && prompt->textValue() == typed, !told.isEmpty()); // open, to be mended
+            if (!told.isEmpty())
+                prompt->reject();
             QCOMPARE(GameFiles::ToJson(board.game().Record()) == before, typed != u"htnx hybk");
         }
         QCOMPARE(board.game().Record().dice->Text() + board.game().turn().mstrState, "code HTNX-HYBKThrow 0");
