@@ -58,7 +58,7 @@ int PlayOne(quoxa::Game &game, const quoxa::Strategy &strategy, int level = 0)
             continue;
         game.Play(level ? game.ComputerMove(strategy, level) : game.BestMove(strategy));
     }
-    return quoxa::gudtPlayer(1).intGameTotal.value();
+    return game.Sheet(1).intGameTotal.value();
 }
 
 } // namespace

@@ -87,7 +87,7 @@ void frmScoreCard::Refresh(const Game &game)
         const auto [lastBox, lastPlayer] = game.LastScored();
         grdScoreCard->setColumnCount(players);
         for (int p = 1; p <= players; ++p) {
-            auto *header = new QTableWidgetItem(gudtPlayer(p).strName);
+            auto *header = new QTableWidgetItem(game.Sheet(p).strName);
             if (game.players().computer.at(std::size_t(p - 1)))
                 header->setIcon(mComputerIcon);
             grdScoreCard->setHorizontalHeaderItem(p - 1, header);
@@ -95,7 +95,7 @@ void frmScoreCard::Refresh(const Game &game)
         for (int r = 0; r < int(kScoreSheet.size()); ++r) {
             const SheetRow &row = kScoreSheet[std::size_t(r)];
             for (int p = 1; p <= players; ++p) {
-                const int value = (gudtPlayer(p).*row.field).value();
+                const int value = (game.Sheet(p).*row.field).value();
                 auto *item = new QTableWidgetItem(row.isCategory() && value == PlayerSheet::kUnscored ? QString()
                                                                                                     : QString::number(value));
                 const bool last = &row == lastBox && p == lastPlayer;
@@ -114,7 +114,7 @@ void frmScoreCard::Refresh(const Game &game)
         }
         ShowMoves(MoveText::Log(game.Record()));
         const bool ranked = game.turn().mstrState == u"Game Over" && players >= 2;
-        lblRanking->setText(ranked ? Ranking(players) : QString());
+        lblRanking->setText(ranked ? Ranking(game.Sheets()) : QString());
         lblRanking->setVisible(ranked);
         cmdPlayAgain->setVisible(ranked);
         cmdReview->setVisible(ranked);

@@ -281,6 +281,7 @@ void frmMain::Form_Load()
             const Players &players = mGame.players();
             gintPlayerCount = players.count;
             gblnComputer = players.computer;
+            std::copy_n(players.names.begin(), players.count.value(), gstrPlayerName.begin()); // the others' stay
             for (std::size_t i = 0; i < players.level.size(); ++i)
                 if (players.computer[i]) // a person's level stays as chosen
                     gintComputerLevel[i] = players.level[i];

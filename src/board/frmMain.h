@@ -49,6 +49,7 @@ public:
     QWidget *OwnerWindow() override { return this; }
     // A new game of the players the settings choose.
     void StartNewGame() override;
+    Players ChosenPlayers() const;
     void ComputerLevelsChanged() override;
     // Opens the options dialog on a page: 0 Colors, 1 Players, 2 Sounds.
     void ShowOptions(int page);

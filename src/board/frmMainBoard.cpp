@@ -100,7 +100,7 @@ void frmMain::PreviewScore(QStringView label, bool resting)
     Trap([&] {
         QLabel *cell = SheetLabel(label);
         const SheetRow *row = FindSheetRow(label);
-        const bool open = gudtPlayer(mGame.turn().mintPlayer.value()).*row->field == PlayerSheet::kUnscored;
+        const bool open = mGame.CurrentSheet().*row->field == PlayerSheet::kUnscored;
         if (resting && open && mGame.turn().mblnCanScore && !mComputer->Playing()) {
             if (!mPreviewCell)
                 mPreviewSaved = mPanels[0]->text();
@@ -163,7 +163,7 @@ void frmMain::SetCategoryPointer(QLabel *label, Int16 value, Pointers &pointers)
 void frmMain::RefreshPointers()
 {
     Trap([&] {
-        const PlayerSheet &sheet = gudtPlayer(mGame.turn().mintPlayer.value());
+        const PlayerSheet &sheet = mGame.CurrentSheet();
         Pointers pointers;
         for (const SheetRow &row : kScoreSheet)
             if (row.isCategory())

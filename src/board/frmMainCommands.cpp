@@ -264,7 +264,12 @@ void frmMain::mnuGameNew_Click()
 
 void frmMain::StartNewGame()
 {
-    mGame.StartNewGame({gintPlayerCount, gblnComputer, gintComputerLevel});
+    mGame.StartNewGame(ChosenPlayers());
+}
+
+Players frmMain::ChosenPlayers() const
+{
+    return {gintPlayerCount, gblnComputer, gintComputerLevel, gstrPlayerName};
 }
 
 void frmMain::ComputerLevelsChanged()

@@ -34,7 +34,7 @@ constexpr qsizetype kQuotedMost = 24;
 
 void frmMain::mnuGameDaily_Click()
 {
-    Trap([&] { mGame.StartNewGame({gintPlayerCount, gblnComputer, gintComputerLevel}, DiceOrigin::Daily(QDate::currentDate())); });
+    Trap([&] { mGame.StartNewGame(ChosenPlayers(), DiceOrigin::Daily(QDate::currentDate())); });
 }
 
 void frmMain::mnuGameDiceCode_Click()
@@ -43,7 +43,7 @@ void frmMain::mnuGameDiceCode_Click()
         // A code typed wrong is told, what is wrong with it too, and the prompt stays open.
         auto *prompt = new CheckedPrompt(this, [this](const QString &typed) {
             if (const std::optional<DiceOrigin> dice = DiceOrigin::FromCode(typed)) {
-                mGame.StartNewGame({gintPlayerCount, gblnComputer, gintComputerLevel}, *dice);
+                mGame.StartNewGame(ChosenPlayers(), *dice);
                 return true;
             }
             const QString fault = DiceOrigin::CodeFault(typed), shown = typed.trimmed();

@@ -53,7 +53,7 @@ void frmMain::TellHold(int die)
 
 void frmMain::TellScore(QStringView label)
 {
-    const PlayerSheet &sheet = gudtPlayer(mGame.turn().mintPlayer.value());
+    const PlayerSheet &sheet = mGame.CurrentSheet();
     const SheetRow &row = *FindSheetRow(label);
     // Before whatever the score brought with it: the end of the game, say.
     Tell(tr("%1: %2. Game total %3.").arg(RowName(row), (sheet.*row.field).toString(), sheet.intGameTotal.toString()), true);
@@ -67,9 +67,9 @@ QString frmMain::TurnLine()
     const int players = mGame.players().count.value();
     const QString prompt = mPanels[0]->text();
     if (mGame.turn().mstrState == u"Throw 0")
-        return mComputer->Playing() || players == 1 ? prompt : tr("%1: %2").arg(gudtPlayer(mGame.turn().mintPlayer.value()).strName, prompt);
+        return mComputer->Playing() || players == 1 ? prompt : tr("%1: %2").arg(mGame.CurrentSheet().strName, prompt);
     if (mGame.turn().mstrState == u"Game Over")
-        return players == 1 ? prompt : prompt + u' ' + Ranking(players);
+        return players == 1 ? prompt : prompt + u' ' + Ranking(mGame.Sheets());
     return {};
 }
 

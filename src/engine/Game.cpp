@@ -138,10 +138,11 @@ bool Game::Held(int die) const
 void Game::Resume(const GameRecord &record)
 {
     Trap([&] {
-        Players players{.count = Int16(record.PlayerCount())};
+        Players players;
+        players.count = Int16(record.PlayerCount());
         for (int p = 1; p <= record.PlayerCount(); ++p) {
             const GameRecord::Player &player = record.players.at(static_cast<std::size_t>(p - 1));
-            gudtPlayer(p).strName = player.name;
+            players.names.at(static_cast<std::size_t>(p - 1)) = player.name;
             players.computer.at(static_cast<std::size_t>(p - 1)) = player.computer;
             players.level.at(static_cast<std::size_t>(p - 1)) = player.level;
         }
@@ -179,8 +180,10 @@ void Game::Keep()
 void Game::ResetScoreSheets()
 {
     Trap([&] {
-        for (int p = 1; p <= PlayerTable::kUpperBound; ++p)
-            gudtPlayer(p).Reset();
+        for (int p = 1; p <= PlayerTable::kUpperBound; ++p) {
+            gudtPlayer(p) = PlayerSheet{};
+            gudtPlayer(p).strName = mPlayers.names.at(static_cast<std::size_t>(p - 1));
+        }
     });
 }
 
@@ -344,7 +347,7 @@ Refusal Game::RecordScore(QStringView label)
         const SheetRow *row = FindSheetRow(label);
         if (!row || !row->isCategory())
             throw RunError::SubscriptOutOfRange();
-        PlayerSheet &sheet = CurrentSheet();
+        PlayerSheet &sheet = PlayingSheet();
         if (!mTurn.mblnCanScore)
             return Refusal::NotNow;
         if (sheet.*row->field != PlayerSheet::kUnscored)
@@ -374,7 +377,7 @@ DiceSet Game::DiceValues() const
 void Game::UpdateTotals()
 {
     Trap([&] {
-        PlayerSheet &sheet = CurrentSheet();
+        PlayerSheet &sheet = PlayingSheet();
         TotalSheet(sheet);
         for (QStringView label : {u"lblTotal", u"lblBonus", u"lblSection1Total", u"lblSection2Total", u"lblGameTotal"})
             mBoard.ShowScoreCell(label, sheet.*FindSheetRow(label)->field);
@@ -404,7 +407,7 @@ Refusal Game::UndoLastScore()
             throw RunError(91, QCoreApplication::translate("ErrorTrap", "Object variable or With block variable not set"));
         if (!mTurn.mblnCanUndo)
             return Refusal::NothingToUndo;
-        PlayerSheet &sheet = CurrentSheet();
+        PlayerSheet &sheet = PlayingSheet();
         sheet.*mTurn.mlblLastScored->field = PlayerSheet::kUnscored;
         mBoard.ReopenScoreCell(mTurn.mlblLastScored->label);
         // The scoring being taken back counted five alike exactly when it could.

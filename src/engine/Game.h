@@ -14,11 +14,12 @@
 namespace quoxa {
 
 // Who takes part in a game: how many players (1 to 4), which of them the computer plays
-// for, and at which level (1 to 5).
+// for, and at which level (1 to 5), and their names.
 struct Players {
     Int16 count{1};
     std::array<bool, 4> computer{};
     std::array<int, 4> level{3, 3, 3, 3};
+    std::array<QString, 4> names;
 };
 
 // Why the game refused a command; None when it was carried out.
@@ -83,6 +84,11 @@ public:
     Refusal UndoLastScore();
 
     const TurnVariables &turn() const { return mTurn; }
+    // A player's sheet (1 to 4), the sheets of the players taking part, and the sheet of the
+    // player whose turn it is.
+    const PlayerSheet &Sheet(int player) const { return gudtPlayer(player); }
+    std::span<const PlayerSheet> Sheets() const { return gudtPlayer.First(mPlayers.count.value()); }
+    const PlayerSheet &CurrentSheet() const { return gudtPlayer(mTurn.mintPlayer.value()); }
     // A die's face, 1 to 6, or 0 before its first throw; and whether it is held.
     int Die(int die) const;
     bool Held(int die) const;
@@ -142,12 +148,13 @@ private:
     // The final total expected: the points scored and the expected rest.
     double ExpectedTotal(double rest) const;
     Hint HintFor(const Strategy::Choice &choice) const;
-    PlayerSheet &CurrentSheet() { return gudtPlayer(mTurn.mintPlayer.value()); }
+    PlayerSheet &PlayingSheet() { return gudtPlayer(mTurn.mintPlayer.value()); }
     std::size_t DieIndex(int die) const;
 
     Board &mBoard;
     RandomSource &mRandom;
     Players mPlayers;
+    PlayerTable gudtPlayer; // the four sheets; only the first of the players' count take part
     TurnVariables mTurn;
     DiceSet mDice{};        // 0 for a die not thrown yet
     HeldSet mHeld{};
@@ -160,8 +167,8 @@ private:
 // A game total as the players list shows it: digits grouped by the locale ("#,##0").
 QString FormatGameTotal(Int16 total);
 
-// Who won a game of these players, by their game totals: "Ada wins with 254.", or "Ada and
+// Who won a game of these sheets, by their game totals: "Ada wins with 254.", or "Ada and
 // Bea share the win with 254."; then a line for each place, best first ("1. Ada 254").
-QString Ranking(int playerCount);
+QString Ranking(std::span<const PlayerSheet> sheets);
 
 } // namespace quoxa

@@ -12,12 +12,11 @@
 
 namespace quoxa {
 
-QString Ranking(int playerCount)
+QString Ranking(std::span<const PlayerSheet> sheets)
 {
     QStringList winners;
     Int16 best{-1};
-    for (int p = 1; p <= playerCount; ++p) {
-        const PlayerSheet &sheet = gudtPlayer(p);
+    for (const PlayerSheet &sheet : sheets) {
         if (sheet.intGameTotal > best)
             winners.clear();
         if (sheet.intGameTotal >= best) {
@@ -32,12 +31,13 @@ QString Ranking(int playerCount)
     // Then every place, best first; players with the same total share a place, and the next
     // place counts them all ("1. Ada 254", "1. Bea 254", "3. Cy 190"). Seats keep their order
     // within a place.
-    std::vector<int> seats(static_cast<std::size_t>(playerCount));
-    std::iota(seats.begin(), seats.end(), 1);
-    std::stable_sort(seats.begin(), seats.end(), [](int a, int b) { return gudtPlayer(a).intGameTotal > gudtPlayer(b).intGameTotal; });
+    std::vector<const PlayerSheet *> seats;
+    for (const PlayerSheet &sheet : sheets)
+        seats.push_back(&sheet);
+    std::stable_sort(seats.begin(), seats.end(), [](auto *a, auto *b) { return a->intGameTotal > b->intGameTotal; });
     for (std::size_t i = 0, place = 1; i < seats.size(); ++i) {
-        const PlayerSheet &sheet = gudtPlayer(seats[i]);
-        if (i > 0 && sheet.intGameTotal != gudtPlayer(seats[i - 1]).intGameTotal)
+        const PlayerSheet &sheet = *seats[i];
+        if (i > 0 && sheet.intGameTotal != seats[i - 1]->intGameTotal)
             place = i + 1;
         ranking += u'\n' + QCoreApplication::translate("Game", "%1. %2 %3").arg(QString::number(place), sheet.strName,
                                                                                  FormatGameTotal(sheet.intGameTotal));

@@ -4,15 +4,6 @@
 
 namespace quoxa {
 
-PlayerTable gudtPlayer;
-
-void PlayerSheet::Reset()
-{
-    QString name = std::move(strName);
-    *this = PlayerSheet{};
-    strName = std::move(name);
-}
-
 PlayerSheet &PlayerTable::operator()(int index)
 {
     if (index < 1 || index > kUpperBound)
@@ -20,14 +11,11 @@ PlayerSheet &PlayerTable::operator()(int index)
     return mSheets[static_cast<std::size_t>(index - 1)];
 }
 
-void PlayerTable::Clear()
+std::span<const PlayerSheet> PlayerTable::First(int count) const
 {
-    // Every field to zero and every name empty: the categories' -1 goes too.
-    for (PlayerSheet &sheet : mSheets) {
-        sheet = PlayerSheet{};
-        for (const SheetRow &row : kScoreSheet)
-            sheet.*row.field = 0;
-    }
+    if (count < 0 || count > kUpperBound)
+        throw RunError::SubscriptOutOfRange();
+    return std::span(mSheets).first(static_cast<std::size_t>(count));
 }
 
 const PlayerSheet &PlayerTable::operator()(int index) const

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <array>
+#include <span>
 
 namespace quoxa {
 
@@ -32,8 +33,6 @@ struct PlayerSheet {
     Int16 intQuoxaCount;
     QString strName;
 
-    // Back to the start of a game: every category empty, every total 0; the name stays.
-    void Reset();
 };
 
 // The four players, numbered 1 to 4. All four always exist; only the first
@@ -43,13 +42,11 @@ public:
     static constexpr int kUpperBound = 4;
     PlayerSheet &operator()(int index);
     const PlayerSheet &operator()(int index) const;
-    // Empties every field of every record, names included, as the game does on closing.
-    void Clear();
+    // The sheets of players 1 to `count`.
+    std::span<const PlayerSheet> First(int count) const;
 
 private:
     std::array<PlayerSheet, kUpperBound> mSheets;
 };
-
-extern PlayerTable gudtPlayer;
 
 } // namespace quoxa

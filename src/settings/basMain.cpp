@@ -3,6 +3,7 @@
 namespace quoxa {
 
 Int16 gintPlayerCount;
+std::array<QString, 4> gstrPlayerName;
 bool gblnPlaySound = false;
 qint32 glngDieColor = 0;
 qint32 glngPipColor = 0;

@@ -1,6 +1,5 @@
 #pragma once
 // The settings every part of the game reads: loaded at start-up, saved on closing.
-// The player names live in the player table (gudtPlayer).
 #include "engine/Checked.h"
 
 #include <QString>
@@ -12,6 +11,8 @@ namespace quoxa {
 inline const QString kAppTitle = QStringLiteral("Quoxa");
 
 extern Int16 gintPlayerCount;
+// The players' names (player i at i - 1): a game takes them when it begins.
+extern std::array<QString, 4> gstrPlayerName;
 extern bool gblnPlaySound;
 extern qint32 glngDieColor; // 0x00BBGGRR
 extern qint32 glngPipColor;

@@ -102,8 +102,8 @@ template <int N>
 constexpr Setting Player()
 {
     constexpr QStringView key = kPlayerKeys[N - 1];
-    return {key, key, key, IsName, [](const QString &text) { gudtPlayer(N).strName = text == kPlayerKeys[N - 1] ? DefaultName(N) : text; },
-            [] { return gudtPlayer(N).strName == DefaultName(N) ? kPlayerKeys[N - 1].toString() : gudtPlayer(N).strName; }};
+    return {key, key, key, IsName, [](const QString &text) { gstrPlayerName[N - 1] = text == kPlayerKeys[N - 1] ? DefaultName(N) : text; },
+            [] { return gstrPlayerName[N - 1] == DefaultName(N) ? kPlayerKeys[N - 1].toString() : gstrPlayerName[N - 1]; }};
 }
 
 const std::array<Setting, 17> kSettings{{
@@ -201,7 +201,7 @@ void SaveSettings()
         // The game's last save: it waits for another copy of the game as long as a save may.
         SettingsStore::WriteSection(kAppTitle, kSection, values, QCoreApplication::translate("basRegistry", "the settings"),
                                     SettingsStore::When::Closing);
-        gudtPlayer.Clear();
+        gstrPlayerName = {};
     });
 }
 

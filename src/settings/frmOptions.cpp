@@ -136,7 +136,7 @@ void frmOptions::LoadPlayersTab()
 {
     mskPlayerCnt->setText(gintPlayerCount.toString());
     for (int i = 1; i <= 4; ++i)
-        txtPlayer[static_cast<std::size_t>(i - 1)]->setText(gudtPlayer(i).strName);
+        txtPlayer[static_cast<std::size_t>(i - 1)]->setText(gstrPlayerName[static_cast<std::size_t>(i - 1)]);
     EnableNameBoxes(gintPlayerCount.value());
 }
 
@@ -186,7 +186,7 @@ void frmOptions::ApplyPlayersTab()
     Trap([&] {
         gintPlayerCount = PlayerCount();
         for (int i = 1; i <= 4; ++i)
-            gudtPlayer(i).strName = txtPlayer[static_cast<std::size_t>(i - 1)]->text();
+            gstrPlayerName[static_cast<std::size_t>(i - 1)] = txtPlayer[static_cast<std::size_t>(i - 1)]->text();
         mOwner.StartNewGame();
     });
 }

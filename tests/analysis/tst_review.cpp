@@ -78,7 +78,7 @@ private slots:
             clock = 2026 + seed;
             ClockRandomSource random([]() { return clock; });
             Game game(board, random);
-            game.StartNewGame({2, {}});
+            game.StartNewGame({.count = Int16(2), .names = kNames});
             while (game.turn().mstrState != u"Game Over") {
                 game.cmdThrow_Click();
                 if (!game.turn().mblnCanScore)

@@ -171,8 +171,8 @@ private slots:
             // The score card opens by itself and tells who won.
             auto *card = Find<frmScoreCard>(&board, "frmScoreCard");
             QVERIFY(card->isVisible());
-            QCOMPARE(Find<QLabel>(card, "lblRanking")->text(), Ranking(computers.size()));
-            QTRY_VERIFY(heard.lines.last().endsWith("Game Over. " + Ranking(computers.size()))); // and a screen reader told
+            QCOMPARE(Find<QLabel>(card, "lblRanking")->text(), Ranking(board.game().Sheets()));
+            QTRY_VERIFY(heard.lines.last().endsWith("Game Over. " + Ranking(board.game().Sheets()))); // and a screen reader told
             const auto *grid = Find<QTableWidget>(card, "grdScoreCard");
             QString marked; // one box marked: the last player's, who scored last
             for (int cell = 0, across = grid->columnCount(); cell < grid->rowCount() * across; ++cell)

@@ -64,32 +64,34 @@ private slots:
         const std::pair<int, QList<int>> games[] = {{1, {1, 1}}, {3, {2, 3, 1, 2}}, {4, {2, 3, 4, 1}}};
         for (const auto &[players, order] : games) {
             Begin(players);
-            for (int p = 1; p <= 4; ++p) // every player's sheet different
-                gudtPlayer(p).intChance = 10 * p;
             std::size_t box = 0;
             for (int expected : order) {
-                Score("12346", SheetCategories()[box++]->label); // a box each player still has open
+                Score("12346", SheetCategories()[box++]->label); // each player another box: every sheet different
                 board.log.clear();
                 game->cmdThrow_Click(); // Continue: the next player's turn
                 QCOMPARE(game->turn().mintPlayer.value(), expected);
                 // One player keeps the row and the sheet as they are.
                 QCOMPARE(board.Calls("SelectPlayerRow"),
                          players > 1 ? QStringList{QStringLiteral("SelectPlayerRow(%1)").arg(expected)} : QStringList());
-                QCOMPARE(board.Calls("ShowScoreCell").size(), players > 1 ? 18 : 0);
-                QCOMPARE(board.log.contains(QStringLiteral("ShowScoreCell(lblChance,%1)").arg(10 * expected)), players > 1);
+                QStringList sheet;
+                for (const SheetRow &row : kScoreSheet)
+                    sheet << QStringLiteral("ShowScoreCell(%1,%2)").arg(row.label).arg((game->Sheet(expected).*row.field).value());
+                QCOMPARE(board.Calls("ShowScoreCell"), players > 1 ? sheet : QStringList());
             }
         }
     }
 
     void newGameKeepsNamesAndDiceAndEmptiesAllFourSheets()
     {
-        Begin(2);
-        Throw("12345");
-        gudtPlayer(4).intChance = gudtPlayer(4).intGameTotal = 17;
+        Begin(4);
+        for (int p = 1; p <= 4; ++p)
+            Score("12346", u"lblChance");
         board.log.clear();
+        game->StartNewGame({.count = Int16(2), .names = kNames});
         game->StartNewGame();
         QCOMPARE(game->turn().mstrState + game->turn().mintPlayer.toString(), QStringLiteral("Throw 01"));
-        QCOMPARE(gudtPlayer(4).strName + gudtPlayer(4).intChance.toString() + gudtPlayer(4).intGameTotal.toString(), "P4-10");
+        QCOMPARE(game->Sheet(4).strName + game->Sheet(4).intChance.toString() + game->Sheet(4).intGameTotal.toString(), "P4-10");
+        board.log = board.log.mid(board.log.lastIndexOf("ClearPlayerList") - 18); // the second new game's
         QCOMPARE(board.log.mid(18, 4), (QStringList{"ClearPlayerList", "AddPlayerRow(P1,0)", "AddPlayerRow(P2,0)", "SelectPlayerRow(1)"}));
         QVERIFY(board.Calls("SetDieTag").isEmpty());
         QLocale::setDefault(QLocale(QLocale::German)); // the players list groups digits by the locale
@@ -222,13 +224,11 @@ private slots:
         QCOMPARE(game->turn().mstrState + game->turn().mintScored.toString(), QStringLiteral("Game Over39"));
         QCOMPARE(board.log.mid(board.log.size() - 2), (QStringList{"SetUndoEnabled(false)", "ShowGameEnd(true)"}));
         QCOMPARE(board.offered, (QStringList{"P1=62", "P2=62", "P3=62"}));
-        Begin(2); // again, and no total is offered with 0 points, nor the one of a player not playing
-        for (int turn = 1; turn < 26; ++turn)
-            Score("12346", SheetCategories()[std::size_t((turn - 1) / 2)]->label);
+        Begin(2); // again, and a computer's total is not offered
+        game->StartNewGame({.count = Int16(2), .computer = {true, false}, .names = kNames});
         board.offered = board.entering = {};
-        gudtPlayer(1).intGameTotal = 0;
-        gudtPlayer(3).intGameTotal = 300;
-        Score("12346", u"lblChance");
+        for (int turn = 1; turn <= 26; ++turn)
+            Score("12346", SheetCategories()[std::size_t((turn - 1) / 2)]->label);
         QCOMPARE(board.offered, (QStringList{"P2=62"}));
         QCOMPARE(board.log.last(), QStringLiteral("ShowGameEnd(false)"));
         game->cmdThrow_Click(); // the "NEWGAME" face
@@ -337,7 +337,7 @@ private slots:
                 Faces faces{};
                 for (const QString &tag : board.tags)
                     faces[tag.toInt()] += 1;
-                const auto moves = strategy.Moves(Position::Of(gudtPlayer(1)), faces, 3 - computer.turn().mintRolls.value());
+                const auto moves = strategy.Moves(Position::Of(computer.Sheet(1)), faces, 3 - computer.turn().mintRolls.value());
                 const std::vector<double> weights = Strategy::Weights(moves, level);
                 const double best = std::max_element(moves.begin(), moves.end(), [](auto &a, auto &b) { return a.expectedRest < b.expectedRest; })->expectedRest;
                 for (std::size_t m = 0; m < moves.size(); ++m)
@@ -375,14 +375,21 @@ private slots:
             {"lblFullHouse lblChance", "3 22333", "Hint: score Full House for 25. Expected final total: 68.33"}, // 20+25+23.33
             {"lblQuoxa lblChance", "3 12346", "Hint: score 0 in Quoxa (it costs the least). Expected final total: 43.33"},
             {"lblChance", "1 11266", "Hint: keep 6 6 and throw again. Expected final total: 44.75"},
-            {"lblSixes", "1 12345", "Hint: throw all five again. Expected final total: 29.17"},
+            {"lblSixes", "1 12345", "Hint: throw all five again. Expected final total: 44.17"}, // 20+15 (Chance)+9.17
             {"lblChance", "", "Hint: throw the dice. Expected final total: 43.33"},
             {"lblSixes lblChance", "3 66666", "Hint: score Sixes for 30. Expected final total: 73.33"}}; // Quoxa 0: no 100
+        // The dice that fill the other boxes: 20 in Three of a Kind, 15 in Chance, 0 in the rest.
+        const std::map<QStringView, QString> filling{
+            {u"lblOnes", "23456"}, {u"lblTwos", "13456"}, {u"lblThrees", "12456"}, {u"lblFours", "12356"},
+            {u"lblFives", "12346"}, {u"lblSixes", "12345"}, {u"lblThreeOfAKind", "44435"}, {u"lblSmallStraight", "11256"},
+            {u"lblChance", "12345"}};
         for (const auto &[open, dice, told] : rows) {
             Begin(1);
             for (const SheetRow *row : SheetCategories())
-                Sheet().*row->field = QString(open).contains(row->label) ? -1 : row->label == u"lblThreeOfAKind" ? 20 : 0;
-            TotalSheet(Sheet());
+                if (!QString(open).contains(row->label))
+                    Score(filling.count(row->label) ? filling.at(row->label) : QStringLiteral("12346"), row->label);
+            game->cmdThrow_Click(); // Continue
+            QCOMPARE(Sheet().intGameTotal.value(), QString(open).contains(u"lblChance") ? 20 : 35);
             if (*dice)
                 Throw(QString(dice).mid(2), dice[0] - '0');
             QCOMPARE(game->BestMove(SolvedStrategy()).text, QString::fromUtf8(told));
@@ -426,9 +433,10 @@ private slots:
         for (const auto &[totals, ranking] : {std::pair{QList<int>{230, 254}, "P2 wins with 254.\n1. P2 254\n2. P1 230"},
                                               {{100, 254, 90, 254}, "P2 and P4 share the win with 254.\n1. P2 254\n1. P4 254\n3. P1 100\n4. P3 90"},
                                               {{90, 90, 90, 90}, "P1, P2, P3 and P4 share the win with 90.\n1. P1 90\n1. P2 90\n1. P3 90\n1. P4 90"}}) {
-            for (int p = 1; p <= totals.size(); ++p)
-                gudtPlayer(p).intGameTotal = totals[p - 1];
-            QCOMPARE(Ranking(int(totals.size())), QString::fromLatin1(ranking));
+            std::vector<PlayerSheet> sheets(std::size_t(totals.size()));
+            for (std::size_t p = 0; p < sheets.size(); ++p)
+                sheets[p].strName = QStringLiteral("P%1").arg(p + 1), sheets[p].intGameTotal = totals[qsizetype(p)];
+            QCOMPARE(Ranking(sheets), QString::fromLatin1(ranking));
         }
         Begin(2);
         const auto last = [&] { return QString::number(game->LastScored().second) + (game->LastScored().first ? game->LastScored().first->label.toString() : ""); };

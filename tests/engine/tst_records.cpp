@@ -20,7 +20,7 @@ QString State(const Game &game, const FakeBoard &board)
                       QString("%1 %2 %3").arg(game.turn().mintPlayer.value()).arg(game.turn().mintRolls.value()).arg(game.turn().mintScored.value())};
     for (int p = 1; p <= 4; ++p)
         for (const SheetRow &row : kScoreSheet)
-            state << QString::number((gudtPlayer(p).*row.field).value());
+            state << QString::number((game.Sheet(p).*row.field).value());
     for (std::size_t i = 0; i < 5; ++i)
         state << board.tags[i] + (board.held[i] ? "h" : "");
     return state.join(u' ');
@@ -39,7 +39,7 @@ private slots:
     void recordRebuildsTheGameAtEveryStep()
     {
         Begin(3);
-        game->StartNewGame({Int16(3), {}}, DiceOrigin::Daily(QDate(2026, 12, 7))); // the record keeps where its dice come from
+        game->StartNewGame({.count = Int16(3), .names = kNames}, DiceOrigin::Daily(QDate(2026, 12, 7))); // the record keeps where its dice come from
         QRandomGenerator pick(2026);
         while (game->turn().mstrState != u"Game Over") {
             const bool score = game->turn().mblnCanScore && (game->turn().mintRolls == 0 || pick.bounded(3) == 0);
@@ -56,7 +56,7 @@ private slots:
             QCOMPARE(record.Fault(), QString());
             QCOMPARE(board.kept.turns.size(), record.turns.size()); // kept after every step
             for (int p = 1; p <= 3; ++p)
-                QCOMPARE(record.Sheets()[std::size_t(p - 1)].intGameTotal, gudtPlayer(p).intGameTotal);
+                QCOMPARE(record.Sheets()[std::size_t(p - 1)].intGameTotal, game->Sheet(p).intGameTotal);
             const QJsonObject json = GameFiles::ToJson(record);
             if (record.Over()) {
                 QVERIFY(QJsonDocument(json).toJson(QJsonDocument::Compact).size() < 3 * 2048);
@@ -128,7 +128,7 @@ private slots:
         const auto play = [&](std::array<int, 4> levels, int count, std::optional<DiceOrigin> dice, std::size_t seen) {
             FakeBoard board;
             Game game(board, clock);
-            const Players players{Int16(count), {true, true, true, true}, levels};
+            const Players players{Int16(count), {true, true, true, true}, levels, kNames};
             dice ? game.StartNewGame(players, *dice) : game.StartNewGame(players);
             while (game.turn().mstrState != u"Game Over") {
                 game.cmdThrow_Click();

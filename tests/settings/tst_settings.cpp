@@ -32,7 +32,7 @@ const QString kGame = QStringLiteral("Game Settings");
 
 bool ValidSettings()
 {
-    const auto named = [](int p) { return !gudtPlayer(p).strName.isEmpty() && gudtPlayer(p).strName.size() <= 25; };
+    const auto named = [](int p) { return !gstrPlayerName[std::size_t(p - 1)].isEmpty() && gstrPlayerName[std::size_t(p - 1)].size() <= 25; };
     return gintPlayerCount >= 1 && gintPlayerCount <= 4 && glngDieColor <= 16777215 && glngPipColor <= 16777215 &&
            named(1) && named(2) && named(3) && named(4);
 }
@@ -172,13 +172,13 @@ private slots:
         for (const QString &name : {QStringLiteral("Ada 😀"), QStringLiteral("𝄞𠀋 \"x\""), QString(QChar(0xD83D)) + "7 " + QChar(0xDE00)}) {
             ClearStore();
             basRegistry::LoadSettings();
-            gudtPlayer(2).strName = name;
+            gstrPlayerName[1] = name;
             QVERIFY(frmScores::SaveScore(name, 300));
             QByteArray first;
             for (int save = 1; save <= 2; ++save) {
                 basRegistry::SaveSettings();
                 basRegistry::LoadSettings();
-                QCOMPARE(gudtPlayer(2).strName + Stored("High Scores", "Name 1").toString(), name + name);
+                QCOMPARE(gstrPlayerName[1] + Stored("High Scores", "Name 1").toString(), name + name);
                 QVERIFY(save == 1 || StoreText() == first);
                 first = StoreText();
             }
@@ -203,8 +203,8 @@ private slots:
             written.close();
             QVERIFY(linked.isEmpty() || QFile::link(linked, path));
             basRegistry::LoadSettings();
-            QCOMPARE(gudtPlayer(1).strName + gudtPlayer(2).strName, QStringLiteral("  Ann  Player 2"));
-            gudtPlayer(2).strName = "Bo";
+            QCOMPARE(gstrPlayerName[0] + gstrPlayerName[1], QStringLiteral("  Ann  Player 2"));
+            gstrPlayerName[1] = "Bo";
             basRegistry::SaveSettings();
             QVERIFY(QFileInfo(path).isSymLink() == !linked.isEmpty() && (written.permissions() & 0x0777) == 0x0644);
             QCOMPARE(StoreText().left(newKeysAt), before.left(newKeysAt));
@@ -226,7 +226,7 @@ private slots:
             QVERIFY(link.isEmpty() || QFile::link(link, path));
             ErrorRecorder errors;
             basRegistry::LoadSettings();
-            QCOMPARE(gudtPlayer(1).strName, QStringLiteral("Player 1"));
+            QCOMPARE(gstrPlayerName[0], QStringLiteral("Player 1"));
             basRegistry::SaveSettings();
             QVERIFY(errors.messages.size() == 1 && errors.messages[0].startsWith(QStringLiteral("Error #: 75\r")));
             QVERIFY(!QFileInfo(path).isFile() && QFileInfo(path).isSymLink() == !link.isEmpty()); // nothing replaced
@@ -252,7 +252,7 @@ private slots:
         ::setrlimit(RLIMIT_FSIZE, &small);
         ErrorRecorder errors;
         QVERIFY(!frmScores::SaveScore(QString(100, u'x'), 300)); // the table would not fit
-        gudtPlayer(2).strName = QString(25, u'y');
+        gstrPlayerName[1] = QString(25, u'y');
         basRegistry::SaveSettings();
         ::setrlimit(RLIMIT_FSIZE, &old);
         QCOMPARE(errors.messages.filter(QStringLiteral("Error #: 75\r")).size(), 2);
@@ -379,7 +379,7 @@ private slots:
             Store(kGame, key, name);
         Languages::Install({"de"});
         OpenOptions(1);
-        const QString loaded = gudtPlayer(1).strName + "," + gudtPlayer(2).strName + "," + gudtPlayer(3).strName;
+        const QString loaded = gstrPlayerName[0] + "," + gstrPlayerName[1] + "," + gstrPlayerName[2];
         Name(2)->setText("Bea");
         Click("cmdDefault"); // the default again, in German
         basRegistry::SaveSettings();

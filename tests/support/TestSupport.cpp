@@ -101,7 +101,7 @@ QStringList Rows(const QObject *root, const QString &list, int from)
 void PlayTo(Game &game, QStringView state)
 {
     while (game.turn().mstrState != state) {
-        const PlayerSheet &sheet = gudtPlayer(game.turn().mintPlayer.value());
+        const PlayerSheet &sheet = game.CurrentSheet();
         const auto open = std::find_if(SheetCategories().begin(), SheetCategories().end(),
                                        [&](const SheetRow *row) { return sheet.*row->field == PlayerSheet::kUnscored; });
         if (game.turn().mstrState == u"Throw 3")
@@ -185,12 +185,10 @@ void EngineFixture::Begin(int players)
 {
     gintPlayerCount = players;
     gblnPlaySound = false;
-    for (int p = 1; p <= 4; ++p)
-        gudtPlayer(p).strName = QStringLiteral("P%1").arg(p);
     board = FakeBoard{};
     random = ScriptedRandom{};
     game = std::make_unique<Game>(board, random);
-    game->StartNewGame({Int16(players), {}});
+    game->StartNewGame({.count = Int16(players), .names = kNames});
     board.log.clear();
 }
 

@@ -173,6 +173,9 @@ struct ScriptedRandom : RandomSource {
     void Queue(const QString &faces); // the draws that throw these faces, e.g. "12346"
 };
 
+// The players' names of the engine's tests.
+inline const std::array<QString, 4> kNames{"P1", "P2", "P3", "P4"};
+
 // A game on a fake board with scripted dice: `players` named P1 to P4, sounds off, a new
 // game started and the board's log emptied.
 struct EngineFixture {
@@ -184,7 +187,7 @@ struct EngineFixture {
     void Throw(const QString &faces, int throws = 1);
     // Throws the faces once and scores them in the category; the value it got.
     int Score(const QString &faces, QStringView label);
-    PlayerSheet &Sheet() const { return gudtPlayer(game->turn().mintPlayer.value()); }
+    const PlayerSheet &Sheet() const { return game->CurrentSheet(); }
 };
 
 } // namespace quoxa::test
