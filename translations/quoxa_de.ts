@@ -262,6 +262,34 @@
         <source>Played: %1 (expecting %2). Best: %3. Points lost: %4 (%5).</source>
         <translation>Gespielt: %1 (erwartet %2). Optimal: %3. Verlust: %4 (%5).</translation>
     </message>
+    <message>
+        <source>No throws left.</source>
+        <translation>Kein Wurf mehr.</translation>
+    </message>
+    <message>
+        <source>One throw left.</source>
+        <translation>Noch ein Wurf.</translation>
+    </message>
+    <message>
+        <source>Two throws left.</source>
+        <translation>Noch zwei Würfe.</translation>
+    </message>
+    <message>
+        <source>%1, held</source>
+        <translation>%1, gehalten</translation>
+    </message>
+    <message>
+        <source>%1, free</source>
+        <translation>%1, frei</translation>
+    </message>
+    <message>
+        <source>Die %1: %2</source>
+        <translation>Würfel %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2. Game total %3.</source>
+        <translation>%1: %2. Endsumme %3.</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>
@@ -644,26 +672,6 @@
     <message>
         <source>Press &apos;Continue&apos;, or press &apos;Undo&apos; button to undo last score.</source>
         <translation>„Weiter“ drücken oder mit „Rückgängig“ den Eintrag zurücknehmen.</translation>
-    </message>
-    <message>
-        <source>No throws left.</source>
-        <translation>Kein Wurf mehr.</translation>
-    </message>
-    <message>
-        <source>One throw left.</source>
-        <translation>Noch ein Wurf.</translation>
-    </message>
-    <message>
-        <source>Two throws left.</source>
-        <translation>Noch zwei Würfe.</translation>
-    </message>
-    <message>
-        <source>%1, free</source>
-        <translation>%1, frei</translation>
-    </message>
-    <message>
-        <source>%1: %2. Game total %3.</source>
-        <translation>%1: %2. Endsumme %3.</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n point(s)</source>

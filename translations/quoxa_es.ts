@@ -262,6 +262,34 @@
         <source>Played: %1 (expecting %2). Best: %3. Points lost: %4 (%5).</source>
         <translation>Jugada: %1 (esperado: %2). Mejor: %3. Pérdida: %4 (%5).</translation>
     </message>
+    <message>
+        <source>No throws left.</source>
+        <translation>No quedan tiradas.</translation>
+    </message>
+    <message>
+        <source>One throw left.</source>
+        <translation>Queda una tirada.</translation>
+    </message>
+    <message>
+        <source>Two throws left.</source>
+        <translation>Quedan dos tiradas.</translation>
+    </message>
+    <message>
+        <source>%1, held</source>
+        <translation>%1, guardado</translation>
+    </message>
+    <message>
+        <source>%1, free</source>
+        <translation>%1, libre</translation>
+    </message>
+    <message>
+        <source>Die %1: %2</source>
+        <translation>Dado %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2. Game total %3.</source>
+        <translation>%1: %2. Total general %3.</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>
@@ -644,26 +672,6 @@
     <message>
         <source>Press &apos;Continue&apos;, or press &apos;Undo&apos; button to undo last score.</source>
         <translation>Pulsa «Seguir», o «Deshacer» para deshacer la última anotación.</translation>
-    </message>
-    <message>
-        <source>No throws left.</source>
-        <translation>No quedan tiradas.</translation>
-    </message>
-    <message>
-        <source>One throw left.</source>
-        <translation>Queda una tirada.</translation>
-    </message>
-    <message>
-        <source>Two throws left.</source>
-        <translation>Quedan dos tiradas.</translation>
-    </message>
-    <message>
-        <source>%1, free</source>
-        <translation>%1, libre</translation>
-    </message>
-    <message>
-        <source>%1: %2. Game total %3.</source>
-        <translation>%1: %2. Total general %3.</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n point(s)</source>

@@ -262,6 +262,34 @@
         <source>Played: %1 (expecting %2). Best: %3. Points lost: %4 (%5).</source>
         <translation>Joué&#xa0;: %1 (espérant %2). Meilleur&#xa0;: %3. Points perdus&#xa0;: %4 (%5).</translation>
     </message>
+    <message>
+        <source>No throws left.</source>
+        <translation>Plus aucun jet.</translation>
+    </message>
+    <message>
+        <source>One throw left.</source>
+        <translation>Encore un jet.</translation>
+    </message>
+    <message>
+        <source>Two throws left.</source>
+        <translation>Encore deux jets.</translation>
+    </message>
+    <message>
+        <source>%1, held</source>
+        <translation>%1, gardé</translation>
+    </message>
+    <message>
+        <source>%1, free</source>
+        <translation>%1, libre</translation>
+    </message>
+    <message>
+        <source>Die %1: %2</source>
+        <translation>Dé %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2. Game total %3.</source>
+        <translation>%1&#xa0;: %2. Total général %3.</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>
@@ -644,26 +672,6 @@
     <message>
         <source>Press &apos;Continue&apos;, or press &apos;Undo&apos; button to undo last score.</source>
         <translation>Cliquez sur «&#xa0;Continuer&#xa0;», ou sur «&#xa0;Annuler&#xa0;» pour annuler le score.</translation>
-    </message>
-    <message>
-        <source>No throws left.</source>
-        <translation>Plus aucun jet.</translation>
-    </message>
-    <message>
-        <source>One throw left.</source>
-        <translation>Encore un jet.</translation>
-    </message>
-    <message>
-        <source>Two throws left.</source>
-        <translation>Encore deux jets.</translation>
-    </message>
-    <message>
-        <source>%1, free</source>
-        <translation>%1, libre</translation>
-    </message>
-    <message>
-        <source>%1: %2. Game total %3.</source>
-        <translation>%1&#xa0;: %2. Total général %3.</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n point(s)</source>

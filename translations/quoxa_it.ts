@@ -262,6 +262,34 @@
         <source>Played: %1 (expecting %2). Best: %3. Points lost: %4 (%5).</source>
         <translation>Giocata: %1 (atteso %2). Migliore: %3. Punti persi: %4 (%5).</translation>
     </message>
+    <message>
+        <source>No throws left.</source>
+        <translation>Nessun lancio rimasto.</translation>
+    </message>
+    <message>
+        <source>One throw left.</source>
+        <translation>Un lancio rimasto.</translation>
+    </message>
+    <message>
+        <source>Two throws left.</source>
+        <translation>Due lanci rimasti.</translation>
+    </message>
+    <message>
+        <source>%1, held</source>
+        <translation>%1, tenuto</translation>
+    </message>
+    <message>
+        <source>%1, free</source>
+        <translation>%1, libero</translation>
+    </message>
+    <message>
+        <source>Die %1: %2</source>
+        <translation>Dado %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2. Game total %3.</source>
+        <translation>%1: %2. Totale partita %3.</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>
@@ -644,26 +672,6 @@
     <message>
         <source>Press &apos;Continue&apos;, or press &apos;Undo&apos; button to undo last score.</source>
         <translation>Premi &apos;Continua&apos; o &apos;Annulla&apos; per togliere il punteggio.</translation>
-    </message>
-    <message>
-        <source>No throws left.</source>
-        <translation>Nessun lancio rimasto.</translation>
-    </message>
-    <message>
-        <source>One throw left.</source>
-        <translation>Un lancio rimasto.</translation>
-    </message>
-    <message>
-        <source>Two throws left.</source>
-        <translation>Due lanci rimasti.</translation>
-    </message>
-    <message>
-        <source>%1, free</source>
-        <translation>%1, libero</translation>
-    </message>
-    <message>
-        <source>%1: %2. Game total %3.</source>
-        <translation>%1: %2. Totale partita %3.</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n point(s)</source>

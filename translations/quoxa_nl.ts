@@ -262,6 +262,34 @@
         <source>Played: %1 (expecting %2). Best: %3. Points lost: %4 (%5).</source>
         <translation>Gespeeld: %1 (verwacht %2). Beste: %3. Puntverlies: %4 (%5).</translation>
     </message>
+    <message>
+        <source>No throws left.</source>
+        <translation>Geen worpen meer.</translation>
+    </message>
+    <message>
+        <source>One throw left.</source>
+        <translation>Nog één worp.</translation>
+    </message>
+    <message>
+        <source>Two throws left.</source>
+        <translation>Nog twee worpen.</translation>
+    </message>
+    <message>
+        <source>%1, held</source>
+        <translation>%1, vastgehouden</translation>
+    </message>
+    <message>
+        <source>%1, free</source>
+        <translation>%1, vrij</translation>
+    </message>
+    <message>
+        <source>Die %1: %2</source>
+        <translation>Dobbelsteen %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2. Game total %3.</source>
+        <translation>%1: %2. Eindtotaal %3.</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>
@@ -644,26 +672,6 @@
     <message>
         <source>Press &apos;Continue&apos;, or press &apos;Undo&apos; button to undo last score.</source>
         <translation>Druk op “Verder”, of op “Ongedaan maken” om de score terug te nemen.</translation>
-    </message>
-    <message>
-        <source>No throws left.</source>
-        <translation>Geen worpen meer.</translation>
-    </message>
-    <message>
-        <source>One throw left.</source>
-        <translation>Nog één worp.</translation>
-    </message>
-    <message>
-        <source>Two throws left.</source>
-        <translation>Nog twee worpen.</translation>
-    </message>
-    <message>
-        <source>%1, free</source>
-        <translation>%1, vrij</translation>
-    </message>
-    <message>
-        <source>%1: %2. Game total %3.</source>
-        <translation>%1: %2. Eindtotaal %3.</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n point(s)</source>

@@ -262,6 +262,34 @@
         <source>Played: %1 (expecting %2). Best: %3. Points lost: %4 (%5).</source>
         <translation>Jogada: %1 (total esperado %2). Melhor: %3. Perda: %4 (%5).</translation>
     </message>
+    <message>
+        <source>No throws left.</source>
+        <translation>Não resta nenhum lance.</translation>
+    </message>
+    <message>
+        <source>One throw left.</source>
+        <translation>Resta um lance.</translation>
+    </message>
+    <message>
+        <source>Two throws left.</source>
+        <translation>Restam dois lances.</translation>
+    </message>
+    <message>
+        <source>%1, held</source>
+        <translation>%1, segurado</translation>
+    </message>
+    <message>
+        <source>%1, free</source>
+        <translation>%1, livre</translation>
+    </message>
+    <message>
+        <source>Die %1: %2</source>
+        <translation>Dado %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2. Game total %3.</source>
+        <translation>%1: %2. Total geral %3.</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>
@@ -644,26 +672,6 @@
     <message>
         <source>Press &apos;Continue&apos;, or press &apos;Undo&apos; button to undo last score.</source>
         <translation>Clique em “Continuar” ou em “Desfazer” para desfazer a pontuação.</translation>
-    </message>
-    <message>
-        <source>No throws left.</source>
-        <translation>Não resta nenhum lance.</translation>
-    </message>
-    <message>
-        <source>One throw left.</source>
-        <translation>Resta um lance.</translation>
-    </message>
-    <message>
-        <source>Two throws left.</source>
-        <translation>Restam dois lances.</translation>
-    </message>
-    <message>
-        <source>%1, free</source>
-        <translation>%1, livre</translation>
-    </message>
-    <message>
-        <source>%1: %2. Game total %3.</source>
-        <translation>%1: %2. Total geral %3.</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n point(s)</source>

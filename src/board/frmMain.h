@@ -178,12 +178,6 @@ private:
     // Tells a screen reader a line at once (first: before the others of the same action);
     // an empty line only has whose turn it is looked at.
     void Tell(const QString &line, bool first = false);
-    // The dice after a person's throw and the throws left: "2 5 6 4 6. Two throws left."
-    void TellThrow();
-    // A die a person held or let go: "Die 2: 5, held", "Die 2: 5, free".
-    void TellHold(int die);
-    // A person's score and the total it makes: "Chance: 23. Game total 145."
-    void TellScore(QStringView label);
     // Whose turn begins ("Ada: Throw the dice.", "Bea throws the dice.") or who won, when
     // that is new since the last line told.
     QString TurnLine();

@@ -5,6 +5,7 @@
 #include "board/ComputerPlayer.h"
 #include "board/Shape.h"
 #include "dialogs/frmAbout.h"
+#include "engine/MoveText.h"
 #include "platform/DesignControls.h"
 #include "platform/ErrorTrap.h"
 #include "platform/Pictures.h"
@@ -183,7 +184,7 @@ void frmMain::cmdThrow_Click()
     const bool person = !mComputer->Playing();
     const QString before = mGame.turn().mstrState;
     if (mGame.cmdThrow_Click() == Refusal::None && person && before.startsWith(u"Throw "))
-        TellThrow();
+        Tell(MoveText::Thrown(mGame.Dice(), mGame.turn().mintRolls.value()));
 }
 
 bool frmMain::PersonLockedOut() const
@@ -198,8 +199,11 @@ void frmMain::ScoreCategory(QStringView label)
     const bool person = !mComputer->Playing();
     const Refusal refused = mGame.RecordScore(label);
     cmdThrow->setFocus();
-    if (person && refused == Refusal::None)
-        TellScore(label);
+    if (person && refused == Refusal::None) { // told before whatever the score brought with it: the end of the game, say
+        const PlayerSheet &sheet = mGame.CurrentSheet();
+        const SheetRow &row = *FindSheetRow(label);
+        Tell(MoveText::Scored(row, (sheet.*row.field).value(), sheet.intGameTotal.value()), true);
+    }
 }
 
 void frmMain::fraDie_Click(int index)
@@ -208,7 +212,7 @@ void frmMain::fraDie_Click(int index)
         if (PersonLockedOut() || mGame.Hold(index, !mGame.Held(index)) != Refusal::None)
             return;
         if (!mComputer->Playing())
-            TellHold(index);
+            Tell(MoveText::Held(index, mGame.Die(index), mGame.Held(index)));
         if (ClearHint())
             ShowStatusText(); // the turn's own prompt again
     });

@@ -5,6 +5,7 @@
 // last whose turn it now is, once the turn has settled.
 #include "board/ComputerPlayer.h"
 #include "board/frmMain.h"
+#include "engine/MoveText.h"
 #include "platform/Announce.h"
 #include "settings/basMain.h"
 
@@ -13,14 +14,6 @@
 #include <algorithm>
 
 namespace quoxa {
-namespace {
-
-// The throws left after a throw, in words.
-const char *const kThrowsLeft[] = {QT_TRANSLATE_NOOP("quoxa::frmMain", "No throws left."),
-                                   QT_TRANSLATE_NOOP("quoxa::frmMain", "One throw left."),
-                                   QT_TRANSLATE_NOOP("quoxa::frmMain", "Two throws left.")};
-
-} // namespace
 
 void frmMain::Tell(const QString &line, bool first)
 {
@@ -36,27 +29,6 @@ void frmMain::Tell(const QString &line, bool first)
         if (!lines.isEmpty())
             Announce(this, lines.join(u' '));
     });
-}
-
-void frmMain::TellThrow()
-{
-    QStringList faces;
-    for (int die = 1; die <= 5; ++die)
-        faces << QString::number(mGame.Die(die));
-    Tell(faces.join(u' ') + QStringLiteral(". ") + tr(kThrowsLeft[std::clamp(int(mGame.turn().mintRolls.value()), 0, 2)]));
-}
-
-void frmMain::TellHold(int die)
-{
-    Tell(tr("Die %1: %2").arg(die).arg((mGame.Held(die) ? tr("%1, held") : tr("%1, free")).arg(mGame.Die(die))));
-}
-
-void frmMain::TellScore(QStringView label)
-{
-    const PlayerSheet &sheet = mGame.CurrentSheet();
-    const SheetRow &row = *FindSheetRow(label);
-    // Before whatever the score brought with it: the end of the game, say.
-    Tell(tr("%1: %2. Game total %3.").arg(RowName(row), (sheet.*row.field).toString(), sheet.intGameTotal.toString()), true);
 }
 
 QString frmMain::TurnLine()

@@ -92,6 +92,7 @@ public:
     // A die's face, 1 to 6, or 0 before its first throw; and whether it is held.
     int Die(int die) const;
     bool Held(int die) const;
+    const DiceSet &Dice() const { return mDice; }
 
     // The best move for the player whose turn it is, as the Hint tells it: its line with
     // the expected final total, and the dice to keep (by die, 1 to 5) or the category to

@@ -45,6 +45,26 @@ QString Dice(const DiceSet &dice)
     return faces.join(u' ');
 }
 
+QString Thrown(const DiceSet &dice, int throwsLeft)
+{
+    static const std::array<const char *, 3> kThrowsLeft{QT_TRANSLATE_NOOP("MoveText", "No throws left."),
+                                                         QT_TRANSLATE_NOOP("MoveText", "One throw left."),
+                                                         QT_TRANSLATE_NOOP("MoveText", "Two throws left.")};
+    return Dice(dice) + QStringLiteral(". ") +
+           QCoreApplication::translate("MoveText", kThrowsLeft.at(std::size_t(std::clamp(throwsLeft, 0, 2))));
+}
+
+QString Held(int die, int face, bool held)
+{
+    const QString shown = held ? QCoreApplication::translate("MoveText", "%1, held") : QCoreApplication::translate("MoveText", "%1, free");
+    return QCoreApplication::translate("MoveText", "Die %1: %2").arg(die).arg(shown.arg(face));
+}
+
+QString Scored(const SheetRow &box, int points, int gameTotal)
+{
+    return QCoreApplication::translate("MoveText", "%1: %2. Game total %3.").arg(RowName(box)).arg(points).arg(gameTotal);
+}
+
 QString Points(double points)
 {
     return QLocale().toString(points, 'f', 2);

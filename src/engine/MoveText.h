@@ -27,6 +27,13 @@ QString Hint(const Strategy::Choice *move, const DiceSet &dice, double total);
 // turn), "Bea keeps 5 5 5 and throws again.", "Bea scores 25 in Full House.".
 QString Narration(const QString &name, const Strategy::Choice *move, const DiceSet &dice);
 
+// What a screen reader is told after a person's own moves: the dice after a throw and the
+// throws left ("2 5 6 4 6. Two throws left."), a die held or let go ("Die 2: 5, held",
+// "Die 2: 5, free"), and a score with the game total it makes ("Chance: 23. Game total 145.").
+QString Thrown(const DiceSet &dice, int throwsLeft);
+QString Held(int die, int face, bool held);
+QString Scored(const SheetRow &box, int points, int gameTotal);
+
 // The game's moves so far, one line a decision of any player, in the narration's words and
 // the order played: "Bea keeps 5 5 5 and throws again.", "Bea scores 25 in Full House.".
 QStringList Log(const GameRecord &record);
