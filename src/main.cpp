@@ -5,6 +5,7 @@
 #include "platform/basHelp.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCommandLineParser>
 #include <algorithm>
 #include <cstdlib>
@@ -47,8 +48,12 @@ int main(int argc, char *argv[])
     quoxa::frmMain board;
     board.show();
     const int code = app.exec();
-    // The board has kept everything on its closing: what is left is memory and threads, which
-    // the system takes back at once, where taking the windows apart piece by piece would only
-    // make the player wait.
+    // A line put on the clipboard (Copy Result) is handed to the desktop's clipboard manager
+    // as the application ends: it would go with a quick exit.
+    if (QGuiApplication::clipboard()->ownsClipboard())
+        return code;
+    // Otherwise the board has kept everything on its closing: what is left is memory and
+    // threads, which the system takes back at once, where taking the windows apart piece by
+    // piece would only make the player wait.
     std::quick_exit(code);
 }
