@@ -28,7 +28,7 @@ enum class Refusal {
     NotNow,        // the turn does not allow it now: a hold before the first throw, a score after it is made
     NoSuchDie,     // a die outside 1 to 5
     BoxTaken,      // the category is scored already
-    NothingToUndo, // no score to take back, or it was passed on
+    NothingToUndo, // the last score was passed on with the dice: it stays
     Fault,         // a run-time error, reported as it happened
 };
 
