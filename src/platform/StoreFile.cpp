@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QStandardPaths>
+#include <QThread>
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
@@ -241,12 +242,14 @@ bool ReadLinesBack(const QString &path, qsizetype maxLine, const std::function<b
     bool tooLong = false; // the line being read back is longer than maxLine: passed over
     bool more = true;
     const auto hand = [&](QByteArray line) {
+        if (line.endsWith('\r')) // a line ended as on Windows is the same line
+            line.chop(1);
         if (!tooLong && !line.isEmpty() && line.size() <= maxLine)
             more = take(std::move(line));
         tooLong = false;
     };
     QByteArray chunk(kChunk, Qt::Uninitialized);
-    while (more && at > 0) {
+    while (more && at > 0 && !QThread::currentThread()->isInterruptionRequested()) {
         const qint64 size = std::min<qint64>(kChunk, at);
         at -= size;
         if (::pread(fd, chunk.data(), size_t(size), at) != size)

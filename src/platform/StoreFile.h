@@ -55,8 +55,9 @@ void AppendLine(const QString &path, QByteArray line, const Lock &lock);
 
 // The lines of a file from its end back, newest first, each handed to `take` until it says
 // no more or the start of the file is reached. Empty lines are passed over, and so are
-// lines longer than `maxLine`, without being kept in memory. True when the whole file was
-// read; a file that cannot be read reads as empty.
+// lines longer than `maxLine`, without being kept in memory; a line's end may be "\r\n". True when the whole file was
+// read; a file that cannot be read reads as empty. A thread asked to stop (its interruption
+// requested) stops reading there.
 bool ReadLinesBack(const QString &path, qsizetype maxLine, const std::function<bool(QByteArray line)> &take);
 
 // A claim on a file that one running copy of the game holds while it plays it: an exclusive

@@ -1,12 +1,17 @@
 // The game's record: it rebuilds the game exactly at every step, through its JSON; it tells
-// an impossible game; and the figures drawn from finished games.
+// an impossible game; the figures drawn from finished games; and how the keeper stores games
+// whatever the disk holds.
 #include "TestSupport.h"
 #include "engine/GameFigures.h"
 #include "engine/SeededDice.h"
 #include "records/GameFiles.h"
+#include "records/GameKeeper.h"
 
 #include <QJsonDocument>
 #include <QRandomGenerator>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 using namespace quoxa;
 using namespace quoxa::test;
@@ -25,6 +30,30 @@ QString State(const Game &game, const FakeBoard &board)
         state << board.tags[i] + (board.held[i] ? "h" : "");
     return state.join(u' ');
 }
+
+GameRecord Finished(const QString &name)
+{
+    return FinishedGame({{{name}, kStraights}});
+}
+
+// The finished games' file as the names of its lines' players, "?" for a line that is no game.
+QStringList LineNames()
+{
+    QStringList names;
+    for (const QByteArray &line : FileText(GameFiles::FinishedPath()).split('\n'))
+        if (!line.isEmpty()) {
+            const std::optional<GameRecord> game = GameFiles::FromLine(line.trimmed());
+            names << (game ? game->players.at(0).name : QStringLiteral("?"));
+        }
+    return names;
+}
+
+// The store's lock, held by this process as another copy would hold it, while this lives.
+struct HeldLock {
+    int fd = (QDir().mkpath(StoreFolder()), ::open(QFile::encodeName(StoreFolder() + "/Quoxa.lock").constData(), O_RDWR | O_CREAT, 0600));
+    HeldLock() { QVERIFY(fd >= 0 && ::flock(fd, LOCK_EX) == 0); }
+    ~HeldLock() { ::close(fd); }
+};
 
 } // namespace
 
@@ -177,6 +206,106 @@ private slots:
             seen << int(bins.size()) << bins.front().first << bins.front().second << bins.back().first << bins.back().second;
         }
         QCOMPARE(seen, (QList<int>{16, 100, 2, 475, 1, 10, 100, 1, 190, 1}));
+    }
+
+    // A game under way that cannot be played on is set aside under the store's lock, as
+    // "Game.json.damaged" or, that name taken (here by a folder), "-2", "-3"..., so that none
+    // set aside before is lost, and the player is told; the game played meanwhile is kept in
+    // another place, and nothing damaged is ever deleted.
+    void damagedGamesSetAside()
+    {
+        ClearStore();
+        const QString path = GameFiles::SlotPath(1);
+        QDir().mkpath(path + ".damaged");
+        GameRecord underWay = Finished("Ada");
+        underWay.turns.resize(3);
+        for (int n = 2; n <= 4; ++n) {
+            const QByteArray damaged = "not a game " + QByteArray::number(n);
+            WriteFile(path, damaged);
+            ErrorRecorder errors;
+            {
+                GameKeeper keeper;
+                const auto lock = n == 2 ? std::make_unique<HeldLock>() : nullptr; // another copy holds the store
+                QVERIFY(!keeper.Resume());
+                keeper.Keep(underWay);
+                QVERIFY(!lock || FileText(path) == damaged); // moved only under the lock
+                QTest::qWait(10);
+            }
+            const QString aside = QStringLiteral("%1.damaged-%2").arg(path).arg(n);
+            QTRY_COMPARE(FileText(aside), damaged);
+            QVERIFY(errors.messages.filter(aside).size() == 1 && QFileInfo(path + ".damaged").isDir());
+            const QStringList places = QDir(GameFiles::Folder()).entryList({"Game*.json"}, QDir::Files);
+            QCOMPARE(places.size(), 1); // the game played meanwhile, in a place of its own
+            QCOMPARE(GameFiles::FromJson(QJsonDocument::fromJson(FileText(GameFiles::Folder() + "/" + places[0])).object())->turns.size(), 3u);
+            QFile::remove(GameFiles::Folder() + "/" + places[0]);
+        }
+    }
+
+    // Adding a finished game: once the file holds 1,000 games it keeps the last 1,000; much
+    // that is no game goes, in however few lines; a game there already (its line ended
+    // "\r\n") is not added again; on a full disk the game is appended, and the file is
+    // written again by a later game, when there is room for a second copy.
+    void finishedGamesAdded_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<bool>("full"); // no room but for the first game's line
+        QTest::addColumn<QStringList>("added");
+        QTest::addColumn<QString>("after"); // the lines: how many, the first, the last
+        QByteArray thousand;
+        for (int g = 0; g < GameFiles::kKeptGames; ++g)
+            thousand += GameFiles::Line(Finished(QStringLiteral("G%1").arg(g))) + '\n';
+        const QByteArray old = GameFiles::Line(Finished("Old")) + '\n';
+        QTest::newRow("a thousand") << thousand << false << QStringList{"New"} << "1000 G1 New";
+        QTest::newRow("no game, few lines") << old + (QByteArray(30'000, 'x') + '\n').repeated(40) << false << QStringList{"New"} << "2 Old New";
+        QTest::newRow("no game, one long line") << old + QByteArray(1'100'000, 'x') + '\n' << false << QStringList{"New"} << "2 Old New";
+        QTest::newRow("little that is no game") << old + (QByteArray(30'000, 'x') + '\n').repeated(30) << false << QStringList{"New"} << "32 Old New";
+        QTest::newRow("there, CRLF") << QByteArray(old).replace('\n', "\r\n") << false << QStringList{"Old"} << "1 Old Old";
+        QTest::newRow("full disk") << thousand << true << QStringList{"New"} << "1001 G0 New";
+        QTest::newRow("full disk, then room") << thousand << true << QStringList{"New", "Next"} << "1000 G2 Next";
+    }
+
+    void finishedGamesAdded()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(bool, full);
+        QFETCH(QStringList, added);
+        QFETCH(QString, after);
+        ClearStore();
+        WriteFile(GameFiles::FinishedPath(), before);
+        ErrorRecorder errors;
+        for (const QString &name : added) {
+            StoreFile::LimitRoom(full && name == added[0] ? GameFiles::Line(Finished(name)).size() + 1 : -1);
+            GameKeeper().Keep(Finished(name));
+        }
+        StoreFile::LimitRoom(-1);
+        const QStringList names = LineNames();
+        QCOMPARE(QStringLiteral("%1 %2 %3").arg(names.size()).arg(names.value(0), names.value(names.size() - 1)), after);
+        QCOMPARE(errors.messages, QStringList());
+    }
+
+    // A line longer than the longest a game makes is passed over, wherever the reading's
+    // blocks cut it: one of the longest is read.
+    void longLinesPassedOver_data()
+    {
+        QTest::addColumn<qsizetype>("size");
+        QTest::addColumn<QString>("read");
+        for (qsizetype size : {GameFiles::kMaxLine, GameFiles::kMaxLine + 1, GameFiles::kMaxLine * 3 / 2, GameFiles::kMaxLine * 2 - 1})
+            QTest::addRow("%lld", qlonglong(size)) << size << (size <= GameFiles::kMaxLine ? "A B C" : "A C");
+    }
+
+    void longLinesPassedOver()
+    {
+        QFETCH(qsizetype, size);
+        QFETCH(QString, read);
+        ClearStore();
+        QByteArray padded = GameFiles::Line(Finished("B"));
+        padded.insert(padded.size() - 1, ",\"pad\":\"" + QByteArray(size - padded.size() - 9, 'x') + '"');
+        QCOMPARE(padded.size(), size);
+        WriteFile(GameFiles::FinishedPath(), GameFiles::Line(Finished("A")) + '\n' + padded + '\n' + GameFiles::Line(Finished("C")) + '\n');
+        QStringList names;
+        for (const GameRecord &game : GameKeeper::ReadFinished().games)
+            names << game.players.at(0).name;
+        QCOMPARE(names.join(u' '), read);
     }
 };
 
