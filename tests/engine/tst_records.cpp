@@ -4,6 +4,7 @@
 #include "TestSupport.h"
 #include "engine/GameFigures.h"
 #include "engine/SeededDice.h"
+#include "analysis/frmStatistics.h"
 #include "records/GameFiles.h"
 #include "records/GameKeeper.h"
 
@@ -306,6 +307,27 @@ private slots:
         for (const GameRecord &game : GameKeeper::ReadFinished().games)
             names << game.players.at(0).name;
         QCOMPARE(names.join(u' '), read);
+    }
+
+    // However large the finished games' file (here 2 GiB, sparse, a game at its end), the
+    // statistics open at once and fill once it is read, off the window's thread and without
+    // the store's lock.
+    void statisticsReadAside()
+    {
+        ClearStore();
+        WriteFile(GameFiles::FinishedPath(), {});
+        QFile file(GameFiles::FinishedPath());
+        const QByteArray line = '\n' + GameFiles::Line(Finished("Ada")) + '\n';
+        QVERIFY(file.open(QIODevice::ReadWrite) && file.resize(qint64(2) << 30) && file.seek(file.size()) && file.write(line) == line.size());
+        file.close();
+        frmStatistics window(nullptr, {});
+        bool ran = false;
+        QTimer::singleShot(0, [&] { ran = true; });
+        window.Refresh();
+        QVERIFY(!ran && Find(&window, "lvwStatistics")->cursor().shape() == Qt::BusyCursor);
+        QVERIFY(StoreFile::Lock(QStringLiteral("Quoxa"), 0).held());
+        QCOMPARE(Rows(&window, "lvwStatistics").value(0).section(u'=', 0, 1), "Ada=1");
+        QVERIFY(file.remove());
     }
 };
 

@@ -66,7 +66,8 @@ T *Find(const QObject *root, const QString &name)
     return found;
 }
 
-// The rows of a list view below root, each its texts from column `from` on joined by "=".
+// The rows of a list view below root, each its texts from column `from` on joined by "=",
+// once it is filled.
 QStringList Rows(const QObject *root, const QString &list, int from = 0);
 
 // Thirteen throws of a finished game: straights (100 points), and the best of each box in
