@@ -10,9 +10,6 @@
 
 #include <QJsonDocument>
 #include <QRandomGenerator>
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
 
 using namespace quoxa;
 using namespace quoxa::test;
@@ -36,25 +33,6 @@ GameRecord Finished(const QString &name)
 {
     return FinishedGame({{{name}, kStraights}});
 }
-
-// The finished games' file as the names of its lines' players, "?" for a line that is no game.
-QStringList LineNames()
-{
-    QStringList names;
-    for (const QByteArray &line : FileText(GameFiles::FinishedPath()).split('\n'))
-        if (!line.isEmpty()) {
-            const std::optional<GameRecord> game = GameFiles::FromLine(line.trimmed());
-            names << (game ? game->players.at(0).name : QStringLiteral("?"));
-        }
-    return names;
-}
-
-// The store's lock, held by this process as another copy would hold it, while this lives.
-struct HeldLock {
-    int fd = (QDir().mkpath(StoreFolder()), ::open(QFile::encodeName(StoreFolder() + "/Quoxa.lock").constData(), O_RDWR | O_CREAT, 0600));
-    HeldLock() { QVERIFY(fd >= 0 && ::flock(fd, LOCK_EX) == 0); }
-    ~HeldLock() { ::close(fd); }
-};
 
 } // namespace
 
@@ -226,7 +204,7 @@ private slots:
             ErrorRecorder errors;
             {
                 GameKeeper keeper;
-                const auto lock = n == 2 ? std::make_unique<HeldLock>() : nullptr; // another copy holds the store
+                const auto lock = n == 2 ? std::make_unique<HeldStoreLock>() : nullptr; // another copy holds the store
                 QVERIFY(!keeper.Resume());
                 keeper.Keep(underWay);
                 QVERIFY(!lock || FileText(path) == damaged); // moved only under the lock
@@ -235,78 +213,54 @@ private slots:
             const QString aside = QStringLiteral("%1.damaged-%2").arg(path).arg(n);
             QTRY_COMPARE(FileText(aside), damaged);
             QVERIFY(errors.messages.filter(aside).size() == 1 && QFileInfo(path + ".damaged").isDir());
-            const QStringList places = QDir(GameFiles::Folder()).entryList({"Game*.json"}, QDir::Files);
-            QCOMPARE(places.size(), 1); // the game played meanwhile, in a place of its own
-            QCOMPARE(GameFiles::FromJson(QJsonDocument::fromJson(FileText(GameFiles::Folder() + "/" + places[0])).object())->turns.size(), 3u);
-            QFile::remove(GameFiles::Folder() + "/" + places[0]);
+            const QFileInfoList places = QDir(GameFiles::Folder()).entryInfoList({"Game*.json"}, QDir::Files); // the game played meanwhile
+            QCOMPARE(places.size() * GameFiles::FromJson(QJsonDocument::fromJson(FileText(places.value(0).filePath())).object())->turns.size(), 3u);
+            QFile::remove(places[0].filePath());
         }
     }
 
-    // Adding a finished game: once the file holds 1,000 games it keeps the last 1,000; much
-    // that is no game goes, in however few lines; a game there already (its line ended
-    // "\r\n") is not added again; on a full disk the game is appended, and the file is
-    // written again by a later game, when there is room for a second copy.
-    void finishedGamesAdded_data()
+    // The finished games: a line longer than any game, wherever the reading's blocks cut it,
+    // is passed over. Adding a game: once the file holds 1,000 games it keeps the last 1,000;
+    // much that is no game goes, in however few lines; a game there already (its line ended
+    // "\r\n") is not added again; on a full disk the game is appended, and the file is written
+    // again by a later game, once there is room for a second copy.
+    void finishedGames_data()
     {
         QTest::addColumn<QByteArray>("before");
-        QTest::addColumn<bool>("full"); // no room but for the first game's line
-        QTest::addColumn<QStringList>("added");
-        QTest::addColumn<QString>("after"); // the lines: how many, the first, the last
-        QByteArray thousand;
+        QTest::addColumn<QStringList>("added"); // the first on a full disk, when "full" leads
+        QTest::addColumn<QString>("after");     // "<lines in the file>:<first game read>..<last>/<games read>"
+        QByteArray thousand, old = GameFiles::Line(Finished("Old")) + '\n', padded = GameFiles::Line(Finished("B"));
         for (int g = 0; g < GameFiles::kKeptGames; ++g)
             thousand += GameFiles::Line(Finished(QStringLiteral("G%1").arg(g))) + '\n';
-        const QByteArray old = GameFiles::Line(Finished("Old")) + '\n';
-        QTest::newRow("a thousand") << thousand << false << QStringList{"New"} << "1000 G1 New";
-        QTest::newRow("no game, few lines") << old + (QByteArray(30'000, 'x') + '\n').repeated(40) << false << QStringList{"New"} << "2 Old New";
-        QTest::newRow("no game, one long line") << old + QByteArray(1'100'000, 'x') + '\n' << false << QStringList{"New"} << "2 Old New";
-        QTest::newRow("little that is no game") << old + (QByteArray(30'000, 'x') + '\n').repeated(30) << false << QStringList{"New"} << "32 Old New";
-        QTest::newRow("there, CRLF") << QByteArray(old).replace('\n', "\r\n") << false << QStringList{"Old"} << "1 Old Old";
-        QTest::newRow("full disk") << thousand << true << QStringList{"New"} << "1001 G0 New";
-        QTest::newRow("full disk, then room") << thousand << true << QStringList{"New", "Next"} << "1000 G2 Next";
+        for (qsizetype size : {GameFiles::kMaxLine, GameFiles::kMaxLine + 1, GameFiles::kMaxLine * 3 / 2, GameFiles::kMaxLine * 2 - 1})
+            QTest::addRow("a line of %lld", qlonglong(size)) << old + QByteArray(padded).insert(padded.size() - 1, ",\"x\":\"" + QByteArray(size - padded.size() - 7, 'x') + '"') + '\n' + old
+                                                             << QStringList() << (size == GameFiles::kMaxLine ? "3:Old..Old/3" : "3:Old..Old/2");
+        QTest::newRow("a thousand") << thousand << QStringList{"New"} << "1000:G1..New/1000";
+        QTest::newRow("no game, few lines") << old + (QByteArray(30'000, 'x') + '\n').repeated(40) << QStringList{"New"} << "2:Old..New/2";
+        QTest::newRow("no game, one line") << old + QByteArray(1'100'000, 'x') + '\n' << QStringList{"New"} << "2:Old..New/2";
+        QTest::newRow("little no game") << old + (QByteArray(30'000, 'x') + '\n').repeated(30) << QStringList{"New"} << "32:Old..New/2";
+        QTest::newRow("there, CRLF") << QByteArray(old).replace('\n', "\r\n") << QStringList{"Old"} << "1:Old..Old/1";
+        QTest::newRow("full disk") << thousand << QStringList{"full", "New"} << "1001:G1..New/1000";
+        QTest::newRow("then room") << thousand << QStringList{"full", "New", "Next"} << "1000:G2..Next/1000";
     }
 
-    void finishedGamesAdded()
+    void finishedGames()
     {
         QFETCH(QByteArray, before);
-        QFETCH(bool, full);
         QFETCH(QStringList, added);
         QFETCH(QString, after);
         ClearStore();
         WriteFile(GameFiles::FinishedPath(), before);
         ErrorRecorder errors;
-        for (const QString &name : added) {
-            StoreFile::LimitRoom(full && name == added[0] ? GameFiles::Line(Finished(name)).size() + 1 : -1);
+        for (const QString &name : added.mid(added.value(0) == "full" ? 1 : 0)) {
+            StoreFile::LimitRoom(added[0] == "full" && name == added[1] ? GameFiles::Line(Finished(name)).size() + 1 : -1);
             GameKeeper().Keep(Finished(name));
         }
         StoreFile::LimitRoom(-1);
-        const QStringList names = LineNames();
-        QCOMPARE(QStringLiteral("%1 %2 %3").arg(names.size()).arg(names.value(0), names.value(names.size() - 1)), after);
-        QCOMPARE(errors.messages, QStringList());
-    }
-
-    // A line longer than the longest a game makes is passed over, wherever the reading's
-    // blocks cut it: one of the longest is read.
-    void longLinesPassedOver_data()
-    {
-        QTest::addColumn<qsizetype>("size");
-        QTest::addColumn<QString>("read");
-        for (qsizetype size : {GameFiles::kMaxLine, GameFiles::kMaxLine + 1, GameFiles::kMaxLine * 3 / 2, GameFiles::kMaxLine * 2 - 1})
-            QTest::addRow("%lld", qlonglong(size)) << size << (size <= GameFiles::kMaxLine ? "A B C" : "A C");
-    }
-
-    void longLinesPassedOver()
-    {
-        QFETCH(qsizetype, size);
-        QFETCH(QString, read);
-        ClearStore();
-        QByteArray padded = GameFiles::Line(Finished("B"));
-        padded.insert(padded.size() - 1, ",\"pad\":\"" + QByteArray(size - padded.size() - 9, 'x') + '"');
-        QCOMPARE(padded.size(), size);
-        WriteFile(GameFiles::FinishedPath(), GameFiles::Line(Finished("A")) + '\n' + padded + '\n' + GameFiles::Line(Finished("C")) + '\n');
-        QStringList names;
-        for (const GameRecord &game : GameKeeper::ReadFinished().games)
-            names << game.players.at(0).name;
-        QCOMPARE(names.join(u' '), read);
+        const std::vector<GameRecord> read = GameKeeper::ReadFinished().games;
+        const auto name = [&](std::size_t i) { return i < read.size() ? read[i].players.at(0).name : QString(); };
+        QCOMPARE(QStringLiteral("%1:%2..%3/%4").arg(FileText(GameFiles::FinishedPath()).count('\n')).arg(name(0), name(read.size() - 1)).arg(read.size()), after);
+        QVERIFY(errors.messages.isEmpty());
     }
 
     // However large the finished games' file (here 2 GiB, sparse, a game at its end), the
@@ -317,16 +271,14 @@ private slots:
         ClearStore();
         WriteFile(GameFiles::FinishedPath(), {});
         QFile file(GameFiles::FinishedPath());
-        const QByteArray line = '\n' + GameFiles::Line(Finished("Ada")) + '\n';
-        QVERIFY(file.open(QIODevice::ReadWrite) && file.resize(qint64(2) << 30) && file.seek(file.size()) && file.write(line) == line.size());
+        QVERIFY(file.resize(qint64(2) << 30) && file.open(QIODevice::Append) && file.write('\n' + GameFiles::Line(Finished("Ada")) + '\n') > 0);
         file.close();
         frmStatistics window(nullptr, {});
-        const HeldLock lock; // another copy holds the store meanwhile
-        bool ran = false;
-        QTimer::singleShot(0, [&] { ran = true; });
+        const HeldStoreLock lock; // another copy holds the store meanwhile
         window.Refresh();
-        QVERIFY(!ran && Find(&window, "lvwStatistics")->cursor().shape() == Qt::BusyCursor);
-        QTRY_VERIFY_WITH_TIMEOUT(Find(&window, "lvwStatistics")->cursor().shape() != Qt::BusyCursor, 5000);
+        const auto busy = [&] { return Find(&window, "lvwStatistics")->cursor().shape() == Qt::BusyCursor; };
+        QVERIFY(busy());
+        QTRY_VERIFY_WITH_TIMEOUT(!busy(), 5000);
         QCOMPARE(Rows(&window, "lvwStatistics").value(0).section(u'=', 0, 1), "Ada=1");
         QVERIFY(file.remove());
     }
@@ -334,39 +286,24 @@ private slots:
     // The dice that keep a move's faces, as the Hint and best play on a code mark them: those
     // held already first, then from the left. On a code the die matters, since a die thrown
     // again meets the face of its own place.
-    void keptDice_data()
-    {
-        QTest::addColumn<QString>("dice");
-        QTest::addColumn<QString>("held"); // die numbers
-        QTest::addColumn<QString>("keep"); // faces
-        QTest::addColumn<QString>("kept"); // die numbers
-        QTest::newRow("held on the right") << "55355" << "45" << "55" << "45";
-        QTest::newRow("more than the held") << "26661" << "4" << "66" << "24";
-        QTest::newRow("a held one let go") << "33313" << "45" << "33" << "15";
-        QTest::newRow("the held let go") << "11444" << "12" << "444" << "345";
-        QTest::newRow("none held") << "52525" << "" << "55" << "13";
-    }
-
     void keptDice()
     {
-        QFETCH(QString, dice);
-        QFETCH(QString, held);
-        QFETCH(QString, keep);
-        QFETCH(QString, kept);
-        DiceSet faces{};
-        HeldSet holds{};
-        Faces counts{};
-        for (std::size_t i = 0; i < faces.size(); ++i) {
-            faces[i] = dice[qsizetype(i)].digitValue();
-            holds[i] = held.contains(QChar(u'1' + int(i)));
+        // The dice, the dice held, the faces kept: the dice kept.
+        for (const auto &[dice, held, keep, kept] : std::initializer_list<std::array<QString, 4>>{
+                 {"55355", "45", "55", "45"}, {"26661", "4", "66", "24"}, {"33313", "45", "33", "15"}, {"11444", "12", "444", "345"}, {"52525", "", "55", "13"}}) {
+            DiceSet faces{};
+            HeldSet holds{}, chosen{};
+            Faces counts{};
+            for (std::size_t i = 0; i < faces.size(); ++i)
+                std::tie(faces[i], holds[i]) = std::pair(dice[qsizetype(i)].digitValue(), held.contains(QChar(u'1' + int(i))));
+            for (QChar face : keep)
+                counts[std::size_t(face.digitValue())] += 1;
+            chosen = KeptDice(counts, faces, holds);
+            QString marked;
+            for (std::size_t i = 0; i < chosen.size(); ++i)
+                marked += chosen[i] ? QString::number(i + 1) : QString();
+            QCOMPARE(marked, kept);
         }
-        for (QChar face : keep)
-            counts[std::size_t(face.digitValue())] += 1;
-        QString marked;
-        const HeldSet chosen = KeptDice(counts, faces, holds);
-        for (std::size_t i = 0; i < chosen.size(); ++i)
-            marked += chosen[i] ? QString::number(i + 1) : QString();
-        QCOMPARE(marked, kept);
     }
 };
 

@@ -15,9 +15,6 @@
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTreeWidgetItemIterator>
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
 
 using namespace quoxa;
 using namespace quoxa::test;
@@ -152,10 +149,7 @@ private slots:
         qsizetype newest = 0;
         bool older = false;
         QTimer watch;
-        connect(&watch, &QTimer::timeout, [&] {
-            older |= turns() < newest;
-            newest = std::max(newest, turns());
-        });
+        connect(&watch, &QTimer::timeout, [&] { older |= turns() < std::exchange(newest, std::max(newest, turns())); });
         watch.start(5);
         GameKeeper keeper;
         GameRecord game = FinishedGame({{{"Ada"}, kStraights}});
@@ -177,12 +171,7 @@ private slots:
         QCOMPARE(errors.messages[0], "Another copy of Quoxa is using the store: the game under way and Bea's 260 will be saved when it is free.");
         QCOMPARE(HighScores().mid(0, 4), (QStringList{"A=300", "Zed=270", "Bea=260", "B=250"}));
 
-        struct Hold { // this time the lock is held here, and let go at will
-            int fd = ::open(QFile::encodeName(StoreFolder() + "/Quoxa.lock").constData(), O_RDWR);
-            ~Hold() { ::close(fd); }
-        };
-        auto lock = std::make_unique<Hold>();
-        QVERIFY(::flock(lock->fd, LOCK_EX) == 0);
+        auto lock = std::make_unique<HeldStoreLock>(); // this time the lock is held here, and let go at will
         basRegistry::SaveSettings();
         lock.reset();
         QCOMPARE(errors.messages.mid(1), QStringList{"Another copy of Quoxa is still using the store: the settings could not be saved."});

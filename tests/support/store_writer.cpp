@@ -16,21 +16,13 @@
 #include <QThread>
 #include <cstdio>
 
-namespace {
-
-// What a copy of the game does last, on closing: the writes still waiting for the lock are
-// made once it is free.
-int Close()
-{
-    quoxa::LockedWrites::Make(quoxa::kAppTitle, {}, [](const quoxa::StoreFile::Lock &) {}, quoxa::LockedWrites::When::Closing);
-    return 0;
-}
-
-} // namespace
-
 int main(int argc, char *argv[])
 {
     const QByteArray mode = argv[1];
+    const auto Close = [] { // as a copy of the game closes: the writes still waiting are made once the lock is free
+        quoxa::LockedWrites::Make(quoxa::kAppTitle, {}, [](const quoxa::StoreFile::Lock &) {}, quoxa::LockedWrites::When::Closing);
+        return 0;
+    };
     std::unique_ptr<QCoreApplication> app(mode == "play" ? new QApplication(argc, argv) : new QCoreApplication(argc, argv));
     if (mode == "hold") {
         using namespace quoxa::HighScoreTable;
@@ -39,9 +31,8 @@ int main(int argc, char *argv[])
             std::fflush(stdout);
             QThread::msleep(QByteArray(argv[2]).toUInt());
             Places places = FromStored(stored);
-            if (argc < 5 || !Rank(places, {QString::fromLocal8Bit(argv[3]), quoxa::Int16::Parse(QString::fromLocal8Bit(argv[4]))}))
-                return std::optional<quoxa::SettingsStore::Values>();
-            return std::optional(ToStored(places));
+            const bool entered = argc > 4 && Rank(places, {QString::fromLocal8Bit(argv[3]), quoxa::Int16::Parse(QString::fromLocal8Bit(argv[4]))});
+            return entered ? std::optional(ToStored(places)) : std::nullopt;
         });
         return 0;
     }
