@@ -93,14 +93,12 @@ std::optional<GameRecord> GameKeeper::Resume()
             continue; // another copy of the game plays it, or has just ended it
         QString fault;
         std::optional<GameRecord> record = ReadGame(path, fault);
-        if (record) {
-            mClaim = std::move(claim);
-            mPath = path;
-        }
         if (!record) {
             SetAside(std::move(claim), path, fault);
             return std::nullopt;
         }
+        mClaim = std::move(claim);
+        mPath = path;
         if (!record->Over()) {
             mUnderWay = record;
             return record;

@@ -25,8 +25,7 @@ public:
     // played on is put aside, under the lock, as "<its file>.damaged" (or "-2", "-3"... beside
     // those set aside before) and the player told; one that cannot be moved stays as it was,
     // and this copy keeps its games in another place; one that was over joins the finished
-    // games. Nothing when there is none: nothing is read or made then but
-    // a look at the folder.
+    // games. Nothing when there is none: nothing is read or made then but a look at the folder.
     std::optional<GameRecord> Resume();
 
     // The game's record after a step: the game under way written, a finished game added to
