@@ -76,7 +76,7 @@ void Tell(const char *message, const QString &app, const QList<Waiting> &waiting
 
 // Makes the writes of `app` that wait if the lock is free now. A lock that cannot even be
 // opened any more is an error, told once, and they are dropped.
-void TryWaiting(const QString app) // a copy: the queue it may name changes
+void TryWaiting(QString app) // a copy: the queue it may name changes
 {
     if (gBusy || !IsWaiting(app))
         return;
