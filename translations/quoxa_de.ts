@@ -124,6 +124,14 @@
         <source>the cleared statistics</source>
         <translation>die geleerte Statistik</translation>
     </message>
+    <message>
+        <source>the damaged game</source>
+        <translation>das beschädigte Spiel</translation>
+    </message>
+    <message>
+        <source>The game under way could not be brought back: %1. It stays as %2, untouched, and a new game begins.</source>
+        <translation>Das laufende Spiel konnte nicht wiederhergestellt werden: %1. Es bleibt unverändert als %2, und ein neues Spiel beginnt.</translation>
+    </message>
 </context>
 <context>
     <name>GameRecord</name>

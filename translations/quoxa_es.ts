@@ -124,6 +124,14 @@
         <source>the cleared statistics</source>
         <translation>el borrado de las estadísticas</translation>
     </message>
+    <message>
+        <source>the damaged game</source>
+        <translation>la partida dañada</translation>
+    </message>
+    <message>
+        <source>The game under way could not be brought back: %1. It stays as %2, untouched, and a new game begins.</source>
+        <translation>No se pudo recuperar la partida en curso: %1. Queda intacta como %2 y empieza una partida nueva.</translation>
+    </message>
 </context>
 <context>
     <name>GameRecord</name>

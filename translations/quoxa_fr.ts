@@ -124,6 +124,14 @@
         <source>the cleared statistics</source>
         <translation>les statistiques vidées</translation>
     </message>
+    <message>
+        <source>the damaged game</source>
+        <translation>la partie endommagée</translation>
+    </message>
+    <message>
+        <source>The game under way could not be brought back: %1. It stays as %2, untouched, and a new game begins.</source>
+        <translation>La partie en cours n&apos;a pas pu être reprise&#xa0;: %1. Elle reste intacte sous %2, et une nouvelle partie commence.</translation>
+    </message>
 </context>
 <context>
     <name>GameRecord</name>

@@ -124,6 +124,14 @@
         <source>the cleared statistics</source>
         <translation>le statistiche svuotate</translation>
     </message>
+    <message>
+        <source>the damaged game</source>
+        <translation>la partita danneggiata</translation>
+    </message>
+    <message>
+        <source>The game under way could not be brought back: %1. It stays as %2, untouched, and a new game begins.</source>
+        <translation>Impossibile riprendere la partita in corso: %1. Resta intatta come %2 e inizia una nuova partita.</translation>
+    </message>
 </context>
 <context>
     <name>GameRecord</name>

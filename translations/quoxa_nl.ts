@@ -124,6 +124,14 @@
         <source>the cleared statistics</source>
         <translation>de gewiste statistiek</translation>
     </message>
+    <message>
+        <source>the damaged game</source>
+        <translation>het beschadigde spel</translation>
+    </message>
+    <message>
+        <source>The game under way could not be brought back: %1. It stays as %2, untouched, and a new game begins.</source>
+        <translation>Het lopende spel kon niet worden hersteld: %1. Het blijft onaangeroerd als %2 en er begint een nieuw spel.</translation>
+    </message>
 </context>
 <context>
     <name>GameRecord</name>

@@ -124,6 +124,14 @@
         <source>the cleared statistics</source>
         <translation>as estatísticas zeradas</translation>
     </message>
+    <message>
+        <source>the damaged game</source>
+        <translation>a partida danificada</translation>
+    </message>
+    <message>
+        <source>The game under way could not be brought back: %1. It stays as %2, untouched, and a new game begins.</source>
+        <translation>Não foi possível retomar a partida em andamento: %1. Ela fica intacta como %2, e uma nova partida começa.</translation>
+    </message>
 </context>
 <context>
     <name>GameRecord</name>

@@ -4,7 +4,6 @@
 #include "engine/MoveText.h"
 #include "platform/DesignControls.h"
 #include "platform/ErrorTrap.h"
-#include "records/GameFiles.h"
 #include "records/GameKeeper.h"
 
 #include <QComboBox>
@@ -15,6 +14,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QSignalBlocker>
+#include <QThread>
 #include <QTreeWidget>
 #include <algorithm>
 #ifdef __GLIBC__
@@ -81,9 +81,45 @@ frmStatistics::frmStatistics(QWidget *owner, std::function<void(const GameRecord
     layout->addLayout(buttons);
 }
 
+frmStatistics::~frmStatistics()
+{
+    StopReading();
+}
+
+void frmStatistics::StopReading()
+{
+    if (!mReader)
+        return;
+    mReader->requestInterruption();
+    mReader->wait();
+    delete std::exchange(mReader, nullptr);
+}
+
 void frmStatistics::Refresh()
 {
-    GameFiles::Kept kept = GameFiles::ReadKept();
+    StopReading();
+    mAdded.clear();
+    lvwStatistics->setCursor(Qt::BusyCursor);
+    const auto kept = std::make_shared<GameFiles::Kept>();
+    mReader = QThread::create([kept] { *kept = GameKeeper::ReadFinished(); });
+    connect(mReader, &QThread::finished, this, [this, kept, reading = ++mReads] {
+        if (reading != mReads || !mReader || mReader->isInterruptionRequested())
+            return;
+        delete std::exchange(mReader, nullptr);
+        lvwStatistics->unsetCursor();
+        Trap([&] { Show(std::move(*kept)); });
+    });
+    mReader->start();
+}
+
+void frmStatistics::Show(GameFiles::Kept kept)
+{
+    // A game added while the file was read is shown once: the reading may have found it.
+    for (GameRecord &game : std::exchange(mAdded, {}))
+        if (QByteArray line = GameFiles::Line(game); std::find(kept.lines.rbegin(), kept.lines.rend(), line) == kept.lines.rend()) {
+            kept.lines.push_back(std::move(line));
+            kept.games.push_back(std::move(game));
+        }
     mFigures = GameFigures(kept.games);
     // The games' lines as they are kept, in one block: a game is read again to be reviewed,
     // and a thousand small pieces do not stay spread over the memory.
@@ -109,6 +145,8 @@ void frmStatistics::Add(const GameRecord &game)
         Refresh();
         return;
     }
+    if (mReader)
+        mAdded.push_back(game);
     mFigures.Add(game);
     Keep(game, GameFiles::Line(game));
     cboGame->setCurrentIndex(0);

@@ -5,6 +5,7 @@
 // their dice they fell on the mean; for the one selected, how its totals fall; and
 // any finished game to review. A window of its own, owned by the board.
 #include "engine/GameFigures.h"
+#include "records/GameFiles.h"
 
 #include <QWidget>
 #include <functional>
@@ -12,6 +13,7 @@
 class QComboBox;
 class QLabel;
 class QPushButton;
+class QThread;
 class QTreeWidget;
 class QVBoxLayout;
 
@@ -23,15 +25,21 @@ class frmStatistics : public QWidget {
 public:
     // `review` opens the review of a game.
     frmStatistics(QWidget *owner, std::function<void(const GameRecord &)> review);
+    ~frmStatistics() override;
 
-    // Reads the finished games again and shows their figures, the first row selected.
+    // Reads the finished games again, off the window's thread, and shows their figures once
+    // they are read, the first row selected; the list shows a busy pointer meanwhile.
     void Refresh();
-    // A game just finished (or left unfinished) joins those shown.
+    // A game just finished (or left unfinished) joins those shown, and those being read.
     void Add(const GameRecord &game);
     // After a confirmation, empties the finished games.
     void cmdClear_Click();
 
 private:
+    // The finished games as read, and any added meanwhile that they do not hold yet.
+    void Show(GameFiles::Kept kept);
+    // Stops a reading under way, if there is one.
+    void StopReading();
     // A game and its line in the games box and the lines kept for review.
     void Keep(const GameRecord &game, const QByteArray &line);
     // The figures in the list, the first row selected, and its chart.
@@ -49,6 +57,9 @@ private:
     std::vector<PlayerFigures> mShown; // the list's rows
     QByteArray mGames;                 // the finished games' lines, oldest first, one after another
     std::vector<qsizetype> mGameEnds;  // where each ends
+    QThread *mReader = nullptr;        // reads the finished games
+    int mReads = 0;                    // readings begun: only the last one's games are shown
+    std::vector<GameRecord> mAdded;    // games added while the finished games are read
     bool mBestAwaited = false;         // the daily games are measured once best play is worked out
 };
 

@@ -1,5 +1,4 @@
 #include "platform/DesignControls.h"
-#include "platform/StoreFile.h"
 
 #include <QAbstractButton>
 #include <QAccessibleWidget>
@@ -83,43 +82,6 @@ protected:
 private:
     QList<int> mKeys;
     std::function<void()> mAction;
-};
-
-// While the game waits for another copy of the game to let go of the store, the windows are
-// painted but take no input: a click, a key, a shortcut or the close box does nothing, and
-// the pointer shows the wait.
-class InputHeld : public QObject {
-public:
-    InputHeld()
-    {
-        QCoreApplication::instance()->installEventFilter(this);
-        QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
-    }
-    ~InputHeld() override { QGuiApplication::restoreOverrideCursor(); }
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        switch (event->type()) {
-        case QEvent::ShortcutOverride: // taken as a plain key, which goes nowhere
-            event->accept();
-            return true;
-        case QEvent::Close:
-            event->ignore();
-            return true;
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-        case QEvent::KeyPress:
-        case QEvent::KeyRelease:
-        case QEvent::Wheel:
-        case QEvent::Shortcut:
-        case QEvent::ContextMenu:
-            return true;
-        default:
-            return false;
-        }
-    }
 };
 
 // The windows' font, set now and set again whenever something else changes it.
@@ -242,7 +204,6 @@ void InstallDesignLook()
     new DesignFontKept(DesignFont(u"MS Sans Serif", 8.25));
     QApplication::setPalette(DesignPalette());
     QToolTip::setPalette(DesignPalette());
-    StoreFile::SetWaitScope([] { return std::make_unique<InputHeld>(); });
 #ifdef __GLIBC__
     // Large blocks (pictures, a window's backing store) come from the system and go back to
     // it: the allocator's own moving threshold would keep them in its heap once the first is

@@ -11,8 +11,8 @@
 namespace quoxa::LockedWrites {
 namespace {
 
-// How often writes that could not wait so long are tried again.
-constexpr int kRetryMs = 500;
+// How often the writes that wait are tried again: well within a second of the lock's release.
+constexpr int kRetryMs = 250;
 int gLockWaitMs = 10000;
 
 struct Waiting {
@@ -22,7 +22,8 @@ struct Waiting {
     Write write;
 };
 QList<Waiting> gWaiting; // in the order they were asked for
-bool gBusy = false;      // a write is being made, or waits for the lock
+bool gBusy = false;      // a write is being made
+QStringList gTold;       // the apps whose player knows that writes wait, until none does
 
 struct Busy {
     const bool was = gBusy;
@@ -42,6 +43,7 @@ QList<Waiting> TakeWaiting(const QString &app)
     for (Waiting &waiting : gWaiting)
         (waiting.app == app ? taken : others).append(std::move(waiting));
     gWaiting = std::move(others);
+    gTold.removeAll(app);
     return taken;
 }
 
@@ -52,17 +54,15 @@ void MakeWaiting(const QString &app, const StoreFile::Lock &lock)
 }
 
 // Joins the end of the queue; a waiting write with the same key leaves it, since this one
-// writes the newer state. True when one did.
-bool Join(Waiting waiting)
+// writes the newer state.
+void Join(Waiting waiting)
 {
     const auto same = std::find_if(gWaiting.begin(), gWaiting.end(), [&](const Waiting &w) {
         return !waiting.key.isEmpty() && w.app == waiting.app && w.key == waiting.key;
     });
-    const bool replaced = same != gWaiting.end();
-    if (replaced)
+    if (same != gWaiting.end())
         gWaiting.erase(same);
     gWaiting.append(std::move(waiting));
-    return replaced;
 }
 
 void Tell(const char *message, const QString &app, const QList<Waiting> &waiting)
@@ -74,6 +74,22 @@ void Tell(const char *message, const QString &app, const QList<Waiting> &waiting
     Messages::ShowNotice(QCoreApplication::translate("SettingsStore", message).arg(app, Messages::Listed(whats)));
 }
 
+// Makes the writes of `app` that wait if the lock is free now. A lock that cannot even be
+// opened any more is an error, told once, and they are dropped.
+void TryWaiting(QString app) // a copy: the queue it may name changes
+{
+    if (gBusy || !IsWaiting(app))
+        return;
+    const Busy busy;
+    if (!Trap([&] {
+            const StoreFile::Lock lock(app, 0);
+            if (lock.held())
+                MakeWaiting(app, lock);
+            return true;
+        }))
+        TakeWaiting(app);
+}
+
 // Tries the writes waiting again now and then, as long as there are any.
 void TryAgainLater()
 {
@@ -82,23 +98,14 @@ void TryAgainLater()
         timer = new QTimer(QCoreApplication::instance());
         timer->setInterval(kRetryMs);
         QObject::connect(timer, &QTimer::timeout, [] {
-            if (gBusy || gWaiting.isEmpty())
-                return;
-            const Busy busy;
-            const QString app = gWaiting.first().app;
-            // A lock that cannot even be opened any more is an error, told once.
-            if (!Trap([&] {
-                    const StoreFile::Lock lock(app, 0);
-                    if (lock.held())
-                        MakeWaiting(app, lock);
-                    return true;
-                }))
-                TakeWaiting(app);
+            if (!gWaiting.isEmpty())
+                TryWaiting(gWaiting.first().app);
             if (gWaiting.isEmpty())
                 timer->stop();
         });
     }
-    timer->start();
+    if (!timer->isActive())
+        timer->start();
 }
 
 // Tells the player what waits, once the step that made it wait is over: the four totals of
@@ -110,6 +117,7 @@ void TellWhatWaits(const QString &app)
         return;
     QTimer::singleShot(0, [app] {
         due = false;
+        TryWaiting(app); // a lock let go of meanwhile: nothing to tell
         if (IsWaiting(app))
             Tell(QT_TRANSLATE_NOOP("SettingsStore", "Another copy of %1 is using the store: %2 will be saved when it is free."),
                  app, gWaiting);
@@ -121,20 +129,21 @@ void TellWhatWaits(const QString &app)
 bool Make(const QString &app, const QString &what, Write write, When when, const QString &key)
 {
     const Busy busy;
-    const bool wait = when == When::Closing || (when == When::Playing && !IsWaiting(app));
-    const StoreFile::Lock lock(app, wait ? gLockWaitMs : 0);
+    const StoreFile::Lock lock(app, when == When::Closing ? gLockWaitMs : 0);
     if (lock.held()) {
         MakeWaiting(app, lock);
         write(lock);
         return true;
     }
-    const bool told = Join({app, what, key, std::move(write)}); // the player knows of it already
+    Join({app, what, key, std::move(write)});
     if (when == When::Closing) {
         Tell(QT_TRANSLATE_NOOP("SettingsStore", "Another copy of %1 is still using the store: %2 could not be saved."), app,
              TakeWaiting(app));
     } else {
-        if (when == When::Playing && !told)
+        if (when == When::Playing && !gTold.contains(app)) { // told once, whatever joins it later
+            gTold << app;
             TellWhatWaits(app);
+        }
         TryAgainLater();
     }
     return false;

@@ -1,19 +1,15 @@
 #include "platform/StoreFile.h"
 #include "platform/ErrorTrap.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QStandardPaths>
-#include <QTimer>
+#include <QThread>
 #include <algorithm>
 #include <cerrno>
-#include <functional>
-#include <memory>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -54,8 +50,15 @@ int OpenRegular(const QString &path, int flags, mode_t mode = 0600)
     return fd;
 }
 
+qint64 gRoom = -1; // see LimitRoom
+
 bool WriteAll(int fd, const QByteArray &bytes)
 {
+    if (gRoom >= 0 && (gRoom -= bytes.size()) < 0) {
+        gRoom = 0;
+        errno = ENOSPC;
+        return false;
+    }
     for (qsizetype done = 0; done < bytes.size();) {
         const ssize_t wrote = ::write(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
         if (wrote < 0 && errno == EINTR)
@@ -65,34 +68,6 @@ bool WriteAll(int fd, const QByteArray &bytes)
         done += wrote;
     }
     return true;
-}
-
-StoreFile::WaitScope &Scope()
-{
-    static StoreFile::WaitScope scope;
-    return scope;
-}
-
-// Whether `ready` comes true within `ms`, asked every few milliseconds meanwhile.
-bool WaitFor(const std::function<bool()> &ready, int ms)
-{
-    if (ready())
-        return true;
-    if (ms <= 0)
-        return false;
-    const std::unique_ptr<QObject> scope = Scope() ? Scope()() : nullptr;
-    QElapsedTimer waited;
-    waited.start();
-    QEventLoop loop;
-    QTimer ask;
-    bool came = false;
-    QObject::connect(&ask, &QTimer::timeout, &loop, [&] {
-        if ((came = ready()) || waited.elapsed() >= ms)
-            loop.quit();
-    });
-    ask.start(10);
-    loop.exec();
-    return came;
 }
 
 // The temporary file a save makes beside its target: the target's name, a dot and six
@@ -128,9 +103,9 @@ void ClearLeftover(const QByteArray &recorded, const QByteArray &target)
 
 } // namespace
 
-void SetWaitScope(WaitScope scope)
+void LimitRoom(qint64 bytes)
 {
-    Scope() = std::move(scope);
+    gRoom = bytes;
 }
 
 QString Path(const QString &app, const char *suffix)
@@ -166,12 +141,14 @@ Lock::Lock(const QString &app, int waitMs)
     QDir().mkpath(QFileInfo(lockPath).absolutePath());
     mFd = OpenRegular(lockPath, O_RDWR | O_CREAT | O_NOFOLLOW);
     bool failed = mFd < 0;
-    mHeld = !failed && WaitFor([&] {
-                if (::flock(mFd, LOCK_EX | LOCK_NB) == 0)
-                    return true;
-                failed = errno != EWOULDBLOCK;
-                return failed;
-            }, waitMs);
+    QElapsedTimer waited;
+    waited.start();
+    while (!failed && !(mHeld = ::flock(mFd, LOCK_EX | LOCK_NB) == 0)) {
+        failed = errno != EWOULDBLOCK && errno != EINTR;
+        if (failed || waited.elapsed() >= waitMs)
+            break;
+        ::usleep(20'000);
+    }
     if (failed) {
         ::close(mFd);
         throw RunError::FileAccess(lockPath);
@@ -265,12 +242,14 @@ bool ReadLinesBack(const QString &path, qsizetype maxLine, const std::function<b
     bool tooLong = false; // the line being read back is longer than maxLine: passed over
     bool more = true;
     const auto hand = [&](QByteArray line) {
+        if (line.endsWith('\r')) // a line ended as on Windows is the same line
+            line.chop(1);
         if (!tooLong && !line.isEmpty() && line.size() <= maxLine)
             more = take(std::move(line));
         tooLong = false;
     };
     QByteArray chunk(kChunk, Qt::Uninitialized);
-    while (more && at > 0) {
+    while (more && at > 0 && !QThread::currentThread()->isInterruptionRequested()) {
         const qint64 size = std::min<qint64>(kChunk, at);
         at -= size;
         if (::pread(fd, chunk.data(), size_t(size), at) != size)

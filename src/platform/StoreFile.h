@@ -3,10 +3,8 @@
 // that copies of the game share. Anything but a regular file in the store's place is never
 // opened, nor replaced.
 #include <QByteArray>
-#include <QObject>
 #include <QString>
 #include <functional>
-#include <memory>
 #include <optional>
 
 namespace quoxa::StoreFile {
@@ -19,14 +17,10 @@ QString Path(const QString &app, const char *suffix);
 // be read as a store (not a regular file, too large, a read error).
 std::optional<QByteArray> ReadText(const QString &path, qint64 maxBytes = 4 * 1024 * 1024);
 
-// What the windows do while the game waits for the lock, for as long as the object made
-// lives: set by the layer that has them (painted, but taking no input).
-using WaitScope = std::function<std::unique_ptr<QObject>()>;
-void SetWaitScope(WaitScope scope);
-
 // The store's lock: an exclusive lock on a file of its own beside the store, held while
-// this lives if it came within `waitMs`. While it waits, the event loop runs, within the
-// wait scope. The lock file also keeps the name of the temporary file a save is writing, so
+// this lives if it came within `waitMs`. Nothing runs while it waits: it asks again every
+// few milliseconds, sleeping between, so a wait is only for the last write, on closing;
+// with no wait it is taken at once or not at all. The lock file also keeps the name of the temporary file a save is writing, so
 // that one left by a save cut short is cleared by the next. A lock file that cannot be
 // opened is the run-time error 75.
 class Lock {
@@ -44,6 +38,11 @@ private:
     bool mHeld = false;
 };
 
+// The room left on the disk as the store's writes see it, from now on: a write that would
+// take more fails as on a full disk. Tests make a full disk with it; below zero (as it
+// starts) the disk's own room is all there is.
+void LimitRoom(qint64 bytes);
+
 // One atomic, checked write of the whole text, under the lock: a kill at any moment leaves
 // the old file or the new one; a failure (a full disk included) leaves the old file as it
 // was and is the run-time error 75. A link keeps pointing where it did, and the file keeps
@@ -56,8 +55,9 @@ void AppendLine(const QString &path, QByteArray line, const Lock &lock);
 
 // The lines of a file from its end back, newest first, each handed to `take` until it says
 // no more or the start of the file is reached. Empty lines are passed over, and so are
-// lines longer than `maxLine`, without being kept in memory. True when the whole file was
-// read; a file that cannot be read reads as empty.
+// lines longer than `maxLine`, without being kept in memory; a line's end may be "\r\n". True when the whole file was
+// read; a file that cannot be read reads as empty. A thread asked to stop (its interruption
+// requested) stops reading there.
 bool ReadLinesBack(const QString &path, qsizetype maxLine, const std::function<bool(QByteArray line)> &take);
 
 // A claim on a file that one running copy of the game holds while it plays it: an exclusive

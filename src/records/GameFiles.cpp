@@ -1,12 +1,13 @@
 #include "records/GameFiles.h"
 #include "platform/ErrorTrap.h"
 
-#include <QFileInfo>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QStandardPaths>
 #include <algorithm>
 #include <future>
+#include <sys/stat.h>
 
 namespace quoxa::GameFiles {
 namespace {
@@ -225,9 +226,21 @@ Kept ReadKept()
     return {std::move(scan.lines), std::move(scan.games)};
 }
 
-void AddKept(const GameRecord &record, const StoreFile::Lock &lock)
+namespace {
+
+std::array<qint64, 4> Stamp(const QString &path)
 {
-    const QByteArray line = Line(record);
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return {};
+    return {qint64(st.st_dev), qint64(st.st_ino), qint64(st.st_size), qint64(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec};
+}
+
+Addition Plan(const QByteArray &line)
+{
+    Addition addition;
+    addition.line = line;
+    addition.stamp = Stamp(FinishedPath());
     // Most times the file is far from full: its last lines as they stand tell whether the
     // game is there already, and it is added without reading any game.
     std::vector<QByteArray> last;
@@ -235,21 +248,44 @@ void AddKept(const GameRecord &record, const StoreFile::Lock &lock)
         last.push_back(std::move(l));
         return int(last.size()) < kKeptGames;
     });
-    if (std::find(last.begin(), last.end(), line) != last.end())
-        return;
-    qint64 read = 0;
-    for (const QByteArray &l : last)
-        read += l.size() + 1;
-    if (whole && int(last.size()) < kKeptGames && QFileInfo(FinishedPath()).size() - read <= kSlackBytes) {
-        StoreFile::AppendLine(FinishedPath(), line, lock);
-        return;
-    }
+    addition.there = std::find(last.begin(), last.end(), line) != last.end();
+    // What is no game goes once there is more than the slack of it: the lines are read as
+    // games only while what is left could be that much.
+    const auto littleElse = [&] {
+        qint64 noGame = addition.stamp[2];
+        for (auto l = last.begin(); l != last.end() && noGame > kSlackBytes; ++l)
+            noGame -= FromLine(*l) ? l->size() + 1 : 0;
+        return noGame <= kSlackBytes;
+    };
+    if (addition.there || (whole && int(last.size()) < kKeptGames && littleElse()))
+        return addition;
     // Full, or much in it that is no game: written again with the last games kept and this one.
     const Scan scan = ScanKept(kKeptGames - 1);
     QByteArray text;
     for (auto l = scan.lines.rbegin(); l != scan.lines.rend(); ++l)
         text += *l + '\n';
-    StoreFile::WriteText(FinishedPath(), text + line + '\n', lock);
+    addition.trimmed = text + line + '\n';
+    return addition;
+}
+
+} // namespace
+
+Addition PlanAddition(const GameRecord &record)
+{
+    return Plan(Line(record));
+}
+
+void AddKept(const Addition &planned, const StoreFile::Lock &lock)
+{
+    const Addition addition = Stamp(FinishedPath()) == planned.stamp ? planned : Plan(planned.line);
+    if (addition.there)
+        return;
+    StoreFile::AppendLine(FinishedPath(), addition.line, lock);
+    if (addition.trimmed)
+        try {
+            StoreFile::WriteText(FinishedPath(), *addition.trimmed, lock);
+        } catch (const RunError &) { // no room for it now: the game is kept all the same
+        }
 }
 
 } // namespace quoxa::GameFiles

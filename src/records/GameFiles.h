@@ -9,6 +9,7 @@
 #include "platform/StoreFile.h"
 
 #include <QJsonObject>
+#include <array>
 #include <optional>
 
 namespace quoxa::GameFiles {
@@ -37,10 +38,20 @@ struct Kept {
     std::vector<GameRecord> games;
 };
 Kept ReadKept();
-// Adds a game to the finished games, under the lock, unless its line is there already (the
-// game was ended, then the program killed before the game under way could go). Once the
-// file holds 1,000 games, or much that is no game, it is written again with the last 999
-// games kept and this one.
-void AddKept(const GameRecord &record, const StoreFile::Lock &lock);
+// Adding a game to the finished games, worked out without the lock (reading what may be a
+// large file) and made under it. The game is added unless its line is there already (the game
+// was ended, then the program killed before the game under way could go). Once the file
+// holds 1,000 games, or much that is no game, it is written again with the last 1,000 games.
+struct Addition {
+    QByteArray line;                    // the game's line
+    bool there = false;                 // the game is among the finished games already
+    std::optional<QByteArray> trimmed;  // the file written again, when it is due
+    std::array<qint64, 4> stamp{};      // the file as it was read: device, node, size, time
+};
+Addition PlanAddition(const GameRecord &record);
+// Under the lock: worked out again should the file have changed since. The line is appended
+// first, needing only its own room; the file written again needs room for a second copy of
+// it, and when there is none, a later game does it.
+void AddKept(const Addition &addition, const StoreFile::Lock &lock);
 
 } // namespace quoxa::GameFiles

@@ -50,6 +50,35 @@ std::optional<GameRecord> ReadGame(const QString &path, QString &fault)
     return record;
 }
 
+// Puts a game that cannot be played on aside, under the lock, as "<its file>.damaged", or
+// ".damaged-2", "-3"... when that name is taken, so that no game set aside before is lost, and
+// tells the player once the board is up. One that cannot be moved stays where it is, and the
+// games of this copy are kept in another place. The claim on it is held until it is done.
+void SetAside(std::unique_ptr<StoreFile::Claim> claim, const QString &path, const QString &fault)
+{
+    const auto held = std::shared_ptr<StoreFile::Claim>(std::move(claim));
+    LockedWrites::Make(kApp, QCoreApplication::translate("GameKeeper", "the damaged game"), [held, path, fault](const StoreFile::Lock &) {
+        QString aside;
+        for (int n = 1; aside.isEmpty() && n <= kPlaces; ++n) {
+            const QString name = path + (n == 1 ? QStringLiteral(".damaged") : QStringLiteral(".damaged-%1").arg(n));
+            const QFileInfo there(name);
+            if (there.exists() || there.isSymLink())
+                continue;
+            if (!QFile::rename(path, name))
+                break;
+            aside = name;
+        }
+        const QString told = aside.isEmpty()
+                                 ? QCoreApplication::translate("GameKeeper", "The game under way could not be brought back: %1. "
+                                                                             "It stays as %2, untouched, and a new game begins.")
+                                       .arg(fault, path)
+                                 : QCoreApplication::translate("GameKeeper", "The game under way could not be brought back: %1. "
+                                                                             "It is kept as %2, and a new game begins.")
+                                       .arg(fault, aside);
+        QTimer::singleShot(0, QCoreApplication::instance(), [told] { Messages::ShowNotice(told); });
+    });
+}
+
 } // namespace
 
 GameKeeper::GameKeeper() = default;
@@ -62,21 +91,14 @@ std::optional<GameRecord> GameKeeper::Resume()
         auto claim = std::make_unique<StoreFile::Claim>(path);
         if (!claim->held() || !QFile::exists(path))
             continue; // another copy of the game plays it, or has just ended it
-        mClaim = std::move(claim);
-        mPath = path;
         QString fault;
         std::optional<GameRecord> record = ReadGame(path, fault);
         if (!record) {
-            const QString aside = path + QStringLiteral(".damaged");
-            QFile::remove(aside);
-            if (!QFile::rename(path, aside))
-                throw RunError::FileAccess(path);
-            // Told once the board is up; a new game begins in its place.
-            const QString told = QCoreApplication::translate("GameKeeper", "The game under way could not be brought back: %1. "
-                                                                           "It is kept as %2, and a new game begins.");
-            QTimer::singleShot(0, QCoreApplication::instance(), [text = told.arg(fault, aside)] { Messages::ShowNotice(text); });
+            SetAside(std::move(claim), path, fault);
             return std::nullopt;
         }
+        mClaim = std::move(claim);
+        mPath = path;
         if (!record->Over()) {
             mUnderWay = record;
             return record;
@@ -109,13 +131,13 @@ std::vector<GameRecord> GameKeeper::Keep(const GameRecord &record, bool closing)
             left.unfinished = true;
             left.heldNow = {};
             Make(kApp, QCoreApplication::translate("GameKeeper", "the game left unfinished"),
-                 [left](const StoreFile::Lock &lock) { GameFiles::AddKept(left, lock); }, when);
+                 [added = GameFiles::PlanAddition(left)](const StoreFile::Lock &lock) { GameFiles::AddKept(added, lock); }, when);
             finished.push_back(std::move(left));
         }
         mUnderWay = underWay ? std::optional(record) : std::nullopt;
         if (record.Over()) {
             Make(kApp, QCoreApplication::translate("GameKeeper", "the finished game"),
-                 [record](const StoreFile::Lock &lock) { GameFiles::AddKept(record, lock); }, when);
+                 [added = GameFiles::PlanAddition(record)](const StoreFile::Lock &lock) { GameFiles::AddKept(added, lock); }, when);
             finished.push_back(record);
         }
         if (underWay) {
@@ -134,6 +156,11 @@ std::vector<GameRecord> GameKeeper::Keep(const GameRecord &record, bool closing)
             ReportError(error.number(), error.description());
     }
     return finished;
+}
+
+GameFiles::Kept GameKeeper::ReadFinished()
+{
+    return GameFiles::ReadKept();
 }
 
 void GameKeeper::ClearFinished()

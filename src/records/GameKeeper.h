@@ -7,6 +7,7 @@
 // write that another copy of the game holds up waits in the queue of every write.
 #include "engine/GameRecord.h"
 #include "platform/StoreFile.h"
+#include "records/GameFiles.h"
 
 #include <memory>
 #include <optional>
@@ -21,9 +22,10 @@ public:
 
     // A game under way that a copy of the game left when it was closed or cut short, and that
     // no running copy plays: the one kept longest ago, now this copy's. One that cannot be
-    // played on is put aside as "<its file>.damaged" and the player told; one that was over
-    // joins the finished games. Nothing when there is none: nothing is read or made then but
-    // a look at the folder.
+    // played on is put aside, under the lock, as "<its file>.damaged" (or "-2", "-3"... beside
+    // those set aside before) and the player told; one that cannot be moved stays as it was,
+    // and this copy keeps its games in another place; one that was over joins the finished
+    // games. Nothing when there is none: nothing is read or made then but a look at the folder.
     std::optional<GameRecord> Resume();
 
     // The game's record after a step: the game under way written, a finished game added to
@@ -34,6 +36,9 @@ public:
     // settings' last write.
     void Close(const GameRecord &record);
 
+    // The finished games kept, and those left unfinished, oldest first, with their lines: read
+    // without the store's lock, on any thread, however large the file.
+    static GameFiles::Kept ReadFinished();
     // Empties the finished games (the games under way stay).
     static void ClearFinished();
 

@@ -1,9 +1,12 @@
 // The game's record: it rebuilds the game exactly at every step, through its JSON; it tells
-// an impossible game; and the figures drawn from finished games.
+// an impossible game; the figures drawn from finished games; and how the keeper stores games
+// whatever the disk holds.
 #include "TestSupport.h"
 #include "engine/GameFigures.h"
 #include "engine/SeededDice.h"
+#include "analysis/frmStatistics.h"
 #include "records/GameFiles.h"
+#include "records/GameKeeper.h"
 
 #include <QJsonDocument>
 #include <QRandomGenerator>
@@ -24,6 +27,11 @@ QString State(const Game &game, const FakeBoard &board)
     for (std::size_t i = 0; i < 5; ++i)
         state << board.tags[i] + (board.held[i] ? "h" : "");
     return state.join(u' ');
+}
+
+GameRecord Finished(const QString &name)
+{
+    return FinishedGame({{{name}, kStraights}});
 }
 
 } // namespace
@@ -177,6 +185,125 @@ private slots:
             seen << int(bins.size()) << bins.front().first << bins.front().second << bins.back().first << bins.back().second;
         }
         QCOMPARE(seen, (QList<int>{16, 100, 2, 475, 1, 10, 100, 1, 190, 1}));
+    }
+
+    // A game under way that cannot be played on is set aside under the store's lock, as
+    // "Game.json.damaged" or, that name taken (here by a folder), "-2", "-3"..., so that none
+    // set aside before is lost, and the player is told; the game played meanwhile is kept in
+    // another place, and nothing damaged is ever deleted.
+    void damagedGamesSetAside()
+    {
+        ClearStore();
+        const QString path = GameFiles::SlotPath(1);
+        QDir().mkpath(path + ".damaged");
+        GameRecord underWay = Finished("Ada");
+        underWay.turns.resize(3);
+        for (int n = 2; n <= 4; ++n) {
+            const QByteArray damaged = "not a game " + QByteArray::number(n);
+            WriteFile(path, damaged);
+            ErrorRecorder errors;
+            {
+                GameKeeper keeper;
+                const auto lock = n == 2 ? std::make_unique<HeldStoreLock>() : nullptr; // another copy holds the store
+                QVERIFY(!keeper.Resume());
+                keeper.Keep(underWay);
+                QVERIFY(!lock || FileText(path) == damaged); // moved only under the lock
+                QTest::qWait(10);
+            }
+            const QString aside = QStringLiteral("%1.damaged-%2").arg(path).arg(n);
+            QTRY_COMPARE(FileText(aside), damaged);
+            QVERIFY(errors.messages.filter(aside).size() == 1 && QFileInfo(path + ".damaged").isDir());
+            const QFileInfoList places = QDir(GameFiles::Folder()).entryInfoList({"Game*.json"}, QDir::Files); // the game played meanwhile
+            QCOMPARE(places.size() * GameFiles::FromJson(QJsonDocument::fromJson(FileText(places.value(0).filePath())).object())->turns.size(), 3u);
+            QFile::remove(places[0].filePath());
+        }
+    }
+
+    // The finished games: a line longer than any game, wherever the reading's blocks cut it,
+    // is passed over. Adding a game: once the file holds 1,000 games it keeps the last 1,000;
+    // much that is no game goes, in however few lines; a game there already (its line ended
+    // "\r\n") is not added again; on a full disk the game is appended, and the file is written
+    // again by a later game, once there is room for a second copy.
+    void finishedGames_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QStringList>("added"); // the first on a full disk, when "full" leads
+        QTest::addColumn<QString>("after");     // "<lines in the file>:<first game read>..<last>/<games read>"
+        QByteArray thousand, old = GameFiles::Line(Finished("Old")) + '\n', padded = GameFiles::Line(Finished("B"));
+        for (int g = 0; g < GameFiles::kKeptGames; ++g)
+            thousand += GameFiles::Line(Finished(QStringLiteral("G%1").arg(g))) + '\n';
+        for (qsizetype size : {GameFiles::kMaxLine, GameFiles::kMaxLine + 1, GameFiles::kMaxLine * 3 / 2, GameFiles::kMaxLine * 2 - 1})
+            QTest::addRow("a line of %lld", qlonglong(size)) << old + QByteArray(padded).insert(padded.size() - 1, ",\"x\":\"" + QByteArray(size - padded.size() - 7, 'x') + '"') + '\n' + old
+                                                             << QStringList() << (size == GameFiles::kMaxLine ? "3:Old..Old/3" : "3:Old..Old/2");
+        QTest::newRow("a thousand") << thousand << QStringList{"New"} << "1000:G1..New/1000";
+        QTest::newRow("no game, few lines") << old + (QByteArray(30'000, 'x') + '\n').repeated(40) << QStringList{"New"} << "2:Old..New/2";
+        QTest::newRow("no game, one line") << old + QByteArray(1'100'000, 'x') + '\n' << QStringList{"New"} << "2:Old..New/2";
+        QTest::newRow("little no game") << old + (QByteArray(30'000, 'x') + '\n').repeated(30) << QStringList{"New"} << "32:Old..New/2";
+        QTest::newRow("there, CRLF") << QByteArray(old).replace('\n', "\r\n") << QStringList{"Old"} << "1:Old..Old/1";
+        QTest::newRow("full disk") << thousand << QStringList{"full", "New"} << "1001:G1..New/1000";
+        QTest::newRow("then room") << thousand << QStringList{"full", "New", "Next"} << "1000:G2..Next/1000";
+    }
+
+    void finishedGames()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QStringList, added);
+        QFETCH(QString, after);
+        ClearStore();
+        WriteFile(GameFiles::FinishedPath(), before);
+        ErrorRecorder errors;
+        for (const QString &name : added.mid(added.value(0) == "full" ? 1 : 0)) {
+            StoreFile::LimitRoom(added[0] == "full" && name == added[1] ? GameFiles::Line(Finished(name)).size() + 1 : -1);
+            GameKeeper().Keep(Finished(name));
+        }
+        StoreFile::LimitRoom(-1);
+        const std::vector<GameRecord> read = GameKeeper::ReadFinished().games;
+        const auto name = [&](std::size_t i) { return i < read.size() ? read[i].players.at(0).name : QString(); };
+        QCOMPARE(QStringLiteral("%1:%2..%3/%4").arg(FileText(GameFiles::FinishedPath()).count('\n')).arg(name(0), name(read.size() - 1)).arg(read.size()), after);
+        QVERIFY(errors.messages.isEmpty());
+    }
+
+    // However large the finished games' file (here 2 GiB, sparse, a game at its end), the
+    // statistics open at once and fill once it is read, off the window's thread and without
+    // the store's lock.
+    void statisticsReadAside()
+    {
+        ClearStore();
+        WriteFile(GameFiles::FinishedPath(), {});
+        QFile file(GameFiles::FinishedPath());
+        QVERIFY(file.resize(qint64(2) << 30) && file.open(QIODevice::Append) && file.write('\n' + GameFiles::Line(Finished("Ada")) + '\n') > 0);
+        file.close();
+        frmStatistics window(nullptr, {});
+        const HeldStoreLock lock; // another copy holds the store meanwhile
+        window.Refresh();
+        const auto busy = [&] { return Find(&window, "lvwStatistics")->cursor().shape() == Qt::BusyCursor; };
+        QVERIFY(busy());
+        QTRY_VERIFY_WITH_TIMEOUT(!busy(), 5000);
+        QCOMPARE(Rows(&window, "lvwStatistics").value(0).section(u'=', 0, 1), "Ada=1");
+        QVERIFY(file.remove());
+    }
+
+    // The dice that keep a move's faces, as the Hint and best play on a code mark them: those
+    // held already first, then from the left. On a code the die matters, since a die thrown
+    // again meets the face of its own place.
+    void keptDice()
+    {
+        // The dice, the dice held, the faces kept: the dice kept.
+        for (const auto &[dice, held, keep, kept] : std::initializer_list<std::array<QString, 4>>{
+                 {"55355", "45", "55", "45"}, {"26661", "4", "66", "24"}, {"33313", "45", "33", "15"}, {"11444", "12", "444", "345"}, {"52525", "", "55", "13"}}) {
+            DiceSet faces{};
+            HeldSet holds{}, chosen{};
+            Faces counts{};
+            for (std::size_t i = 0; i < faces.size(); ++i)
+                std::tie(faces[i], holds[i]) = std::pair(dice[qsizetype(i)].digitValue(), held.contains(QChar(u'1' + int(i))));
+            for (QChar face : keep)
+                counts[std::size_t(face.digitValue())] += 1;
+            chosen = KeptDice(counts, faces, holds);
+            QString marked;
+            for (std::size_t i = 0; i < chosen.size(); ++i)
+                marked += chosen[i] ? QString::number(i + 1) : QString();
+            QCOMPARE(marked, kept);
+        }
     }
 };
 

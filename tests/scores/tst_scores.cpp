@@ -2,17 +2,19 @@
 #include "TestSupport.h"
 #include "platform/LockedWrites.h"
 #include "platform/SettingsStore.h"
+#include "records/GameFiles.h"
+#include "records/GameKeeper.h"
 #include "scores/frmScores.h"
 #include "settings/basMain.h"
 #include "settings/basRegistry.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QMessageBox>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTreeWidgetItemIterator>
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
 
 using namespace quoxa;
 using namespace quoxa::test;
@@ -130,43 +132,46 @@ private slots:
         QCOMPARE(others(), 0);
     }
 
-    // While another copy of the game holds the store's lock, the windows are painted but take
-    // no input. A total waits for it as long as the lock's wait (ten seconds in the game, 0.6 s
-    // here); after that it waits on, the player is told once what waits, and it is saved as
-    // soon as the lock is free. The last save, on closing, waits once more and tells what could
-    // not be saved.
-    void totalsWaitForAHeldLock()
+    // While another copy of the game holds the store's lock, every write returns at once with
+    // nothing run inside it: the game under way and a total join the queue, the player is told
+    // once, and within a second of the release the queue is written: the newest game, never
+    // an older one after a newer, and the total ranked against the table as the other copy
+    // left it. The last save, on closing, waits for the lock and tells what could not be saved.
+    void writesQueueWhileTheLockIsHeld()
     {
-        LockedWrites::SetLockWait(600);
+        LockedWrites::SetLockWait(300);
         Fill(kFull);
         ErrorRecorder errors;
-        QProcess holder; // another copy, holding the lock for 0.3 seconds
-        holder.start(QStringLiteral(STORE_WRITER), {"hold", "300"});
+        QProcess holder; // another copy, holding the lock for a second and entering Zed's 270
+        holder.start(QStringLiteral(STORE_WRITER), {"hold", "1000", "Zed", "270"});
         QVERIFY(holder.waitForReadyRead());
-        QTimer tick;
-        QPushButton button;
-        QSignalSpy ticks(&tick, &QTimer::timeout), clicks(&button, &QPushButton::clicked);
-        tick.start(50);
-        button.show();
-        QTimer::singleShot(100, [&] { QTest::mouseClick(&button, Qt::LeftButton); });
-        QVERIFY(frmScores::SaveScore("Ada", 254));
-        QVERIFY(ticks.size() >= 4 && clicks.isEmpty()); // painted throughout, and the click was not taken
-        QCOMPARE(HighScores().mid(0, 2), (QStringList{"A=300", "Ada=254"}));
+        const auto turns = [] { return QJsonDocument::fromJson(FileText(GameFiles::SlotPath(1))).object().value("turns").toArray().size(); };
+        qsizetype newest = 0;
+        bool older = false;
+        QTimer watch;
+        connect(&watch, &QTimer::timeout, [&] { older |= turns() < std::exchange(newest, std::max(newest, turns())); });
+        watch.start(5);
+        GameKeeper keeper;
+        GameRecord game = FinishedGame({{{"Ada"}, kStraights}});
+        const std::vector<GameRecord::Turn> all = game.turns;
+        for (int played = 1; played <= 5; ++played) {
+            game.turns.assign(all.begin(), all.begin() + played);
+            bool ran = false;
+            QTimer::singleShot(0, [&] { ran = true; });
+            keeper.Keep(game);
+            QVERIFY(played != 1 || !frmScores::SaveScore("Bea", 260)); // told with the game
+            QVERIFY(!ran);
+            QTest::qWait(80);
+        }
+        QCOMPARE(turns(), 0); // nothing written while the lock is held
+        QVERIFY(holder.waitForFinished());
+        QTRY_COMPARE_WITH_TIMEOUT(turns(), 5, 1000);
+        QTest::qWait(300);
+        QVERIFY(!older && errors.messages.size() == 1);
+        QCOMPARE(errors.messages[0], "Another copy of Quoxa is using the store: the game under way and Bea's 260 will be saved when it is free.");
+        QCOMPARE(HighScores().mid(0, 4), (QStringList{"A=300", "Zed=270", "Bea=260", "B=250"}));
 
-        struct Hold { // this time the lock is held here, and let go at will
-            int fd = ::open(QFile::encodeName(StoreFolder() + "/Quoxa.lock").constData(), O_RDWR);
-            ~Hold() { ::close(fd); }
-        };
-        auto lock = std::make_unique<Hold>();
-        QVERIFY(::flock(lock->fd, LOCK_EX) == 0);
-        QVERIFY(!frmScores::SaveScore("Bea", 260) && !frmScores::SaveScore("Cy", 255)); // only the first waits
-        QTRY_COMPARE(errors.messages, QStringList{"Another copy of Quoxa is using the store: Bea's 260 and Cy's 255 will "
-                                                  "be saved when it is free."});
-        lock.reset();
-        QTRY_COMPARE(HighScores().mid(0, 4), (QStringList{"A=300", "Bea=260", "Cy=255", "Ada=254"}));
-
-        lock = std::make_unique<Hold>();
-        QVERIFY(::flock(lock->fd, LOCK_EX) == 0);
+        auto lock = std::make_unique<HeldStoreLock>(); // this time the lock is held here, and let go at will
         basRegistry::SaveSettings();
         lock.reset();
         QCOMPARE(errors.messages.mid(1), QStringList{"Another copy of Quoxa is still using the store: the settings could not be saved."});

@@ -89,6 +89,9 @@ QStringList Rows(const QObject *root, const QString &list, int from)
 {
     QStringList rows;
     const auto *view = Find<QTreeWidget>(root, list);
+    // A list being filled (the statistics read off the window's thread) shows a busy pointer.
+    if (!QTest::qWaitFor([view] { return view->cursor().shape() != Qt::BusyCursor; }, 10000))
+        qWarning("%s is still being filled", qPrintable(list));
     for (int i = 0; i < view->topLevelItemCount(); ++i) {
         QStringList texts;
         for (int c = from; c < view->columnCount(); ++c)

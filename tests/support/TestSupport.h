@@ -23,6 +23,9 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace quoxa::test {
 
@@ -66,7 +69,8 @@ T *Find(const QObject *root, const QString &name)
     return found;
 }
 
-// The rows of a list view below root, each its texts from column `from` on joined by "=".
+// The rows of a list view below root, each its texts from column `from` on joined by "=",
+// once it is filled.
 QStringList Rows(const QObject *root, const QString &list, int from = 0);
 
 // Thirteen throws of a finished game: straights (100 points), and the best of each box in
@@ -90,6 +94,13 @@ struct PlayedClips {
     QStringList played;
     std::function<QString()> snapshot = [] { return QString(); };
     basWave::Player old;
+};
+
+// The store's lock, held while this lives, as another copy of the game would hold it.
+struct HeldStoreLock {
+    int fd = (QDir().mkpath(StoreFolder()), ::open(QFile::encodeName(StoreFolder() + "/Quoxa.lock").constData(), O_RDWR | O_CREAT, 0600));
+    HeldStoreLock() { QVERIFY(::flock(fd, LOCK_EX) == 0); }
+    ~HeldStoreLock() { ::close(fd); }
 };
 
 // Records every error message and notice while it lives, instead of showing a box.
