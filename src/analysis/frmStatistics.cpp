@@ -4,6 +4,7 @@
 #include "engine/MoveText.h"
 #include "platform/DesignControls.h"
 #include "platform/ErrorTrap.h"
+#include "platform/Heap.h"
 #include "records/GameKeeper.h"
 
 #include <QComboBox>
@@ -18,7 +19,6 @@
 #include <QTreeWidget>
 #include <algorithm>
 #ifdef __GLIBC__
-#include <malloc.h>
 #endif
 
 namespace quoxa {
@@ -134,9 +134,7 @@ void frmStatistics::Show(GameFiles::Kept kept)
         Keep(kept.games[g], kept.lines[g]);
     cboGame->setCurrentIndex(0);
     ShowFigures();
-#ifdef __GLIBC__
-    malloc_trim(0); // reading a thousand games leaves the heap full of holes: they go back to the system
-#endif
+    Heap::GiveBackFreed(); // reading a thousand games leaves the heap full of holes
 }
 
 void frmStatistics::Add(const GameRecord &game)
@@ -219,13 +217,11 @@ void frmStatistics::ShowChart()
 void frmStatistics::cmdClear_Click()
 {
     Trap([&] {
-        const auto answer = QMessageBox::question(this, tr("Clear Statistics"),
-                                                  tr("Are you sure that you want to clear the finished games?"),
-                                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::No); // a question that deletes: No unless chosen
-        if (answer != QMessageBox::Yes)
-            return;
-        GameKeeper::ClearFinished();
-        Refresh();
+        // A question that deletes: No unless chosen.
+        AskYesNo(this, tr("Clear Statistics"), tr("Are you sure that you want to clear the finished games?"), QMessageBox::No, [this] {
+            GameKeeper::ClearFinished();
+            Refresh();
+        });
     });
 }
 

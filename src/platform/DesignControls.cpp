@@ -1,4 +1,6 @@
 #include "platform/DesignControls.h"
+#include "platform/ErrorTrap.h"
+#include "platform/Heap.h"
 
 #include <QAbstractButton>
 #include <QAccessibleWidget>
@@ -12,10 +14,8 @@
 #include <QStyleOption>
 #include <QToolTip>
 #include <array>
+#include <QMessageBox>
 #include <functional>
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
 
 namespace quoxa {
 namespace {
@@ -204,12 +204,7 @@ void InstallDesignLook()
     new DesignFontKept(DesignFont(u"MS Sans Serif", 8.25));
     QApplication::setPalette(DesignPalette());
     QToolTip::setPalette(DesignPalette());
-#ifdef __GLIBC__
-    // Large blocks (pictures, a window's backing store) come from the system and go back to
-    // it: the allocator's own moving threshold would keep them in its heap once the first is
-    // freed, and a long session's memory would creep up with every window opened.
-    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
-#endif
+    Heap::KeepLargeBlocksApart();
 }
 
 void OpenModal(QDialog *dialog)
@@ -217,6 +212,18 @@ void OpenModal(QDialog *dialog)
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowModality(Qt::ApplicationModal);
     dialog->show();
+}
+
+void AskYesNo(QWidget *owner, const QString &title, const QString &question, QMessageBox::StandardButton preset,
+              std::function<void()> yes)
+{
+    auto *box = new QMessageBox(QMessageBox::Question, title, question, QMessageBox::Yes | QMessageBox::No, owner);
+    box->setDefaultButton(preset);
+    QObject::connect(box, &QMessageBox::finished, owner, [yes = std::move(yes)](int answer) {
+        if (answer == QMessageBox::Yes)
+            Trap(yes);
+    });
+    OpenModal(box);
 }
 
 void KeepOpenOnEscape(QWidget *window)

@@ -5,6 +5,8 @@
 #include "platform/Twips.h"
 
 #include <QColor>
+#include <QMessageBox>
+#include <functional>
 #include <QFont>
 #include <QIcon>
 #include <QPalette>
@@ -67,6 +69,10 @@ void InstallDesignLook();
 // Opens a dialog of ours over the game: modal to every window of it, without waiting for it
 // (what follows it goes on from its finished signal), and deleted once it has closed.
 void OpenModal(QDialog *dialog);
+// Asks a question with Yes and No over a window, the button `preset` pressed by Return, and
+// goes on at once: `yes` runs once it is answered Yes, and nothing on No.
+void AskYesNo(QWidget *owner, const QString &title, const QString &question, QMessageBox::StandardButton preset,
+              std::function<void()> yes);
 
 // Escape does not close this window: only its own buttons or its close box do.
 void KeepOpenOnEscape(QWidget *window);

@@ -129,21 +129,12 @@ void frmScores::ResetScoreList(QTreeWidget *list)
 void frmScores::cmdReset_Click()
 {
     Trap([&] {
-        auto *question = new QMessageBox(QMessageBox::Question, tr("Reset Scores"),
-                                         tr("Are you sure that you want to reset all scores?"),
-                                         QMessageBox::Yes | QMessageBox::No, this);
-        // The table is wiped once the answer is Yes, and only then.
-        connect(question, &QMessageBox::finished, this, [this](int answer) {
-            Trap([&] {
-                if (answer != QMessageBox::Yes)
-                    return;
-                if (gblnPlaySound)
-                    basWave::PlayWave(QStringLiteral("FLUSH"));
-                ResetScoreList(lvwScores);
-                SettingsStore::DeleteSection(kAppTitle, HighScoreTable::kSection, tr("the cleared high scores"));
-            });
+        AskYesNo(this, tr("Reset Scores"), tr("Are you sure that you want to reset all scores?"), QMessageBox::Yes, [this] {
+            if (gblnPlaySound)
+                basWave::PlayWave(QStringLiteral("FLUSH"));
+            ResetScoreList(lvwScores);
+            SettingsStore::DeleteSection(kAppTitle, HighScoreTable::kSection, tr("the cleared high scores"));
         });
-        OpenModal(question);
     });
 }
 

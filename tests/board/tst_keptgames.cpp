@@ -330,12 +330,11 @@ private slots:
         QVERIFY(Find<QComboBox>(window, "cboGame")->currentText().endsWith(": Cy 100, Ada 100")); // the newest first
         Find<QPushButton>(window, "cmdReview")->click();
         QTRY_COMPARE(Rows(Find(&board, "frmReview"), "lvwSummary", 6).value(0), "252.28 + 131.04 luck − 283.32 lost = 100");
-        QTimer::singleShot(0, [] { // No is the question's default
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            QCOMPARE(box->defaultButton(), box->button(QMessageBox::No));
-            box->button(QMessageBox::Yes)->click();
-        });
         Find<QPushButton>(window, "cmdClear")->click();
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QCOMPARE(box->defaultButton(), box->button(QMessageBox::No)); // No unless chosen
+        QVERIFY(!GameFiles::ReadKept().games.empty()); // nothing cleared before the answer
+        box->button(QMessageBox::Yes)->click();
         QVERIFY(GameFiles::ReadKept().games.empty() && Rows(window, "lvwStatistics").isEmpty());
     }
 };
