@@ -14,7 +14,6 @@
 
 #include <QCoreApplication>
 #include <QAction>
-#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTreeWidget>

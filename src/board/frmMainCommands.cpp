@@ -10,7 +10,6 @@
 #include "platform/ErrorTrap.h"
 #include "platform/Pictures.h"
 #include "platform/basHelp.h"
-#include "platform/basWave.h"
 #include "scores/frmScores.h"
 #include "settings/basMain.h"
 #include "settings/frmOptions.h"
