@@ -12,7 +12,6 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QSet>
-#include <QToolBar>
 #include <QTableWidget>
 #include <QToolButton>
 
