@@ -81,10 +81,8 @@ private slots:
             game.StartNewGame({.count = Int16(2), .names = kNames});
             while (game.turn().mstrState != u"Game Over") {
                 game.cmdThrow_Click();
-                if (!game.turn().mblnCanScore)
-                    continue;
-                const Game::Hint move = game.ComputerMove(SolvedStrategy(), level);
-                game.Play(move);
+                if (game.turn().mblnCanScore)
+                    game.Play(game.ComputerMove(SolvedStrategy(), level));
             }
             const GameReview review = Review(game.Record(), SolvedStrategy());
             for (const PlayerReview &player : review.players) {

@@ -12,7 +12,6 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QSet>
-#include <QToolBar>
 #include <QTableWidget>
 #include <QToolButton>
 
@@ -136,14 +135,11 @@ private slots:
         QCOMPARE(image.size(), size);
         QCOMPARE(image.pixelColor(0, 0), background);
         QHash<QRgb, int> uses;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                ++uses[image.pixel(x, y)];
+        for (int i = 0; i < image.width() * image.height(); ++i)
+            ++uses[image.pixel(i % image.width(), i / image.width())];
         uses.remove(background.rgba());
-        QCOMPARE(QColor::fromRgba(std::max_element(uses.keyValueBegin(), uses.keyValueEnd(), [](auto a, auto b) {
-                                      return a.second < b.second;
-                                  })->first),
-                 ink);
+        const QList<int> counts = uses.values();
+        QCOMPARE(QColor::fromRgba(uses.key(*std::max_element(counts.begin(), counts.end()))), ink);
     }
     void missingPictureIsARunError() { QVERIFY_THROWS_EXCEPTION(RunError, LoadPicture("NOTHING")); }
 
@@ -155,15 +151,14 @@ private slots:
         // Question marks, die 2's hold kept, hand on the dice, pencil on open categories (never
         // on a scored one), Undo enabled, and a click on a die holds it.
         QTest::addColumn<QString>("shows");
-        const QString hold = "Hold dice then throw again, or select score score category.|Rolls Remaining: ";
-        QTest::newRow("New Game") << "New Game" << "Throw the dice.|Rolls Remaining: 3" << "THROW" << "Q----I-";
-        QTest::newRow("Throw 0") << "Throw 0" << "Throw the dice.|Rolls Remaining: 3" << "THROW" << "Q----I-";
-        QTest::newRow("Throw 1") << "Throw 1" << hold + "2" << "THROW" << "-KHP-IC";
-        QTest::newRow("Throw 2") << "Throw 2" << hold + "1" << "THROW" << "-KHP-IC";
-        QTest::newRow("Throw 3") << "Throw 3" << "Select score category.|Rolls Remaining: 0" << "THROW" << "---P-I-";
-        QTest::newRow("Continue") << "Continue" << "Press 'Continue', or press 'Undo' button to undo last score.|Rolls Remaining: 0"
-                                  << "CONTINUE" << "----U--";
-        QTest::newRow("Game Over") << "Game Over" << "Game Over.|" << "NEWGAME" << "-------";
+        const QString hold = "Hold dice then throw again, or select score score category.|Rolls Remaining: ", fresh = "Throw the dice.|Rolls Remaining: 3";
+        for (const auto &[state, panels, picture, shows] :
+             {std::array<QString, 4>{"New Game", fresh, "THROW", "Q----I-"}, {"Throw 0", fresh, "THROW", "Q----I-"},
+              {"Throw 1", hold + "2", "THROW", "-KHP-IC"}, {"Throw 2", hold + "1", "THROW", "-KHP-IC"},
+              {"Throw 3", "Select score category.|Rolls Remaining: 0", "THROW", "---P-I-"},
+              {"Continue", "Press 'Continue', or press 'Undo' button to undo last score.|Rolls Remaining: 0", "CONTINUE", "----U--"},
+              {"Game Over", "Game Over.|", "NEWGAME", "-------"}})
+            QTest::newRow(qPrintable(state)) << state << panels << picture << shows;
     }
     void boardFollowsEveryTurnState()
     {
@@ -179,17 +174,14 @@ private slots:
         QCOMPARE(board->game().turn().mstrState, requested == u"New Game" ? QStringLiteral("Throw 0") : requested);
         QCOMPARE(Find<QLabel>("stbMain(1)")->text() + "|" + Find<QLabel>("stbMain(2)")->text(), panels);
         QCOMPARE(Find<QPushButton>("cmdThrow")->icon().pixmap(76).toImage(), LoadButtonPicture(picture).pixmap(76).toImage());
-        const auto mark = [](bool on, char c) { return on ? QChar::fromLatin1(c) : u'-'; };
-        QString shown;
-        shown += mark(Find("lblQuestion(3)")->isVisible() && Pips(3) == u".......", 'Q');
-        shown += mark(Held(2), 'K');
-        shown += mark(Find("fraDie(4)")->cursor().shape() == Qt::BitmapCursor, 'H');
-        shown += mark(Find("lblSixes")->cursor().shape() == Qt::BitmapCursor, 'P');
         QCOMPARE(Find("lblOnes")->cursor().shape(), Qt::ArrowCursor);
-        shown += mark(Find<QAction>("mnuEditUndo")->isEnabled() && Find("tlbMain.Undo")->isEnabled(), 'U');
-        shown += mark(Find<QAction>("mnuGameHint")->isEnabled(), 'I');
-        ClickDie(4);
-        shown += mark(Held(4), 'C');
+        const bool marks[] = {Find("lblQuestion(3)")->isVisible() && Pips(3) == u".......", Held(2),
+                              Find("fraDie(4)")->cursor().shape() == Qt::BitmapCursor, Find("lblSixes")->cursor().shape() == Qt::BitmapCursor,
+                              Find<QAction>("mnuEditUndo")->isEnabled() && Find("tlbMain.Undo")->isEnabled(),
+                              Find<QAction>("mnuGameHint")->isEnabled(), (ClickDie(4), Held(4))}; // in order: the click comes last
+        QString shown;
+        for (int i = 0; i < 7; ++i)
+            shown += marks[i] ? "QKHPUIC"[i] : '-';
         QCOMPARE(shown, shows);
         ClickDie(4);
         QCOMPARE(Held(4), false); // a second click releases, or still holds nothing
@@ -321,15 +313,13 @@ private slots:
         for (const char *clicks : {"T", "T", "S", "S", "TSTS", "STTS", "T"}) {
             for (const char *c = clicks; *c; ++c)
                 Find<QAction>(*c == 'T' ? "mnuViewToolbar" : "mnuViewStatusBar")->trigger();
-            const bool toolBar = Find<QAction>("mnuViewToolbar")->isChecked();
-            const bool statusBar = Find<QAction>("mnuViewStatusBar")->isChecked();
+            const bool toolBar = Find<QAction>("mnuViewToolbar")->isChecked(), statusBar = Find<QAction>("mnuViewStatusBar")->isChecked();
             QCOMPARE(toolBar, Find("tlbMain")->isVisible());
             QCOMPARE(statusBar, Find("stbMain")->isVisible());
             QCOMPARE(board->height(), height - (toolBar ? 0 : toolHeight) - (statusBar ? 0 : statusHeight));
-            QList<QRect> expected;
-            for (const QRect &place : block)
-                expected << place.translated(0, toolBar ? 0 : -toolHeight);
-            QCOMPARE(Block(), expected);
+            const QList<QRect> now = Block();
+            for (qsizetype i = 0; i < block.size(); ++i)
+                QCOMPARE(now[i], block[i].translated(0, toolBar ? 0 : -toolHeight));
         }
         QVERIFY(!Find<QAction>("mnuViewToolbar")->isChecked());
     }
@@ -355,10 +345,7 @@ private slots:
         QFETCH(QString, effect);
         Press();
         QString seen;
-        if (command.startsWith("tlbMain."))
-            Find<QToolButton>(command)->click();
-        else
-            Find<QAction>(command)->trigger();
+        command.startsWith("tlbMain.") ? Find<QToolButton>(command)->click() : Find<QAction>(command)->trigger();
         if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) { // open, and the command over
             seen = dialog->objectName();
             if (auto *tabs = dialog->findChild<QTabWidget *>("tabOptions"))

@@ -32,9 +32,8 @@ const QString kGame = QStringLiteral("Game Settings");
 
 bool ValidSettings()
 {
-    const auto named = [](int p) { return !gstrPlayerName[std::size_t(p - 1)].isEmpty() && gstrPlayerName[std::size_t(p - 1)].size() <= 25; };
     return gintPlayerCount >= 1 && gintPlayerCount <= 4 && glngDieColor <= 16777215 && glngPipColor <= 16777215 &&
-           named(1) && named(2) && named(3) && named(4);
+           std::all_of(gstrPlayerName.begin(), gstrPlayerName.end(), [](const QString &n) { return !n.isEmpty() && n.size() <= 25; });
 }
 
 } // namespace
@@ -69,11 +68,7 @@ class SettingsTest : public QObject {
 private slots:
     void initTestCase() { UseScratchSettings(); }
     void init() { ClearStore(); }
-    void cleanup()
-    {
-        options.reset();
-        board.reset();
-    }
+    void cleanup() { options.reset(), board.reset(); } // the options before the board that owns them
 
     void loadGivesDefaultsAndFallbacks_data()
     {
@@ -281,37 +276,25 @@ private slots:
         QTest::addColumn<int>("page");
         QTest::addColumn<QStringList>("actions");
         QTest::addColumn<QString>("outcome");
-        const auto row = [](const char *name, int page, QStringList actions, const char *outcome) {
-            QTest::newRow(name) << page << actions << outcome;
-        };
-        row("after load", 1, {}, "-----20 Ann,Player 2");
-        row("name edited", 1, {"name"}, "A----20 Ann,Player 2");
-        row("count stepped", 1, {"step"}, "A----30 Ann,Player 2");
-        row("sound chosen", 2, {"sound"}, "A----20 Ann,Player 2");
-        row("colour chosen", 0, {"color"}, "-----20 Ann,Player 2");
-        row("colour keeps Apply", 1, {"name", "color"}, "A----20 Ann,Player 2");
-        row("Apply", 1, {"name", "step", "apply"}, "-N---30 Zed,Player 2,Player 3");
-        row("page left", 1, {"name", "page"}, "-N---20 Zed,Player 2");
-        row("page left unchanged", 1, {"page"}, "-----20 Ann,Player 2");
-        row("sounds page left", 2, {"sound", "page"}, "--S--20 Ann,Player 2");
-        row("OK", 1, {"name", "ok"}, "-N---20 Zed,Player 2");
-        row("OK unchanged", 1, {"ok"}, "-----20 Ann,Player 2");
-        row("OK sounds", 2, {"sound", "ok"}, "--S--20 Ann,Player 2");
-        row("Cancel", 1, {"name", "step", "cancel"}, "A----30 Ann,Player 2");
-        row("Cancel sounds", 2, {"sound", "cancel"}, "A----20 Ann,Player 2");
-        row("Default players", 1, {"name", "default"}, "-N---10 Player 1");
-        row("Default sounds", 2, {"default"}, "--S--20 Ann,Player 2");
-        row("typed 7", 1, {"7", "apply"}, "-N---40 Ann,Player 2,Player 3,Player 4");
-        row("typed 0", 1, {"0", "apply"}, "-N---10 Ann");
-        row("count emptied", 1, {"", "name", "ok"}, "-----22 Ann,Player 2"); // reported, nothing applied
-        row("Return on Cancel", 1, {"name", "return on cancel"}, "A----20 Ann,Player 2"); // Return presses the focused button
-        row("computer chosen", 3, {"computer", "delay"}, "A----20 Ann,Player 2");
-        row("computer toggled by a screen reader", 3, {"toggle"}, "A----20 Ann,Player 2");
-        row("computer applied: a new game", 3, {"computer", "apply"}, "-N-C-20 Ann,Player 2");
-        row("pause alone: the game goes on", 3, {"delay", "ok"}, "----D20 Ann,Player 2");
-        row("computer page left", 3, {"computer", "delay", "page"}, "-N-CD20 Ann,Player 2");
-        row("computer cancelled", 3, {"computer", "delay", "cancel"}, "A----20 Ann,Player 2");
-        row("computer default", 3, {"computer", "apply", "default"}, "-N---20 Ann,Player 2");
+        // Unless a row says otherwise, the two players stay "Ann,Player 2".
+        const std::tuple<const char *, int, QStringList, const char *> rows[] = {
+            {"after load", 1, {}, "-----20"}, {"name edited", 1, {"name"}, "A----20"}, {"count stepped", 1, {"step"}, "A----30"},
+            {"sound chosen", 2, {"sound"}, "A----20"}, {"colour chosen", 0, {"color"}, "-----20"},
+            {"colour keeps Apply", 1, {"name", "color"}, "A----20"}, {"Apply", 1, {"name", "step", "apply"}, "-N---30 Zed,Player 2,Player 3"},
+            {"page left", 1, {"name", "page"}, "-N---20 Zed,Player 2"}, {"page left unchanged", 1, {"page"}, "-----20"},
+            {"sounds page left", 2, {"sound", "page"}, "--S--20"}, {"OK", 1, {"name", "ok"}, "-N---20 Zed,Player 2"},
+            {"OK unchanged", 1, {"ok"}, "-----20"}, {"OK sounds", 2, {"sound", "ok"}, "--S--20"},
+            {"Cancel", 1, {"name", "step", "cancel"}, "A----30"}, {"Cancel sounds", 2, {"sound", "cancel"}, "A----20"},
+            {"Default players", 1, {"name", "default"}, "-N---10 Player 1"}, {"Default sounds", 2, {"default"}, "--S--20"},
+            {"typed 7", 1, {"7", "apply"}, "-N---40 Ann,Player 2,Player 3,Player 4"}, {"typed 0", 1, {"0", "apply"}, "-N---10 Ann"},
+            {"count emptied", 1, {"", "name", "ok"}, "-----22"}, // reported, nothing applied
+            {"Return on Cancel", 1, {"name", "return on cancel"}, "A----20"}, // Return presses the focused button
+            {"computer chosen", 3, {"computer", "delay"}, "A----20"}, {"computer toggled by a screen reader", 3, {"toggle"}, "A----20"},
+            {"computer applied: a new game", 3, {"computer", "apply"}, "-N-C-20"}, {"pause alone: the game goes on", 3, {"delay", "ok"}, "----D20"},
+            {"computer page left", 3, {"computer", "delay", "page"}, "-N-CD20"}, {"computer cancelled", 3, {"computer", "delay", "cancel"}, "A----20"},
+            {"computer default", 3, {"computer", "apply", "default"}, "-N---20"}};
+        for (const auto &[name, page, actions, outcome] : rows)
+            QTest::newRow(name) << page << actions << (QString(outcome).contains(u' ') ? outcome : outcome + QStringLiteral(" Ann,Player 2"));
     }
     void optionsApply()
     {
@@ -322,37 +305,30 @@ private slots:
         const char *firsts[] = {"optColors(1)", "mskPlayerCnt", "optSounds(1)", "chkComputer(1)"}; // the dialog opens on the page's first control
         QCOMPARE(options->focusWidget()->objectName(), QString::fromLatin1(firsts[page]));
         ErrorRecorder errors;
-        for (const QString &action : actions) {
-            if (action == u"name")
-                Name(1)->setText("Zed");
-            else if (action == u"step")
-                Find(options.get(), "udcPlayerCnt")->findChildren<QAbstractButton *>().first()->click();
-            else if (action == u"sound")
-                Click("optSounds(1)");
-            else if (action == u"computer")
-                Click("chkComputer(2)");
-            else if (action == u"toggle") // no click: what Apply follows is the change
-                QAccessible::queryAccessibleInterface(Find(options.get(), "chkComputer(2)"))->actionInterface()->doAction(
-                    QAccessibleActionInterface::toggleAction());
-            else if (action == u"delay")
-                Find<QSlider>(options.get(), "sldComputerDelay")->setValue(3);
-            else if (action == u"color")
-                ChooseColor(QColor(255, 0, 0));
-            else if (action == u"page")
-                Find<QTabWidget>(options.get(), "tabOptions")->setCurrentIndex(0);
-            else if (action == u"return on cancel") {
-                options->show();
-                QTest::keyClick(Find(options.get(), "cmdCancel"), Qt::Key_Return);
-                QVERIFY(!options->isVisible()); // pressed: the dialog is gone
-            }
+        auto *count = Find<QLineEdit>(options.get(), "mskPlayerCnt");
+        const std::map<QString, std::function<void()>> acts{
+            {"name", [&] { Name(1)->setText("Zed"); }}, {"sound", [&] { Click("optSounds(1)"); }},
+            {"step", [&] { Find(options.get(), "udcPlayerCnt")->findChildren<QAbstractButton *>().first()->click(); }},
+            {"computer", [&] { Click("chkComputer(2)"); }}, {"color", [&] { ChooseColor(QColor(255, 0, 0)); }},
+            {"toggle", [&] { // no click: what Apply follows is the change
+                 QAccessible::queryAccessibleInterface(Find(options.get(), "chkComputer(2)"))->actionInterface()->doAction(
+                     QAccessibleActionInterface::toggleAction());
+             }},
+            {"delay", [&] { Find<QSlider>(options.get(), "sldComputerDelay")->setValue(3); }},
+            {"page", [&] { Find<QTabWidget>(options.get(), "tabOptions")->setCurrentIndex(0); }},
+            {"return on cancel", [&] {
+                 options->show();
+                 QTest::keyClick(Find(options.get(), "cmdCancel"), Qt::Key_Return);
+                 QVERIFY(!options->isVisible()); // pressed: the dialog is gone
+             }}};
+        for (const QString &action : actions)
+            if (acts.contains(action))
+                acts.at(action)();
             else if (action.size() > 1)
                 Click(qPrintable("cmd" + action.left(1).toUpper() + action.mid(1)));
-            else { // a count typed over the old one, or the field emptied
-                auto *count = Find<QLineEdit>(options.get(), "mskPlayerCnt");
-                count->selectAll();
-                action.isEmpty() ? count->clear() : QTest::keyClicks(count, action);
-            }
-        }
+            else // a count typed over the old one, or the field emptied
+                count->selectAll(), action.isEmpty() ? count->clear() : QTest::keyClicks(count, action);
+        QVERIFY(!QTest::currentTestFailed());
         int enabled = 0;
         for (int i = 1; i <= 4; ++i) { // the Computer page names the players and enables them as the Players page
             enabled += Name(i)->isEnabled() ? 1 : 0;

@@ -15,7 +15,6 @@
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QRegularExpression>
-#include <QStatusBar>
 #include <QTranslator>
 
 using namespace quoxa;
