@@ -16,33 +16,19 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QValueAxis>
+#include <numeric>
 
 using namespace quoxa;
 using namespace quoxa::test;
 
 namespace {
 
-QByteArray Line(const GameRecord &game)
-{
-    return GameFiles::Line(game) + '\n';
-}
-
-QStringList Names(const std::vector<GameRecord> &games)
-{
-    QStringList names;
-    for (const GameRecord &game : games)
-        names << game.players[0].name + (game.unfinished ? "?" : "");
-    return names;
-}
-
 QStringList Kept()
 {
-    return Names(GameFiles::ReadKept().games);
-}
-
-GameRecord Finished(const QString &name)
-{
-    return FinishedGame({{{name}, kStraights}});
+    QStringList names;
+    for (const GameRecord &game : GameFiles::ReadKept().games)
+        names << game.players[0].name + (game.unfinished ? "?" : "");
+    return names;
 }
 
 } // namespace
@@ -62,8 +48,7 @@ private slots:
     // back as it was, and Undo still takes back the last score.
     void gameComesBackAfterClosing()
     {
-        ScriptedRandom random;
-        random.Queue("223331234566666");
+        ScriptedRandom random("223331234566666");
         QString seen;
         {
             frmMain board(&random);
@@ -141,10 +126,7 @@ private slots:
     {
         StoreSettings({{"Player Count", "2"}, {"Computer 1", "True"}, {"Computer 2", "True"}, {"Computer Delay", "40"}});
         const auto throws = [](const std::optional<GameRecord> &game) {
-            int n = 0;
-            for (const GameRecord::Turn &turn : game ? game->turns : std::vector<GameRecord::Turn>())
-                n += int(turn.throws.size());
-            return n;
+            return game ? std::accumulate(game->turns.begin(), game->turns.end(), 0, [](int n, const GameRecord::Turn &turn) { return n + int(turn.throws.size()); }) : 0;
         };
         const auto onDisk = [&] { return throws(GameFiles::FromJson(QJsonDocument::fromJson(FileText(GameFiles::SlotPath(1))).object())); };
         ErrorRecorder errors;
@@ -206,7 +188,8 @@ private slots:
 
     // Finished games: a torn last line and lines of impossible games or numbers are passed
     // over; two copies ending games at once keep every game; a game kept twice is there once;
-    // a thousand games kept, the oldest goes for the next; much that is no game goes at once.
+    // a thousand games kept, the oldest goes for the next; much that is no game goes at once;
+    // and files of any size.
     void finishedGames()
     {
         const QByteArray torn = Line(Finished("Torn")).left(80), ada = Line(Finished("Ada"));
@@ -230,12 +213,9 @@ private slots:
         GameKeeper().Keep(Finished("New"));
         QCOMPARE(Kept(), (QStringList{"Old", "New"}));
         QCOMPARE(QFileInfo(GameFiles::FinishedPath()).size(), Line(Finished("Old")).size() + Line(Finished("New")).size());
-    }
 
-    // Whatever its size, the file is read from its end: one over 64 MiB gives its last
-    // thousand games and is trimmed without a duplicate; a line of 50 MB is passed over.
-    void filesOfAnySize()
-    {
+        // Whatever its size, the file is read from its end: one over 64 MiB gives its last
+        // thousand games and is trimmed without a duplicate; a line of 50 MB is passed over.
         WriteFile(GameFiles::FinishedPath(), Line(Finished("Old")).repeated(65 * 1024 * 1024 / Line(Finished("Old")).size() + 1));
         QCOMPARE(Kept().size(), GameFiles::kKeptGames);
         for (int twice = 0; twice < 2; ++twice)
@@ -268,7 +248,7 @@ private slots:
         PlayTo(board.game(), u"Game Over");
         board.mnuViewScoreCard_Click();
         QVERIFY(shown(Find(&board, "frmScoreCard"), "lblRanking"));
-        board.ShowReview(FinishedGame({{{name}, kStraights}}));
+        board.ShowReview(Finished(name));
         auto *decisions = Find<QTreeWidget>(Find(&board, "frmReview"), "lvwDecisions");
         QTRY_VERIFY(decisions->topLevelItemCount() > 0);
         decisions->setCurrentItem(decisions->topLevelItem(0));
@@ -279,8 +259,7 @@ private slots:
     // of another game stays as it is while the game goes on.
     void reviewFollowsTheGame()
     {
-        ScriptedRandom random;
-        random.Queue("22333");
+        ScriptedRandom random("22333");
         frmMain board(&random);
         board.mnuGameReview_Click();
         const auto played = [&] { return Rows(Find(&board, "frmReview"), "lvwDecisions", 4).join(u',').section(u'=', 0, 0) + "/"; };
@@ -335,10 +314,8 @@ private slots:
         // Worked by hand: 475 points with both bonuses, 100 for straights; a shared win counts.
         // Bea's 199 has an upper total of 63 (no bonus) and 50 in the Quoxa box.
         const GameRecord::Player ada{"Ada"}, bea{"Bea"}, cy2{"Cy", true, 2}, cy5{"Cy", true, 5};
-        const QStringList upper63{"11123", "22213", "33312", "44412", "55512", "66612", "12345",
-                                  "12345", "12345", "12345", "12345", "22222", "12355"};
         for (const GameRecord &game : {FinishedGame({{ada, kPerfect}, {bea, kStraights}}), FinishedGame({{ada, kStraights}}),
-                                       FinishedGame({{bea, upper63}}), FinishedGame({{cy2, kPerfect}})})
+                                       FinishedGame({{bea, kUpper63}}), FinishedGame({{cy2, kPerfect}})})
             GameKeeper().Keep(game);
         frmMain board;
         board.mnuGameStatistics_Click();

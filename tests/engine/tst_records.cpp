@@ -29,11 +29,6 @@ QString State(const Game &game, const FakeBoard &board)
     return state.join(u' ');
 }
 
-GameRecord Finished(const QString &name)
-{
-    return FinishedGame({{{name}, kStraights}});
-}
-
 } // namespace
 
 class RecordTest : public QObject, EngineFixture {
@@ -41,6 +36,7 @@ class RecordTest : public QObject, EngineFixture {
 
 private slots:
     void initTestCase() { UseScratchSettings(); }
+    void init() { ClearStore(); }
 
     // A three-player game of the day's dice, random holds, scores and undos: after every step its
     // record, written as JSON and read back, rebuilds the same game on a new board.
@@ -50,8 +46,7 @@ private slots:
         game->StartNewGame({.count = Int16(3), .names = kNames}, DiceOrigin::Daily(QDate(2026, 12, 7))); // the record keeps where its dice come from
         QRandomGenerator pick(2026);
         while (game->turn().mstrState != u"Game Over") {
-            const bool score = game->turn().mblnCanScore && (game->turn().mintRolls == 0 || pick.bounded(3) == 0);
-            if (score) { // a box already scored takes nothing: the loop picks again
+            if (game->turn().mblnCanScore && (game->turn().mintRolls == 0 || pick.bounded(3) == 0)) { // a box already scored takes nothing: the loop picks again
                 game->RecordScore(SheetCategories()[std::size_t(pick.bounded(kCategoryCount))]->label);
                 if (game->turn().mblnCanUndo && pick.bounded(4) == 0)
                     game->UndoLastScore();
@@ -100,8 +95,8 @@ private slots:
     }
 
     // The day's dice, pinned as another program following README's generator gives them: the
-    // code, round 1's three throws, round 13's last. Another day's differ.
-    void seededDice()
+    // code, round 1's three throws, round 13's last. Another day's differ. And codes as typed.
+    void seededDiceAndCodes()
     {
         for (const auto &[day, pinned] : {std::pair{QDate(2026, 12, 7), "HTNX-HYBK 22442 46335 22361 45455"}, {QDate(2026, 12, 8), "88G6-DQEN 13452 53625 52651 41441"}}) {
             const SeededFaces faces = DiceOrigin::Daily(day).Faces();
@@ -110,11 +105,7 @@ private slots:
                 shown += ' ' + QString::fromLatin1(QByteArray(reinterpret_cast<const char *>(&faces[std::size_t(at)]), 5).toHex()).remove('0');
             QCOMPARE(shown, pinned);
         }
-    }
-
-    // Dice origins as the record keeps them, and codes as typed; a wrong one is refused.
-    void codesAsTyped()
-    {
+        // Dice origins as the record keeps them, and codes as typed; a wrong one is refused.
         for (const QString row : {"daily 2026-12-07|daily 2026-12-07", "code  htnx hybk |code HTNX-HYBK", "code oooo-ooow|code 0000-000W",
                                   "code 0000-cIs4|code 0000-C1S4", "code 0000-CLS4|code 0000-C1S4", "code HTNX-HYBM|", "code HTNX-HBYK|",
                                   "code HTNX-HYB|", "code HTNX-HYBKK|", "code HTNU-HYBK|", "code HTNX-HYBÄ|", "code |", "daily 2026-02-30|",
@@ -177,10 +168,9 @@ private slots:
     // too many); Bea's 100 and 199 in 10 of 10.
     void totalsInBins()
     {
-        const QStringList upper63{"11123", "22213", "33312", "44412", "55512", "66612", "12345", "12345", "12345", "12345", "12345", "22222", "12355"};
         QList<int> seen;
         for (const PlayerFigures &f : GameFigures({FinishedGame({{{"Ada"}, kStraights}}), FinishedGame({{{"Ada"}, kPerfect}}),
-                                                   FinishedGame({{{"Ada"}, kStraights}, {{"Bea"}, kStraights}}), FinishedGame({{{"Bea"}, upper63}})}).Players()) {
+                                                   FinishedGame({{{"Ada"}, kStraights}, {{"Bea"}, kStraights}}), FinishedGame({{{"Bea"}, kUpper63}})}).Players()) {
             const auto bins = f.Bins();
             seen << int(bins.size()) << bins.front().first << bins.front().second << bins.back().first << bins.back().second;
         }
@@ -193,7 +183,6 @@ private slots:
     // another place, and nothing damaged is ever deleted.
     void damagedGamesSetAside()
     {
-        ClearStore();
         const QString path = GameFiles::SlotPath(1);
         QDir().mkpath(path + ".damaged");
         GameRecord underWay = Finished("Ada");
@@ -229,9 +218,9 @@ private slots:
         QTest::addColumn<QByteArray>("before");
         QTest::addColumn<QStringList>("added"); // the first on a full disk, when "full" leads
         QTest::addColumn<QString>("after");     // "<lines in the file>:<first game read>..<last>/<games read>"
-        QByteArray thousand, old = GameFiles::Line(Finished("Old")) + '\n', padded = GameFiles::Line(Finished("B"));
+        QByteArray thousand, old = Line(Finished("Old")), padded = GameFiles::Line(Finished("B"));
         for (int g = 0; g < GameFiles::kKeptGames; ++g)
-            thousand += GameFiles::Line(Finished(QStringLiteral("G%1").arg(g))) + '\n';
+            thousand += Line(Finished(QStringLiteral("G%1").arg(g)));
         for (qsizetype size : {GameFiles::kMaxLine, GameFiles::kMaxLine + 1, GameFiles::kMaxLine * 3 / 2, GameFiles::kMaxLine * 2 - 1})
             QTest::addRow("a line of %lld", qlonglong(size)) << old + QByteArray(padded).insert(padded.size() - 1, ",\"x\":\"" + QByteArray(size - padded.size() - 7, 'x') + '"') + '\n' + old
                                                              << QStringList() << (size == GameFiles::kMaxLine ? "3:Old..Old/3" : "3:Old..Old/2");
@@ -249,7 +238,6 @@ private slots:
         QFETCH(QByteArray, before);
         QFETCH(QStringList, added);
         QFETCH(QString, after);
-        ClearStore();
         WriteFile(GameFiles::FinishedPath(), before);
         ErrorRecorder errors;
         for (const QString &name : added.mid(added.value(0) == "full" ? 1 : 0)) {
@@ -268,10 +256,9 @@ private slots:
     // the store's lock.
     void statisticsReadAside()
     {
-        ClearStore();
         WriteFile(GameFiles::FinishedPath(), {});
         QFile file(GameFiles::FinishedPath());
-        QVERIFY(file.resize(qint64(2) << 30) && file.open(QIODevice::Append) && file.write('\n' + GameFiles::Line(Finished("Ada")) + '\n') > 0);
+        QVERIFY(file.resize(qint64(2) << 30) && file.open(QIODevice::Append) && file.write('\n' + Line(Finished("Ada"))) > 0);
         file.close();
         frmStatistics window(nullptr, {});
         const HeldStoreLock lock; // another copy holds the store meanwhile

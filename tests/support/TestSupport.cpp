@@ -1,12 +1,10 @@
 #include "TestSupport.h"
 #include "platform/DesignControls.h"
 #include "platform/Languages.h"
-#include "platform/SettingsStore.h"
 #include "settings/basMain.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 
 namespace quoxa::test {
@@ -67,16 +65,6 @@ QStringList HighScores()
     while (!places.isEmpty() && places.last() == u"-")
         places.removeLast();
     return places;
-}
-
-void Store(const QString &section, const QString &key, const QString &value)
-{
-    SettingsStore::WriteSection(QStringLiteral("Quoxa"), section, {{key, value}}, key);
-}
-
-void StoreSettings(const SettingsStore::Values &values)
-{
-    SettingsStore::WriteSection(QStringLiteral("Quoxa"), QStringLiteral("Game Settings"), values, QStringLiteral("the test's settings"));
 }
 
 QVariant Stored(const QString &section, const QString &key)
@@ -158,11 +146,6 @@ PlayedClips::PlayedClips()
     });
 }
 
-QStringList FakeBoard::Calls(const QString &name) const
-{
-    return log.filter(QRegularExpression(QStringLiteral("^%1(\\(|$)").arg(name)));
-}
-
 bool FakeBoard::SaveScore(const QString &name, Int16 score)
 {
     offered << QStringLiteral("%1=%2").arg(name).arg(score.value());
@@ -181,7 +164,7 @@ float ScriptedRandom::Next()
 void ScriptedRandom::Queue(const QString &faces)
 {
     for (QChar face : faces)
-        draws.push_back(DrawFor(face.digitValue()));
+        draws.push_back((static_cast<float>(face.digitValue()) - 0.5f) / 6.0f); // the middle of the face's sixth
 }
 
 void EngineFixture::Begin(int players)
@@ -199,10 +182,9 @@ void EngineFixture::Throw(const QString &faces, int throws)
 {
     if (game->turn().mstrState == u"Continue")
         game->cmdThrow_Click();
-    for (int t = 0; t < throws; ++t) {
-        random.Queue(faces);
+    random.Queue(faces.repeated(throws)); // each throw takes the draws of its free dice in turn
+    for (int t = 0; t < throws; ++t)
         game->cmdThrow_Click();
-    }
 }
 
 int EngineFixture::Score(const QString &faces, QStringView label)

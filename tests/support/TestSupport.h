@@ -7,6 +7,7 @@
 #include "platform/Messages.h"
 #include "platform/SettingsStore.h"
 #include "platform/basWave.h"
+#include "records/GameFiles.h"
 
 // The Qt pieces that tests of windows keep needing.
 #include <QAction>
@@ -14,6 +15,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QTabWidget>
 #include <QTest>
@@ -41,9 +43,10 @@ void WriteFile(const QString &path, const QByteArray &text); // its folder made 
 inline QByteArray StoreText() { return FileText(StoreFolder() + QStringLiteral("/Quoxa.conf")); } // the store as it stands
 QStringList HighScores(); // the stored top ten as "name=score" per place, "-" for a gap, none after the last
 void ClearStore();
-void Store(const QString &section, const QString &key, const QString &value);
+inline void Store(const QString &section, const QString &key, const QString &value) { SettingsStore::WriteSection(QStringLiteral("Quoxa"), section, {{key, value}}, key); }
 QVariant Stored(const QString &section, const QString &key);
-void StoreSettings(const SettingsStore::Values &values); // the "Game Settings" given, in one save
+// The "Game Settings" given, in one save.
+inline void StoreSettings(const SettingsStore::Values &values) { SettingsStore::WriteSection(QStringLiteral("Quoxa"), QStringLiteral("Game Settings"), values, QStringLiteral("the test's settings")); }
 
 // While the timer lives, every 10 ms: the window of type T the application waits on, if one is
 // open, is handed to act (to answer it, read it or close it).
@@ -78,8 +81,13 @@ QStringList Rows(const QObject *root, const QString &list, int from = 0);
 inline const QStringList kStraights(13, QStringLiteral("12345"));
 inline const QStringList kPerfect{"11111", "22222", "33333", "44444", "55555", "66666", "66666",
                                   "66666", "22333", "12345", "12345", "66666", "66666"};
+// Thirteen throws with an upper total of 63 (no bonus) and 50 in the Quoxa box: 199 points.
+inline const QStringList kUpper63{"11123", "22213", "33312", "44412", "55512", "66612", "12345",
+                                  "12345", "12345", "12345", "12345", "22222", "12355"};
 // A finished game: each player with its thirteen throws, scored in sheet order.
 GameRecord FinishedGame(const std::vector<std::pair<GameRecord::Player, QStringList>> &players);
+inline GameRecord Finished(const QString &name) { return FinishedGame({{{name}, kStraights}}); } // one player's, of straights
+inline QByteArray Line(const GameRecord &game) { return GameFiles::Line(game) + '\n'; } // as the finished games' file holds it
 // Plays a game on to a turn state: throws, and after three throws scores the first open box.
 void PlayTo(Game &game, QStringView state);
 // What a player sees of a board: every box of the sheet, the dice and their holds, the
@@ -134,7 +142,7 @@ public:
     QStringList offered;  // "name=score" for every SaveScore
     QStringList entering; // names whose SaveScore answers true
 
-    QStringList Calls(const QString &name) const; // the calls of one kind only
+    QStringList Calls(const QString &name) const { return log.filter(QRegularExpression(QStringLiteral("^%1(\\(|$)").arg(name))); } // of one kind only
 
     void SetDieTag(int die, const QString &tag) override { tags.at(static_cast<std::size_t>(die - 1)) = tag; Record("SetDieTag", die, tag); }
     void ShowFace(int die, int value) override { Record("ShowFace", die, value); }
@@ -171,11 +179,10 @@ private:
     static QString Text(QStringView s) { return s.toString(); }
 };
 
-// A draw that gives the face value v (1 to 6).
-constexpr float DrawFor(int v) { return (static_cast<float>(v) - 0.5f) / 6.0f; }
-
 // Hands out the draws it was given (0 when it runs out), and counts what was asked of it.
 struct ScriptedRandom : RandomSource {
+    ScriptedRandom() = default;
+    explicit ScriptedRandom(const QString &faces) { Queue(faces); }
     std::deque<float> draws;
     int reseeds = 0;
     int used = 0;

@@ -12,13 +12,13 @@
 #include "scores/HighScoreTable.h"
 #include "settings/basMain.h"
 
-#include <QApplication>
 #include <QThread>
 #include <cstdio>
 
 int main(int argc, char *argv[])
 {
     const QByteArray mode = argv[1];
+    std::setvbuf(stdout, nullptr, _IONBF, 0); // each line out at once, to the test that waits on it
     const auto Close = [] { // as a copy of the game closes: the writes still waiting are made once the lock is free
         quoxa::LockedWrites::Make(quoxa::kAppTitle, {}, [](const quoxa::StoreFile::Lock &) {}, quoxa::LockedWrites::When::Closing);
         return 0;
@@ -28,7 +28,6 @@ int main(int argc, char *argv[])
         using namespace quoxa::HighScoreTable;
         quoxa::SettingsStore::UpdateSection(quoxa::kAppTitle, kSection, {}, [&](const auto &stored) {
             std::puts("held");
-            std::fflush(stdout);
             QThread::msleep(QByteArray(argv[2]).toUInt());
             Places places = FromStored(stored);
             const bool entered = argc > 4 && Rank(places, {QString::fromLocal8Bit(argv[3]), quoxa::Int16::Parse(QString::fromLocal8Bit(argv[4]))});
@@ -53,7 +52,6 @@ int main(int argc, char *argv[])
         board.fraDie_Click(2);
         board.cmdThrow_Click();
         std::puts(qPrintable(quoxa::test::BoardText(&board)));
-        std::fflush(stdout);
         QThread::sleep(60);
         return 0;
     }
