@@ -2,7 +2,6 @@
 // scoring rules, bonuses, undo and the end of the game.
 #include "TestSupport.h"
 #include "engine/MoveText.h"
-#include "platform/ErrorTrap.h"
 #include "settings/basMain.h"
 
 #include <QLocale>
@@ -44,8 +43,7 @@ private slots:
             for (int die : {2, 4, 6}) // dice 2 and 4 kept from the first throw on
                 QCOMPARE(game->Hold(die, true), die == 6 ? Refusal::NoSuchDie : game->turn().mblnCanHold ? Refusal::None : Refusal::NotNow);
         }
-        QCOMPARE(random.reseeds, 3);
-        QCOMPARE(random.used, 5 + 3 + 3); // one draw for each die thrown
+        QCOMPARE(std::pair(random.reseeds, random.used), std::pair(3, 5 + 3 + 3)); // one draw for each die thrown
         QCOMPARE(board.tags, (std::array<QString, 5>{"5", "2", "5", "4", "5"}));
         QCOMPARE((std::array{game->Die(1), game->Die(2), int(game->Held(2))}), (std::array{5, 2, 0})); // the third throw lets go
         QVERIFY(board.Calls("ShowCelebration").isEmpty());
@@ -185,10 +183,9 @@ private slots:
             game->UndoLastScore();
             QCOMPARE(Sheet().intLargeStraight.value(), -1);
             QVERIFY(board.log.contains("ReopenScoreCell(lblLargeStraight)"));
-            QCOMPARE(game->turn().mstrState, QStringLiteral("Throw %1").arg(throws));
-            QCOMPARE(game->turn().mintRolls.value(), 3 - throws);
-            QCOMPARE(game->turn().mblnCanHold, throws < 3);
-            QCOMPARE(game->turn().mintScored.value(), 0);
+            const TurnVariables &turn = game->turn(); // as it stood: its throws left, holds allowed, nothing scored
+            QCOMPARE(std::tuple(turn.mstrState, turn.mintRolls.value(), turn.mblnCanHold, turn.mintScored.value()),
+                     std::tuple(QStringLiteral("Throw %1").arg(throws), 3 - throws, throws < 3, 0));
             QCOMPARE(board.held, holds); // the dice held as they were
             QCOMPARE(game->Held(1), holds[0]);
             QCOMPARE(board.Calls("SetUndoEnabled").last(), QStringLiteral("SetUndoEnabled(false)"));
@@ -226,7 +223,6 @@ private slots:
         QCOMPARE(board.offered, (QStringList{"P1=62", "P2=62", "P3=62"}));
         Begin(2); // again, and a computer's total is not offered
         game->StartNewGame({.count = Int16(2), .computer = {true, false}, .names = kNames});
-        board.offered = board.entering = {};
         for (int turn = 1; turn <= 26; ++turn)
             Score("12346", SheetCategories()[std::size_t((turn - 1) / 2)]->label);
         QCOMPARE(board.offered, (QStringList{"P2=62"}));
@@ -237,53 +233,46 @@ private slots:
 
     // Best play, exact: what the open categories are worth from the start of a turn, and
     // the best move with some dice ("throw: dice"), each worked out by hand.
-    void bestPlay_data()
-    {
-        QTest::addColumn<QStringList>("position"); // the open categories, then upper total and Quoxa box
-        QTest::addColumn<QString>("dice");
-        QTest::addColumn<QString>("move");
-        QTest::addColumn<double>("rest"); // the points still to come
-        const auto row = [](const char *name, QString position, const char *dice, const char *move, double rest) {
-            QTest::newRow(name) << position.split(u' ') << QString(dice) << QString(move) << rest;
-        };
-        row("Sixes: 6 x 5 x (1 - (5/6)^3)", "lblSixes 0 0", "", "", 12.6389);
-        row("Chance", "lblChance 0 0", "", "", 23.3333);
-        row("Quoxa", "lblQuoxa 0 0", "", "", 2.3014);
-        row("Small Straight", "lblSmallStraight 0 0", "", "", 18.4633);
-        row("Ones at 63: any 1 brings 35", "lblOnes 63 0", "", "", 2.1065 + 35 * (1 - std::pow(5.0 / 6, 15)));
-        row("Ones at 64: the bonus is in", "lblOnes 64 0", "", "", 2.1065);
-        row("Chance, throw 1: keep 5 and 6", "lblChance 0 0", "1 11266", "keep 6 6", 12 + 3 * 4.25);
-        row("Chance, throw 2: keep 4 to 6", "lblChance 0 0", "2 14566", "keep 4 5 6 6", 21 + 3.5);
-        row("Sixes, none: throw all five", "lblSixes 0 0", "1 12345", "keep", 30 * 11.0 / 36);
-        row("Quoxa, throw 2: keep three", "lblQuoxa 0 0", "2 22333", "keep 3 3 3", 50.0 / 36);
-        row("full house before chance", "lblFullHouse lblChance 0 0", "3 22333", "score Full House", 25 + 23.3333);
-        row("five alike, Quoxa box 50: 100 more", "lblSixes 0 50", "3 66666", "score Sixes", 130);
-        row("five alike into the empty box: 50", "lblQuoxa 0 0", "3 55555", "score Quoxa", 50);
-        row("five alike: a full house", "lblFullHouse 0 0", "3 44444", "score Full House", 25);
-        row("five alike: no straight", "lblSmallStraight 0 0", "3 33333", "score Small Straight", 0);
-    }
     void bestPlay()
     {
-        QFETCH(QStringList, position);
-        QFETCH(QString, dice);
-        QFETCH(QString, move);
-        QFETCH(double, rest);
         const Strategy &strategy = SolvedStrategy();
-        Position at{(1 << kCategoryCount) - 1, position[position.size() - 2].toInt(), position.last() == u"50"};
-        for (int c = 0; c < kCategoryCount; ++c)
-            if (position.contains(SheetCategories()[c]->label))
-                at.filled &= ~(1 << c);
-        Faces faces{};
-        for (QChar face : dice.mid(2))
-            faces[face.digitValue()] += 1;
-        const Strategy::Choice choice = dice.isEmpty() ? Strategy::Choice{-2, {}, strategy.ExpectedRest(at)}
-                                                       : strategy.Best(at, faces, dice[0].digitValue());
-        QString played = choice.category >= 0 ? "score " + Caption(*SheetCategories()[choice.category])
-                         : choice.category == -1 ? "keep" : ""; // -2: no move asked for
-        for (int face = 1; choice.category == -1 && face <= 6; ++face)
-            played += QStringLiteral(" %1").arg(face).repeated(choice.keep[face]);
-        QCOMPARE(played, move);
-        QCOMPARE(qRound(choice.expectedRest * 1e4), qRound(rest * 1e4));
+        // The open categories, then upper total and Quoxa box; the dice; the move; the points still to come.
+        const std::tuple<QString, QString, QString, QString, double> rows[] = {
+            {"Sixes: 6 x 5 x (1 - (5/6)^3)", "lblSixes 0 0", "", "", 12.6389},
+            {"Chance", "lblChance 0 0", "", "", 23.3333},
+            {"Quoxa", "lblQuoxa 0 0", "", "", 2.3014},
+            {"Small Straight", "lblSmallStraight 0 0", "", "", 18.4633},
+            {"Ones at 63: any 1 brings 35", "lblOnes 63 0", "", "", 2.1065 + 35 * (1 - std::pow(5.0 / 6, 15))},
+            {"Ones at 64: the bonus is in", "lblOnes 64 0", "", "", 2.1065},
+            {"Chance, throw 1: keep 5 and 6", "lblChance 0 0", "1 11266", "keep 6 6", 12 + 3 * 4.25},
+            {"Chance, throw 2: keep 4 to 6", "lblChance 0 0", "2 14566", "keep 4 5 6 6", 21 + 3.5},
+            {"Sixes, none: throw all five", "lblSixes 0 0", "1 12345", "keep", 30 * 11.0 / 36},
+            {"Quoxa, throw 2: keep three", "lblQuoxa 0 0", "2 22333", "keep 3 3 3", 50.0 / 36},
+            {"full house before chance", "lblFullHouse lblChance 0 0", "3 22333", "score Full House", 25 + 23.3333},
+            {"five alike, Quoxa box 50: 100 more", "lblSixes 0 50", "3 66666", "score Sixes", 130},
+            {"five alike into the empty box: 50", "lblQuoxa 0 0", "3 55555", "score Quoxa", 50},
+            {"five alike: a full house", "lblFullHouse 0 0", "3 44444", "score Full House", 25},
+            {"five alike: no straight", "lblSmallStraight 0 0", "3 33333", "score Small Straight", 0},
+        };
+        for (const auto &[name, open, dice, move, rest] : rows) {
+            const QStringList position = open.split(u' ');
+            Position at{(1 << kCategoryCount) - 1, position[position.size() - 2].toInt(), position.last() == u"50"};
+            for (int c = 0; c < kCategoryCount; ++c)
+                if (position.contains(SheetCategories()[c]->label))
+                    at.filled &= ~(1 << c);
+            Faces faces{};
+            for (QChar face : dice.mid(2))
+                faces[face.digitValue()] += 1;
+            const Strategy::Choice choice = dice.isEmpty() ? Strategy::Choice{-2, {}, strategy.ExpectedRest(at)}
+                                                           : strategy.Best(at, faces, dice[0].digitValue());
+            QString played = choice.category >= 0 ? "score " + Caption(*SheetCategories()[choice.category])
+                             : choice.category == -1 ? "keep" : ""; // -2: no move asked for
+            for (int face = 1; choice.category == -1 && face <= 6; ++face)
+                played += QStringLiteral(" %1").arg(face).repeated(choice.keep[face]);
+            // The move, and what is still to come to four places, named by the row.
+            QCOMPARE(QStringLiteral("%1: %2 %3").arg(name, played).arg(qRound(choice.expectedRest * 1e4)),
+                     QStringLiteral("%1: %2 %3").arg(name, move).arg(qRound(rest * 1e4)));
+        }
     }
 
     // Every move of 42 positions valued as by an independent solver (best-play.tsv, exact to
