@@ -48,8 +48,7 @@ private slots:
     // left and right again, and closes itself after its last tick.
     void celebrationOfFiveAlike()
     {
-        ScriptedRandom random;
-        random.Queue("6666666666");
+        ScriptedRandom random("6666666666");
         frmMain board(&random);
         PlayedClips clips;
         QList<int> lefts; // the word's place after ticks 1, 11, 31 and 41
@@ -84,10 +83,11 @@ private slots:
         QTRY_COMPARE(clips.played, QStringList{"QUOXA 6"});
     }
 
-    void soundsComeBeforeWhatTheyAnnounceAndPlayFromMemory()
+    // Sounds come before what they announce and play from memory; the real player never
+    // hangs the game, with or without a device.
+    void soundsComeFirstAndNeverHang()
     {
-        ScriptedRandom random;
-        random.Queue("12345");
+        ScriptedRandom random("12345");
         frmMain board(&random);
         gblnPlaySound = true;
         PlayedClips clips;
@@ -99,48 +99,26 @@ private slots:
         basWave::PlayWave(QStringLiteral("HOLD"), 0);
         basWave::PlayWave(QStringLiteral("NO SUCH CLIP"));
         QCOMPARE(clips.played, (QStringList{"THROW 6 free", "HOLD 6 1free", "UNHOLD 6 1held", "HOLD 4 1free"}));
-    }
-
-    void realPlayerNeverHangs()
-    {
         ErrorRecorder errors;
         QElapsedTimer clock;
         clock.start();
+        basWave::SetPlayer(clips.old); // the real player
         basWave::PlayWave(QStringLiteral("CHIMES")); // 1.69 s, or nothing without a device
         QVERIFY(clock.elapsed() < 1690 + 1500 && errors.messages.isEmpty());
     }
 
-    // Escape closes none of the side windows; About alternates its two pictures in one place
-    // every second, and Return presses its focused button, OK from the start.
-    void sideWindowsStayOpenOnEscape()
-    {
-        frmQuoxa celebration(nullptr);
-        frmScores scores(nullptr);
-        frmAbout about(nullptr);
-        for (QDialog *window : std::initializer_list<QDialog *>{&celebration, &scores, &about}) {
-            window->show();
-            QTest::keyClick(window, Qt::Key_Escape);
-            QVERIFY2(window->isVisible(), qPrintable(window->objectName()));
-        }
-        QWidget *first = Find(&about, "imgAbout1"), *second = Find(&about, "imgAbout2");
-        for (bool firstShown : {true, false, true}) {
-            QVERIFY(first->isVisible() == firstShown && second->isVisible() != firstShown);
-            about.tmrAbout_Timer();
-        }
-        QVERIFY(second->pos() == first->pos() && about.focusWidget()->objectName() == u"cmdOk");
-        QTest::keyClick(about.focusWidget(), Qt::Key_Return);
-        QTRY_VERIFY(!about.isVisible());
-    }
-
     // What a screen reader hears of the side windows: names, descriptions, groups, the hidden
     // label that names a level box, a header shown to no one, and the stops Tab reaches.
-    void heardBySideWindows()
+    // Escape closes none of them; About alternates its two pictures in one place every second,
+    // and Return presses its focused button, OK from the start.
+    void sideWindowsHeardAndKeptOpenOnEscape()
     {
         StoreSettings({{"Player Count", "2"}, {"Player 2", "Bo"}, {"Die Color", "255"}, {"Computer Delay", "500"}});
         frmMain board;
         frmOptions options(board, frmOptions::Colors);
         frmScores scores(nullptr);
         frmAbout about(nullptr);
+        frmQuoxa celebration(nullptr);
         QWidget owner;
         basHelp::ShowHelpContents(&owner, QStringLiteral(QUOXA_HELP_FILE));
         const std::array<std::array<QString, 3>, 10> table{{{"fraOptions(0)", "name", "Colors (group)"}, {"fraOptions(1)", "name", "Sounds (group)"},
@@ -164,6 +142,19 @@ private slots:
             texts.removeAll(QString());
             QCOMPARE(texts.join('|') + (shown->role() == QAccessible::Grouping ? " (group)" : ""), heard);
         }
+        for (QDialog *window : std::initializer_list<QDialog *>{&celebration, &scores, &about}) {
+            window->show();
+            QTest::keyClick(window, Qt::Key_Escape);
+            QVERIFY2(window->isVisible(), qPrintable(window->objectName()));
+        }
+        QWidget *first = Find(&about, "imgAbout1"), *second = Find(&about, "imgAbout2");
+        for (bool firstShown : {true, false, true}) {
+            QVERIFY(first->isVisible() == firstShown && second->isVisible() != firstShown);
+            about.tmrAbout_Timer();
+        }
+        QVERIFY(second->pos() == first->pos() && about.focusWidget()->objectName() == u"cmdOk");
+        QTest::keyClick(about.focusWidget(), Qt::Key_Return);
+        QTRY_VERIFY(!about.isVisible());
     }
 
     // Every window keeps the design's colours and font whatever the desktop's theme: under a
@@ -245,8 +236,8 @@ private slots:
     }
 
     // A link in a page, reached with Tab, is told and opens its page; Back and Forward (Alt+Left and Alt+Right) go through
-    // the pages shown; the contents pane follows the page, and its arrow keys open pages.
-    void helpFollowsLinksBackAndForward()
+    // the pages shown; the contents pane follows the page, and its arrow keys open pages; it fits every title.
+    void helpLinksBackForwardAndContents()
     {
         QWidget owner;
         basHelp::ShowHelpTopic(&owner, QStringLiteral(QUOXA_HELP_FILE), "nothing.htm"); // the home page instead
@@ -260,27 +251,23 @@ private slots:
         SpokenLines told;
         QTest::keyClick(page, Qt::Key_Tab); // the first link, "How to play", told to a screen reader
         QTRY_COMPARE(told.lines, QStringList{"Link: How to play"});
-        QTest::keyClick(page, Qt::Key_Return);
-        QCOMPARE(shown(), "/html/howtoplay.htm How to play");
-        QTest::keyClick(viewer, Qt::Key_Left, Qt::AltModifier);
-        QCOMPARE(shown(), "/html/welcome.htm Welcome to Quoxa");
-        QTest::keyClick(viewer, Qt::Key_Right, Qt::AltModifier);
-        QCOMPARE(shown(), "/html/howtoplay.htm How to play");
-        contents->setFocus();
-        QTest::keyClick(contents, Qt::Key_Down);
-        QCOMPARE(shown(), "/html/scoring.htm Categories and bonuses");
-    }
-
-    // The contents pane shows every title whole, in every language.
-    void helpContentsFitTheirTitles()
-    {
+        const std::tuple<QWidget *, Qt::Key, Qt::KeyboardModifiers, const char *> steps[] = { // where a key goes, what it shows
+            {page, Qt::Key_Return, {}, "/html/howtoplay.htm How to play"}, {viewer, Qt::Key_Left, Qt::AltModifier, "/html/welcome.htm Welcome to Quoxa"},
+            {viewer, Qt::Key_Right, Qt::AltModifier, "/html/howtoplay.htm How to play"}, {contents, Qt::Key_Down, {}, "/html/scoring.htm Categories and bonuses"}};
+        for (const auto &[to, key, modifiers, seen] : steps) {
+            if (to == contents)
+                contents->setFocus();
+            QTest::keyClick(to, key, modifiers);
+            QCOMPARE(shown(), seen);
+        }
+        // The contents pane shows every title whole, in every language.
         for (const QString language : {"", ".de", ".fr", ".es", ".it", ".nl", ".pt_BR"}) {
-            QWidget owner;
-            basHelp::ShowHelpContents(&owner, QString(QUOXA_HELP_FILE).replace(".chm", language + ".chm"));
-            auto *contents = Find<QTreeWidget>(Find<HelpViewer>(&owner, QString()), "contents");
-            QVERIFY(QTest::qWaitForWindowExposed(contents->window()));
-            for (QTreeWidgetItemIterator it(contents); *it; ++it)
-                QVERIFY2(contents->visualItemRect(*it).width() >= contents->fontMetrics().horizontalAdvance((*it)->text(0)) + 6,
+            QWidget holder;
+            basHelp::ShowHelpContents(&holder, QString(QUOXA_HELP_FILE).replace(".chm", language + ".chm"));
+            auto *pane = Find<QTreeWidget>(Find<HelpViewer>(&holder, QString()), "contents");
+            QVERIFY(QTest::qWaitForWindowExposed(pane->window()));
+            for (QTreeWidgetItemIterator it(pane); *it; ++it)
+                QVERIFY2(pane->visualItemRect(*it).width() >= pane->fontMetrics().horizontalAdvance((*it)->text(0)) + 6,
                          qPrintable((*it)->text(0)));
         }
     }
