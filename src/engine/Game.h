@@ -8,6 +8,7 @@
 #include "engine/ScoreSheet.h"
 #include "engine/SeededDice.h"
 #include "engine/Strategy.h"
+#include "platform/ErrorTrap.h"
 
 #include <QString>
 
@@ -121,6 +122,12 @@ public:
     int ScoreFor(const SheetRow &row) const;
 
 private:
+    // Runs a command under the trap: a run-time error is reported, and the command refused.
+    template <typename F>
+    static Refusal Command(F &&command)
+    {
+        return Trap([&] { return std::optional<Refusal>(command()); }).value_or(Refusal::Fault);
+    }
     void SetTurnState(QString state); // by value: callers pass mstrPrevState itself
     void ThrowDice();
     bool CheckForQuoxa() const;
