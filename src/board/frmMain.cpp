@@ -314,10 +314,12 @@ void frmMain::closeEvent(QCloseEvent *event)
 
 void frmMain::keyPressEvent(QKeyEvent *event)
 {
-    // Keys 1 to 5, on the main keyboard or the keypad, are a click on that die.
-    if (event->key() >= Qt::Key_1 && event->key() <= Qt::Key_5)
+    // Keys 1 to 5, on the main keyboard or the keypad, are a click on that die, and give the
+    // keyboard back to the throw button: the next Space throws, whatever Tab reached before.
+    if (event->key() >= Qt::Key_1 && event->key() <= Qt::Key_5) {
         fraDie_Click(event->key() - Qt::Key_0);
-    else
+        cmdThrow->setFocus();
+    } else
         QMainWindow::keyPressEvent(event);
 }
 

@@ -238,6 +238,7 @@ void frmMain::mnuGameHint_Click()
             return;
         ClearHint();
         mPanels[0]->setText(hint.text);
+        Tell(hint.text); // told like the news, wherever the keyboard is
         for (int die = 1; die <= 5; ++die)
             DieAt(die).shpHint->setVisible(hint.keep[die - 1]);
         if (hint.category) {

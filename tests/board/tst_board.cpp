@@ -190,8 +190,10 @@ private slots:
         hint(); // at once, or once best play is worked out (slowly, in the sanitizers' build)
         QTRY_COMPARE_WITH_TIMEOUT(line(), "Hint: throw the dice. Expected final total: 252.28", 60000);
         Press(); // 1 2 3 4 5
+        SpokenLines heard;
         Find<QAction>("mnuGameHint")->trigger();
         QCOMPARE(line(), "Hint: score Large Straight for 40. Expected final total: 259.64");
+        QTRY_VERIFY(heard.lines.value(0).endsWith(line())); // and told to a screen reader, after what came before
         QCOMPARE(cell(), QColor(204, 255, 204));
         Find("lblLargeStraight")->setFocus(); // resting on an open box tells what it would score
         QCOMPARE(line() + "|" + Find("lblLargeStraight")->accessibleDescription(),
@@ -239,7 +241,9 @@ private slots:
         QTest::keyClick(board.get(), Qt::Key_2, Qt::KeypadModifier);
         QCOMPARE(spoken("fraDie(2)") + spoken("fraDie(3)"), QStringLiteral("Die 2: 2, held|2, heldDie 3: 3|3"));
         heard("Die 2: 2, held");
-        QTest::keyClick(board.get(), Qt::Key_2, Qt::KeypadModifier);
+        Find("lblFours")->setFocus(); // a hold key gives the keyboard back to the throw button
+        QTest::keyClick(Find("lblFours"), Qt::Key_2, Qt::KeypadModifier);
+        QVERIFY(Find("cmdThrow")->hasFocus());
         QCOMPARE(spoken("fraDie(2)"), QStringLiteral("Die 2: 2|2"));
         heard("Die 2: 2, free");
         QTest::keyClick(board.get(), Qt::Key_2, Qt::KeypadModifier); // held again, and released by the score
