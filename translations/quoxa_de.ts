@@ -1001,6 +1001,10 @@
         <source>Quoxa daily %1: %2, best play %3</source>
         <translation>Quoxa-Tagesspiel %1: %2, bestes Spiel %3</translation>
     </message>
+    <message>
+        <source>Copied</source>
+        <translation>Kopiert</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmScores</name>

@@ -1001,6 +1001,10 @@
         <source>Quoxa daily %1: %2, best play %3</source>
         <translation>Quoxa, partida del día %1: %2, mejor juego %3</translation>
     </message>
+    <message>
+        <source>Copied</source>
+        <translation>Copiado</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmScores</name>

@@ -1001,6 +1001,10 @@
         <source>Quoxa daily %1: %2, best play %3</source>
         <translation>Quoxa, partie du jour du %1&#xa0;: %2, meilleur jeu %3</translation>
     </message>
+    <message>
+        <source>Copied</source>
+        <translation>Copié</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmScores</name>

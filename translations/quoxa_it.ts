@@ -1001,6 +1001,10 @@
         <source>Quoxa daily %1: %2, best play %3</source>
         <translation>Quoxa, partita del giorno %1: %2, gioco migliore %3</translation>
     </message>
+    <message>
+        <source>Copied</source>
+        <translation>Copiato</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmScores</name>

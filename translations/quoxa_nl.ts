@@ -1001,6 +1001,10 @@
         <source>Quoxa daily %1: %2, best play %3</source>
         <translation>Quoxa-dagspel %1: %2, beste spel %3</translation>
     </message>
+    <message>
+        <source>Copied</source>
+        <translation>Gekopieerd</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmScores</name>

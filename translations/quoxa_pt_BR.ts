@@ -1001,6 +1001,10 @@
         <source>Quoxa daily %1: %2, best play %3</source>
         <translation>Quoxa, jogo do dia %1: %2, jogo ideal %3</translation>
     </message>
+    <message>
+        <source>Copied</source>
+        <translation>Copiado</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmScores</name>

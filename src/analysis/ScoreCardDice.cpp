@@ -2,6 +2,7 @@
 // and a daily game's result to copy.
 #include "analysis/frmScoreCard.h"
 #include "engine/Game.h"
+#include "platform/Announce.h"
 #include "platform/DesignControls.h"
 #include "platform/ErrorTrap.h"
 
@@ -11,11 +12,18 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <numeric>
 
 namespace quoxa {
+namespace {
+
+// How long Copy Result's button says "Copied".
+constexpr int kCopiedShownMs = 1500;
+
+} // namespace
 
 void frmScoreCard::BuildDiceLines(QVBoxLayout *layout)
 {
@@ -27,7 +35,13 @@ void frmScoreCard::BuildDiceLines(QVBoxLayout *layout)
     lblPar->setTextFormat(Qt::PlainText); // players' names are text, never markup
     cmdCopyResult = new QPushButton(tr("&Copy Result"), this);
     cmdCopyResult->setObjectName(QStringLiteral("cmdCopyResult"));
-    connect(cmdCopyResult, &QPushButton::clicked, this, [this] { QGuiApplication::clipboard()->setText(mResult); });
+    connect(cmdCopyResult, &QPushButton::clicked, this, [this] {
+        QGuiApplication::clipboard()->setText(mResult);
+        // Said on the button for a moment, and to a screen reader.
+        cmdCopyResult->setText(tr("Copied"));
+        Announce(this, tr("Copied"));
+        QTimer::singleShot(kCopiedShownMs, cmdCopyResult, [this] { cmdCopyResult->setText(tr("&Copy Result")); });
+    });
     auto *row = new QHBoxLayout;
     row->addWidget(lblPar, 1);
     row->addWidget(cmdCopyResult, 0, Qt::AlignBottom);

@@ -167,6 +167,8 @@ private slots:
                 const int below = best.toInt() - par.captured(1).toInt();
                 QCOMPARE(par.captured(2), below > 0 ? QString("%1 below").arg(below) : below < 0 ? QString("%1 above").arg(-below) : "as");
                 Find<QPushButton>(card, "cmdCopyResult")->click();
+                QCOMPARE(Find<QPushButton>(card, "cmdCopyResult")->text(), "Copied"); // for a moment, and told
+                QTRY_VERIFY(heard.lines.contains("Copied"));
                 const QRegularExpressionMatch copied = QRegularExpression("^Quoxa daily " + day + ": Player \\d (\\d+), Player \\d (\\d+), Player \\d (\\d+), Player \\d (\\d+), best play " + best + "$").match(QGuiApplication::clipboard()->text());
                 QVERIFY2(copied.hasMatch() && copied.captured(1).toInt() >= copied.captured(2).toInt() && copied.captured(3).toInt() >= copied.captured(4).toInt(), qPrintable(QGuiApplication::clipboard()->text()));
             }
