@@ -91,6 +91,8 @@ void frmScoreCard::Refresh(const Game &game)
             if (game.players().computer.at(std::size_t(p - 1)))
                 header->setIcon(mComputerIcon);
             grdScoreCard->setHorizontalHeaderItem(p - 1, header);
+            // As wide as designed, or as its player's name and mark need: a long name whole.
+            grdScoreCard->setColumnWidth(p - 1, std::max(Px(1200), grdScoreCard->horizontalHeader()->sectionSizeHint(p - 1)));
         }
         for (int r = 0; r < int(kScoreSheet.size()); ++r) {
             const SheetRow &row = kScoreSheet[std::size_t(r)];
@@ -121,7 +123,7 @@ void frmScoreCard::Refresh(const Game &game)
         ShowDiceLines(game);
         // Every box in sight, nothing to scroll.
         const QHeaderView *across = grdScoreCard->horizontalHeader(), *down = grdScoreCard->verticalHeader();
-        grdScoreCard->setFixedSize(down->sizeHint().width() + players * across->defaultSectionSize() + 2 * grdScoreCard->frameWidth(),
+        grdScoreCard->setFixedSize(down->sizeHint().width() + across->length() + 2 * grdScoreCard->frameWidth(),
                                    across->sizeHint().height() + grdScoreCard->rowCount() * down->defaultSectionSize() +
                                        2 * grdScoreCard->frameWidth());
         lstMoves->setFixedWidth(grdScoreCard->width());

@@ -15,6 +15,8 @@
 #include <QComboBox>
 #include <QMessageBox>
 #include <QProcess>
+#include <QHeaderView>
+#include <QTableWidget>
 #include <QValueAxis>
 #include <numeric>
 
@@ -249,6 +251,8 @@ private slots:
         PlayTo(board.game(), u"Game Over");
         board.mnuViewScoreCard_Click();
         QVERIFY(shown(Find(&board, "frmScoreCard"), "lblRanking"));
+        const QHeaderView *names = Find<QTableWidget>(&board, "grdScoreCard")->horizontalHeader(); // the long name whole
+        QVERIFY(names->sectionSize(0) >= names->sectionSizeHint(0) && names->sectionSize(0) > names->sectionSize(1));
         board.ShowReview(Finished(name));
         auto *decisions = Find<QTreeWidget>(Find(&board, "frmReview"), "lvwDecisions");
         QTRY_VERIFY(decisions->topLevelItemCount() > 0);
