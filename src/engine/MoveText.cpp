@@ -67,7 +67,9 @@ QString Scored(const SheetRow &box, int points, int gameTotal)
 
 QString Points(double points)
 {
-    return QLocale().toString(points, 'f', 2);
+    // Below zero with a minus sign, not the hyphen the locale writes ("−1.39").
+    const QString shown = QLocale().toString(std::abs(points), 'f', 2);
+    return points < 0 && shown != QLocale().toString(0.0, 'f', 2) ? u'\u2212' + shown : shown;
 }
 
 QString Level(int level)

@@ -54,7 +54,7 @@ struct Moment {
 };
 QString MomentLine(const Moment &moment);
 
-// A number of points with two decimals in the player's locale: "252.28".
+// A number of points with two decimals in the player's locale: "252.28", "−1.39".
 QString Points(double points);
 
 // A computer's level by its name, wherever a level is shown: 1 "Beginner" to 5 "Perfect".

@@ -118,7 +118,7 @@ private slots:
                                {"turns", QJsonArray{"22333 22334/1234 22336/1234 lblFullHouse 0", "12345 lblLargeStraight 40"}}};
         frmReview window(nullptr);
         window.ShowGame(*GameFiles::FromJson(json));
-        QCOMPARE(Rows(&window, "lvwSummary"), (QStringList{"Ada=24.41=-1.39=0=0=2=252.28 − 1.39 luck − 24.41 lost = 226.48 expected",
+        QCOMPARE(Rows(&window, "lvwSummary"), (QStringList{"Ada=24.41=−1.39=0=0=2=252.28 − 1.39 luck − 24.41 lost = 226.48 expected",
                                                             "Bea=0.00=7.36=0=0=0=252.28 + 7.36 luck − 0.00 lost = 259.64 expected"}));
         const QStringList all{"1=Ada=1=2 2 3 3 3=keep 2 2 3 3=keep 3 3 3=10.85=blunder", "1=Ada=2=2 2 3 3 4=keep 2 2 3 3=keep 2 3 4=0.51=",
                               "1=Ada=3=2 2 3 3 6=score Full House (0)=score Twos (4)=13.05=blunder",
