@@ -21,6 +21,7 @@ frmQuoxa::frmQuoxa(QWidget *owner) : QDialog(owner, Qt::Dialog | Qt::FramelessWi
     KeepOpenOnEscape(this); // nothing ends the swing but its last tick
     lblQuoxa = Place(new QLabel(QStringLiteral("Quoxa!"), this), QStringLiteral("lblQuoxa"), {kDesignLeft, 0, 1815, 600});
     lblQuoxa->setAlignment(Qt::AlignCenter);
+    setAccessibleName(lblQuoxa->text()); // a screen reader hears the word, not a nameless dialog
     lblQuoxa->setAutoFillBackground(true);
     lblQuoxa->setFont(DesignFont(u"Comic Sans MS", 24, true));
     QPalette palette = lblQuoxa->palette();

@@ -55,6 +55,8 @@ private slots:
         QTimer poll;
         connect(&poll, &QTimer::timeout, [&] {
             auto *window = qobject_cast<frmQuoxa *>(QApplication::activeModalWidget());
+            if (window)
+                QCOMPARE(QAccessible::queryAccessibleInterface(window)->text(QAccessible::Name), "Quoxa!"); // heard as its word
             for (int tick = 1; window && tick <= 42; ++tick) { // the test drives the ticks itself
                 Find<QTimer>(window, "tmrQuoxa")->stop();
                 QVERIFY(window->isVisible());
