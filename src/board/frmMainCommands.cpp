@@ -293,7 +293,11 @@ void frmMain::mnuEditUndo_Click()
 
 void frmMain::ShowOptions(int page)
 {
-    Trap([&] { OpenModal(new frmOptions(*this, page)); });
+    Trap([&] {
+        auto *options = new frmOptions(*this, page);
+        connect(options, &QDialog::finished, cmdThrow, [this] { cmdThrow->setFocus(); }); // the next Space throws
+        OpenModal(options);
+    });
 }
 
 void frmMain::SetSoundsButton(bool pressed)

@@ -270,8 +270,10 @@ private slots:
         board.ShowOptions(frmOptions::Computer); // open, and the game waits while it is
         QTest::qWait(300);
         QCOMPARE(now(), before);
+        Find(&board, "lblChance")->setFocus();
         QApplication::activeModalWidget()->close();
         QTRY_VERIFY(board.game().turn().mstrState != u"Throw 1");
+        QCOMPARE(board.focusWidget(), Find(&board, "cmdThrow")); // closed, the keyboard is on Throw
     }
 };
 
