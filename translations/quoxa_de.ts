@@ -530,14 +530,6 @@
         <translation>nicht geworfen</translation>
     </message>
     <message>
-        <source>%1, held</source>
-        <translation>%1, gehalten</translation>
-    </message>
-    <message>
-        <source>Die %1: %2</source>
-        <translation>Würfel %1: %2</translation>
-    </message>
-    <message>
         <source>empty</source>
         <translation>leer</translation>
     </message>

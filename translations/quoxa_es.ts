@@ -530,14 +530,6 @@
         <translation>sin tirar</translation>
     </message>
     <message>
-        <source>%1, held</source>
-        <translation>%1, guardado</translation>
-    </message>
-    <message>
-        <source>Die %1: %2</source>
-        <translation>Dado %1: %2</translation>
-    </message>
-    <message>
         <source>empty</source>
         <translation>vacía</translation>
     </message>

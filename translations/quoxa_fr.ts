@@ -530,14 +530,6 @@
         <translation>pas lancé</translation>
     </message>
     <message>
-        <source>%1, held</source>
-        <translation>%1, gardé</translation>
-    </message>
-    <message>
-        <source>Die %1: %2</source>
-        <translation>Dé %1&#xa0;: %2</translation>
-    </message>
-    <message>
         <source>empty</source>
         <translation>vide</translation>
     </message>

@@ -530,14 +530,6 @@
         <translation>non lanciato</translation>
     </message>
     <message>
-        <source>%1, held</source>
-        <translation>%1, tenuto</translation>
-    </message>
-    <message>
-        <source>Die %1: %2</source>
-        <translation>Dado %1: %2</translation>
-    </message>
-    <message>
         <source>empty</source>
         <translation>vuota</translation>
     </message>

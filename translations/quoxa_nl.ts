@@ -530,14 +530,6 @@
         <translation>niet gegooid</translation>
     </message>
     <message>
-        <source>%1, held</source>
-        <translation>%1, vastgehouden</translation>
-    </message>
-    <message>
-        <source>Die %1: %2</source>
-        <translation>Dobbelsteen %1: %2</translation>
-    </message>
-    <message>
         <source>empty</source>
         <translation>leeg</translation>
     </message>

@@ -5,6 +5,7 @@
 #include "board/ComputerPlayer.h"
 #include "board/Shape.h"
 #include "dialogs/frmQuoxa.h"
+#include "engine/MoveText.h"
 #include "platform/DesignControls.h"
 #include "platform/ErrorTrap.h"
 #include "platform/Pictures.h"
@@ -79,9 +80,9 @@ void frmMain::DescribeDie(int die)
     const Die &parts = DieAt(die);
     const QString face = QString::number(mGame.Die(die));
     const QString shown = !parts.lblQuestion->isHidden() ? tr("not thrown")
-                          : mGame.Held(die)              ? tr("%1, held").arg(face)
+                          : mGame.Held(die)              ? MoveText::HeldFace(mGame.Die(die))
                                                          : face;
-    parts.fraDie->setAccessibleName(tr("Die %1: %2").arg(die).arg(shown));
+    parts.fraDie->setAccessibleName(MoveText::DieLine(die, shown));
     parts.fraDie->setAccessibleDescription(shown);
 }
 

@@ -56,8 +56,17 @@ QString Thrown(const DiceSet &dice, int throwsLeft)
 
 QString Held(int die, int face, bool held)
 {
-    const QString shown = held ? QCoreApplication::translate("MoveText", "%1, held") : QCoreApplication::translate("MoveText", "%1, free");
-    return QCoreApplication::translate("MoveText", "Die %1: %2").arg(die).arg(shown.arg(face));
+    return DieLine(die, held ? HeldFace(face) : QCoreApplication::translate("MoveText", "%1, free").arg(face));
+}
+
+QString DieLine(int die, const QString &shown)
+{
+    return QCoreApplication::translate("MoveText", "Die %1: %2").arg(die).arg(shown);
+}
+
+QString HeldFace(int face)
+{
+    return QCoreApplication::translate("MoveText", "%1, held").arg(face);
 }
 
 QString Scored(const SheetRow &box, int points, int gameTotal)

@@ -32,6 +32,10 @@ QString Narration(const QString &name, const Strategy::Choice *move, const DiceS
 // "Die 2: 5, free"), and a score with the game total it makes ("Chance: 23. Game total 145.").
 QString Thrown(const DiceSet &dice, int throwsLeft);
 QString Held(int die, int face, bool held);
+// A die by its number and what it shows, as its name on the board and those lines say it:
+// "Die 3: 5, held" (with HeldFace: "5, held").
+QString DieLine(int die, const QString &shown);
+QString HeldFace(int face);
 QString Scored(const SheetRow &box, int points, int gameTotal);
 
 // The game's moves so far, one line a decision of any player, in the narration's words and
