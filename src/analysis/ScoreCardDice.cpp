@@ -5,6 +5,7 @@
 #include "platform/Announce.h"
 #include "platform/DesignControls.h"
 #include "platform/ErrorTrap.h"
+#include "platform/Languages.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -54,7 +55,7 @@ void frmScoreCard::ShowDiceLines(const Game &game)
 {
     const GameRecord record = game.Record();
     const QLocale locale;
-    const QString day = record.dice ? locale.toString(record.dice->day, QStringLiteral("d MMM yyyy")) : QString();
+    const QString day = record.dice ? Languages::DayText(record.dice->day) : QString();
     lblDiceCode->setVisible(record.dice.has_value());
     if (record.dice)
         lblDiceCode->setText(record.dice->daily() ? tr("Daily game of %1, dice code %2").arg(day, record.dice->CodeText())

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibraryInfo>
+#include <QRegularExpression>
 #include <QLocale>
 #include <QTranslator>
 #include <memory>
@@ -77,6 +78,16 @@ QString Install(const QStringList &preferences)
 QString Current()
 {
     return InPlace();
+}
+
+QString DayText(QDate day, const QLocale &locale, bool fullMonth)
+{
+    // The weekday and what joins it to the date, before it or after it.
+    static const QRegularExpression kWeekday(QStringLiteral("dddd[^dMy']*|[,\\s]*dddd"));
+    QString format = locale.dateFormat(QLocale::LongFormat).remove(kWeekday).trimmed();
+    if (!fullMonth)
+        format.replace(QStringLiteral("MMMM"), QStringLiteral("MMM"));
+    return locale.toString(day, format);
 }
 
 } // namespace quoxa::Languages

@@ -4,6 +4,8 @@
 // in the program; the toolkit's own (standard buttons, the colour dialog) come from its
 // installed translations when they are there. Numbers follow the locale whatever the
 // language.
+#include <QDate>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -18,5 +20,9 @@ QString Install(const QStringList &preferences = {});
 
 // The language in place: empty for English.
 QString Current();
+
+// A day as the locale writes it within a line: its long date without the weekday, the month
+// shortened unless asked in full ("8 Dec 2026", "8. Dez. 2026", "8 de dez. de 2026").
+QString DayText(QDate day, const QLocale &locale = QLocale(), bool fullMonth = false);
 
 } // namespace quoxa::Languages
