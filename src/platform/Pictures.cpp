@@ -51,7 +51,8 @@ QPixmap Sharpest(const QString &folder, const QString &name)
     return picture;
 }
 
-// The word of each throw-button face: where it goes, its largest size (smaller when a
+// The word of each throw-button face: where it goes (clear of the button's edges by four
+// pixels, so that a long word stays inside the button), its largest size (smaller when a
 // language's word needs the room), its colour and weight, and whether in capitals.
 struct FaceWord {
     QStringView face;
@@ -63,9 +64,9 @@ struct FaceWord {
     bool capitals;
 };
 const std::array<FaceWord, 3> kFaceWords{{
-    {u"THROW", QT_TRANSLATE_NOOP("Pictures", "Throw"), {0, 48, 76, 24}, 18, QColor(24, 24, 32), QFont::Bold, false},
-    {u"CONTINUE", QT_TRANSLATE_NOOP("Pictures", "Continue"), {0, 48, 76, 22}, 12, QColor(24, 24, 32), QFont::Bold, true},
-    {u"NEWGAME", QT_TRANSLATE_NOOP("Pictures", "New Game"), {0, 12, 76, 52}, 22, QColor(200, 16, 24), QFont::Black, true},
+    {u"THROW", QT_TRANSLATE_NOOP("Pictures", "Throw"), {4, 48, 68, 24}, 18, QColor(24, 24, 32), QFont::Bold, false},
+    {u"CONTINUE", QT_TRANSLATE_NOOP("Pictures", "Continue"), {4, 48, 68, 22}, 12, QColor(24, 24, 32), QFont::Bold, true},
+    {u"NEWGAME", QT_TRANSLATE_NOOP("Pictures", "New Game"), {4, 12, 68, 52}, 22, QColor(200, 16, 24), QFont::Black, true},
 }};
 
 const FaceWord *WordOf(const QString &name)

@@ -5,6 +5,7 @@
 #include "board/frmMain.h"
 #include "dialogs/frmAbout.h"
 #include "platform/Languages.h"
+#include "platform/Pictures.h"
 #include "scores/frmScores.h"
 #include "settings/frmOptions.h"
 
@@ -145,6 +146,21 @@ private slots:
                 faults << t.where + ": " + t.text;
         faults.removeDuplicates();
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+    }
+
+    // The throw button's word stays inside the button in every language: the columns at
+    // the face's edges, which only the word could reach, keep the face's ground.
+    void buttonWordsStayInside()
+    {
+        for (const QString &language : QStringList{"en"} + Languages::Spoken()) {
+            Languages::Install({language});
+            for (const QString face : {"CONTINUE", "NEWGAME"}) {
+                const QImage image = LoadButtonPicture(face).pixmap(QSize(76, 76)).toImage();
+                for (int y = 0; y < image.height(); ++y)
+                    for (int x : {0, 1, 2, image.width() - 3, image.width() - 2, image.width() - 1})
+                        QVERIFY2(image.pixel(x, y) == image.pixel(0, 0), qPrintable(language + " " + face));
+            }
+        }
     }
 
     // A day is written as its locale writes a date in a line, the weekday left out.
