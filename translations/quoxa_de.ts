@@ -161,11 +161,11 @@
     </message>
     <message>
         <source>turn %1 scores %2 a second time</source>
-        <translation>Zug %1 trägt ein zweites Mal in %2 ein</translation>
+        <translation>Zug %1 trägt ein zweites Mal bei %2 ein</translation>
     </message>
     <message>
         <source>turn %1 scores %2 in %3, which its dice do not make</source>
-        <translation>Zug %1 trägt %2 in %3 ein, was seine Würfel nicht ergeben</translation>
+        <translation>Zug %1 trägt %2 bei %3 ein, was seine Würfel nicht ergeben</translation>
     </message>
     <message>
         <source>turn %1 throws dice that %2 does not give</source>
@@ -192,11 +192,11 @@
     </message>
     <message>
         <source>Hint: score %1 for %2. Expected final total: %3</source>
-        <translation>Tipp: %2 Punkte in %1. Erwartete Endsumme: %3</translation>
+        <translation>Tipp: %2 bei %1 eintragen. Erwartete Endsumme: %3</translation>
     </message>
     <message>
         <source>Hint: score 0 in %1 (it costs the least). Expected final total: %2</source>
-        <translation>Tipp: 0 Punkte in %1 (kostet am wenigsten). Erwartete Endsumme: %2</translation>
+        <translation>Tipp: 0 bei %1 eintragen (kostet am wenigsten). Erwartete Endsumme: %2</translation>
     </message>
     <message>
         <source>Hint: throw all five again. Expected final total: %1</source>
@@ -212,7 +212,7 @@
     </message>
     <message>
         <source>%1 scores %2 in %3.</source>
-        <translation>%1 trägt %2 in %3 ein.</translation>
+        <translation>%1 trägt %2 bei %3 ein.</translation>
     </message>
     <message>
         <source>%1 throws all five again.</source>
@@ -432,6 +432,14 @@
     <message>
         <source>Player %1</source>
         <translation>Spieler %1</translation>
+    </message>
+</context>
+<context>
+    <name>frmStatistics</name>
+    <message>
+        <source>%1%</source>
+        <comment>a share in percent</comment>
+        <translation>%1&#xa0;%</translation>
     </message>
 </context>
 <context>
@@ -693,12 +701,12 @@
         <translation>Würfelcode spielen</translation>
     </message>
     <message>
-        <source>The dice code of the game to play, as its score card gives it (for example K7QX-93R1):</source>
-        <translation>Der Würfelcode des Spiels, wie ihn sein Spielstand nennt (zum Beispiel K7QX-93R1):</translation>
+        <source>&quot;%1&quot; is not a dice code. A dice code is eight letters and digits, as the score card shows it (for example K7QX-93R1); check it and try again.</source>
+        <translation>„%1“ ist kein Würfelcode. Ein Würfelcode hat acht Buchstaben und Ziffern, wie er im Spielstand steht (zum Beispiel K7QX-93R1); bitte prüfen Sie ihn und versuchen Sie es noch einmal.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a dice code. A dice code is eight letters and digits, as the score card gives it (for example K7QX-93R1); check it and try again.</source>
-        <translation>„%1“ ist kein Würfelcode. Ein Würfelcode hat acht Buchstaben und Ziffern, wie ihn der Spielstand nennt (zum Beispiel K7QX-93R1); bitte prüfen Sie ihn und versuchen Sie es noch einmal.</translation>
+        <source>The dice code of the game to play, as its score card shows it (for example K7QX-93R1):</source>
+        <translation>Der Würfelcode des Spiels, wie er in seinem Spielstand steht (zum Beispiel K7QX-93R1):</translation>
     </message>
 </context>
 <context>

@@ -435,6 +435,14 @@
     </message>
 </context>
 <context>
+    <name>frmStatistics</name>
+    <message>
+        <source>%1%</source>
+        <comment>a share in percent</comment>
+        <translation>%1&#xa0;%</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Quoxa, a dice game for one to four players sharing one window.</source>
@@ -693,12 +701,12 @@
         <translation>Jugar con un código de dados</translation>
     </message>
     <message>
-        <source>The dice code of the game to play, as its score card gives it (for example K7QX-93R1):</source>
-        <translation>El código de dados de la partida que quieres jugar, tal como lo muestra su marcador (por ejemplo, K7QX-93R1):</translation>
+        <source>&quot;%1&quot; is not a dice code. A dice code is eight letters and digits, as the score card shows it (for example K7QX-93R1); check it and try again.</source>
+        <translation>«%1» no es un código de dados. Un código de dados tiene ocho letras y cifras, tal como lo muestra el marcador (por ejemplo, K7QX-93R1); compruébalo y vuelve a intentarlo.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a dice code. A dice code is eight letters and digits, as the score card gives it (for example K7QX-93R1); check it and try again.</source>
-        <translation>«%1» no es un código de dados. Un código de dados tiene ocho letras y cifras, tal como lo muestra el marcador (por ejemplo, K7QX-93R1); compruébalo y vuelve a intentarlo.</translation>
+        <source>The dice code of the game to play, as its score card shows it (for example K7QX-93R1):</source>
+        <translation>El código de dados de la partida que quieres jugar, tal como lo muestra su marcador (por ejemplo, K7QX-93R1):</translation>
     </message>
 </context>
 <context>

@@ -256,7 +256,7 @@
     </message>
     <message>
         <source>Turn %1, throw %2: %3 had %4 (the dice took %5), expecting %6 in the end with best play.</source>
-        <translation>Tour %1, jet %2&#xa0;: %3 avait %4 (les dés ont ôté %5), espérant %6 en jouant au mieux.</translation>
+        <translation>Tour %1, jet %2&#xa0;: %3 avait %4 (les dés ont coûté %5), espérant %6 en jouant au mieux.</translation>
     </message>
     <message>
         <source>Turn %1, throw %2: %3 had %4 (the dice gave %5), expecting %6 in the end with best play.</source>
@@ -432,6 +432,14 @@
     <message>
         <source>Player %1</source>
         <translation>Joueur %1</translation>
+    </message>
+</context>
+<context>
+    <name>frmStatistics</name>
+    <message>
+        <source>%1%</source>
+        <comment>a share in percent</comment>
+        <translation>%1&#xa0;%</translation>
     </message>
 </context>
 <context>
@@ -693,12 +701,12 @@
         <translation>Jouer un code de dés</translation>
     </message>
     <message>
-        <source>The dice code of the game to play, as its score card gives it (for example K7QX-93R1):</source>
-        <translation>Le code de dés de la partie à jouer, tel que le donne sa feuille de marque (par exemple K7QX-93R1)&#xa0;:</translation>
+        <source>&quot;%1&quot; is not a dice code. A dice code is eight letters and digits, as the score card shows it (for example K7QX-93R1); check it and try again.</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un code de dés. Un code de dés compte huit lettres et chiffres, tel que l’affiche la feuille de marque (par exemple K7QX-93R1)&#xa0;; vérifiez-le et réessayez.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a dice code. A dice code is eight letters and digits, as the score card gives it (for example K7QX-93R1); check it and try again.</source>
-        <translation>«&#xa0;%1&#xa0;» n’est pas un code de dés. Un code de dés compte huit lettres et chiffres, tel que le donne la feuille de marque (par exemple K7QX-93R1)&#xa0;; vérifiez-le et réessayez.</translation>
+        <source>The dice code of the game to play, as its score card shows it (for example K7QX-93R1):</source>
+        <translation>Le code de dés de la partie à jouer, tel que l’affiche sa feuille de marque (par exemple K7QX-93R1)&#xa0;:</translation>
     </message>
 </context>
 <context>

@@ -435,6 +435,14 @@
     </message>
 </context>
 <context>
+    <name>frmStatistics</name>
+    <message>
+        <source>%1%</source>
+        <comment>a share in percent</comment>
+        <translation>%1%</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Quoxa, a dice game for one to four players sharing one window.</source>
@@ -693,12 +701,12 @@
         <translation>Gioca con un codice dadi</translation>
     </message>
     <message>
-        <source>The dice code of the game to play, as its score card gives it (for example K7QX-93R1):</source>
-        <translation>Il codice dadi della partita da giocare, come appare sul suo segnapunti (per esempio K7QX-93R1):</translation>
+        <source>&quot;%1&quot; is not a dice code. A dice code is eight letters and digits, as the score card shows it (for example K7QX-93R1); check it and try again.</source>
+        <translation>«%1» non è un codice dadi. Un codice dadi è fatto di otto lettere e cifre, come appare sul segnapunti (per esempio K7QX-93R1); controllalo e riprova.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a dice code. A dice code is eight letters and digits, as the score card gives it (for example K7QX-93R1); check it and try again.</source>
-        <translation>«%1» non è un codice dadi. Un codice dadi è fatto di otto lettere e cifre, come appare sul segnapunti (per esempio K7QX-93R1); controllalo e riprova.</translation>
+        <source>The dice code of the game to play, as its score card shows it (for example K7QX-93R1):</source>
+        <translation>Il codice dadi della partita da giocare, come appare sul suo segnapunti (per esempio K7QX-93R1):</translation>
     </message>
 </context>
 <context>

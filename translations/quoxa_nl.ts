@@ -435,6 +435,14 @@
     </message>
 </context>
 <context>
+    <name>frmStatistics</name>
+    <message>
+        <source>%1%</source>
+        <comment>a share in percent</comment>
+        <translation>%1%</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Quoxa, a dice game for one to four players sharing one window.</source>
@@ -693,12 +701,12 @@
         <translation>Dobbelsteencode spelen</translation>
     </message>
     <message>
-        <source>The dice code of the game to play, as its score card gives it (for example K7QX-93R1):</source>
-        <translation>De dobbelsteencode van het spel, zoals de scorekaart hem geeft (bijvoorbeeld K7QX-93R1):</translation>
+        <source>&quot;%1&quot; is not a dice code. A dice code is eight letters and digits, as the score card shows it (for example K7QX-93R1); check it and try again.</source>
+        <translation>‘%1’ is geen dobbelsteencode. Een dobbelsteencode heeft acht letters en cijfers, zoals die op de scorekaart staat (bijvoorbeeld K7QX-93R1); controleer hem en probeer het opnieuw.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a dice code. A dice code is eight letters and digits, as the score card gives it (for example K7QX-93R1); check it and try again.</source>
-        <translation>‘%1’ is geen dobbelsteencode. Een dobbelsteencode heeft acht letters en cijfers, zoals de scorekaart hem geeft (bijvoorbeeld K7QX-93R1); controleer hem en probeer het opnieuw.</translation>
+        <source>The dice code of the game to play, as its score card shows it (for example K7QX-93R1):</source>
+        <translation>De dobbelsteencode van het spel, zoals die op de scorekaart staat (bijvoorbeeld K7QX-93R1):</translation>
     </message>
 </context>
 <context>

@@ -8,6 +8,7 @@
 #include "records/GameKeeper.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
@@ -18,15 +19,14 @@
 #include <QThread>
 #include <QTreeWidget>
 #include <algorithm>
-#ifdef __GLIBC__
-#endif
 
 namespace quoxa {
 namespace {
 
+// A share in percent as the language writes it ("45%", "45 %").
 QString Percent(double share)
 {
-    return QLocale().toString(share * 100, 'f', 0) + QLocale().percent();
+    return QCoreApplication::translate("frmStatistics", "%1%", "a share in percent").arg(QLocale().toString(share * 100, 'f', 0));
 }
 
 } // namespace

@@ -51,14 +51,14 @@ void frmMain::mnuGameDiceCode_Click()
                 Messages::ShowNotice(fault);
             else
                 Messages::ShowNotice(tr("\"%1\" is not a dice code. A dice code is eight letters and digits, as the score "
-                                        "card gives it (for example K7QX-93R1); check it and try again.")
+                                        "card shows it (for example K7QX-93R1); check it and try again.")
                                          .arg(shown.size() > kQuotedMost ? shown.left(kQuotedMost) + u'\u2026' : shown) +
                                      u' ' + fault);
             return false;
         });
         prompt->setObjectName(QStringLiteral("frmDiceCode"));
         prompt->setWindowTitle(tr("Play Dice Code"));
-        prompt->setLabelText(tr("The dice code of the game to play, as its score card gives it (for example K7QX-93R1):"));
+        prompt->setLabelText(tr("The dice code of the game to play, as its score card shows it (for example K7QX-93R1):"));
         prompt->setTextValue({});
         OpenModal(prompt);
     });

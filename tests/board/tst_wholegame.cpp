@@ -192,7 +192,7 @@ private slots:
         board.show();
         QTest::mouseClick(Find(&board, "cmdThrow"), Qt::LeftButton); // a game under way
         const QJsonObject before = GameFiles::ToJson(board.game().Record());
-        const QString frame = "\"%1\" is not a dice code. A dice code is eight letters and digits, as the score card gives it "
+        const QString frame = "\"%1\" is not a dice code. A dice code is eight letters and digits, as the score card shows it "
                               "(for example K7QX-93R1); check it and try again. ";
         const std::pair<QString, QString> typings[] = {
             {"HTNX-HYBM", frame.arg("HTNX-HYBM") + "Its last letter or digit does not go with the others: one of them is typed wrong."},
