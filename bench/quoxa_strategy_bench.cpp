@@ -6,10 +6,16 @@
 //   best play, 100000 simulated games: mean M.MM, standard error S.SS
 //   level N: mean M.MM, standard error S.SS over K games       (N = 1 to 5)
 //   solve: W.WW s wall, C.CC s CPU, table K KiB
-// With the argument "par", it times best play on the dice of each day of a year instead (the
-// score card's "Best play on these dice" and the statistics' daily games), once solved:
+// With the argument "par", it times the computer at Perfect on the dice of each day of a year
+// instead (the score card's "Perfect computer on these dice" and the statistics' daily games),
+// once solved:
 //   par: N days, median M.MMM ms, slowest S.SSS ms, mean total T.TT
+// With "most YEAR", for every day of that year both figures of the score card, one line a day,
+// and on stderr what the most these dice allow took a day:
+//   YYYY-MM-DD PERFECT MOST
+//   most: N days, mean M.MMM ms, slowest S.SSS ms (CPU: mean M.MMM ms, slowest S.SSS ms)
 #include "engine/Game.h"
+#include "engine/MostDice.h"
 #include "engine/SeededDice.h"
 
 #include <QCoreApplication>
@@ -17,6 +23,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <string_view>
 
@@ -81,6 +88,28 @@ int main(int argc, char *argv[])
         }
         std::sort(ms.begin(), ms.end());
         std::printf("par: %zu days, median %.3f ms, slowest %.3f ms, mean total %.2f\n", ms.size(), ms[ms.size() / 2], ms.back(), totals / double(ms.size()));
+        return 0;
+    }
+    if (argc > 2 && std::string_view(argv[1]) == "most") {
+        const int year = std::atoi(argv[2]);
+        double sum = 0, slowest = 0, cpuSum = 0, cpuSlowest = 0; // wall and CPU time, in ms
+        int days = 0;
+        for (QDate day(year, 1, 1); day.isValid() && day.year() == year; day = day.addDays(1), ++days) {
+            const quoxa::SeededFaces faces = quoxa::DiceOrigin::Daily(day).Faces();
+            const auto from = std::chrono::steady_clock::now();
+            const std::clock_t cpuFrom = std::clock();
+            const int most = quoxa::MostTotal(faces);
+            const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - from).count();
+            const double cpuMs = 1000.0 * double(std::clock() - cpuFrom) / CLOCKS_PER_SEC;
+            sum += ms;
+            slowest = std::max(slowest, ms);
+            cpuSum += cpuMs;
+            cpuSlowest = std::max(cpuSlowest, cpuMs);
+            std::printf("%s %d %d\n", qPrintable(day.toString(Qt::ISODate)), quoxa::BestPlayTotal(strategy, faces), most);
+        }
+        const double n = std::max(days, 1);
+        std::fprintf(stderr, "most: %d days, mean %.3f ms, slowest %.3f ms (CPU: mean %.3f ms, slowest %.3f ms)\n", days, sum / n,
+                     slowest, cpuSum / n, cpuSlowest);
         return 0;
     }
 

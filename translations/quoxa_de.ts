@@ -974,36 +974,40 @@
         <translation>Würfelcode: %1</translation>
     </message>
     <message>
-        <source>Best play on these dice: working it out...</source>
-        <translation>Bestes Spiel mit diesen Würfeln: wird berechnet...</translation>
-    </message>
-    <message>
-        <source>Best play on these dice: %1</source>
-        <translation>Bestes Spiel mit diesen Würfeln: %1</translation>
-    </message>
-    <message>
-        <source>%1 %2, %3 below best play</source>
-        <translation>%1 %2, %3 unter dem besten Spiel</translation>
-    </message>
-    <message>
-        <source>%1 %2, %3 above best play</source>
-        <translation>%1 %2, %3 über dem besten Spiel</translation>
-    </message>
-    <message>
-        <source>%1 %2, as best play</source>
-        <translation>%1 %2, gleich dem besten Spiel</translation>
-    </message>
-    <message>
         <source>%1 %2</source>
         <translation>%1 %2</translation>
     </message>
     <message>
-        <source>Quoxa daily %1: %2, best play %3</source>
-        <translation>Quoxa-Tagesspiel %1: %2, bestes Spiel %3</translation>
-    </message>
-    <message>
         <source>Copied</source>
         <translation>Kopiert</translation>
+    </message>
+    <message>
+        <source>The most these dice allow: %1</source>
+        <translation>Das Maximum, das diese Würfel erlauben: %1</translation>
+    </message>
+    <message>
+        <source>Perfect computer on these dice: working it out...</source>
+        <translation>Computer (Perfekt) mit diesen Würfeln: wird berechnet...</translation>
+    </message>
+    <message>
+        <source>Perfect computer on these dice: %1</source>
+        <translation>Computer (Perfekt) mit diesen Würfeln: %1</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3 below the Perfect computer</source>
+        <translation>%1 %2, %3 weniger als der Computer (Perfekt)</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3 above the Perfect computer</source>
+        <translation>%1 %2, %3 mehr als der Computer (Perfekt)</translation>
+    </message>
+    <message>
+        <source>%1 %2, as the Perfect computer</source>
+        <translation>%1 %2, gleichauf mit dem Computer (Perfekt)</translation>
+    </message>
+    <message>
+        <source>Quoxa daily %1: %2, Perfect %3, most %4</source>
+        <translation>Quoxa-Tagesspiel %1: %2, Perfekt %3, Maximum %4</translation>
     </message>
 </context>
 <context>
@@ -1144,12 +1148,16 @@
         <translation>Tagesspiele</translation>
     </message>
     <message>
-        <source>Below Best</source>
-        <translation>Unter Optimal</translation>
-    </message>
-    <message>
         <source>%1 (daily)</source>
         <translation>%1 (Tagesspiel)</translation>
+    </message>
+    <message>
+        <source>Below Perfect</source>
+        <translation>Unter Perfekt</translation>
+    </message>
+    <message>
+        <source>Below Most</source>
+        <translation>Unter Maximum</translation>
     </message>
 </context>
 </TS>

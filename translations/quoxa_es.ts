@@ -974,36 +974,40 @@
         <translation>Código de dados: %1</translation>
     </message>
     <message>
-        <source>Best play on these dice: working it out...</source>
-        <translation>Mejor juego con estos dados: calculando...</translation>
-    </message>
-    <message>
-        <source>Best play on these dice: %1</source>
-        <translation>Mejor juego con estos dados: %1</translation>
-    </message>
-    <message>
-        <source>%1 %2, %3 below best play</source>
-        <translation>%1 %2, %3 por debajo del mejor juego</translation>
-    </message>
-    <message>
-        <source>%1 %2, %3 above best play</source>
-        <translation>%1 %2, %3 por encima del mejor juego</translation>
-    </message>
-    <message>
-        <source>%1 %2, as best play</source>
-        <translation>%1 %2, igual al mejor juego</translation>
-    </message>
-    <message>
         <source>%1 %2</source>
         <translation>%1 %2</translation>
     </message>
     <message>
-        <source>Quoxa daily %1: %2, best play %3</source>
-        <translation>Quoxa, partida del día %1: %2, mejor juego %3</translation>
-    </message>
-    <message>
         <source>Copied</source>
         <translation>Copiado</translation>
+    </message>
+    <message>
+        <source>The most these dice allow: %1</source>
+        <translation>Lo máximo que permiten estos dados: %1</translation>
+    </message>
+    <message>
+        <source>Perfect computer on these dice: working it out...</source>
+        <translation>Ordenador Perfecto con estos dados: calculando...</translation>
+    </message>
+    <message>
+        <source>Perfect computer on these dice: %1</source>
+        <translation>Ordenador Perfecto con estos dados: %1</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3 below the Perfect computer</source>
+        <translation>%1 %2, %3 menos que el ordenador Perfecto</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3 above the Perfect computer</source>
+        <translation>%1 %2, %3 más que el ordenador Perfecto</translation>
+    </message>
+    <message>
+        <source>%1 %2, as the Perfect computer</source>
+        <translation>%1 %2, igual que el ordenador Perfecto</translation>
+    </message>
+    <message>
+        <source>Quoxa daily %1: %2, Perfect %3, most %4</source>
+        <translation>Quoxa, partida del día %1: %2, Perfecto %3, máximo %4</translation>
     </message>
 </context>
 <context>
@@ -1144,12 +1148,16 @@
         <translation>Del día</translation>
     </message>
     <message>
-        <source>Below Best</source>
-        <translation>Bajo mejor</translation>
-    </message>
-    <message>
         <source>%1 (daily)</source>
         <translation>%1 (del día)</translation>
+    </message>
+    <message>
+        <source>Below Perfect</source>
+        <translation>Bajo Perfecto</translation>
+    </message>
+    <message>
+        <source>Below Most</source>
+        <translation>Bajo máximo</translation>
     </message>
 </context>
 </TS>

@@ -974,36 +974,40 @@
         <translation>Code de dés&#xa0;: %1</translation>
     </message>
     <message>
-        <source>Best play on these dice: working it out...</source>
-        <translation>Meilleur jeu sur ces dés&#xa0;: calcul en cours…</translation>
-    </message>
-    <message>
-        <source>Best play on these dice: %1</source>
-        <translation>Meilleur jeu sur ces dés&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>%1 %2, %3 below best play</source>
-        <translation>%1 %2, %3 sous le meilleur jeu</translation>
-    </message>
-    <message>
-        <source>%1 %2, %3 above best play</source>
-        <translation>%1 %2, %3 au-dessus du meilleur jeu</translation>
-    </message>
-    <message>
-        <source>%1 %2, as best play</source>
-        <translation>%1 %2, égal au meilleur jeu</translation>
-    </message>
-    <message>
         <source>%1 %2</source>
         <translation>%1 %2</translation>
     </message>
     <message>
-        <source>Quoxa daily %1: %2, best play %3</source>
-        <translation>Quoxa, partie du jour du %1&#xa0;: %2, meilleur jeu %3</translation>
-    </message>
-    <message>
         <source>Copied</source>
         <translation>Copié</translation>
+    </message>
+    <message>
+        <source>The most these dice allow: %1</source>
+        <translation>Le maximum que permettent ces dés&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Perfect computer on these dice: working it out...</source>
+        <translation>Ordinateur Parfait sur ces dés&#xa0;: calcul en cours…</translation>
+    </message>
+    <message>
+        <source>Perfect computer on these dice: %1</source>
+        <translation>Ordinateur Parfait sur ces dés&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3 below the Perfect computer</source>
+        <translation>%1 %2, %3 de moins que l’ordinateur Parfait</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3 above the Perfect computer</source>
+        <translation>%1 %2, %3 de plus que l’ordinateur Parfait</translation>
+    </message>
+    <message>
+        <source>%1 %2, as the Perfect computer</source>
+        <translation>%1 %2, égal à l’ordinateur Parfait</translation>
+    </message>
+    <message>
+        <source>Quoxa daily %1: %2, Perfect %3, most %4</source>
+        <translation>Quoxa, partie du jour du %1&#xa0;: %2, Parfait %3, maximum %4</translation>
     </message>
 </context>
 <context>
@@ -1144,12 +1148,16 @@
         <translation>Du jour</translation>
     </message>
     <message>
-        <source>Below Best</source>
-        <translation>Sous meilleur</translation>
-    </message>
-    <message>
         <source>%1 (daily)</source>
         <translation>%1 (du jour)</translation>
+    </message>
+    <message>
+        <source>Below Perfect</source>
+        <translation>Sous Parfait</translation>
+    </message>
+    <message>
+        <source>Below Most</source>
+        <translation>Sous maximum</translation>
     </message>
 </context>
 </TS>

@@ -974,36 +974,40 @@
         <translation>Codice dadi: %1</translation>
     </message>
     <message>
-        <source>Best play on these dice: working it out...</source>
-        <translation>Gioco migliore su questi dadi: calcolo in corso...</translation>
-    </message>
-    <message>
-        <source>Best play on these dice: %1</source>
-        <translation>Gioco migliore su questi dadi: %1</translation>
-    </message>
-    <message>
-        <source>%1 %2, %3 below best play</source>
-        <translation>%1 %2, %3 sotto il gioco migliore</translation>
-    </message>
-    <message>
-        <source>%1 %2, %3 above best play</source>
-        <translation>%1 %2, %3 sopra il gioco migliore</translation>
-    </message>
-    <message>
-        <source>%1 %2, as best play</source>
-        <translation>%1 %2, pari al gioco migliore</translation>
-    </message>
-    <message>
         <source>%1 %2</source>
         <translation>%1 %2</translation>
     </message>
     <message>
-        <source>Quoxa daily %1: %2, best play %3</source>
-        <translation>Quoxa, partita del giorno %1: %2, gioco migliore %3</translation>
-    </message>
-    <message>
         <source>Copied</source>
         <translation>Copiato</translation>
+    </message>
+    <message>
+        <source>The most these dice allow: %1</source>
+        <translation>Il massimo che questi dadi consentono: %1</translation>
+    </message>
+    <message>
+        <source>Perfect computer on these dice: working it out...</source>
+        <translation>Computer Perfetto su questi dadi: calcolo in corso...</translation>
+    </message>
+    <message>
+        <source>Perfect computer on these dice: %1</source>
+        <translation>Computer Perfetto su questi dadi: %1</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3 below the Perfect computer</source>
+        <translation>%1 %2, %3 meno del computer Perfetto</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3 above the Perfect computer</source>
+        <translation>%1 %2, %3 più del computer Perfetto</translation>
+    </message>
+    <message>
+        <source>%1 %2, as the Perfect computer</source>
+        <translation>%1 %2, pari al computer Perfetto</translation>
+    </message>
+    <message>
+        <source>Quoxa daily %1: %2, Perfect %3, most %4</source>
+        <translation>Quoxa, partita del giorno %1: %2, Perfetto %3, massimo %4</translation>
     </message>
 </context>
 <context>
@@ -1144,12 +1148,16 @@
         <translation>Del giorno</translation>
     </message>
     <message>
-        <source>Below Best</source>
-        <translation>Sotto il migliore</translation>
-    </message>
-    <message>
         <source>%1 (daily)</source>
         <translation>%1 (del giorno)</translation>
+    </message>
+    <message>
+        <source>Below Perfect</source>
+        <translation>Sotto Perfetto</translation>
+    </message>
+    <message>
+        <source>Below Most</source>
+        <translation>Sotto il massimo</translation>
     </message>
 </context>
 </TS>

@@ -974,36 +974,40 @@
         <translation>Dobbelsteencode: %1</translation>
     </message>
     <message>
-        <source>Best play on these dice: working it out...</source>
-        <translation>Beste spel met deze dobbelstenen: wordt berekend...</translation>
-    </message>
-    <message>
-        <source>Best play on these dice: %1</source>
-        <translation>Beste spel met deze dobbelstenen: %1</translation>
-    </message>
-    <message>
-        <source>%1 %2, %3 below best play</source>
-        <translation>%1 %2, %3 onder het beste spel</translation>
-    </message>
-    <message>
-        <source>%1 %2, %3 above best play</source>
-        <translation>%1 %2, %3 boven het beste spel</translation>
-    </message>
-    <message>
-        <source>%1 %2, as best play</source>
-        <translation>%1 %2, gelijk aan het beste spel</translation>
-    </message>
-    <message>
         <source>%1 %2</source>
         <translation>%1 %2</translation>
     </message>
     <message>
-        <source>Quoxa daily %1: %2, best play %3</source>
-        <translation>Quoxa-dagspel %1: %2, beste spel %3</translation>
-    </message>
-    <message>
         <source>Copied</source>
         <translation>Gekopieerd</translation>
+    </message>
+    <message>
+        <source>The most these dice allow: %1</source>
+        <translation>Het meeste wat deze dobbelstenen toelaten: %1</translation>
+    </message>
+    <message>
+        <source>Perfect computer on these dice: working it out...</source>
+        <translation>Computer (Perfect) met deze dobbelstenen: wordt berekend...</translation>
+    </message>
+    <message>
+        <source>Perfect computer on these dice: %1</source>
+        <translation>Computer (Perfect) met deze dobbelstenen: %1</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3 below the Perfect computer</source>
+        <translation>%1 %2, %3 minder dan de computer (Perfect)</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3 above the Perfect computer</source>
+        <translation>%1 %2, %3 meer dan de computer (Perfect)</translation>
+    </message>
+    <message>
+        <source>%1 %2, as the Perfect computer</source>
+        <translation>%1 %2, gelijk aan de computer (Perfect)</translation>
+    </message>
+    <message>
+        <source>Quoxa daily %1: %2, Perfect %3, most %4</source>
+        <translation>Quoxa-dagspel %1: %2, Perfect %3, maximum %4</translation>
     </message>
 </context>
 <context>
@@ -1144,12 +1148,16 @@
         <translation>Dagspel</translation>
     </message>
     <message>
-        <source>Below Best</source>
-        <translation>Onder beste</translation>
-    </message>
-    <message>
         <source>%1 (daily)</source>
         <translation>%1 (dagspel)</translation>
+    </message>
+    <message>
+        <source>Below Perfect</source>
+        <translation>Onder Perfect</translation>
+    </message>
+    <message>
+        <source>Below Most</source>
+        <translation>Onder maximum</translation>
     </message>
 </context>
 </TS>

@@ -974,36 +974,40 @@
         <translation>Código de dados: %1</translation>
     </message>
     <message>
-        <source>Best play on these dice: working it out...</source>
-        <translation>Jogo ideal com estes dados: calculando...</translation>
-    </message>
-    <message>
-        <source>Best play on these dice: %1</source>
-        <translation>Jogo ideal com estes dados: %1</translation>
-    </message>
-    <message>
-        <source>%1 %2, %3 below best play</source>
-        <translation>%1 %2, %3 abaixo do jogo ideal</translation>
-    </message>
-    <message>
-        <source>%1 %2, %3 above best play</source>
-        <translation>%1 %2, %3 acima do jogo ideal</translation>
-    </message>
-    <message>
-        <source>%1 %2, as best play</source>
-        <translation>%1 %2, igual ao jogo ideal</translation>
-    </message>
-    <message>
         <source>%1 %2</source>
         <translation>%1 %2</translation>
     </message>
     <message>
-        <source>Quoxa daily %1: %2, best play %3</source>
-        <translation>Quoxa, jogo do dia %1: %2, jogo ideal %3</translation>
-    </message>
-    <message>
         <source>Copied</source>
         <translation>Copiado</translation>
+    </message>
+    <message>
+        <source>The most these dice allow: %1</source>
+        <translation>O máximo que estes dados permitem: %1</translation>
+    </message>
+    <message>
+        <source>Perfect computer on these dice: working it out...</source>
+        <translation>Computador Perfeito com estes dados: calculando...</translation>
+    </message>
+    <message>
+        <source>Perfect computer on these dice: %1</source>
+        <translation>Computador Perfeito com estes dados: %1</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3 below the Perfect computer</source>
+        <translation>%1 %2, %3 abaixo do computador Perfeito</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3 above the Perfect computer</source>
+        <translation>%1 %2, %3 acima do computador Perfeito</translation>
+    </message>
+    <message>
+        <source>%1 %2, as the Perfect computer</source>
+        <translation>%1 %2, igual ao computador Perfeito</translation>
+    </message>
+    <message>
+        <source>Quoxa daily %1: %2, Perfect %3, most %4</source>
+        <translation>Quoxa, jogo do dia %1: %2, Perfeito %3, máximo %4</translation>
     </message>
 </context>
 <context>
@@ -1144,12 +1148,16 @@
         <translation>Do dia</translation>
     </message>
     <message>
-        <source>Below Best</source>
-        <translation>Abaixo do ideal</translation>
-    </message>
-    <message>
         <source>%1 (daily)</source>
         <translation>%1 (do dia)</translation>
+    </message>
+    <message>
+        <source>Below Perfect</source>
+        <translation>Abaixo do Perfeito</translation>
+    </message>
+    <message>
+        <source>Below Most</source>
+        <translation>Abaixo do máximo</translation>
     </message>
 </context>
 </TS>

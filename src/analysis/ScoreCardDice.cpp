@@ -1,7 +1,8 @@
-// The score card's lines on the game's dice: the code, best play on the same dice at the end,
-// and a daily game's result to copy.
+// The score card's lines on the game's dice: the code, and at the end the most these dice
+// allow, what the computer at Perfect makes on them and a daily game's result to copy.
 #include "analysis/frmScoreCard.h"
 #include "engine/Game.h"
+#include "engine/MostDice.h"
 #include "platform/Announce.h"
 #include "platform/DesignControls.h"
 #include "platform/ErrorTrap.h"
@@ -66,8 +67,11 @@ void frmScoreCard::ShowDiceLines(const Game &game)
     cmdCopyResult->setVisible(strategy && record.dice->daily());
     if (!over)
         return;
-    if (!strategy) { // shown once best play is worked out; the window runs on meanwhile
-        lblPar->setText(tr("Best play on these dice: working it out..."));
+    const SeededFaces faces = record.dice->Faces();
+    const int most = MostTotal(faces); // a few milliseconds
+    QStringList lines{tr("The most these dice allow: %1").arg(locale.toString(most))};
+    if (!strategy) { // the Perfect computer is shown once best play is worked out; the window runs on meanwhile
+        lblPar->setText(lines.join(u'\n') + u'\n' + tr("Perfect computer on these dice: working it out..."));
         if (!std::exchange(mParAwaited, true))
             Strategy::WhenReady(this, [this, &game](const Strategy &) {
                 mParAwaited = false;
@@ -75,15 +79,15 @@ void frmScoreCard::ShowDiceLines(const Game &game)
             });
         return;
     }
-    const int best = BestPlayTotal(*strategy, record.dice->Faces());
-    QStringList lines{tr("Best play on these dice: %1").arg(locale.toString(best))};
+    const int best = BestPlayTotal(*strategy, faces);
+    lines << tr("Perfect computer on these dice: %1").arg(locale.toString(best));
     const std::vector<PlayerSheet> sheets = record.Sheets();
     for (const PlayerSheet &sheet : sheets) {
         const int total = sheet.intGameTotal.value();
         const QString name = sheet.strName, points = locale.toString(total), by = locale.toString(std::abs(best - total));
-        lines << (total < best   ? tr("%1 %2, %3 below best play").arg(name, points, by)
-                  : total > best ? tr("%1 %2, %3 above best play").arg(name, points, by)
-                                 : tr("%1 %2, as best play").arg(name, points));
+        lines << (total < best   ? tr("%1 %2, %3 below the Perfect computer").arg(name, points, by)
+                  : total > best ? tr("%1 %2, %3 above the Perfect computer").arg(name, points, by)
+                                 : tr("%1 %2, as the Perfect computer").arg(name, points));
     }
     lblPar->setText(lines.join(u'\n'));
     // The players in their places, the higher total first (a tie in the order of play).
@@ -94,7 +98,7 @@ void frmScoreCard::ShowDiceLines(const Game &game)
     QStringList totals;
     for (std::size_t p : order)
         totals << tr("%1 %2").arg(sheets[p].strName, locale.toString(sheets[p].intGameTotal.value()));
-    mResult = tr("Quoxa daily %1: %2, best play %3").arg(day, totals.join(QStringLiteral(", ")), locale.toString(best));
+    mResult = tr("Quoxa daily %1: %2, Perfect %3, most %4").arg(day, totals.join(QStringLiteral(", ")), locale.toString(best), locale.toString(most));
 }
 
 } // namespace quoxa

@@ -3,8 +3,8 @@
 // the box scored last marked until the next score, and below it the game's moves, newest
 // last. A window of its own beside the board, owned by it, that never takes the keyboard
 // focus from it. At the end of a game of two or more it tells who won, and every place, and
-// offers another game with the same players. It gives the dice's code, and at the end how
-// best play would have done on the same dice.
+// offers another game with the same players. It gives the dice's code, and at the end the
+// most the same dice allow and what the computer at Perfect makes on them.
 #include <QIcon>
 #include <QWidget>
 #include <functional>
@@ -45,8 +45,8 @@ private:
     QTableWidgetItem *mLastScored = nullptr; // the box scored last, when there is one
     QIcon mComputerIcon; // kept: a picture anew at every refresh would fill the toolkit's cache
 
-    // The game's dice: their code, and at the end best play on them, each player's total
-    // against it and, after a daily game, Copy Result.
+    // The game's dice: their code, and at the end the most they allow, the Perfect computer's
+    // total on them, each player's total against it and, after a daily game, Copy Result.
     void BuildDiceLines(QVBoxLayout *layout);
     void ShowDiceLines(const Game &game);
     QLabel *lblDiceCode = nullptr;

@@ -34,11 +34,11 @@ QString Percent(double share)
 frmStatistics::frmStatistics(QWidget *owner, std::function<void(const GameRecord &)> review)
     : QWidget(owner, kFigureWindow)
 {
-    SetUpFigureWindow(this, QStringLiteral("frmStatistics"), tr("Statistics"), {Px(9600), Px(8400)});
+    SetUpFigureWindow(this, QStringLiteral("frmStatistics"), tr("Statistics"), {Px(10800), Px(8400)});
     auto *layout = new QVBoxLayout(this);
     lvwStatistics = FigureList(this, QStringLiteral("lvwStatistics"), tr("Statistics"),
                                {tr("Name"), tr("Games"), tr("Wins"), tr("Mean"), tr("Best"), tr("Std. Dev."),
-                                tr("Upper Bonus"), tr("Quoxa"), tr("Daily"), tr("Below Best")});
+                                tr("Upper Bonus"), tr("Quoxa"), tr("Daily"), tr("Below Perfect"), tr("Below Most")});
     connect(lvwStatistics, &QTreeWidget::currentItemChanged, this, [this] { Trap([&] { ShowChart(); }); });
     layout->addWidget(lvwStatistics, 2);
     mChartPlace = new QVBoxLayout;
@@ -100,27 +100,38 @@ void frmStatistics::Refresh()
     StopReading();
     mAdded.clear();
     lvwStatistics->setCursor(Qt::BusyCursor);
-    const auto kept = std::make_shared<GameFiles::Kept>();
-    mReader = QThread::create([kept] { *kept = GameKeeper::ReadFinished(); });
-    connect(mReader, &QThread::finished, this, [this, kept, reading = ++mReads] {
+    // The figures are drawn there too: each daily game's dice are worked out for their most.
+    struct Read {
+        GameFiles::Kept kept;
+        GameFigures figures;
+    };
+    const auto read = std::make_shared<Read>();
+    mReader = QThread::create([read] {
+        read->kept = GameKeeper::ReadFinished();
+        for (const GameRecord &game : read->kept.games)
+            if (!QThread::currentThread()->isInterruptionRequested()) // a reading stopped stops here too
+                read->figures.Add(game);
+    });
+    connect(mReader, &QThread::finished, this, [this, read, reading = ++mReads] {
         if (reading != mReads || !mReader || mReader->isInterruptionRequested())
             return;
         delete std::exchange(mReader, nullptr);
         lvwStatistics->unsetCursor();
-        Trap([&] { Show(std::move(*kept)); });
+        Trap([&] { Show(std::move(read->kept), std::move(read->figures)); });
     });
     mReader->start();
 }
 
-void frmStatistics::Show(GameFiles::Kept kept)
+void frmStatistics::Show(GameFiles::Kept kept, GameFigures figures)
 {
     // A game added while the file was read is shown once: the reading may have found it.
     for (GameRecord &game : std::exchange(mAdded, {}))
         if (QByteArray line = GameFiles::Line(game); std::find(kept.lines.rbegin(), kept.lines.rend(), line) == kept.lines.rend()) {
+            figures.Add(game);
             kept.lines.push_back(std::move(line));
             kept.games.push_back(std::move(game));
         }
-    mFigures = GameFigures(kept.games);
+    mFigures = std::move(figures);
     // The games' lines as they are kept, in one block: a game is read again to be reviewed,
     // and a thousand small pieces do not stay spread over the memory.
     qsizetype size = 0;
@@ -177,13 +188,14 @@ void frmStatistics::ShowFigures()
         });
     cmdReview->setEnabled(!mGameEnds.empty());
     const QSignalBlocker quiet(lvwStatistics); // one chart, at the end
+    const auto below = [&](std::optional<double> points) { return points ? locale.toString(*points, 'f', 1) : QStringLiteral("-"); };
     ClearFigureList(lvwStatistics);
     for (const PlayerFigures &f : mShown) {
         const QString name = f.computer ? tr("%1 (computer, %2)").arg(f.name, MoveText::Level(f.level)) : f.name;
         const QString wins = f.contests ? tr("%1 of %2").arg(locale.toString(f.wins), locale.toString(f.contests)) : QStringLiteral("-");
         AddFigureRow(lvwStatistics, {name, locale.toString(f.games), wins, locale.toString(f.mean, 'f', 1), locale.toString(f.best),
                                      locale.toString(f.deviation, 'f', 1), Percent(f.bonusRate), Percent(f.fiveAlikeRate),
-                                     locale.toString(f.dailyGames), f.belowBest ? locale.toString(*f.belowBest, 'f', 1) : QStringLiteral("-")});
+                                     locale.toString(f.dailyGames), below(f.belowPerfect), below(f.belowMost)});
     }
     cmdClear->setEnabled(!mShown.empty());
     lvwStatistics->setCurrentItem(lvwStatistics->topLevelItem(0));

@@ -1,9 +1,9 @@
 #pragma once
 // The statistics: for each one who played the finished games kept (a person by name, a
 // computer by name and level), the games, wins, mean, best, spread and the share of games
-// with the upper bonus and with five alike, the daily games and how far below best play on
-// their dice they fell on the mean; for the one selected, how its totals fall; and
-// any finished game to review. A window of its own, owned by the board.
+// with the upper bonus and with five alike, the daily games and how far below the computer
+// at Perfect and below the most their dice allow they fell on the mean; for the one selected,
+// how its totals fall; and any finished game to review. A window of its own, owned by the board.
 #include "engine/GameFigures.h"
 #include "records/GameFiles.h"
 
@@ -36,8 +36,9 @@ public:
     void cmdClear_Click();
 
 private:
-    // The finished games as read, and any added meanwhile that they do not hold yet.
-    void Show(GameFiles::Kept kept);
+    // The finished games as read and their figures, and any added meanwhile that they do not
+    // hold yet.
+    void Show(GameFiles::Kept kept, GameFigures figures);
     // Stops a reading under way, if there is one.
     void StopReading();
     // A game and its line in the games box and the lines kept for review.
@@ -60,7 +61,7 @@ private:
     QThread *mReader = nullptr;        // reads the finished games
     int mReads = 0;                    // readings begun: only the last one's games are shown
     std::vector<GameRecord> mAdded;    // games added while the finished games are read
-    bool mBestAwaited = false;         // the daily games are measured once best play is worked out
+    bool mBestAwaited = false;         // the daily games are measured against Perfect once best play is worked out
 };
 
 } // namespace quoxa

@@ -339,7 +339,7 @@ void frmMain::ShowGameEnd(bool newHighScore)
 
 void frmMain::ShowFinalScores()
 {
-    if (mGame.players().count >= 2 || DailyGame()) // a daily game: how best play did on its dice
+    if (mGame.players().count >= 2 || DailyGame()) // a daily game: the Perfect computer and the most on its dice
         ShowScoreCard(false); // the keyboard stays on the board
 }
 

@@ -1,4 +1,5 @@
 #include "engine/GameFigures.h"
+#include "engine/MostDice.h"
 
 #include <algorithm>
 #include <array>
@@ -50,8 +51,11 @@ void GameFigures::Add(const GameRecord &game)
         f.best = std::max(f.best, total);
         tally.bonusGames += sheets[p].intTotal > 63 ? 1 : 0;
         tally.fiveAlikeGames += sheets[p].intQuoxa == 50 ? 1 : 0;
-        if (game.dice && game.dice->daily())
+        if (game.dice && game.dice->daily()) {
             tally.daily.emplace_back(*game.dice, total);
+            if (const auto known = mMost.try_emplace(game.dice->code, 0); known.second)
+                known.first->second = MostTotal(game.dice->Faces());
+        }
         if (sheets.size() >= 2) {
             f.contests += 1;
             f.wins += total == top ? 1 : 0;
@@ -74,15 +78,20 @@ std::vector<PlayerFigures> GameFigures::Players(const Strategy *strategy) const
         f.bonusRate = double(tally.bonusGames) / f.games;
         f.fiveAlikeRate = double(tally.fiveAlikeGames) / f.games;
         f.dailyGames = int(tally.daily.size());
-        if (strategy && !tally.daily.empty()) {
-            double below = 0;
+        if (!tally.daily.empty()) {
+            double belowPerfect = 0, belowMost = 0;
             for (const auto &[dice, total] : tally.daily) {
-                const auto known = mBestPlay.try_emplace(dice.code, 0);
+                belowMost += mMost.at(dice.code) - total;
+                if (!strategy)
+                    continue;
+                const auto known = mPerfect.try_emplace(dice.code, 0);
                 if (known.second)
                     known.first->second = BestPlayTotal(*strategy, dice.Faces());
-                below += known.first->second - total;
+                belowPerfect += known.first->second - total;
             }
-            f.belowBest = below / f.dailyGames;
+            f.belowMost = belowMost / f.dailyGames;
+            if (strategy)
+                f.belowPerfect = belowPerfect / f.dailyGames;
         }
         result.push_back(std::move(f));
     }

@@ -1,6 +1,7 @@
 #pragma once
 // What the finished games say of each one who played them: a person by name, a computer by
-// name and level, each apart.
+// name and level, each apart. Adding a daily game works out the most its dice allow, a few
+// milliseconds: many games are best added off the window's thread.
 #include "engine/GameRecord.h"
 #include "engine/SeededDice.h"
 
@@ -24,9 +25,10 @@ struct PlayerFigures {
     double fiveAlikeRate = 0; // the share with 50 in the Quoxa box
     std::vector<int> totals;  // in the order played
     int dailyGames = 0;       // daily games played
-    // How far its daily games' totals fell below best play on their dice, on the mean
-    // (negative: above it); nothing while best play is not known, or without daily games.
-    std::optional<double> belowBest;
+    // How far its daily games' totals fell, on the mean, below what the computer at Perfect
+    // makes alone on their dice (negative: above it), nothing while best play is not known;
+    // and below the most their dice allow. Nothing without daily games.
+    std::optional<double> belowPerfect, belowMost;
 
     // How many totals fall in each bin, from the lowest total's bin to the best's: each bin's
     // first total and its count. The bins are 10 points wide, or 20, 25, 50, 100 or 200 when
@@ -42,7 +44,7 @@ public:
     GameFigures() = default;
     explicit GameFigures(const std::vector<GameRecord> &games);
     void Add(const GameRecord &game);
-    // With best play solved, the daily games are measured against it.
+    // With best play solved, the daily games are measured against the computer at Perfect.
     std::vector<PlayerFigures> Players(const Strategy *strategy = nullptr) const;
     bool empty() const { return mPlayers.empty(); }
 
@@ -53,7 +55,8 @@ private:
         std::vector<std::pair<DiceOrigin, int>> daily; // each daily game's dice and total
     };
     std::map<std::tuple<bool, QString, int>, Tally> mPlayers;
-    mutable std::map<std::uint64_t, int> mBestPlay; // best play's total by dice code, once worked out
+    mutable std::map<std::uint64_t, int> mPerfect; // the Perfect computer's total by dice code, once worked out
+    std::map<std::uint64_t, int> mMost;            // the most the dice allow, by code, worked out as a game is added
 };
 
 } // namespace quoxa

@@ -5,6 +5,7 @@
 #include "engine/MoveText.h"
 #include "board/frmMain.h"
 #include "engine/GameReview.h"
+#include "engine/MostDice.h"
 #include "records/GameFiles.h"
 #include "scores/frmScores.h"
 #include "settings/basMain.h"
@@ -158,18 +159,19 @@ private slots:
                 if (grid->item(cell / across, cell % across)->background().color() == QColor(255, 255, 160))
                     marked += QString::number(cell % across + 1);
             QCOMPARE(marked, QString::number(computers.size()));
-            if (computers == u"TTTT") { // the day's dice: their code, best play on them, the result to copy
+            if (computers == u"TTTT") { // the day's dice: their code, the most they allow, Perfect on them, the result to copy
                 const GameRecord record = board.game().Record();
                 const QString best = QString::number(BestPlayTotal(SolvedStrategy(), record.dice->Faces())), day = QLocale().toString(QDate::currentDate(), "d MMM yyyy");
+                const QString most = QString::number(MostTotal(record.dice->Faces()));
                 QCOMPARE(Find<QLabel>(card, "lblDiceCode")->text(), "Daily game of " + day + ", dice code " + DiceOrigin::Daily(QDate::currentDate()).CodeText());
-                // Perfect makes best play's total in any seat; the Beginner is told how far from it.
-                const QRegularExpressionMatch par = QRegularExpression("^Best play on these dice: " + best + "\nPlayer 1 (\\d+), (.*) best play(\nPlayer [234] " + best + ", as best play){3}$").match(Find<QLabel>(card, "lblPar")->text());
+                // Perfect makes its own total in any seat; the Beginner is told how far from it.
+                const QRegularExpressionMatch par = QRegularExpression("^The most these dice allow: " + most + "\nPerfect computer on these dice: " + best + "\nPlayer 1 (\\d+), (.*) the Perfect computer(\nPlayer [234] " + best + ", as the Perfect computer){3}$").match(Find<QLabel>(card, "lblPar")->text());
                 const int below = best.toInt() - par.captured(1).toInt();
                 QCOMPARE(par.captured(2), below > 0 ? QString("%1 below").arg(below) : below < 0 ? QString("%1 above").arg(-below) : "as");
                 Find<QPushButton>(card, "cmdCopyResult")->click();
                 QCOMPARE(Find<QPushButton>(card, "cmdCopyResult")->text(), "Copied"); // for a moment, and told
                 QTRY_VERIFY(heard.lines.contains("Copied"));
-                const QRegularExpressionMatch copied = QRegularExpression("^Quoxa daily " + day + ": Player \\d (\\d+), Player \\d (\\d+), Player \\d (\\d+), Player \\d (\\d+), best play " + best + "$").match(QGuiApplication::clipboard()->text());
+                const QRegularExpressionMatch copied = QRegularExpression("^Quoxa daily " + day + ": Player \\d (\\d+), Player \\d (\\d+), Player \\d (\\d+), Player \\d (\\d+), Perfect " + best + ", most " + most + "$").match(QGuiApplication::clipboard()->text());
                 QVERIFY2(copied.hasMatch() && copied.captured(1).toInt() >= copied.captured(2).toInt() && copied.captured(3).toInt() >= copied.captured(4).toInt(), qPrintable(QGuiApplication::clipboard()->text()));
             }
             card->activateWindow();

@@ -3,6 +3,7 @@
 // whatever the disk holds.
 #include "TestSupport.h"
 #include "engine/GameFigures.h"
+#include "engine/MostDice.h"
 #include "engine/SeededDice.h"
 #include "analysis/frmStatistics.h"
 #include "records/GameFiles.h"
@@ -152,15 +153,38 @@ private slots:
                 QCOMPARE(met[1][at], face);
         QVERIFY2(both > 40, qPrintable(QString::number(both)));
         QCOMPARE(alone.Fault() + three.Fault(), QString());
-        const int best = BestPlayTotal(strategy, day.Faces());
-        for (QDate other(2026, 12, 1); other.month() == 12; other = other.addDays(1)) // on every day's dice of a month
-            QCOMPARE(play({5}, 1, DiceOrigin::Daily(other), 2).Sheets()[0].intGameTotal.value(), BestPlayTotal(strategy, DiceOrigin::Daily(other).Faces()));
+        const int best = BestPlayTotal(strategy, day.Faces()), most = MostTotal(day.Faces());
+        for (QDate other(2026, 12, 1); other.month() == 12; other = other.addDays(1)) { // on every day's dice of a month
+            const int perfect = BestPlayTotal(strategy, DiceOrigin::Daily(other).Faces());
+            QCOMPARE(play({5}, 1, DiceOrigin::Daily(other), 2).Sheets()[0].intGameTotal.value(), perfect);
+            QVERIFY(perfect <= MostTotal(DiceOrigin::Daily(other).Faces())); // no play makes more than the most
+        }
         for (const PlayerFigures &f : GameFigures({alone, three}).Players(&strategy))
-            QCOMPARE(std::pair(f.dailyGames, *f.belowBest), std::pair(1, double(best - f.totals[0])));
-        QVERIFY(!GameFigures({alone}).Players()[0].belowBest); // best play not known yet
+            QCOMPARE(std::tuple(f.dailyGames, *f.belowPerfect, *f.belowMost), std::tuple(1, double(best - f.totals[0]), double(most - f.totals[0])));
+        const PlayerFigures unsolved = GameFigures({alone}).Players()[0];
+        QCOMPARE(std::pair(unsolved.belowPerfect.has_value(), *unsolved.belowMost), std::pair(false, double(most - best))); // best play not known yet
         const GameRecord drawn = play({5, 5}, 2, std::nullopt, 2);
         const GameRecord replayed = play({5, 5}, 2, DiceOrigin::FromText("code " + drawn.dice.value().CodeText().toLower()), 2); // drawn has a code
         QCOMPARE(GameFiles::ToJson(replayed).value("turns"), GameFiles::ToJson(drawn).value("turns"));
+    }
+
+    // The most a code's dice allow, against totals worked out by hand. Each case gives the
+    // rounds' three throws, its last round standing for those after it. Five sixes every time:
+    // Quoxa first, then 100 for each of the 12 others (1395). A straight every time (100). Dice
+    // 1 to 4 ending on 6, 5 or 4 and die 5 on 1, 2 or 3: 66 above and the 35 (212); die 5 on 1
+    // or 2 alone: 63 above, no 35 (141). Five sixes, five ones, then the rounds of 212: Quoxa
+    // first, five ones in Full House for 125 (387; five sixes in Sixes before a Quoxa of five
+    // ones would make 398, were a five alike before the Quoxa counted).
+    void mostTheDiceAllow()
+    {
+        for (const auto &[rounds, most] : std::initializer_list<std::pair<QStringList, int>>{
+                 {{"666666666666666"}, 1395}, {{"123451234512345"}, 100}, {{"666615555244443"}, 212},
+                 {{"666615555244442"}, 141}, {{"666666666666666", "111111111111111", "666615555244443"}, 387}}) {
+            SeededFaces faces{};
+            for (std::size_t i = 0; i < faces.size(); ++i)
+                faces[i] = std::int8_t(rounds[std::min(qsizetype(i / 15), rounds.size() - 1)][i % 15].digitValue());
+            QCOMPARE(MostTotal(faces), most);
+        }
     }
 
     // A player's totals in bins from the lowest one's to the best's, 10 points wide unless
