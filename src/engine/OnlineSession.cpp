@@ -62,8 +62,9 @@ void OnlineSession::Leave()
 
 Refusal OnlineSession::Play(OnlineCommand move)
 {
-    if (Mover() != mMe || mPhase != Phase::Playing)
+    if (Mover() != mMe || mPhase != Phase::Playing || (move.kind == Kind::Score && !move.box))
         return Refusal::NotNow;
+    move.held = move.held ? 1 : 0;
     const Refusal refused = Apply(move);
     if (refused == Refusal::None) {
         Transmit(move);
