@@ -171,6 +171,10 @@
         <source>turn %1 throws dice that %2 does not give</source>
         <translation>Zug %1 wirft Würfel, die %2 nicht ergibt</translation>
     </message>
+    <message>
+        <source>turn %1 throws dice that the players&apos; shares do not give</source>
+        <translation>Zug %1 wirft Würfel, die die Würfelanteile der Spieler nicht ergeben</translation>
+    </message>
 </context>
 <context>
     <name>MoveText</name>
@@ -297,6 +301,45 @@
     <message>
         <source>%1: %2. Game total %3.</source>
         <translation>%1: %2. Endsumme %3.</translation>
+    </message>
+</context>
+<context>
+    <name>OnlineSession</name>
+    <message>
+        <source>%1&apos;s dice share does not match what %1&apos;s copy promised: the game cannot go on.</source>
+        <translation>Der Würfelanteil von %1 passt nicht zu dem, was die Kopie von %1 zugesagt hat: Das Spiel kann nicht weitergehen.</translation>
+    </message>
+    <message>
+        <source>The game on %1&apos;s copy differs from this one after turn %2: the copies are out of step, and the game cannot go on.</source>
+        <translation>Das Spiel auf der Kopie von %1 weicht nach Zug %2 von diesem ab: Die Kopien laufen nicht mehr gleich, und das Spiel kann nicht weitergehen.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s copy sent a move this game does not allow (%2): the copies are out of step, and the game cannot go on.</source>
+        <translation>Die Kopie von %1 hat etwas gesendet, das dieses Spiel nicht erlaubt (%2): Die Kopien laufen nicht mehr gleich, und das Spiel kann nicht weitergehen.</translation>
+    </message>
+    <message>
+        <source>a throw</source>
+        <translation>ein Wurf</translation>
+    </message>
+    <message>
+        <source>holding die %1</source>
+        <translation>Würfel %1 halten</translation>
+    </message>
+    <message>
+        <source>letting die %1 go</source>
+        <translation>Würfel %1 freigeben</translation>
+    </message>
+    <message>
+        <source>scoring %1</source>
+        <translation>%1 eintragen</translation>
+    </message>
+    <message>
+        <source>taking the last score back</source>
+        <translation>den letzten Eintrag zurücknehmen</translation>
+    </message>
+    <message>
+        <source>passing the turn on</source>
+        <translation>den Zug weitergeben</translation>
     </message>
 </context>
 <context>

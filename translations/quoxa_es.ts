@@ -171,6 +171,10 @@
         <source>turn %1 throws dice that %2 does not give</source>
         <translation>el turno %1 tira dados que %2 no da</translation>
     </message>
+    <message>
+        <source>turn %1 throws dice that the players&apos; shares do not give</source>
+        <translation>el turno %1 tira dados que las partes de los dados de los jugadores no dan</translation>
+    </message>
 </context>
 <context>
     <name>MoveText</name>
@@ -297,6 +301,45 @@
     <message>
         <source>%1: %2. Game total %3.</source>
         <translation>%1: %2. Total general %3.</translation>
+    </message>
+</context>
+<context>
+    <name>OnlineSession</name>
+    <message>
+        <source>%1&apos;s dice share does not match what %1&apos;s copy promised: the game cannot go on.</source>
+        <translation>La parte de los dados de %1 no coincide con lo que prometió la copia de %1: la partida no puede continuar.</translation>
+    </message>
+    <message>
+        <source>The game on %1&apos;s copy differs from this one after turn %2: the copies are out of step, and the game cannot go on.</source>
+        <translation>La partida en la copia de %1 difiere de esta tras el turno %2: las copias se han desincronizado y la partida no puede continuar.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s copy sent a move this game does not allow (%2): the copies are out of step, and the game cannot go on.</source>
+        <translation>La copia de %1 envió una jugada que esta partida no permite (%2): las copias se han desincronizado y la partida no puede continuar.</translation>
+    </message>
+    <message>
+        <source>a throw</source>
+        <translation>una tirada</translation>
+    </message>
+    <message>
+        <source>holding die %1</source>
+        <translation>guardar el dado %1</translation>
+    </message>
+    <message>
+        <source>letting die %1 go</source>
+        <translation>soltar el dado %1</translation>
+    </message>
+    <message>
+        <source>scoring %1</source>
+        <translation>anotar %1</translation>
+    </message>
+    <message>
+        <source>taking the last score back</source>
+        <translation>deshacer la última anotación</translation>
+    </message>
+    <message>
+        <source>passing the turn on</source>
+        <translation>pasar el turno</translation>
     </message>
 </context>
 <context>

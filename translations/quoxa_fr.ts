@@ -171,6 +171,10 @@
         <source>turn %1 throws dice that %2 does not give</source>
         <translation>le tour %1 lance des dés que %2 ne donne pas</translation>
     </message>
+    <message>
+        <source>turn %1 throws dice that the players&apos; shares do not give</source>
+        <translation>le tour %1 lance des dés que les parts de dés des joueurs ne donnent pas</translation>
+    </message>
 </context>
 <context>
     <name>MoveText</name>
@@ -297,6 +301,45 @@
     <message>
         <source>%1: %2. Game total %3.</source>
         <translation>%1&#xa0;: %2. Total général %3.</translation>
+    </message>
+</context>
+<context>
+    <name>OnlineSession</name>
+    <message>
+        <source>%1&apos;s dice share does not match what %1&apos;s copy promised: the game cannot go on.</source>
+        <translation>La part de dés de %1 ne correspond pas à ce que la copie de %1 avait promis&#xa0;: la partie ne peut pas continuer.</translation>
+    </message>
+    <message>
+        <source>The game on %1&apos;s copy differs from this one after turn %2: the copies are out of step, and the game cannot go on.</source>
+        <translation>La partie sur la copie de %1 diffère de celle-ci après le tour %2&#xa0;: les copies sont désynchronisées et la partie ne peut pas continuer.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s copy sent a move this game does not allow (%2): the copies are out of step, and the game cannot go on.</source>
+        <translation>La copie de %1 a envoyé un coup que cette partie n’autorise pas (%2)&#xa0;: les copies sont désynchronisées et la partie ne peut pas continuer.</translation>
+    </message>
+    <message>
+        <source>a throw</source>
+        <translation>un lancer</translation>
+    </message>
+    <message>
+        <source>holding die %1</source>
+        <translation>garder le dé %1</translation>
+    </message>
+    <message>
+        <source>letting die %1 go</source>
+        <translation>relâcher le dé %1</translation>
+    </message>
+    <message>
+        <source>scoring %1</source>
+        <translation>marquer en %1</translation>
+    </message>
+    <message>
+        <source>taking the last score back</source>
+        <translation>annuler le dernier score</translation>
+    </message>
+    <message>
+        <source>passing the turn on</source>
+        <translation>passer la main</translation>
     </message>
 </context>
 <context>

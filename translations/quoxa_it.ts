@@ -171,6 +171,10 @@
         <source>turn %1 throws dice that %2 does not give</source>
         <translation>il turno %1 lancia dadi diversi da quelli di «%2»</translation>
     </message>
+    <message>
+        <source>turn %1 throws dice that the players&apos; shares do not give</source>
+        <translation>il turno %1 lancia dadi diversi da quelli delle quote dei dadi dei giocatori</translation>
+    </message>
 </context>
 <context>
     <name>MoveText</name>
@@ -297,6 +301,45 @@
     <message>
         <source>%1: %2. Game total %3.</source>
         <translation>%1: %2. Totale partita %3.</translation>
+    </message>
+</context>
+<context>
+    <name>OnlineSession</name>
+    <message>
+        <source>%1&apos;s dice share does not match what %1&apos;s copy promised: the game cannot go on.</source>
+        <translation>La quota dei dadi di %1 non corrisponde a quanto promesso dalla copia di %1: la partita non può continuare.</translation>
+    </message>
+    <message>
+        <source>The game on %1&apos;s copy differs from this one after turn %2: the copies are out of step, and the game cannot go on.</source>
+        <translation>La partita sulla copia di %1 differisce da questa dopo il turno %2: le copie non sono più allineate e la partita non può continuare.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s copy sent a move this game does not allow (%2): the copies are out of step, and the game cannot go on.</source>
+        <translation>La copia di %1 ha inviato una mossa che questa partita non consente (%2): le copie non sono più allineate e la partita non può continuare.</translation>
+    </message>
+    <message>
+        <source>a throw</source>
+        <translation>un lancio</translation>
+    </message>
+    <message>
+        <source>holding die %1</source>
+        <translation>tenere il dado %1</translation>
+    </message>
+    <message>
+        <source>letting die %1 go</source>
+        <translation>lasciare il dado %1</translation>
+    </message>
+    <message>
+        <source>scoring %1</source>
+        <translation>segnare %1</translation>
+    </message>
+    <message>
+        <source>taking the last score back</source>
+        <translation>togliere l’ultimo punteggio</translation>
+    </message>
+    <message>
+        <source>passing the turn on</source>
+        <translation>passare il turno</translation>
     </message>
 </context>
 <context>

@@ -171,6 +171,10 @@
         <source>turn %1 throws dice that %2 does not give</source>
         <translation>beurt %1 gooit dobbelstenen die %2 niet geeft</translation>
     </message>
+    <message>
+        <source>turn %1 throws dice that the players&apos; shares do not give</source>
+        <translation>beurt %1 gooit dobbelstenen die de dobbelsteenaandelen van de spelers niet geven</translation>
+    </message>
 </context>
 <context>
     <name>MoveText</name>
@@ -297,6 +301,45 @@
     <message>
         <source>%1: %2. Game total %3.</source>
         <translation>%1: %2. Eindtotaal %3.</translation>
+    </message>
+</context>
+<context>
+    <name>OnlineSession</name>
+    <message>
+        <source>%1&apos;s dice share does not match what %1&apos;s copy promised: the game cannot go on.</source>
+        <translation>Het dobbelsteenaandeel van %1 klopt niet met wat de kopie van %1 beloofde: het spel kan niet verder.</translation>
+    </message>
+    <message>
+        <source>The game on %1&apos;s copy differs from this one after turn %2: the copies are out of step, and the game cannot go on.</source>
+        <translation>Het spel op de kopie van %1 wijkt na beurt %2 af van dit spel: de kopieën lopen niet meer gelijk en het spel kan niet verder.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s copy sent a move this game does not allow (%2): the copies are out of step, and the game cannot go on.</source>
+        <translation>De kopie van %1 stuurde een zet die dit spel niet toestaat (%2): de kopieën lopen niet meer gelijk en het spel kan niet verder.</translation>
+    </message>
+    <message>
+        <source>a throw</source>
+        <translation>een worp</translation>
+    </message>
+    <message>
+        <source>holding die %1</source>
+        <translation>dobbelsteen %1 vasthouden</translation>
+    </message>
+    <message>
+        <source>letting die %1 go</source>
+        <translation>dobbelsteen %1 loslaten</translation>
+    </message>
+    <message>
+        <source>scoring %1</source>
+        <translation>%1 scoren</translation>
+    </message>
+    <message>
+        <source>taking the last score back</source>
+        <translation>de laatste score terugnemen</translation>
+    </message>
+    <message>
+        <source>passing the turn on</source>
+        <translation>de beurt doorgeven</translation>
     </message>
 </context>
 <context>

@@ -171,6 +171,10 @@
         <source>turn %1 throws dice that %2 does not give</source>
         <translation>a rodada %1 lança dados que o código %2 não dá</translation>
     </message>
+    <message>
+        <source>turn %1 throws dice that the players&apos; shares do not give</source>
+        <translation>a rodada %1 lança dados que as partes dos dados dos jogadores não dão</translation>
+    </message>
 </context>
 <context>
     <name>MoveText</name>
@@ -297,6 +301,45 @@
     <message>
         <source>%1: %2. Game total %3.</source>
         <translation>%1: %2. Total geral %3.</translation>
+    </message>
+</context>
+<context>
+    <name>OnlineSession</name>
+    <message>
+        <source>%1&apos;s dice share does not match what %1&apos;s copy promised: the game cannot go on.</source>
+        <translation>A parte dos dados de %1 não confere com o que a cópia de %1 prometeu: a partida não pode continuar.</translation>
+    </message>
+    <message>
+        <source>The game on %1&apos;s copy differs from this one after turn %2: the copies are out of step, and the game cannot go on.</source>
+        <translation>A partida na cópia de %1 difere desta após a rodada %2: as cópias ficaram dessincronizadas e a partida não pode continuar.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s copy sent a move this game does not allow (%2): the copies are out of step, and the game cannot go on.</source>
+        <translation>A cópia de %1 enviou uma jogada que esta partida não permite (%2): as cópias ficaram dessincronizadas e a partida não pode continuar.</translation>
+    </message>
+    <message>
+        <source>a throw</source>
+        <translation>um lançamento</translation>
+    </message>
+    <message>
+        <source>holding die %1</source>
+        <translation>manter o dado %1</translation>
+    </message>
+    <message>
+        <source>letting die %1 go</source>
+        <translation>soltar o dado %1</translation>
+    </message>
+    <message>
+        <source>scoring %1</source>
+        <translation>marcar %1</translation>
+    </message>
+    <message>
+        <source>taking the last score back</source>
+        <translation>desfazer a última pontuação</translation>
+    </message>
+    <message>
+        <source>passing the turn on</source>
+        <translation>passar a vez</translation>
     </message>
 </context>
 <context>

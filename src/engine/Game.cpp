@@ -1,4 +1,5 @@
 #include "engine/Game.h"
+#include "engine/FairDice.h"
 #include "platform/ErrorTrap.h"
 
 #include <QCoreApplication>
@@ -71,7 +72,12 @@ void Game::StartNewGame(const Players &players, const DiceOrigin &dice)
     Begin(players, dice);
 }
 
-void Game::Begin(const Players &players, const std::optional<DiceOrigin> &dice)
+void Game::StartNewGame(const Players &players, const GameRecord::SharedDice &shared)
+{
+    Begin(players, std::nullopt, shared);
+}
+
+void Game::Begin(const Players &players, const std::optional<DiceOrigin> &dice, const std::optional<GameRecord::SharedDice> &shared)
 {
     mPlayers = players;
     Trap([&] {
@@ -85,6 +91,7 @@ void Game::Begin(const Players &players, const std::optional<DiceOrigin> &dice)
         mRecord = GameRecord();
         mRecord.started = QDateTime::currentDateTimeUtc();
         mRecord.dice = dice;
+        mRecord.shared = shared;
         mFaces = dice ? dice->Faces() : SeededFaces{};
         mRecord.turns.emplace_back();
         for (int p = 1; p <= mPlayers.count.value(); ++p) {
@@ -140,7 +147,7 @@ void Game::Resume(const GameRecord &record)
             players.level.at(static_cast<std::size_t>(p - 1)) = player.level;
         }
         const QScopedValueRollback resuming(mResuming, true);
-        Begin(players, record.dice);
+        Begin(players, record.dice, record.shared);
         mRecord.started = record.started;
         for (std::size_t t = 0; t < record.turns.size(); ++t) {
             const GameRecord::Turn &turn = record.turns[t];
@@ -223,6 +230,8 @@ Refusal Game::cmdThrow_Click()
             StartNewGame();
         } else if (const auto step = std::find_if(kThrows.begin(), kThrows.end(), [&](const ThrowStep &s) { return mTurn.mstrState == s.from; });
                    step != kThrows.end()) {
+            if (mRecord.shared && mRecord.shared->reveals.size() != ThrowsInGame() + 1)
+                return Refusal::NotNow; // an online game throws only the dice of its shares
             ThrowDice();
             SetTurnState(step->to.toString());
             Keep();
@@ -235,6 +244,25 @@ Refusal Game::cmdThrow_Click()
             mBoard.ShowCelebration();
         return refused;
     });
+}
+
+Refusal Game::ThrowShared(const std::vector<QByteArray> &links)
+{
+    if (!mRecord.shared || mTurn.mintRolls <= 0)
+        return Refusal::NotNow;
+    mRecord.shared->reveals.push_back(links);
+    const Refusal refused = cmdThrow_Click();
+    if (refused != Refusal::None && mRecord.shared->reveals.size() > ThrowsInGame())
+        mRecord.shared->reveals.pop_back();
+    return refused;
+}
+
+std::size_t Game::ThrowsInGame() const
+{
+    std::size_t throws = 0;
+    for (const GameRecord::Turn &turn : mRecord.turns)
+        throws += turn.throws.size();
+    return throws;
 }
 
 Refusal Game::Hold(int die, bool held)
@@ -261,16 +289,19 @@ void Game::ThrowDice()
 {
     Trap([&] {
         mBoard.PlaySound(QStringLiteral("THROW"));
-        if (!mRecord.dice)
+        const auto &shared = mRecord.shared;
+        if (!mRecord.dice && !shared)
             mRandom.Reseed();
         const int round = int(mRecord.turns.size() - 1) / mPlayers.count.value() + 1;
         const int throwNumber = int(mRecord.turns.back().throws.size()) + 1;
         HeldSet held{};
         DiceSet dice{};
-        for (std::size_t i = 0; i < dice.size(); ++i) {
+        const DiceSet sharedFaces = shared ? FairDice::Faces(int(shared->reveals.size()), shared->reveals.back()) : DiceSet{};
+        for (std::size_t i = 0, next = 0; i < dice.size(); ++i) {
             const int die = static_cast<int>(i) + 1;
             held[i] = mHeld[i];
             dice[i] = held[i]         ? mDice[i]
+                      : shared       ? sharedFaces[next++]
                       : mRecord.dice ? DiceOrigin::Face(mFaces, round, throwNumber, die)
                                      : FaceFromDraw(mRandom.Next());
         }

@@ -62,6 +62,8 @@ public:
     void StartNewGame();
     // A new game of these players on the dice of a code, or of a day.
     void StartNewGame(const Players &players, const DiceOrigin &dice);
+    // A new game played online, its dice from the shares of every copy: these commits.
+    void StartNewGame(const Players &players, const GameRecord::SharedDice &shared);
     const Players &players() const { return mPlayers; }
     // Where the game's dice come from; nothing in a game kept by an earlier version.
     const std::optional<DiceOrigin> &dice() const { return mRecord.dice; }
@@ -76,6 +78,9 @@ public:
     // The throw button: throws in a turn's throws, passes the turn on after a score, and
     // begins a new game once one is over.
     Refusal cmdThrow_Click();
+    // The throw of a game played online: its dice come from the links every copy revealed
+    // for it, which the record keeps. Its only throw: the throw button throws none there.
+    Refusal ThrowShared(const std::vector<QByteArray> &links);
     // Holds a die (1 to 5) or lets it go, between the throws of a turn.
     Refusal Hold(int die, bool held);
     // Scoring: the click on a category label, named by its control name.
@@ -140,7 +145,8 @@ private:
     // Every hold let go, or one die held or let go, on the board too, without a sound.
     void ReleaseHolds();
     void PutHold(int die, bool held);
-    void Begin(const Players &players, const std::optional<DiceOrigin> &dice);
+    void Begin(const Players &players, const std::optional<DiceOrigin> &dice,
+               const std::optional<GameRecord::SharedDice> &shared = std::nullopt);
     void EndTurn();
     // The next player's turn begins.
     void BeginTurn();
@@ -153,6 +159,7 @@ private:
     DiceSet DiceValues() const;
     quoxa::Faces DiceFaces() const;
     int ThrowsMade() const;
+    std::size_t ThrowsInGame() const;
     // The final total expected: the points scored and the expected rest.
     double ExpectedTotal(double rest) const;
     Hint HintFor(const Strategy::Choice &choice) const;

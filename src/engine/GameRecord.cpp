@@ -1,9 +1,33 @@
 #include "engine/GameRecord.h"
+#include "engine/FairDice.h"
 
 #include <QCoreApplication>
 #include <algorithm>
 
 namespace quoxa {
+namespace {
+
+// Whether the k-th throw's shares (counted from 0) hold and give its dice: one link a copy,
+// each the one before its copy's link at the throw before, or its commit (a copy that has
+// left reveals nothing); and the faces they make on the dice it threw.
+bool SharesGive(const GameRecord::SharedDice &shared, std::size_t k, const GameRecord::Throw &thrown)
+{
+    if (k >= shared.reveals.size() || shared.reveals[k].size() != shared.commits.size())
+        return false;
+    for (std::size_t c = 0; c < shared.commits.size(); ++c) {
+        const QByteArray &link = shared.reveals[k][c], &before = k == 0 ? shared.commits[c] : shared.reveals[k - 1][c];
+        if (!link.isEmpty() && !FairDice::Precedes(link, before))
+            return false;
+    }
+    const DiceSet faces = FairDice::Faces(int(k) + 1, shared.reveals[k]);
+    for (std::size_t i = 0, next = 0; i < thrown.dice.size(); ++i)
+        if (!thrown.held[i] && thrown.dice[i] != faces[next++])
+            return false;
+    return true;
+}
+
+} // namespace
+
 bool FiveAlike(const DiceSet &dice)
 {
     return std::all_of(dice.begin(), dice.end(), [&](int face) { return face == dice[0]; });
@@ -25,6 +49,7 @@ QString GameRecord::Fault() const
         return QCoreApplication::translate("GameRecord", "it has %1 turns").arg(turns.size());
     std::vector<PlayerSheet> sheets(players.size());
     const std::optional<SeededFaces> seeded = dice ? std::optional(dice->Faces()) : std::nullopt;
+    std::size_t thrownInGame = 0;
     for (std::size_t t = 0; t < turns.size(); ++t) {
         const Turn &turn = turns[t];
         const int round = int(t / players.size()) + 1;
@@ -35,6 +60,9 @@ QString GameRecord::Fault() const
                 .arg(turn.throws.size());
         for (std::size_t k = 0; k < turn.throws.size(); ++k) {
             const Throw &thrown = turn.throws[k];
+            if (shared && !SharesGive(*shared, thrownInGame, thrown))
+                return QCoreApplication::translate("GameRecord", "turn %1 throws dice that the players' shares do not give").arg(number);
+            thrownInGame += 1;
             for (std::size_t i = 0; i < thrown.dice.size(); ++i) {
                 const bool changed = k > 0 && thrown.dice[i] != turn.throws[k - 1].dice[i];
                 if (thrown.dice[i] < 1 || thrown.dice[i] > 6 || (thrown.held[i] && (k == 0 || changed)))
@@ -59,6 +87,8 @@ QString GameRecord::Fault() const
                 .arg(turn.points)
                 .arg(caption);
     }
+    if (shared && shared->reveals.size() != thrownInGame) // a share for a throw never made
+        return QCoreApplication::translate("GameRecord", "turn %1 throws dice that the players' shares do not give").arg(turns.size());
     return {};
 }
 

@@ -5,6 +5,7 @@
 #include "engine/DiceOrigin.h"
 #include "engine/ScoreSheet.h"
 
+#include <QByteArray>
 #include <QDateTime>
 #include <QString>
 #include <array>
@@ -39,6 +40,14 @@ struct GameRecord {
     HeldSet heldNow{};       // in a game under way, the dice held now
     bool unfinished = false; // left unfinished when a new game began: kept, never counted
     std::optional<DiceOrigin> dice; // where the dice come from; none in a game kept by an earlier version
+    // The dice of a game played online: the link each copy published before the first throw,
+    // in the order of the copies' first seats, and for every throw of the game the links the
+    // copies revealed at it, in the same order, empty for a copy that had left (FairDice.h).
+    struct SharedDice {
+        std::vector<QByteArray> commits;
+        std::vector<std::vector<QByteArray>> reveals; // the k-th throw's at k - 1
+    };
+    std::optional<SharedDice> shared; // none in a game at one table, or kept by an earlier version
 
     int PlayerCount() const { return static_cast<int>(players.size()); }
     // The player (1 to 4) whose turn that is.
@@ -47,7 +56,8 @@ struct GameRecord {
     bool Over() const;
     // Why the record cannot be a game of Quoxa ("turn 4 scores 30 in Full House"), or empty
     // when it can: players 1 to 4, each throw's dice 1 to 6 with the held dice unchanged,
-    // every die thrown the face the dice's origin gives it, at most three throws, every score
+    // every die thrown the face the dice's origin or the shares give it, every share revealed
+    // the one before it in its copy's chain, at most three throws, every score
     // the dice's own in a box still open, and only the last turn unscored. Any number out of
     // range is such a fault, never an error.
     QString Fault() const;

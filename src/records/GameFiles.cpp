@@ -1,4 +1,5 @@
 #include "records/GameFiles.h"
+#include "engine/FairDice.h"
 #include "platform/ErrorTrap.h"
 
 #include <QFile>
@@ -81,6 +82,49 @@ std::optional<GameRecord::Turn> TurnFrom(QStringView text)
     return turn;
 }
 
+// Links as text, each in hex, "-" for a copy that has left, and back; nothing from a text of
+// any other form.
+QString LinksText(const std::vector<QByteArray> &links)
+{
+    QStringList parts;
+    for (const QByteArray &link : links)
+        parts << (link.isEmpty() ? QStringLiteral("-") : QString::fromLatin1(link.toHex()));
+    return parts.join(u' ');
+}
+
+std::optional<std::vector<QByteArray>> LinksFrom(QStringView text)
+{
+    std::vector<QByteArray> links;
+    for (QStringView part : text.split(u' ')) {
+        const QByteArray link = QByteArray::fromHex(part.toLatin1());
+        if (part != u"-" && (link.size() != FairDice::kLinkBytes || link.toHex() != part.toLatin1()))
+            return std::nullopt;
+        links.push_back(link);
+    }
+    return links;
+}
+
+// The shares of a game played online: the commits, then every throw's links, a line each.
+QJsonArray SharesJson(const GameRecord::SharedDice &shared)
+{
+    QJsonArray lines{LinksText(shared.commits)};
+    for (const std::vector<QByteArray> &links : shared.reveals)
+        lines.append(LinksText(links));
+    return lines;
+}
+
+std::optional<GameRecord::SharedDice> SharesFrom(const QJsonArray &lines)
+{
+    GameRecord::SharedDice shared;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        std::optional<std::vector<QByteArray>> links = LinksFrom(lines[i].toString());
+        if (!links || (i > 0 && links->size() != shared.commits.size()))
+            return std::nullopt;
+        (i == 0 ? shared.commits : shared.reveals.emplace_back()) = std::move(*links);
+    }
+    return lines.isEmpty() ? std::nullopt : std::optional(shared);
+}
+
 } // namespace
 
 QString Folder()
@@ -118,6 +162,8 @@ QJsonObject ToJson(const GameRecord &record)
         object.insert(QStringLiteral("unfinished"), true);
     if (record.dice)
         object.insert(QStringLiteral("dice"), record.dice->Text());
+    if (record.shared)
+        object.insert(QStringLiteral("shares"), SharesJson(*record.shared));
     return object;
 }
 
@@ -148,6 +194,12 @@ std::optional<GameRecord> FromJson(const QJsonObject &object)
     if (const QJsonValue dice = object.value(u"dice"); !dice.isUndefined()) {
         record.dice = DiceOrigin::FromText(dice.toString());
         if (!record.dice)
+            return std::nullopt;
+    }
+    // No "shares": a game at one table, or of an earlier version.
+    if (const QJsonValue shares = object.value(u"shares"); !shares.isUndefined()) {
+        record.shared = SharesFrom(shares.toArray());
+        if (!record.shared)
             return std::nullopt;
     }
     return record;
