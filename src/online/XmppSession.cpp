@@ -6,6 +6,8 @@
 #include <QElapsedTimer>
 #include <QThread>
 #include <mutex>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
 #include <sys/socket.h>
 
 Q_LOGGING_CATEGORY(lcLink, "quoxa.online")
@@ -214,8 +216,11 @@ void Session::OnConnection(xmpp_conn_t *conn, xmpp_conn_event_t event, int error
 
 int Session::OnSocket(xmpp_conn_t *conn, void *socket)
 {
+    const int fd = *static_cast<int *>(socket);
     if (tSession)
-        tSession->mSocket = *static_cast<int *>(socket);
+        tSession->mSocket = fd;
+    const int on = 1; // a move goes out at once, not with the next one
+    setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
     return xmpp_sockopt_cb_keepalive(conn, socket); // a network gone quiet ends the connection
 }
 
