@@ -1203,4 +1203,39 @@
         <translation>Unter Maximum</translation>
     </message>
 </context>
+<context>
+    <name>quoxa::online::XmppLink</name>
+    <message>
+        <source>The server refused the login: check the address and the password.</source>
+        <translation>Der Server hat die Anmeldung abgelehnt: Bitte prüfen Sie die Adresse und das Passwort.</translation>
+    </message>
+    <message>
+        <source>The server cannot be reached: check the address and the network connection.</source>
+        <translation>Der Server ist nicht erreichbar: Bitte prüfen Sie die Adresse und die Netzwerkverbindung.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate is not trusted, so Quoxa does not connect to it.</source>
+        <translation>Das Zertifikat des Servers ist nicht vertrauenswürdig, daher verbindet sich Quoxa nicht mit ihm.</translation>
+    </message>
+    <message>
+        <source>The game&apos;s room is gone.</source>
+        <translation>Der Raum des Spiels existiert nicht mehr.</translation>
+    </message>
+    <message>
+        <source>Someone in the game&apos;s room already uses this name.</source>
+        <translation>Jemand im Raum des Spiels verwendet diesen Namen bereits.</translation>
+    </message>
+    <message>
+        <source>The game&apos;s room does not let you in.</source>
+        <translation>Der Raum des Spiels lässt Sie nicht hinein.</translation>
+    </message>
+    <message>
+        <source>The connection to the server dropped.</source>
+        <translation>Die Verbindung zum Server ist abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Online play cannot start: Quoxa&apos;s online module is missing.</source>
+        <translation>Das Online-Spiel kann nicht beginnen: Das Online-Modul von Quoxa fehlt.</translation>
+    </message>
+</context>
 </TS>

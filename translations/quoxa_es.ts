@@ -1203,4 +1203,39 @@
         <translation>Bajo máximo</translation>
     </message>
 </context>
+<context>
+    <name>quoxa::online::XmppLink</name>
+    <message>
+        <source>The server refused the login: check the address and the password.</source>
+        <translation>El servidor rechazó el inicio de sesión: comprueba la dirección y la contraseña.</translation>
+    </message>
+    <message>
+        <source>The server cannot be reached: check the address and the network connection.</source>
+        <translation>No se puede llegar al servidor: comprueba la dirección y la conexión de red.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate is not trusted, so Quoxa does not connect to it.</source>
+        <translation>El certificado del servidor no es de confianza, así que Quoxa no se conecta a él.</translation>
+    </message>
+    <message>
+        <source>The game&apos;s room is gone.</source>
+        <translation>La sala de la partida ya no existe.</translation>
+    </message>
+    <message>
+        <source>Someone in the game&apos;s room already uses this name.</source>
+        <translation>Alguien en la sala de la partida ya usa este nombre.</translation>
+    </message>
+    <message>
+        <source>The game&apos;s room does not let you in.</source>
+        <translation>La sala de la partida no te deja entrar.</translation>
+    </message>
+    <message>
+        <source>The connection to the server dropped.</source>
+        <translation>Se ha perdido la conexión con el servidor.</translation>
+    </message>
+    <message>
+        <source>Online play cannot start: Quoxa&apos;s online module is missing.</source>
+        <translation>No se puede jugar en línea: falta el módulo en línea de Quoxa.</translation>
+    </message>
+</context>
 </TS>

@@ -1203,4 +1203,39 @@
         <translation>Sous maximum</translation>
     </message>
 </context>
+<context>
+    <name>quoxa::online::XmppLink</name>
+    <message>
+        <source>The server refused the login: check the address and the password.</source>
+        <translation>Le serveur a refusé la connexion&#xa0;: vérifiez l’adresse et le mot de passe.</translation>
+    </message>
+    <message>
+        <source>The server cannot be reached: check the address and the network connection.</source>
+        <translation>Le serveur est injoignable&#xa0;: vérifiez l’adresse et la connexion réseau.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate is not trusted, so Quoxa does not connect to it.</source>
+        <translation>Le certificat du serveur n’est pas digne de confiance, Quoxa ne s’y connecte donc pas.</translation>
+    </message>
+    <message>
+        <source>The game&apos;s room is gone.</source>
+        <translation>Le salon de la partie n’existe plus.</translation>
+    </message>
+    <message>
+        <source>Someone in the game&apos;s room already uses this name.</source>
+        <translation>Quelqu’un dans le salon de la partie utilise déjà ce nom.</translation>
+    </message>
+    <message>
+        <source>The game&apos;s room does not let you in.</source>
+        <translation>Le salon de la partie ne vous laisse pas entrer.</translation>
+    </message>
+    <message>
+        <source>The connection to the server dropped.</source>
+        <translation>La connexion au serveur a été interrompue.</translation>
+    </message>
+    <message>
+        <source>Online play cannot start: Quoxa&apos;s online module is missing.</source>
+        <translation>Impossible de jouer en ligne&#xa0;: le module en ligne de Quoxa est absent.</translation>
+    </message>
+</context>
 </TS>

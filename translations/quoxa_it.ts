@@ -1203,4 +1203,39 @@
         <translation>Sotto il massimo</translation>
     </message>
 </context>
+<context>
+    <name>quoxa::online::XmppLink</name>
+    <message>
+        <source>The server refused the login: check the address and the password.</source>
+        <translation>Il server ha rifiutato l’accesso: controlla l’indirizzo e la password.</translation>
+    </message>
+    <message>
+        <source>The server cannot be reached: check the address and the network connection.</source>
+        <translation>Il server non è raggiungibile: controlla l’indirizzo e la connessione di rete.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate is not trusted, so Quoxa does not connect to it.</source>
+        <translation>Il certificato del server non è attendibile, quindi Quoxa non vi si collega.</translation>
+    </message>
+    <message>
+        <source>The game&apos;s room is gone.</source>
+        <translation>La stanza della partita non esiste più.</translation>
+    </message>
+    <message>
+        <source>Someone in the game&apos;s room already uses this name.</source>
+        <translation>Qualcuno nella stanza della partita usa già questo nome.</translation>
+    </message>
+    <message>
+        <source>The game&apos;s room does not let you in.</source>
+        <translation>La stanza della partita non ti lascia entrare.</translation>
+    </message>
+    <message>
+        <source>The connection to the server dropped.</source>
+        <translation>La connessione al server si è interrotta.</translation>
+    </message>
+    <message>
+        <source>Online play cannot start: Quoxa&apos;s online module is missing.</source>
+        <translation>Impossibile giocare online: manca il modulo online di Quoxa.</translation>
+    </message>
+</context>
 </TS>

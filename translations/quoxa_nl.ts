@@ -1203,4 +1203,39 @@
         <translation>Onder maximum</translation>
     </message>
 </context>
+<context>
+    <name>quoxa::online::XmppLink</name>
+    <message>
+        <source>The server refused the login: check the address and the password.</source>
+        <translation>De server heeft de aanmelding geweigerd: controleer het adres en het wachtwoord.</translation>
+    </message>
+    <message>
+        <source>The server cannot be reached: check the address and the network connection.</source>
+        <translation>De server is niet bereikbaar: controleer het adres en de netwerkverbinding.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate is not trusted, so Quoxa does not connect to it.</source>
+        <translation>Het certificaat van de server wordt niet vertrouwd, dus maakt Quoxa geen verbinding.</translation>
+    </message>
+    <message>
+        <source>The game&apos;s room is gone.</source>
+        <translation>De ruimte van het spel bestaat niet meer.</translation>
+    </message>
+    <message>
+        <source>Someone in the game&apos;s room already uses this name.</source>
+        <translation>Iemand in de ruimte van het spel gebruikt deze naam al.</translation>
+    </message>
+    <message>
+        <source>The game&apos;s room does not let you in.</source>
+        <translation>De ruimte van het spel laat je niet binnen.</translation>
+    </message>
+    <message>
+        <source>The connection to the server dropped.</source>
+        <translation>De verbinding met de server is verbroken.</translation>
+    </message>
+    <message>
+        <source>Online play cannot start: Quoxa&apos;s online module is missing.</source>
+        <translation>Online spelen kan niet beginnen: de onlinemodule van Quoxa ontbreekt.</translation>
+    </message>
+</context>
 </TS>

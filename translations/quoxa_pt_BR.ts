@@ -1203,4 +1203,39 @@
         <translation>Abaixo do máximo</translation>
     </message>
 </context>
+<context>
+    <name>quoxa::online::XmppLink</name>
+    <message>
+        <source>The server refused the login: check the address and the password.</source>
+        <translation>O servidor recusou o login: confira o endereço e a senha.</translation>
+    </message>
+    <message>
+        <source>The server cannot be reached: check the address and the network connection.</source>
+        <translation>Não é possível alcançar o servidor: confira o endereço e a conexão de rede.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate is not trusted, so Quoxa does not connect to it.</source>
+        <translation>O certificado do servidor não é confiável, por isso o Quoxa não se conecta a ele.</translation>
+    </message>
+    <message>
+        <source>The game&apos;s room is gone.</source>
+        <translation>A sala da partida não existe mais.</translation>
+    </message>
+    <message>
+        <source>Someone in the game&apos;s room already uses this name.</source>
+        <translation>Alguém na sala da partida já usa este nome.</translation>
+    </message>
+    <message>
+        <source>The game&apos;s room does not let you in.</source>
+        <translation>A sala da partida não deixa você entrar.</translation>
+    </message>
+    <message>
+        <source>The connection to the server dropped.</source>
+        <translation>A conexão com o servidor caiu.</translation>
+    </message>
+    <message>
+        <source>Online play cannot start: Quoxa&apos;s online module is missing.</source>
+        <translation>Não é possível jogar on-line: falta o módulo on-line do Quoxa.</translation>
+    </message>
+</context>
 </TS>

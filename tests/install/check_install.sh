@@ -10,7 +10,8 @@ root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 fail() { echo "$*"; echo "0 passed, 1 failed"; exit 1; }
 DESTDIR="$root" cmake --install "$build" --prefix /usr >/dev/null
-for f in usr/games/quoxa usr/lib/quoxa/quoxa-audio.so usr/lib/quoxa/quoxa-charts.so usr/lib/quoxa/quoxa-help-reader \
+for f in usr/games/quoxa usr/lib/quoxa/quoxa-audio.so usr/lib/quoxa/quoxa-charts.so usr/lib/quoxa/quoxa-online.so \
+         usr/lib/quoxa/quoxa-help-reader \
          usr/share/quoxa/Quoxa.chm usr/share/quoxa/Quoxa.de.chm usr/share/man/man6/quoxa.6 \
          usr/share/applications/org.quoxa.Quoxa.desktop usr/share/metainfo/org.quoxa.Quoxa.metainfo.xml \
          usr/share/icons/hicolor/32x32/apps/org.quoxa.Quoxa.png usr/share/icons/hicolor/256x256/apps/org.quoxa.Quoxa.png; do
