@@ -4,6 +4,7 @@
 #include "engine/MoveText.h"
 #include "platform/DesignControls.h"
 #include "platform/ErrorTrap.h"
+#include "platform/WindowPlace.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -88,7 +89,7 @@ void frmReview::ShowGame(const GameRecord &record)
     cboFilter->setCurrentIndex(AllDecisions);
     lblMoment->setText(tr("Working out best play..."));
     Fill();
-    ShowFigureWindow(this, true);
+    ShowBeside(this, true);
 }
 
 void frmReview::Follow(const GameRecord &record)

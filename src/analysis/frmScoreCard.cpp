@@ -5,6 +5,7 @@
 #include "engine/ScoreSheet.h"
 #include "platform/DesignControls.h"
 #include "platform/ErrorTrap.h"
+#include "platform/WindowPlace.h"
 #include "platform/Pictures.h"
 
 #include <QHeaderView>
@@ -146,7 +147,7 @@ void frmScoreCard::ShowMoves(const QStringList &moves)
 void frmScoreCard::ShowBeside(bool asked)
 {
     Trap([&] {
-        ShowFigureWindow(this, asked);
+        quoxa::ShowBeside(this, asked);
         if (asked) {
             if (mLastScored)
                 grdScoreCard->setCurrentItem(mLastScored);

@@ -1,7 +1,6 @@
 // The game review: points lost in hand-worked positions, luck and points lost adding up to
 // every total of many seeded games, nothing lost by best play, and the window's rows.
 #include "TestSupport.h"
-#include "analysis/FigureWindow.h"
 #include "analysis/frmReview.h"
 #include "engine/GameReview.h"
 #include "engine/MoveText.h"
@@ -9,8 +8,8 @@
 
 #include <QAccessible>
 #include <QComboBox>
-#include <QScreen>
 #include <QJsonArray>
+#include <QScreen>
 
 using namespace quoxa;
 using namespace quoxa::test;
@@ -92,21 +91,6 @@ private slots:
                     QVERIFY(player.lost < 1e-9);
             }
         }
-    }
-
-    // Where a figure window opens (its frame 640 x 590, the review's 770 x 790): beside the
-    // board where there is room, else covering the least of it, always within the screen.
-    void figureWindowsOpenBesideTheBoard()
-    {
-        const QRect hd(0, 0, 1920, 1040), twice(0, 0, 1920, 1050), sxga(0, 0, 1280, 1024);
-        const QSize small(640, 590), review(770, 790);
-        for (const auto &[room, board, size, at] : {std::tuple{hd, QRect(700, 300, 480, 450), small, QPoint(1188, 300)}, // right
-                                                    {hd, QRect(1300, 300, 480, 450), small, QPoint(652, 300)},         // left
-                                                    {sxga, QRect(400, 50, 480, 450), small, QPoint(400, 434)},         // below, up to fit
-                                                    {twice, QRect(720, 600, 480, 450), review, QPoint(1150, 260)},     // right: up, over its edge
-                                                    {QRect(1920, 0, 1280, 1024), QRect(1950, 100, 480, 450), small, QPoint(2438, 100)},
-                                                    {QRect(0, 0, 800, 600), QRect(0, 0, 481, 425), small, QPoint(160, 0)}}) // least covered
-            QCOMPARE(PlaceBeside(board, size, room), at);
     }
 
     // The window on a game's first two turns: the summary, every decision, the filters, and
