@@ -121,7 +121,8 @@ void frmReview::Fill()
                      .xTitle = tr("Turn"),
                      .yTitle = tr("Points"),
                      .categories = {},
-                     .series = {}};
+                     .series = {},
+                     .empty = tr("No decisions yet: the chart begins with the first one.")};
     const QSignalBlocker quiet(cboFilter);
     const int filter = std::max(int(AllDecisions), cboFilter->currentIndex());
     cboFilter->clear();

@@ -1,6 +1,7 @@
 // The game review: points lost in hand-worked positions, luck and points lost adding up to
 // every total of many seeded games, nothing lost by best play, and the window's rows.
 #include "TestSupport.h"
+#include "analysis/Charts.h"
 #include "analysis/frmReview.h"
 #include "engine/GameReview.h"
 #include "engine/MoveText.h"
@@ -9,6 +10,7 @@
 #include <QAccessible>
 #include <QComboBox>
 #include <QJsonArray>
+#include <QLabel>
 #include <QScreen>
 
 using namespace quoxa;
@@ -91,6 +93,18 @@ private slots:
                     QVERIFY(player.lost < 1e-9);
             }
         }
+    }
+
+    // Charts with little to draw: a bar takes an eighth of the plot at most, one bar or two
+    // as well as seven; a review before the first decision says so in the chart's place.
+    void chartsWithLittleToDraw()
+    {
+        for (const auto &[bars, share] : {std::pair{1, 0.125}, {2, 0.125}, {7, 0.125}, {8, 0.1125}, {20, 0.045}})
+            QCOMPARE(BarWidth(bars) / bars, share); // of the plot's width
+        const QJsonObject json{{"started", "2026-12-07T12:00:00.000Z"}, {"players", QJsonArray{QJsonObject{{"name", "Ada"}}}}, {"turns", QJsonArray{}}};
+        frmReview window(nullptr);
+        window.ShowGame(*GameFiles::FromJson(json));
+        QCOMPARE(Find<QLabel>(&window, "chart")->text(), "No decisions yet: the chart begins with the first one.");
     }
 
     // The window on a game's first two turns: the summary, every decision, the filters, and

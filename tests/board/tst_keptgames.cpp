@@ -9,6 +9,7 @@
 #include "records/GameKeeper.h"
 #include "settings/basMain.h"
 
+#include <QBarSeries>
 #include <QChartView>
 #include <QElapsedTimer>
 #include <QJsonDocument>
@@ -329,8 +330,10 @@ private slots:
         QCOMPARE(Rows(window, "lvwStatistics"), (QStringList{"Ada=3=2 of 2=225.0=475=216.5=33%=33%=0=-", "Bea=2=0 of 1=149.5=199=70.0=0%=50%=0=-",
                                                                "Cy (computer, Casual)=1=-=475.0=475=0.0=100%=100%=0=-",
                                                                "Cy (computer, Perfect)=1=1 of 1=100.0=100=0.0=0%=0%=0=-"}));
-        // The chart of Cy's one game at level 2 counts its games in whole numbers: 0, 1.
+        // The chart of Cy's one game at level 2 counts its games in whole numbers: 0, 1; its one
+        // bar an eighth of the plot wide.
         Find<QTreeWidget>(window, "lvwStatistics")->setCurrentItem(Find<QTreeWidget>(window, "lvwStatistics")->topLevelItem(2));
+        QCOMPARE(qobject_cast<QBarSeries *>(Find<QChartView>(window, "chart")->chart()->series().value(0))->barWidth(), 0.125);
         const auto *counts = qobject_cast<QValueAxis *>(Find<QChartView>(window, "chart")->chart()->axes(Qt::Vertical).value(0));
         QCOMPARE((QList<qreal>{counts->min(), counts->max(), counts->tickInterval(), qreal(counts->tickType())}), (QList<qreal>{0, 1, 1, QValueAxis::TicksDynamic}));
         QVERIFY(Find<QComboBox>(window, "cboGame")->currentText().endsWith(": Cy 100, Ada 100")); // the newest first
@@ -342,6 +345,7 @@ private slots:
         QVERIFY(!GameFiles::ReadKept().games.empty()); // nothing cleared before the answer
         box->button(QMessageBox::Yes)->click();
         QVERIFY(GameFiles::ReadKept().games.empty() && Rows(window, "lvwStatistics").isEmpty());
+        QTRY_COMPARE(Find<QLabel>(window, "chart")->text(), "No finished games yet.");
     }
 };
 
