@@ -2,6 +2,7 @@
 #include "analysis/Charts.h"
 #include "analysis/FigureWindow.h"
 #include "engine/MoveText.h"
+#include "platform/ChoiceBox.h"
 #include "platform/DesignControls.h"
 #include "platform/ErrorTrap.h"
 #include "platform/WindowPlace.h"
@@ -43,6 +44,7 @@ frmReview::frmReview(QWidget *owner)
     auto *filter = new QHBoxLayout;
     cboFilter = new QComboBox(this);
     cboFilter->setObjectName(QStringLiteral("cboFilter"));
+    SayChoice(cboFilter);
     auto *lblFilter = new QLabel(tr("&Show:"), this);
     lblFilter->setBuddy(cboFilter);
     connect(cboFilter, &QComboBox::currentIndexChanged, this, [this] { Trap([&] { ShowDecisions(); }); });

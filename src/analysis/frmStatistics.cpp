@@ -2,6 +2,7 @@
 #include "analysis/Charts.h"
 #include "analysis/FigureWindow.h"
 #include "engine/MoveText.h"
+#include "platform/ChoiceBox.h"
 #include "platform/DesignControls.h"
 #include "platform/ErrorTrap.h"
 #include "platform/Heap.h"
@@ -47,6 +48,7 @@ frmStatistics::frmStatistics(QWidget *owner, std::function<void(const GameRecord
     auto *games = new QHBoxLayout;
     cboGame = new QComboBox(this);
     cboGame->setObjectName(QStringLiteral("cboGame"));
+    SayChoice(cboGame);
     // A thousand games are not measured to size the box: it takes the room the row gives it.
     cboGame->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     cboGame->setMinimumContentsLength(20);

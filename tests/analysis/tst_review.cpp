@@ -128,6 +128,12 @@ private slots:
         QVERIFY2(Find(&window, "chart")->accessibleDescription().startsWith("Expected final total after each decision. Ada by Turn: 0: 252.28; "),
                  qPrintable(Find(&window, "chart")->accessibleDescription()));
         auto *filter = Find<QComboBox>(&window, "cboFilter"); // slips only, Ada's, Bea's, all
+        // The filter says its choice, as the text a reader reads, and tells the one the player makes.
+        const QAccessibleTextInterface *choice = QAccessible::queryAccessibleInterface(filter)->textInterface();
+        QVERIFY(choice && choice->text(0, choice->characterCount()) == "All decisions");
+        SpokenLines told;
+        QTest::keyClick(filter, Qt::Key_Down);
+        QCOMPARE(choice->text(0, choice->characterCount()) + " / " + told.lines.join(", "), "Slips only / Slips only");
         for (const auto &[f, rows] : {std::pair{1, QStringList{all[0], all[2]}}, {2, all.mid(0, 3)}, {3, all.mid(3)}, {0, all}}) {
             filter->setCurrentIndex(f);
             QCOMPARE(Rows(&window, "lvwDecisions"), rows);

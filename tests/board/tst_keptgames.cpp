@@ -9,6 +9,7 @@
 #include "records/GameKeeper.h"
 #include "settings/basMain.h"
 
+#include <QAccessible>
 #include <QBarSeries>
 #include <QChartView>
 #include <QElapsedTimer>
@@ -337,6 +338,8 @@ private slots:
         const auto *counts = qobject_cast<QValueAxis *>(Find<QChartView>(window, "chart")->chart()->axes(Qt::Vertical).value(0));
         QCOMPARE((QList<qreal>{counts->min(), counts->max(), counts->tickInterval(), qreal(counts->tickType())}), (QList<qreal>{0, 1, 1, QValueAxis::TicksDynamic}));
         QVERIFY(Find<QComboBox>(window, "cboGame")->currentText().endsWith(": Cy 100, Ada 100")); // the newest first
+        const QAccessibleTextInterface *game = QAccessible::queryAccessibleInterface(Find(window, "cboGame"))->textInterface();
+        QVERIFY(game && game->text(0, game->characterCount()).endsWith(": Cy 100, Ada 100")); // and says so to a reader
         Find<QPushButton>(window, "cmdReview")->click();
         QTRY_COMPARE(Rows(Find(&board, "frmReview"), "lvwSummary", 6).value(0), "252.28 + 131.04 luck − 283.32 lost = 100");
         Find<QPushButton>(window, "cmdClear")->click();
