@@ -18,6 +18,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QHeaderView>
+#include <QLayout>
 #include <QTableWidget>
 #include <QValueAxis>
 #include <numeric>
@@ -237,7 +238,8 @@ private slots:
     }
 
     // A player's name is text wherever the game shows it, never markup: in the narration of
-    // a computer's turn, the ranking at the end, and the review's moment line.
+    // a computer's turn, the ranking at the end, and the review's moment line. The score card
+    // of the day's game, Copy Result on it, has its table as wide as the lines below it.
     void namesAreText()
     {
         const QString name = "<b>A</b><img src=/etc/x>";
@@ -249,10 +251,11 @@ private slots:
         };
         QVERIFY(shown(&board, "stbMain(1)"));
         gintPlayerCount = 2;
-        board.StartNewGame();
+        Find<QAction>(&board, "mnuGameDaily")->trigger();
         PlayTo(board.game(), u"Game Over");
         board.mnuViewScoreCard_Click();
         QVERIFY(shown(Find(&board, "frmScoreCard"), "lblRanking"));
+        QTRY_COMPARE(Find(&board, "grdScoreCard")->width() * Find(&board, "cmdCopyResult")->isVisible(), Find(&board, "frmScoreCard")->layout()->contentsRect().width());
         const QHeaderView *names = Find<QTableWidget>(&board, "grdScoreCard")->horizontalHeader(); // the long name whole
         QVERIFY(names->sectionSize(0) >= names->sectionSizeHint(0) && names->sectionSize(0) > names->sectionSize(1));
         board.ShowReview(Finished(name));
