@@ -973,6 +973,10 @@
         <source>Slip</source>
         <translation>Ausrutscher</translation>
     </message>
+    <message>
+        <source>No decisions yet: the chart begins with the first one.</source>
+        <translation>Noch keine Entscheidungen: Das Diagramm beginnt mit der ersten.</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmScoreCard</name>

@@ -973,6 +973,10 @@
         <source>Slip</source>
         <translation>Fallo</translation>
     </message>
+    <message>
+        <source>No decisions yet: the chart begins with the first one.</source>
+        <translation>Aún no hay decisiones: el gráfico empieza con la primera.</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmScoreCard</name>

@@ -973,6 +973,10 @@
         <source>Slip</source>
         <translation>Faute</translation>
     </message>
+    <message>
+        <source>No decisions yet: the chart begins with the first one.</source>
+        <translation>Pas encore de décision&#xa0;: le graphique commence avec la première.</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmScoreCard</name>

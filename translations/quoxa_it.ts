@@ -973,6 +973,10 @@
         <source>Slip</source>
         <translation>Svista</translation>
     </message>
+    <message>
+        <source>No decisions yet: the chart begins with the first one.</source>
+        <translation>Ancora nessuna decisione: il grafico inizia con la prima.</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmScoreCard</name>

@@ -973,6 +973,10 @@
         <source>Slip</source>
         <translation>Misser</translation>
     </message>
+    <message>
+        <source>No decisions yet: the chart begins with the first one.</source>
+        <translation>Nog geen keuzes: de grafiek begint bij de eerste.</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmScoreCard</name>

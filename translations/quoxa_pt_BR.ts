@@ -973,6 +973,10 @@
         <source>Slip</source>
         <translation>Deslize</translation>
     </message>
+    <message>
+        <source>No decisions yet: the chart begins with the first one.</source>
+        <translation>Nenhuma decisão ainda: o gráfico começa com a primeira.</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmScoreCard</name>

@@ -48,7 +48,7 @@ extern "C" Q_DECL_EXPORT QWidget *QuoxaMakeChart(const quoxa::ChartData *data, Q
                 }
                 bars->append(set);
             }
-            bars->setBarWidth(0.9);
+            bars->setBarWidth(quoxa::BarWidth(data->categories.size()));
             chart->addSeries(bars);
             auto *xAxis = new QBarCategoryAxis;
             for (const QString &category : data->categories)

@@ -29,10 +29,22 @@ QString ChartText(const ChartData &data)
     return parts.join(u". ");
 }
 
+// A line of text in the chart's place.
+QWidget *ChartNotice(const QString &text, QWidget *parent)
+{
+    auto *notice = new QLabel(text, parent);
+    notice->setObjectName(QStringLiteral("chart"));
+    notice->setAlignment(Qt::AlignCenter);
+    notice->setWordWrap(true);
+    return notice;
+}
+
 } // namespace
 
 QWidget *MakeChart(const ChartData &data, QWidget *parent)
 {
+    if (NothingToDraw(data))
+        return ChartNotice(data.empty, parent);
     using Make = decltype(&QuoxaMakeChart);
     static const Make make = [] {
         QLibrary module(ProgramFile(QStringLiteral("quoxa-charts.so"), QStringLiteral(QUOXA_INSTALLED_CHARTS_MODULE)));
@@ -42,11 +54,7 @@ QWidget *MakeChart(const ChartData &data, QWidget *parent)
         chart->setAccessibleDescription(ChartText(data));
         return chart;
     }
-    auto *missing = new QLabel(QCoreApplication::translate("Charts", "The chart cannot be shown: Quoxa's chart module is missing."),
-                               parent);
-    missing->setAlignment(Qt::AlignCenter);
-    missing->setWordWrap(true);
-    return missing;
+    return ChartNotice(QCoreApplication::translate("Charts", "The chart cannot be shown: Quoxa's chart module is missing."), parent);
 }
 
 } // namespace quoxa

@@ -5,6 +5,7 @@
 #include <QPointF>
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 #include <vector>
 
 class QWidget;
@@ -22,7 +23,22 @@ struct ChartData {
     QString xTitle, yTitle;
     QStringList categories; // bars: the label under each bar
     std::vector<Series> series;
+    QString empty; // said in the chart's place while there is nothing to draw
 };
+
+// Nothing to draw: no bar, or no line of two points or more.
+inline bool NothingToDraw(const ChartData &data)
+{
+    const qsizetype fewest = data.kind == ChartData::Kind::Bars ? 1 : 2;
+    return std::none_of(data.series.begin(), data.series.end(), [&](const ChartData::Series &s) { return s.points.size() >= fewest; });
+}
+
+// How wide a bar stands in its category: nine tenths of it, but an eighth of the plot at
+// most, so that one or two bars are bars and not the whole plot.
+inline double BarWidth(qsizetype categories)
+{
+    return std::min(0.9, 0.125 * double(categories));
+}
 
 // The count axis of bars: from 0 in whole steps of 1, 2, 5, 10, 20, 50 ..., at most eight of
 // them up to the highest bar.
@@ -34,7 +50,8 @@ inline int CountStep(double highest)
                 return step * times;
 }
 
-// A chart, or without the module a line saying charts cannot be shown. It follows the
+// A chart, or a line in its place: the chart's `empty` while there is nothing to draw, or,
+// without the module, that charts cannot be shown. It follows the
 // palette of `parent`: light or dark.
 QWidget *MakeChart(const ChartData &data, QWidget *parent);
 

@@ -16,15 +16,6 @@ constexpr Qt::WindowFlags kFigureWindow = Qt::Window | Qt::CustomizeWindowHint |
 // owner's screen), and lets the board alone keep the game running.
 void SetUpFigureWindow(QWidget *window, const QString &name, const QString &title, QSize size);
 
-// Where a window of `size` (its frame included) opens beside the board's frame `board` on a
-// screen with `room` to spare: to the right of the board, else to its left, below or above
-// it, whichever covers the least of the board (the first of those that covers none), always
-// within the room.
-QPoint PlaceBeside(const QRect &board, QSize size, const QRect &room);
-// Shows the window and raises it, and when `activate` gives it the keyboard; the first time,
-// it opens beside the board that owns it, on the board's screen.
-void ShowFigureWindow(QWidget *window, bool activate);
-
 // A list of figures: no tree, the first column stretched, the others sized to their contents
 // and right-aligned.
 QTreeWidget *FigureList(QWidget *parent, const QString &name, const QString &accessibleName, const QStringList &columns);

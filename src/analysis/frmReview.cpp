@@ -2,8 +2,10 @@
 #include "analysis/Charts.h"
 #include "analysis/FigureWindow.h"
 #include "engine/MoveText.h"
+#include "platform/ChoiceBox.h"
 #include "platform/DesignControls.h"
 #include "platform/ErrorTrap.h"
+#include "platform/WindowPlace.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -42,6 +44,7 @@ frmReview::frmReview(QWidget *owner)
     auto *filter = new QHBoxLayout;
     cboFilter = new QComboBox(this);
     cboFilter->setObjectName(QStringLiteral("cboFilter"));
+    SayChoice(cboFilter);
     auto *lblFilter = new QLabel(tr("&Show:"), this);
     lblFilter->setBuddy(cboFilter);
     connect(cboFilter, &QComboBox::currentIndexChanged, this, [this] { Trap([&] { ShowDecisions(); }); });
@@ -88,7 +91,7 @@ void frmReview::ShowGame(const GameRecord &record)
     cboFilter->setCurrentIndex(AllDecisions);
     lblMoment->setText(tr("Working out best play..."));
     Fill();
-    ShowFigureWindow(this, true);
+    ShowBeside(this, true);
 }
 
 void frmReview::Follow(const GameRecord &record)
@@ -120,7 +123,8 @@ void frmReview::Fill()
                      .xTitle = tr("Turn"),
                      .yTitle = tr("Points"),
                      .categories = {},
-                     .series = {}};
+                     .series = {},
+                     .empty = tr("No decisions yet: the chart begins with the first one.")};
     const QSignalBlocker quiet(cboFilter);
     const int filter = std::max(int(AllDecisions), cboFilter->currentIndex());
     cboFilter->clear();

@@ -5,6 +5,7 @@
 #include "engine/ScoreSheet.h"
 #include "platform/DesignControls.h"
 #include "platform/ErrorTrap.h"
+#include "platform/WindowPlace.h"
 #include "platform/Pictures.h"
 
 #include <QHeaderView>
@@ -121,9 +122,17 @@ void frmScoreCard::Refresh(const Game &game)
         cmdPlayAgain->setVisible(ranked);
         cmdReview->setVisible(ranked);
         ShowDiceLines(game);
-        // Every box in sight, nothing to scroll.
+        // Every box in sight, nothing to scroll; and the table as wide as the lines below it,
+        // the players sharing what they need more: no empty strip beside it.
         const QHeaderView *across = grdScoreCard->horizontalHeader(), *down = grdScoreCard->verticalHeader();
-        grdScoreCard->setFixedSize(down->sizeHint().width() + across->length() + 2 * grdScoreCard->frameWidth(),
+        const int sides = down->sizeHint().width() + 2 * grdScoreCard->frameWidth();
+        int widest = 0;
+        for (int i = 0; i < layout()->count(); ++i)
+            if (QLayoutItem *item = layout()->itemAt(i); item->widget() != grdScoreCard && item->widget() != lstMoves)
+                widest = std::max(widest, item->sizeHint().width());
+        for (int p = 0, more = widest - sides - across->length(); more > 0 && p < players; ++p)
+            grdScoreCard->setColumnWidth(p, grdScoreCard->columnWidth(p) + more / players + (p < more % players ? 1 : 0));
+        grdScoreCard->setFixedSize(sides + across->length(),
                                    across->sizeHint().height() + grdScoreCard->rowCount() * down->defaultSectionSize() +
                                        2 * grdScoreCard->frameWidth());
         lstMoves->setFixedWidth(grdScoreCard->width());
@@ -146,7 +155,7 @@ void frmScoreCard::ShowMoves(const QStringList &moves)
 void frmScoreCard::ShowBeside(bool asked)
 {
     Trap([&] {
-        ShowFigureWindow(this, asked);
+        quoxa::ShowBeside(this, asked);
         if (asked) {
             if (mLastScored)
                 grdScoreCard->setCurrentItem(mLastScored);

@@ -2,6 +2,7 @@
 #include "analysis/Charts.h"
 #include "analysis/FigureWindow.h"
 #include "engine/MoveText.h"
+#include "platform/ChoiceBox.h"
 #include "platform/DesignControls.h"
 #include "platform/ErrorTrap.h"
 #include "platform/Heap.h"
@@ -47,6 +48,7 @@ frmStatistics::frmStatistics(QWidget *owner, std::function<void(const GameRecord
     auto *games = new QHBoxLayout;
     cboGame = new QComboBox(this);
     cboGame->setObjectName(QStringLiteral("cboGame"));
+    SayChoice(cboGame);
     // A thousand games are not measured to size the box: it takes the room the row gives it.
     cboGame->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     cboGame->setMinimumContentsLength(20);
@@ -206,23 +208,18 @@ void frmStatistics::ShowChart()
 {
     delete mChart;
     const int row = lvwStatistics->indexOfTopLevelItem(lvwStatistics->currentItem());
-    if (row < 0) {
-        auto *none = new QLabel(tr("No finished games yet."), this);
-        none->setAlignment(Qt::AlignCenter);
-        mChart = none;
-    } else {
-        const PlayerFigures &f = mShown.at(static_cast<std::size_t>(row));
-        ChartData histogram{.title = tr("Totals of %1").arg(lvwStatistics->currentItem()->text(0)),
-                       .xTitle = tr("Game total"),
-                       .yTitle = tr("Games"),
-                       .categories = {},
-                       .series = {{tr("Games"), {}}}};
-        for (const auto &[from, count] : f.Bins()) {
+    ChartData histogram{.title = row < 0 ? QString() : tr("Totals of %1").arg(lvwStatistics->currentItem()->text(0)),
+                        .xTitle = tr("Game total"),
+                        .yTitle = tr("Games"),
+                        .categories = {},
+                        .series = {{tr("Games"), {}}},
+                        .empty = tr("No finished games yet.")};
+    if (row >= 0)
+        for (const auto &[from, count] : mShown.at(static_cast<std::size_t>(row)).Bins()) {
             histogram.series[0].points << QPointF(histogram.categories.size(), count);
             histogram.categories << QString::number(from);
         }
-        mChart = MakeChart(histogram, this);
-    }
+    mChart = MakeChart(histogram, this);
     mChartPlace->addWidget(mChart);
 }
 

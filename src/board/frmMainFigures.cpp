@@ -1,11 +1,11 @@
 // The windows of figures the board opens: the statistics of the games kept, and the review
 // of a game. Every game is kept by the keeper of the games, to whom the board hands each
 // record; an open review of the game under way is handed it too.
-#include "analysis/FigureWindow.h"
 #include "analysis/frmReview.h"
 #include "analysis/frmStatistics.h"
 #include "board/frmMain.h"
 #include "platform/ErrorTrap.h"
+#include "platform/WindowPlace.h"
 
 namespace quoxa {
 
@@ -26,7 +26,7 @@ void frmMain::mnuGameStatistics_Click()
         if (!mStatistics)
             mStatistics = new frmStatistics(this, [this](const GameRecord &game) { ShowReview(game); });
         mStatistics->Refresh();
-        ShowFigureWindow(mStatistics, true);
+        ShowBeside(mStatistics, true);
     });
 }
 

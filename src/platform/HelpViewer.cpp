@@ -38,6 +38,8 @@ public:
     ChmBrowser(QWidget *parent, std::shared_ptr<ChmFile> file) : QTextBrowser(parent), mFile(std::move(file))
     {
         setOpenLinks(false); // the viewer follows them
+        // A caret the arrow keys move, line by line, for a screen reader to read the page by.
+        setTextInteractionFlags(textInteractionFlags() | Qt::TextSelectableByKeyboard);
     }
 
     QVariant loadResource(int type, const QUrl &url) override
@@ -227,7 +229,10 @@ HelpViewer::HelpViewer(QWidget *owner, std::shared_ptr<ChmFile> file, const ChmF
         item->setData(0, Qt::UserRole, entry.local);
         parents.push_back(item);
     }
-    mContents->expandAll();
+    // Every title with titles under it opened out; not the others, which a reader would call
+    // opened out too (the tree's own "expand all" marks every title).
+    for (QTreeWidgetItemIterator it(mContents, QTreeWidgetItemIterator::HasChildren); *it; ++it)
+        (*it)->setExpanded(true);
     for (const SitemapEntry &entry : ParseSitemap(mFile->Read(Absolute(type.index)).value_or(QByteArray()))) {
         auto *item = new QListWidgetItem(entry.name, mIndex);
         item->setData(Qt::UserRole, entry.local);
@@ -239,6 +244,7 @@ HelpViewer::HelpViewer(QWidget *owner, std::shared_ptr<ChmFile> file, const ChmF
         widest = std::max(widest, pane->sizeHintForColumn(0) + 2 * pane->frameWidth());
     const int panes = std::clamp(widest + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 16, 200, 360);
     splitter->setSizes({panes, 520});
+    splitter->setStretchFactor(1, 1); // a narrower window narrows the page, the titles stay whole
     SizeWithinScreen(this, {panes + 520, 520}, owner);
     // A contents entry opens its page as soon as it is chosen, by mouse or arrow keys; an
     // index entry on a click, or on Return.
@@ -255,16 +261,6 @@ HelpViewer::HelpViewer(QWidget *owner, std::shared_ptr<ChmFile> file, const ChmF
     connect(mPage, &QTextBrowser::anchorClicked, this, &HelpViewer::OpenLink);
     connect(mPage, &QTextBrowser::sourceChanged, this, &HelpViewer::FollowInContents);
     ShowPage(type.home);
-}
-
-void HelpViewer::showEvent(QShowEvent *event)
-{
-    // The first time it opens, the viewer stands centred on its owner.
-    QWidget::showEvent(event);
-    if (mPlaced || !parentWidget())
-        return;
-    mPlaced = true;
-    move(parentWidget()->window()->frameGeometry().center() - rect().center());
 }
 
 void HelpViewer::ShowPane(Pane pane)

@@ -73,9 +73,6 @@ public:
     // The path of the page shown, as the file spells it.
     QString currentPage() const;
 
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private:
     // Follows a link of the page shown: a page of the file, or a web or mail address.
     void OpenLink(const QUrl &link);
@@ -89,7 +86,6 @@ private:
     QTreeWidget *mContents = nullptr;
     QListWidget *mIndex = nullptr;
     QTextBrowser *mPage = nullptr;
-    bool mPlaced = false;
 };
 
 } // namespace quoxa

@@ -5,6 +5,7 @@
 #include "platform/Languages.h"
 #include "platform/Messages.h"
 #include "platform/ProgramFiles.h"
+#include "platform/WindowPlace.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -85,9 +86,7 @@ void HtmlHelp(QWidget *owner, const QString &fileSpec, int command)
         viewer->ShowPane(command == HH_DISPLAY_INDEX ? HelpViewer::Pane::Index : HelpViewer::Pane::Contents);
         if (!page.isEmpty())
             viewer->ShowPage(page);
-        viewer->show();
-        viewer->raise();
-        viewer->activateWindow();
+        ShowBeside(viewer, true);
     });
 }
 

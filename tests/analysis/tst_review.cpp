@@ -1,7 +1,7 @@
 // The game review: points lost in hand-worked positions, luck and points lost adding up to
 // every total of many seeded games, nothing lost by best play, and the window's rows.
 #include "TestSupport.h"
-#include "analysis/FigureWindow.h"
+#include "analysis/Charts.h"
 #include "analysis/frmReview.h"
 #include "engine/GameReview.h"
 #include "engine/MoveText.h"
@@ -9,8 +9,9 @@
 
 #include <QAccessible>
 #include <QComboBox>
-#include <QScreen>
 #include <QJsonArray>
+#include <QLabel>
+#include <QScreen>
 
 using namespace quoxa;
 using namespace quoxa::test;
@@ -94,19 +95,16 @@ private slots:
         }
     }
 
-    // Where a figure window opens (its frame 640 x 590, the review's 770 x 790): beside the
-    // board where there is room, else covering the least of it, always within the screen.
-    void figureWindowsOpenBesideTheBoard()
+    // Charts with little to draw: a bar takes an eighth of the plot at most, one bar or two
+    // as well as seven; a review before the first decision says so in the chart's place.
+    void chartsWithLittleToDraw()
     {
-        const QRect hd(0, 0, 1920, 1040), twice(0, 0, 1920, 1050), sxga(0, 0, 1280, 1024);
-        const QSize small(640, 590), review(770, 790);
-        for (const auto &[room, board, size, at] : {std::tuple{hd, QRect(700, 300, 480, 450), small, QPoint(1188, 300)}, // right
-                                                    {hd, QRect(1300, 300, 480, 450), small, QPoint(652, 300)},         // left
-                                                    {sxga, QRect(400, 50, 480, 450), small, QPoint(400, 434)},         // below, up to fit
-                                                    {twice, QRect(720, 600, 480, 450), review, QPoint(1150, 260)},     // right: up, over its edge
-                                                    {QRect(1920, 0, 1280, 1024), QRect(1950, 100, 480, 450), small, QPoint(2438, 100)},
-                                                    {QRect(0, 0, 800, 600), QRect(0, 0, 481, 425), small, QPoint(160, 0)}}) // least covered
-            QCOMPARE(PlaceBeside(board, size, room), at);
+        for (const auto &[bars, share] : {std::pair{1, 0.125}, {2, 0.125}, {7, 0.125}, {8, 0.1125}, {20, 0.045}})
+            QCOMPARE(BarWidth(bars) / bars, share); // of the plot's width
+        const QJsonObject json{{"started", "2026-12-07T12:00:00.000Z"}, {"players", QJsonArray{QJsonObject{{"name", "Ada"}}}}, {"turns", QJsonArray{}}};
+        frmReview window(nullptr);
+        window.ShowGame(*GameFiles::FromJson(json));
+        QCOMPARE(Find<QLabel>(&window, "chart")->text(), "No decisions yet: the chart begins with the first one.");
     }
 
     // The window on a game's first two turns: the summary, every decision, the filters, and
@@ -130,6 +128,12 @@ private slots:
         QVERIFY2(Find(&window, "chart")->accessibleDescription().startsWith("Expected final total after each decision. Ada by Turn: 0: 252.28; "),
                  qPrintable(Find(&window, "chart")->accessibleDescription()));
         auto *filter = Find<QComboBox>(&window, "cboFilter"); // slips only, Ada's, Bea's, all
+        // The filter says its choice, as the text a reader reads, and tells the one the player makes.
+        const QAccessibleTextInterface *choice = QAccessible::queryAccessibleInterface(filter)->textInterface();
+        QVERIFY(choice && choice->text(0, choice->characterCount()) == "All decisions");
+        SpokenLines told;
+        QTest::keyClick(filter, Qt::Key_Down);
+        QCOMPARE(choice->text(0, choice->characterCount()) + " / " + told.lines.join(", "), "Slips only / Slips only");
         for (const auto &[f, rows] : {std::pair{1, QStringList{all[0], all[2]}}, {2, all.mid(0, 3)}, {3, all.mid(3)}, {0, all}}) {
             filter->setCurrentIndex(f);
             QCOMPARE(Rows(&window, "lvwDecisions"), rows);

@@ -9,6 +9,8 @@
 #include "records/GameKeeper.h"
 #include "settings/basMain.h"
 
+#include <QAccessible>
+#include <QBarSeries>
 #include <QChartView>
 #include <QElapsedTimer>
 #include <QJsonDocument>
@@ -16,6 +18,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QHeaderView>
+#include <QLayout>
 #include <QTableWidget>
 #include <QValueAxis>
 #include <numeric>
@@ -235,7 +238,8 @@ private slots:
     }
 
     // A player's name is text wherever the game shows it, never markup: in the narration of
-    // a computer's turn, the ranking at the end, and the review's moment line.
+    // a computer's turn, the ranking at the end, and the review's moment line. The score card
+    // of the day's game, Copy Result on it, has its table as wide as the lines below it.
     void namesAreText()
     {
         const QString name = "<b>A</b><img src=/etc/x>";
@@ -247,10 +251,11 @@ private slots:
         };
         QVERIFY(shown(&board, "stbMain(1)"));
         gintPlayerCount = 2;
-        board.StartNewGame();
+        Find<QAction>(&board, "mnuGameDaily")->trigger();
         PlayTo(board.game(), u"Game Over");
         board.mnuViewScoreCard_Click();
         QVERIFY(shown(Find(&board, "frmScoreCard"), "lblRanking"));
+        QTRY_COMPARE(Find(&board, "grdScoreCard")->width() * Find(&board, "cmdCopyResult")->isVisible(), Find(&board, "frmScoreCard")->layout()->contentsRect().width());
         const QHeaderView *names = Find<QTableWidget>(&board, "grdScoreCard")->horizontalHeader(); // the long name whole
         QVERIFY(names->sectionSize(0) >= names->sectionSizeHint(0) && names->sectionSize(0) > names->sectionSize(1));
         board.ShowReview(Finished(name));
@@ -329,11 +334,15 @@ private slots:
         QCOMPARE(Rows(window, "lvwStatistics"), (QStringList{"Ada=3=2 of 2=225.0=475=216.5=33%=33%=0=-=-", "Bea=2=0 of 1=149.5=199=70.0=0%=50%=0=-=-",
                                                                "Cy (computer, Casual)=1=-=475.0=475=0.0=100%=100%=0=-=-",
                                                                "Cy (computer, Perfect)=1=1 of 1=100.0=100=0.0=0%=0%=0=-=-"}));
-        // The chart of Cy's one game at level 2 counts its games in whole numbers: 0, 1.
+        // The chart of Cy's one game at level 2 counts its games in whole numbers: 0, 1; its one
+        // bar an eighth of the plot wide.
         Find<QTreeWidget>(window, "lvwStatistics")->setCurrentItem(Find<QTreeWidget>(window, "lvwStatistics")->topLevelItem(2));
+        QCOMPARE(qobject_cast<QBarSeries *>(Find<QChartView>(window, "chart")->chart()->series().value(0))->barWidth(), 0.125);
         const auto *counts = qobject_cast<QValueAxis *>(Find<QChartView>(window, "chart")->chart()->axes(Qt::Vertical).value(0));
         QCOMPARE((QList<qreal>{counts->min(), counts->max(), counts->tickInterval(), qreal(counts->tickType())}), (QList<qreal>{0, 1, 1, QValueAxis::TicksDynamic}));
         QVERIFY(Find<QComboBox>(window, "cboGame")->currentText().endsWith(": Cy 100, Ada 100")); // the newest first
+        const QAccessibleTextInterface *game = QAccessible::queryAccessibleInterface(Find(window, "cboGame"))->textInterface();
+        QVERIFY(game && game->text(0, game->characterCount()).endsWith(": Cy 100, Ada 100")); // and says so to a reader
         Find<QPushButton>(window, "cmdReview")->click();
         QTRY_COMPARE(Rows(Find(&board, "frmReview"), "lvwSummary", 6).value(0), "252.28 + 131.04 luck − 283.32 lost = 100");
         Find<QPushButton>(window, "cmdClear")->click();
@@ -342,6 +351,7 @@ private slots:
         QVERIFY(!GameFiles::ReadKept().games.empty()); // nothing cleared before the answer
         box->button(QMessageBox::Yes)->click();
         QVERIFY(GameFiles::ReadKept().games.empty() && Rows(window, "lvwStatistics").isEmpty());
+        QTRY_COMPARE(Find<QLabel>(window, "chart")->text(), "No finished games yet.");
     }
 };
 

@@ -10,12 +10,14 @@
 #include "settings/basMain.h"
 #include "settings/frmOptions.h"
 #include "platform/DesignControls.h"
+#include "platform/WindowPlace.h"
 
 #include <QAccessible>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QRandomGenerator>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QTreeWidgetItemIterator>
 #include <QtEndian>
@@ -237,6 +239,23 @@ private slots:
         }
     }
 
+    // Where a side window opens (the review's frame 770 x 745, at least 410 x 325; the help's
+    // 760 x 545) by a board's frame of 482 x 466: beside it on the side with room, narrowed to
+    // the room there; else where it covers the least of it; always on the board's screen.
+    void sideWindowsOpenBesideTheBoard()
+    {
+        const QRect wide(0, 0, 1600, 1000), laptop(0, 0, 1366, 768);
+        const QSize review(770, 745), least(410, 325), help(760, 545);
+        for (const auto &[room, board, size, at] : { // the board at the centre, the left and the right of each screen, ...
+                 std::tuple{wide, QRect(560, 250, 482, 466), review, QRect(1050, 250, 550, 745)}, {wide, QRect(0, 250, 482, 466), review, QRect(490, 250, 770, 745)},
+                 {wide, QRect(1118, 250, 482, 466), review, QRect(340, 250, 770, 745)}, {laptop, QRect(442, 150, 482, 466), review, QRect(932, 23, 434, 745)},
+                 {laptop, QRect(442, 150, 482, 466), help, QRect(932, 150, 434, 545)}, {laptop, QRect(884, 150, 482, 466), review, QRect(106, 23, 770, 745)},
+                 {laptop, QRect(442, 0, 482, 466), QSize(640, 250), QRect(442, 474, 640, 250)}, // ... below it, at its least where it has no room,
+                 {QRect(0, 0, 1024, 768), QRect(271, 150, 482, 466), review, QRect(614, 23, 410, 745)}, // and on a second screen
+                 {QRect(1920, 0, 1280, 1024), QRect(1950, 100, 482, 466), QSize(640, 590), QRect(2440, 100, 640, 590)}})
+            QCOMPARE(PlaceBeside(board, size, least, room), at);
+    }
+
     // A link in a page, reached with Tab, is told and opens its page; Back and Forward (Alt+Left and Alt+Right) go through
     // the pages shown; the contents pane follows the page, and its arrow keys open pages; it fits every title.
     void helpLinksBackForwardAndContents()
@@ -250,6 +269,9 @@ private slots:
         const auto shown = [&] { return viewer->currentPage() + " " + contents->currentItem()->text(0); };
         QCOMPARE(shown(), "/html/welcome.htm Welcome to Quoxa");
         page->setFocus();
+        QTest::keyClick(page, Qt::Key_Down); // a caret, for a reader to read the page line by line
+        QCOMPARE(page->textCursor().block().text(), page->document()->firstBlock().next().text());
+        page->moveCursor(QTextCursor::Start);
         SpokenLines told;
         QTest::keyClick(page, Qt::Key_Tab); // the first link, "How to play", told to a screen reader
         QTRY_COMPARE(told.lines, QStringList{"Link: How to play"});
@@ -262,6 +284,14 @@ private slots:
             QTest::keyClick(to, key, modifiers);
             QCOMPARE(shown(), seen);
         }
+        // Asked for again (F1), minimised or not, the help comes back on the page it shows, not on its first page.
+        viewer->showMinimized();
+        basHelp::ShowHelpContents(&owner, QStringLiteral(QUOXA_HELP_FILE));
+        QCOMPARE(shown() + QString(" %1 %2").arg(viewer->isMinimized()).arg(owner.findChildren<HelpViewer *>().size()), "/html/scoring.htm Categories and bonuses 0 1");
+        // Heard, the contents: a title with titles under it is opened out; one without is no more than a title.
+        const QAccessibleTableInterface *titles = QAccessible::queryAccessibleInterface(contents)->tableInterface();
+        const auto state = [&](int row) { const QAccessible::State s = titles->cellAt(row, 0)->state(); return QString("%1 %2").arg(s.expandable).arg(s.expanded); };
+        QCOMPARE(state(0) + ", " + state(1), "1 1, 0 0"); // "Welcome to Quoxa", "How to play" (no titles under it)
         // The contents pane shows every title whole, in every language.
         for (const QString language : {"", ".de", ".fr", ".es", ".it", ".nl", ".pt_BR"}) {
             QWidget holder;
