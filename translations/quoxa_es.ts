@@ -811,6 +811,10 @@
         <source>Level of %1: %2</source>
         <translation>Nivel de %1: %2</translation>
     </message>
+    <message>
+        <source>%1: back to the defaults.</source>
+        <translation>%1: valores predeterminados restaurados.</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmReview</name>
@@ -1035,6 +1039,10 @@
     <message>
         <source>Place</source>
         <translation>Puesto</translation>
+    </message>
+    <message>
+        <source>%1 reaches place %2 with %3.</source>
+        <translation>%1 alcanza el puesto %2 con %3.</translation>
     </message>
 </context>
 <context>

@@ -811,6 +811,10 @@
         <source>Level of %1: %2</source>
         <translation>Niveau van %1: %2</translation>
     </message>
+    <message>
+        <source>%1: back to the defaults.</source>
+        <translation>%1: standaardwaarden hersteld.</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmReview</name>
@@ -1035,6 +1039,10 @@
     <message>
         <source>Place</source>
         <translation>Plaats</translation>
+    </message>
+    <message>
+        <source>%1 reaches place %2 with %3.</source>
+        <translation>%1 bereikt plaats %2 met %3.</translation>
     </message>
 </context>
 <context>

@@ -811,6 +811,10 @@
         <source>Level of %1: %2</source>
         <translation>Nível de %1: %2</translation>
     </message>
+    <message>
+        <source>%1: back to the defaults.</source>
+        <translation>%1: padrões restaurados.</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmReview</name>
@@ -1035,6 +1039,10 @@
     <message>
         <source>Place</source>
         <translation>Posição</translation>
+    </message>
+    <message>
+        <source>%1 reaches place %2 with %3.</source>
+        <translation>%1 alcança o %2º lugar com %3.</translation>
     </message>
 </context>
 <context>
