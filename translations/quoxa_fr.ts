@@ -700,6 +700,13 @@
         <source>&quot;%1&quot; is not a dice code. A dice code is eight letters and digits, as the score card gives it (for example K7QX-93R1); check it and try again.</source>
         <translation>«&#xa0;%1&#xa0;» n’est pas un code de dés. Un code de dés compte huit lettres et chiffres, tel que le donne la feuille de marque (par exemple K7QX-93R1)&#xa0;; vérifiez-le et réessayez.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n point(s)</source>
+        <translation>
+            <numerusform>%n point</numerusform>
+            <numerusform>%n points</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmOptions</name>
@@ -942,10 +949,6 @@
         <translation>&amp;Analyser</translation>
     </message>
     <message>
-        <source>%1: %2</source>
-        <translation>%1&#xa0;: %2</translation>
-    </message>
-    <message>
         <source>empty</source>
         <translation>vide</translation>
     </message>
@@ -1000,6 +1003,10 @@
     <message>
         <source>Copied</source>
         <translation>Copié</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3</source>
+        <translation>%1&#xa0;: %2 %3</translation>
     </message>
 </context>
 <context>

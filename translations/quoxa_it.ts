@@ -700,6 +700,13 @@
         <source>&quot;%1&quot; is not a dice code. A dice code is eight letters and digits, as the score card gives it (for example K7QX-93R1); check it and try again.</source>
         <translation>«%1» non è un codice dadi. Un codice dadi è fatto di otto lettere e cifre, come appare sul segnapunti (per esempio K7QX-93R1); controllalo e riprova.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n point(s)</source>
+        <translation>
+            <numerusform>%n punto</numerusform>
+            <numerusform>%n punti</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmOptions</name>
@@ -942,10 +949,6 @@
         <translation>&amp;Analisi</translation>
     </message>
     <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
         <source>empty</source>
         <translation>vuota</translation>
     </message>
@@ -1000,6 +1003,10 @@
     <message>
         <source>Copied</source>
         <translation>Copiato</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3</source>
+        <translation>%1: %2 %3</translation>
     </message>
 </context>
 <context>

@@ -700,6 +700,13 @@
         <source>&quot;%1&quot; is not a dice code. A dice code is eight letters and digits, as the score card gives it (for example K7QX-93R1); check it and try again.</source>
         <translation>‘%1’ is geen dobbelsteencode. Een dobbelsteencode heeft acht letters en cijfers, zoals de scorekaart hem geeft (bijvoorbeeld K7QX-93R1); controleer hem en probeer het opnieuw.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n point(s)</source>
+        <translation>
+            <numerusform>%n punt</numerusform>
+            <numerusform>%n punten</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmOptions</name>
@@ -942,10 +949,6 @@
         <translation>&amp;Analyse</translation>
     </message>
     <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
         <source>empty</source>
         <translation>leeg</translation>
     </message>
@@ -1000,6 +1003,10 @@
     <message>
         <source>Copied</source>
         <translation>Gekopieerd</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3</source>
+        <translation>%1: %2 %3</translation>
     </message>
 </context>
 <context>

@@ -700,6 +700,13 @@
         <source>&quot;%1&quot; is not a dice code. A dice code is eight letters and digits, as the score card gives it (for example K7QX-93R1); check it and try again.</source>
         <translation>“%1” não é um código de dados. Um código de dados tem oito letras e algarismos, como o placar o mostra (por exemplo K7QX-93R1); confira-o e tente de novo.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n point(s)</source>
+        <translation>
+            <numerusform>%n ponto</numerusform>
+            <numerusform>%n pontos</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmOptions</name>
@@ -942,10 +949,6 @@
         <translation>&amp;Analisar</translation>
     </message>
     <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
         <source>empty</source>
         <translation>em branco</translation>
     </message>
@@ -1000,6 +1003,10 @@
     <message>
         <source>Copied</source>
         <translation>Copiado</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3</source>
+        <translation>%1: %2 %3</translation>
     </message>
 </context>
 <context>

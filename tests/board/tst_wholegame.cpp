@@ -171,6 +171,10 @@ private slots:
                 QTRY_VERIFY(heard.lines.contains("Copied"));
                 const QRegularExpressionMatch copied = QRegularExpression("^Quoxa daily " + day + ": Player \\d (\\d+), Player \\d (\\d+), Player \\d (\\d+), Player \\d (\\d+), best play " + best + "$").match(QGuiApplication::clipboard()->text());
                 QVERIFY2(copied.hasMatch() && copied.captured(1).toInt() >= copied.captured(2).toInt() && copied.captured(3).toInt() >= copied.captured(4).toInt(), qPrintable(QGuiApplication::clipboard()->text()));
+                QStringList stops; // Tab leaves the table for the moves, the lines below it and the buttons
+                for (Find(card, "grdScoreCard")->setFocus(); stops.size() < 7; stops << card->focusWidget()->objectName())
+                    QTest::keyClick(card->focusWidget(), Qt::Key_Tab);
+                QCOMPARE(stops.join(u' '), "lstMoves lblRanking lblDiceCode lblPar cmdCopyResult cmdReview cmdPlayAgain");
             }
             card->activateWindow();
             Find<QPushButton>(card, "cmdPlayAgain")->click();
