@@ -298,6 +298,26 @@
         <source>%1: %2. Game total %3.</source>
         <translation>%1: %2. Endsumme %3.</translation>
     </message>
+    <message>
+        <source>%1 throws %2.</source>
+        <translation>%1 würfelt %2.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s total %2.</source>
+        <translation>Endsumme von %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 earns the upper bonus of %2.</source>
+        <translation>%1 erhält den Bonus oben: %2.</translation>
+    </message>
+    <message>
+        <source>Daily game of %1.</source>
+        <translation>Tagesspiel vom %1.</translation>
+    </message>
+    <message>
+        <source>Dice code %1 accepted.</source>
+        <translation>Würfelcode %1 angenommen.</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>

@@ -298,6 +298,26 @@
         <source>%1: %2. Game total %3.</source>
         <translation>%1: %2. Total general %3.</translation>
     </message>
+    <message>
+        <source>%1 throws %2.</source>
+        <translation>%1 saca %2.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s total %2.</source>
+        <translation>Total de %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 earns the upper bonus of %2.</source>
+        <translation>%1 consigue el bono superior de %2.</translation>
+    </message>
+    <message>
+        <source>Daily game of %1.</source>
+        <translation>Partida del día %1.</translation>
+    </message>
+    <message>
+        <source>Dice code %1 accepted.</source>
+        <translation>Código de dados %1 aceptado.</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>

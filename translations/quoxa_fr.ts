@@ -298,6 +298,26 @@
         <source>%1: %2. Game total %3.</source>
         <translation>%1&#xa0;: %2. Total général %3.</translation>
     </message>
+    <message>
+        <source>%1 throws %2.</source>
+        <translation>%1 obtient %2.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s total %2.</source>
+        <translation>Total de %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>%1 earns the upper bonus of %2.</source>
+        <translation>%1 gagne le bonus haut de %2.</translation>
+    </message>
+    <message>
+        <source>Daily game of %1.</source>
+        <translation>Partie du jour du %1.</translation>
+    </message>
+    <message>
+        <source>Dice code %1 accepted.</source>
+        <translation>Code de dés %1 accepté.</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>

@@ -298,6 +298,26 @@
         <source>%1: %2. Game total %3.</source>
         <translation>%1: %2. Totale partita %3.</translation>
     </message>
+    <message>
+        <source>%1 throws %2.</source>
+        <translation>%1 ottiene %2.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s total %2.</source>
+        <translation>Totale di %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 earns the upper bonus of %2.</source>
+        <translation>%1 guadagna il bonus superiore di %2.</translation>
+    </message>
+    <message>
+        <source>Daily game of %1.</source>
+        <translation>Partita del giorno %1.</translation>
+    </message>
+    <message>
+        <source>Dice code %1 accepted.</source>
+        <translation>Codice dadi %1 accettato.</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>

@@ -298,6 +298,26 @@
         <source>%1: %2. Game total %3.</source>
         <translation>%1: %2. Eindtotaal %3.</translation>
     </message>
+    <message>
+        <source>%1 throws %2.</source>
+        <translation>%1 gooit %2.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s total %2.</source>
+        <translation>Totaal van %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 earns the upper bonus of %2.</source>
+        <translation>%1 verdient de bovenbonus van %2.</translation>
+    </message>
+    <message>
+        <source>Daily game of %1.</source>
+        <translation>Dagspel van %1.</translation>
+    </message>
+    <message>
+        <source>Dice code %1 accepted.</source>
+        <translation>Dobbelsteencode %1 geaccepteerd.</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>

@@ -281,6 +281,18 @@ private slots:
         heard("Chance: empty");
     }
 
+    // The upper bonus is told once, with the score that earns it, and not with later ones.
+    void upperBonusTold()
+    {
+        random = ScriptedRandom{};
+        random.Queue(QStringLiteral("6666555556444463333611234"));
+        SpokenLines heard;
+        for (const char *box : {"lblSixes", "lblFives", "lblFours", "lblThrees", "lblOnes"})
+            Press(), QTest::mouseClick(Find(box), Qt::LeftButton), Press();
+        QTRY_VERIFY(heard.lines.join(u' ').contains("Threes: 12. Game total 107. Player 1 earns the upper bonus of 35."));
+        QCOMPARE(heard.lines.join(u' ').count("bonus"), 1);
+    }
+
     // Within the menu bar and each menu every item has an access key of its own; Ctrl+Z
     // takes back a score and Ctrl+Q exits, as their menu items do.
     void accessKeysAndShortcuts()
