@@ -302,6 +302,26 @@
         <source>%1: %2. Game total %3.</source>
         <translation>%1: %2. Endsumme %3.</translation>
     </message>
+    <message>
+        <source>%1 throws %2.</source>
+        <translation>%1 würfelt %2.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s total %2.</source>
+        <translation>Endsumme von %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 earns the upper bonus of %2.</source>
+        <translation>%1 erhält den Bonus oben: %2.</translation>
+    </message>
+    <message>
+        <source>Daily game of %1.</source>
+        <translation>Tagesspiel vom %1.</translation>
+    </message>
+    <message>
+        <source>Dice code %1 accepted.</source>
+        <translation>Würfelcode %1 angenommen.</translation>
+    </message>
 </context>
 <context>
     <name>OnlineSession</name>
@@ -751,6 +771,13 @@
         <source>The dice code of the game to play, as its score card shows it (for example K7QX-93R1):</source>
         <translation>Der Würfelcode des Spiels, wie er in seinem Spielstand steht (zum Beispiel K7QX-93R1):</translation>
     </message>
+    <message numerus="yes">
+        <source>%n point(s)</source>
+        <translation>
+            <numerusform>%n Punkt</numerusform>
+            <numerusform>%n Punkte</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmOptions</name>
@@ -861,6 +888,10 @@
     <message>
         <source>Level of %1: %2</source>
         <translation>Stufe von %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: back to the defaults.</source>
+        <translation>%1: Standardwerte wiederhergestellt.</translation>
     </message>
 </context>
 <context>
@@ -993,10 +1024,6 @@
         <translation>&amp;Analyse</translation>
     </message>
     <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
         <source>empty</source>
         <translation>leer</translation>
     </message>
@@ -1056,6 +1083,10 @@
         <source>Quoxa daily %1: %2, Perfect %3, most %4</source>
         <translation>Quoxa-Tagesspiel %1: %2, Perfekt %3, Maximum %4</translation>
     </message>
+    <message>
+        <source>%1: %2 %3</source>
+        <translation>%1: %2 %3</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmScores</name>
@@ -1094,6 +1125,10 @@
     <message>
         <source>Place</source>
         <translation>Platz</translation>
+    </message>
+    <message>
+        <source>%1 reaches place %2 with %3.</source>
+        <translation>%1 erreicht Platz %2 mit %3.</translation>
     </message>
 </context>
 <context>

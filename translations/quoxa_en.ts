@@ -20,5 +20,12 @@
             <numerusform>%1: %n points</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n point(s)</source>
+        <translation>
+            <numerusform>%n point</numerusform>
+            <numerusform>%n points</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -302,6 +302,26 @@
         <source>%1: %2. Game total %3.</source>
         <translation>%1: %2. Total general %3.</translation>
     </message>
+    <message>
+        <source>%1 throws %2.</source>
+        <translation>%1 saca %2.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s total %2.</source>
+        <translation>Total de %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 earns the upper bonus of %2.</source>
+        <translation>%1 consigue el bono superior de %2.</translation>
+    </message>
+    <message>
+        <source>Daily game of %1.</source>
+        <translation>Partida del día %1.</translation>
+    </message>
+    <message>
+        <source>Dice code %1 accepted.</source>
+        <translation>Código de dados %1 aceptado.</translation>
+    </message>
 </context>
 <context>
     <name>OnlineSession</name>
@@ -751,6 +771,13 @@
         <source>The dice code of the game to play, as its score card shows it (for example K7QX-93R1):</source>
         <translation>El código de dados de la partida que quieres jugar, tal como lo muestra su marcador (por ejemplo, K7QX-93R1):</translation>
     </message>
+    <message numerus="yes">
+        <source>%n point(s)</source>
+        <translation>
+            <numerusform>%n punto</numerusform>
+            <numerusform>%n puntos</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmOptions</name>
@@ -861,6 +888,10 @@
     <message>
         <source>Level of %1: %2</source>
         <translation>Nivel de %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: back to the defaults.</source>
+        <translation>%1: valores predeterminados restaurados.</translation>
     </message>
 </context>
 <context>
@@ -993,10 +1024,6 @@
         <translation>&amp;Análisis</translation>
     </message>
     <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
         <source>empty</source>
         <translation>vacía</translation>
     </message>
@@ -1056,6 +1083,10 @@
         <source>Quoxa daily %1: %2, Perfect %3, most %4</source>
         <translation>Quoxa, partida del día %1: %2, Perfecto %3, máximo %4</translation>
     </message>
+    <message>
+        <source>%1: %2 %3</source>
+        <translation>%1: %2 %3</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmScores</name>
@@ -1094,6 +1125,10 @@
     <message>
         <source>Place</source>
         <translation>Puesto</translation>
+    </message>
+    <message>
+        <source>%1 reaches place %2 with %3.</source>
+        <translation>%1 alcanza el puesto %2 con %3.</translation>
     </message>
 </context>
 <context>

@@ -302,6 +302,26 @@
         <source>%1: %2. Game total %3.</source>
         <translation>%1&#xa0;: %2. Total général %3.</translation>
     </message>
+    <message>
+        <source>%1 throws %2.</source>
+        <translation>%1 obtient %2.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s total %2.</source>
+        <translation>Total de %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>%1 earns the upper bonus of %2.</source>
+        <translation>%1 gagne le bonus haut de %2.</translation>
+    </message>
+    <message>
+        <source>Daily game of %1.</source>
+        <translation>Partie du jour du %1.</translation>
+    </message>
+    <message>
+        <source>Dice code %1 accepted.</source>
+        <translation>Code de dés %1 accepté.</translation>
+    </message>
 </context>
 <context>
     <name>OnlineSession</name>
@@ -751,6 +771,13 @@
         <source>The dice code of the game to play, as its score card shows it (for example K7QX-93R1):</source>
         <translation>Le code de dés de la partie à jouer, tel que l’affiche sa feuille de marque (par exemple K7QX-93R1)&#xa0;:</translation>
     </message>
+    <message numerus="yes">
+        <source>%n point(s)</source>
+        <translation>
+            <numerusform>%n point</numerusform>
+            <numerusform>%n points</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmOptions</name>
@@ -861,6 +888,10 @@
     <message>
         <source>Level of %1: %2</source>
         <translation>Niveau de %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1: back to the defaults.</source>
+        <translation>%1&#xa0;: valeurs par défaut rétablies.</translation>
     </message>
 </context>
 <context>
@@ -993,10 +1024,6 @@
         <translation>&amp;Analyser</translation>
     </message>
     <message>
-        <source>%1: %2</source>
-        <translation>%1&#xa0;: %2</translation>
-    </message>
-    <message>
         <source>empty</source>
         <translation>vide</translation>
     </message>
@@ -1056,6 +1083,10 @@
         <source>Quoxa daily %1: %2, Perfect %3, most %4</source>
         <translation>Quoxa, partie du jour du %1&#xa0;: %2, Parfait %3, maximum %4</translation>
     </message>
+    <message>
+        <source>%1: %2 %3</source>
+        <translation>%1&#xa0;: %2 %3</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmScores</name>
@@ -1094,6 +1125,10 @@
     <message>
         <source>Place</source>
         <translation>Rang</translation>
+    </message>
+    <message>
+        <source>%1 reaches place %2 with %3.</source>
+        <translation>%1 atteint la place %2 avec %3.</translation>
     </message>
 </context>
 <context>

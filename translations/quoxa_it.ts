@@ -302,6 +302,26 @@
         <source>%1: %2. Game total %3.</source>
         <translation>%1: %2. Totale partita %3.</translation>
     </message>
+    <message>
+        <source>%1 throws %2.</source>
+        <translation>%1 ottiene %2.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s total %2.</source>
+        <translation>Totale di %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 earns the upper bonus of %2.</source>
+        <translation>%1 guadagna il bonus superiore di %2.</translation>
+    </message>
+    <message>
+        <source>Daily game of %1.</source>
+        <translation>Partita del giorno %1.</translation>
+    </message>
+    <message>
+        <source>Dice code %1 accepted.</source>
+        <translation>Codice dadi %1 accettato.</translation>
+    </message>
 </context>
 <context>
     <name>OnlineSession</name>
@@ -751,6 +771,13 @@
         <source>The dice code of the game to play, as its score card shows it (for example K7QX-93R1):</source>
         <translation>Il codice dadi della partita da giocare, come appare sul suo segnapunti (per esempio K7QX-93R1):</translation>
     </message>
+    <message numerus="yes">
+        <source>%n point(s)</source>
+        <translation>
+            <numerusform>%n punto</numerusform>
+            <numerusform>%n punti</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmOptions</name>
@@ -861,6 +888,10 @@
     <message>
         <source>Level of %1: %2</source>
         <translation>Livello di %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: back to the defaults.</source>
+        <translation>%1: valori predefiniti ripristinati.</translation>
     </message>
 </context>
 <context>
@@ -993,10 +1024,6 @@
         <translation>&amp;Analisi</translation>
     </message>
     <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
         <source>empty</source>
         <translation>vuota</translation>
     </message>
@@ -1056,6 +1083,10 @@
         <source>Quoxa daily %1: %2, Perfect %3, most %4</source>
         <translation>Quoxa, partita del giorno %1: %2, Perfetto %3, massimo %4</translation>
     </message>
+    <message>
+        <source>%1: %2 %3</source>
+        <translation>%1: %2 %3</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmScores</name>
@@ -1094,6 +1125,10 @@
     <message>
         <source>Place</source>
         <translation>Posizione</translation>
+    </message>
+    <message>
+        <source>%1 reaches place %2 with %3.</source>
+        <translation>%1 raggiunge il %2° posto con %3.</translation>
     </message>
 </context>
 <context>

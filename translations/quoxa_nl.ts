@@ -302,6 +302,26 @@
         <source>%1: %2. Game total %3.</source>
         <translation>%1: %2. Eindtotaal %3.</translation>
     </message>
+    <message>
+        <source>%1 throws %2.</source>
+        <translation>%1 gooit %2.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s total %2.</source>
+        <translation>Totaal van %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 earns the upper bonus of %2.</source>
+        <translation>%1 verdient de bovenbonus van %2.</translation>
+    </message>
+    <message>
+        <source>Daily game of %1.</source>
+        <translation>Dagspel van %1.</translation>
+    </message>
+    <message>
+        <source>Dice code %1 accepted.</source>
+        <translation>Dobbelsteencode %1 geaccepteerd.</translation>
+    </message>
 </context>
 <context>
     <name>OnlineSession</name>
@@ -751,6 +771,13 @@
         <source>The dice code of the game to play, as its score card shows it (for example K7QX-93R1):</source>
         <translation>De dobbelsteencode van het spel, zoals die op de scorekaart staat (bijvoorbeeld K7QX-93R1):</translation>
     </message>
+    <message numerus="yes">
+        <source>%n point(s)</source>
+        <translation>
+            <numerusform>%n punt</numerusform>
+            <numerusform>%n punten</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmOptions</name>
@@ -861,6 +888,10 @@
     <message>
         <source>Level of %1: %2</source>
         <translation>Niveau van %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: back to the defaults.</source>
+        <translation>%1: standaardwaarden hersteld.</translation>
     </message>
 </context>
 <context>
@@ -993,10 +1024,6 @@
         <translation>&amp;Analyse</translation>
     </message>
     <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
         <source>empty</source>
         <translation>leeg</translation>
     </message>
@@ -1056,6 +1083,10 @@
         <source>Quoxa daily %1: %2, Perfect %3, most %4</source>
         <translation>Quoxa-dagspel %1: %2, Perfect %3, maximum %4</translation>
     </message>
+    <message>
+        <source>%1: %2 %3</source>
+        <translation>%1: %2 %3</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmScores</name>
@@ -1094,6 +1125,10 @@
     <message>
         <source>Place</source>
         <translation>Plaats</translation>
+    </message>
+    <message>
+        <source>%1 reaches place %2 with %3.</source>
+        <translation>%1 bereikt plaats %2 met %3.</translation>
     </message>
 </context>
 <context>

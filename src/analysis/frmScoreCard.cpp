@@ -41,8 +41,11 @@ frmScoreCard::frmScoreCard(QWidget *owner, std::function<void()> playAgain, std:
 
     grdScoreCard = new QTableWidget(int(kScoreSheet.size()), 0, this);
     grdScoreCard->setObjectName(QStringLiteral("grdScoreCard"));
-    grdScoreCard->setAccessibleName(tr("Score Card"));
+    // Named by its window alone, so that a screen reader says the name once; the arrows go
+    // from box to box, and Tab leaves it.
     grdScoreCard->setFocusPolicy(Qt::TabFocus); // the keyboard, never a click: a click leaves it on the board
+    grdScoreCard->setTabKeyNavigation(false);
+    ReadCurrentOnEntry(grdScoreCard, [this] { return grdScoreCard->currentIndex(); });
     grdScoreCard->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdScoreCard->setSelectionMode(QAbstractItemView::NoSelection);
     grdScoreCard->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -78,6 +81,15 @@ frmScoreCard::frmScoreCard(QWidget *owner, std::function<void()> playAgain, std:
     buttons->addWidget(cmdPlayAgain);
     layout->addLayout(buttons);
     BuildDiceLines(layout);
+    // Tab goes from the table to the moves, the ranking, the lines on the dice and the
+    // buttons; the lines take the keyboard, so that a screen reader reads them.
+    const QList<QWidget *> order{grdScoreCard, lstMoves, lblRanking, lblDiceCode, lblPar, cmdCopyResult, cmdReview, cmdPlayAgain};
+    for (qsizetype i = 0; i < order.size(); ++i) {
+        if (qobject_cast<QLabel *>(order[i]))
+            order[i]->setFocusPolicy(Qt::TabFocus);
+        if (i > 0)
+            setTabOrder(order[i - 1], order[i]);
+    }
 }
 
 void frmScoreCard::Refresh(const Game &game)
@@ -102,8 +114,10 @@ void frmScoreCard::Refresh(const Game &game)
                 auto *item = new QTableWidgetItem(row.isCategory() && value == PlayerSheet::kUnscored ? QString()
                                                                                                     : QString::number(value));
                 const bool last = &row == lastBox && p == lastPlayer;
-                // Read cell by cell, each says its row: "Chance: 23", "Twos: empty".
-                const QString shown = tr("%1: %2").arg(RowName(row), item->text().isEmpty() ? tr("empty") : item->text());
+                // Read cell by cell, or a row at a time, each says its row and player: "Chance: Bea 23",
+                // "Twos: Ada empty".
+                const QString shown =
+                    tr("%1: %2 %3").arg(RowName(row), game.Sheet(p).strName, item->text().isEmpty() ? tr("empty") : item->text());
                 item->setData(Qt::AccessibleTextRole, last ? tr("%1, scored last").arg(shown) : shown);
                 if (last)
                     mLastScored = item;
@@ -157,8 +171,8 @@ void frmScoreCard::ShowBeside(bool asked)
     Trap([&] {
         quoxa::ShowBeside(this, asked);
         if (asked) {
-            if (mLastScored)
-                grdScoreCard->setCurrentItem(mLastScored);
+            if (QTableWidgetItem *at = mLastScored ? mLastScored : grdScoreCard->item(0, 0)) // nothing scored yet: the first box
+                grdScoreCard->setCurrentItem(at);
             grdScoreCard->setFocus();
         }
     });

@@ -31,7 +31,8 @@ public:
     // game of two or more, with the ranking, Review Game and Play Again.
     void Refresh(const Game &game);
     // Shows the window beside its owner; asked for, it takes the keyboard to its table, at
-    // the box scored last, which is read cell by cell with its row and player.
+    // the box scored last (the first box before any score), which is read cell by cell with
+    // its row and player; Tab goes on to the moves, the lines below and the buttons.
     void ShowBeside(bool asked);
 
 private:

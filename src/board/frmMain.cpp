@@ -6,6 +6,7 @@
 #include "board/ClickFilter.h"
 #include "board/ComputerPlayer.h"
 #include "board/PictureButton.h"
+#include "board/PlayersList.h"
 #include "board/Shape.h"
 #include "platform/DesignControls.h"
 #include "platform/ErrorTrap.h"
@@ -52,29 +53,6 @@ constexpr std::array<QRect, 6> kSheetFrames{{
     {150, 225, 1890, 2340}, {150, 2550, 1890, 840}, {150, 3375, 1890, 465},
     {2175, 225, 2040, 2715}, {2175, 2925, 2040, 465}, {2175, 3375, 2040, 465}}};
 
-// The players list's column header. Qt measures header sections in bold in case one is
-// highlighted; these never are, so they are measured in their own font, which spares
-// loading a bold face before the first frame.
-class PlainHeader : public QHeaderView {
-public:
-    PlainHeader() : QHeaderView(Qt::Horizontal)
-    {
-        // As a tree view sets up its own header.
-        setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        setSectionsMovable(true);
-        setStretchLastSection(true);
-    }
-
-protected:
-    QSize sectionSizeFromContents(int logicalIndex) const override
-    {
-        QStyleOptionHeader option;
-        initStyleOption(&option);
-        option.section = logicalIndex;
-        option.text = model()->headerData(logicalIndex, orientation()).toString();
-        return style()->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), this);
-    }
-};
 
 } // namespace
 
@@ -116,7 +94,8 @@ frmMain::frmMain(RandomSource *random)
     }
     for (int i = 1; i <= 5; ++i)
         setTabOrder(std::exchange(previous, DieAt(i).fraDie), DieAt(i).fraDie);
-    setTabOrder(previous, cmdThrow);
+    setTabOrder(previous, lvwPlayers);
+    setTabOrder(lvwPlayers, cmdThrow);
 
     // The board block starts right under the tool bar.
     const int blockOffset = tlbMain->height() - Px(375);
@@ -179,19 +158,11 @@ void frmMain::BuildStatusBar()
 void frmMain::BuildPlayers()
 {
     fraPlayers = Place(new QGroupBox(tr("Players"), mClient), QStringLiteral("fraPlayers"), {75, 375, 2640, 3990});
-    lvwPlayers = Place(new QTreeWidget(fraPlayers), QStringLiteral("lvwPlayers"), {50, 225, 2550, 3615});
-    lvwPlayers->setHeader(new PlainHeader);
-    lvwPlayers->setColumnCount(2);
+    lvwPlayers = Place(new PlayersList(fraPlayers), QStringLiteral("lvwPlayers"), {50, 225, 2550, 3615});
     lvwPlayers->setHeaderLabels({tr("Name"), tr("Score")});
     lvwPlayers->headerItem()->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
     lvwPlayers->setColumnWidth(0, Px(1700));
     lvwPlayers->setColumnWidth(1, Px(800));
-    lvwPlayers->setRootIsDecorated(false);
-    lvwPlayers->setSortingEnabled(false);
-    // The selected row marks whose turn it is, and only the game moves it: the player
-    // cannot select another row, and the marker stays lit without the keyboard focus.
-    lvwPlayers->setSelectionMode(QAbstractItemView::NoSelection);
-    lvwPlayers->setFocusPolicy(Qt::NoFocus);
     lvwPlayers->setAccessibleName(tr("Players"));
 }
 

@@ -183,6 +183,8 @@ private:
     QString TurnLine();
     // The game under way, or just over, is played on the day's dice.
     bool DailyGame() const;
+    // A new game on these dice, told first what game it is, then whose turn.
+    void StartKnownGame(const DiceOrigin &dice, const QString &told);
     inline static const QColor kHintColour{0, 128, 0};
     inline static const QColor kHintCellColour{204, 255, 204};
 

@@ -108,7 +108,7 @@ void frmMain::PreviewScore(QStringView label, bool resting)
             const int points = mGame.ScoreFor(*row);
             const QString preview = tr("%1: %n point(s)", nullptr, points).arg(Caption(*row));
             mPanels[0]->setText(preview);
-            cell->setAccessibleDescription(preview);
+            cell->setAccessibleDescription(tr("%n point(s)", nullptr, points)); // after its name, which says the box
         } else if (!resting && mPreviewCell == cell) { // what the panel said before, the Hint included
             mPreviewCell = nullptr;
             mPanels[0]->setText(mPreviewSaved);

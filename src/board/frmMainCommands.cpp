@@ -182,8 +182,8 @@ void frmMain::cmdThrow_Click()
     }
     const bool person = !mComputer->Playing();
     const QString before = mGame.turn().mstrState;
-    if (mGame.cmdThrow_Click() == Refusal::None && person && before.startsWith(u"Throw "))
-        Tell(MoveText::Thrown(mGame.Dice(), mGame.turn().mintRolls.value()));
+    if (mGame.cmdThrow_Click() == Refusal::None && before.startsWith(u"Throw "))
+        Tell(person ? MoveText::Thrown(mGame.Dice(), mGame.turn().mintRolls.value()) : MoveText::Threw(mGame.CurrentSheet().strName, mGame.Dice()));
 }
 
 bool frmMain::PersonLockedOut() const
@@ -196,13 +196,22 @@ void frmMain::ScoreCategory(QStringView label)
     if (PersonLockedOut())
         return;
     const bool person = !mComputer->Playing();
+    const bool bonus = UpperBonusEarned(mGame.CurrentSheet());
     const Refusal refused = mGame.RecordScore(label);
     cmdThrow->setFocus();
-    if (person && refused == Refusal::None) { // told before whatever the score brought with it: the end of the game, say
-        const PlayerSheet &sheet = mGame.CurrentSheet();
-        const SheetRow &row = *FindSheetRow(label);
-        Tell(MoveText::Scored(row, (sheet.*row.field).value(), sheet.intGameTotal.value()), true);
-    }
+    if (refused != Refusal::None)
+        return;
+    // A person hears the points and the game total, a computer's player its total after its
+    // narration; either the upper bonus once earned.
+    const PlayerSheet &sheet = mGame.CurrentSheet();
+    const SheetRow &row = *FindSheetRow(label);
+    QStringList lines{person ? MoveText::Scored(row, (sheet.*row.field).value(), sheet.intGameTotal.value()) : QString()};
+    if (!bonus && UpperBonusEarned(sheet))
+        lines << MoveText::Bonus(sheet.strName, kUpperBonus);
+    if (!person)
+        lines << MoveText::Total(sheet.strName, sheet.intGameTotal.value());
+    lines.removeAll(QString());
+    Tell(lines.join(u' '), person); // a person's before whatever the score brought with it: the end of the game, say
 }
 
 void frmMain::fraDie_Click(int index)

@@ -1,11 +1,14 @@
 // The games on known dice: the daily game, and a game on the dice of a code.
 #include "board/frmMain.h"
+#include "engine/MoveText.h"
 #include "platform/DesignControls.h"
 #include "platform/ErrorTrap.h"
+#include "platform/Languages.h"
 #include "platform/Messages.h"
 #include "settings/basMain.h"
 
 #include <QInputDialog>
+#include <QLocale>
 #include <functional>
 
 namespace quoxa {
@@ -34,7 +37,17 @@ constexpr qsizetype kQuotedMost = 24;
 
 void frmMain::mnuGameDaily_Click()
 {
-    Trap([&] { mGame.StartNewGame(ChosenPlayers(), DiceOrigin::Daily(QDate::currentDate())); });
+    Trap([&] {
+        const QDate today = QDate::currentDate();
+        StartKnownGame(DiceOrigin::Daily(today), MoveText::DailyGame(Languages::DayText(today, QLocale(), true)));
+    });
+}
+
+void frmMain::StartKnownGame(const DiceOrigin &dice, const QString &told)
+{
+    mGame.StartNewGame(ChosenPlayers(), dice);
+    mToldTurn.clear(); // whose turn it is told after what game it is, whatever came before
+    Tell(told);
 }
 
 void frmMain::mnuGameDiceCode_Click()
@@ -43,7 +56,7 @@ void frmMain::mnuGameDiceCode_Click()
         // A code typed wrong is told, what is wrong with it too, and the prompt stays open.
         auto *prompt = new CheckedPrompt(this, [this](const QString &typed) {
             if (const std::optional<DiceOrigin> dice = DiceOrigin::FromCode(typed)) {
-                mGame.StartNewGame(ChosenPlayers(), *dice);
+                StartKnownGame(*dice, MoveText::CodeAccepted(dice->CodeText()));
                 return true;
             }
             const QString fault = DiceOrigin::CodeFault(typed), shown = typed.trimmed();

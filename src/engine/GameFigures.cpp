@@ -49,7 +49,7 @@ void GameFigures::Add(const GameRecord &game)
         f.games += 1;
         f.totals.push_back(total);
         f.best = std::max(f.best, total);
-        tally.bonusGames += sheets[p].intTotal > 63 ? 1 : 0;
+        tally.bonusGames += UpperBonusEarned(sheets[p]) ? 1 : 0;
         tally.fiveAlikeGames += sheets[p].intQuoxa == 50 ? 1 : 0;
         if (game.dice && game.dice->daily()) {
             tally.daily.emplace_back(*game.dice, total);

@@ -74,6 +74,31 @@ QString Scored(const SheetRow &box, int points, int gameTotal)
     return QCoreApplication::translate("MoveText", "%1: %2. Game total %3.").arg(RowName(box)).arg(points).arg(gameTotal);
 }
 
+QString Threw(const QString &name, const DiceSet &dice)
+{
+    return QCoreApplication::translate("MoveText", "%1 throws %2.").arg(name, Dice(dice));
+}
+
+QString Total(const QString &name, int total)
+{
+    return QCoreApplication::translate("MoveText", "%1's total %2.").arg(name, QString::number(total));
+}
+
+QString Bonus(const QString &name, int bonus)
+{
+    return QCoreApplication::translate("MoveText", "%1 earns the upper bonus of %2.").arg(name, QString::number(bonus));
+}
+
+QString DailyGame(const QString &day)
+{
+    return QCoreApplication::translate("MoveText", "Daily game of %1.").arg(day);
+}
+
+QString CodeAccepted(const QString &code)
+{
+    return QCoreApplication::translate("MoveText", "Dice code %1 accepted.").arg(code);
+}
+
 QString Points(double points)
 {
     // Below zero with a minus sign, not the hyphen the locale writes ("−1.39").

@@ -38,6 +38,17 @@ QString DieLine(int die, const QString &shown);
 QString HeldFace(int face);
 QString Scored(const SheetRow &box, int points, int gameTotal);
 
+// What a screen reader is told besides the narration: the dice a computer threw, in the order
+// they lie ("Bea throws 2 5 5 6 1."), a computer's total after its score ("Bea's total 75."),
+// and the upper bonus once anyone earns it ("Ada earns the upper bonus of 35.").
+QString Threw(const QString &name, const DiceSet &dice);
+QString Total(const QString &name, int total);
+QString Bonus(const QString &name, int bonus);
+// How a game on known dice begins: "Daily game of 8 December 2026.", "Dice code K7QX-93R1
+// accepted."
+QString DailyGame(const QString &day);
+QString CodeAccepted(const QString &code);
+
 // The game's moves so far, one line a decision of any player, in the narration's words and
 // the order played: "Bea keeps 5 5 5 and throws again.", "Bea scores 25 in Full House.".
 QStringList Log(const GameRecord &record);

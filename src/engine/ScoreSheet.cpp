@@ -122,7 +122,7 @@ void TotalSheet(PlayerSheet &sheet)
         return total;
     };
     sheet.intTotal = sum(1);
-    Int16 bonus = sheet.intTotal > 63 ? 35 : 0;
+    Int16 bonus = UpperBonusEarned(sheet) ? kUpperBonus : 0;
     if (sheet.intQuoxaCount > 1)
         bonus += (sheet.intQuoxaCount - 1) * 100;
     sheet.intBonus = bonus;

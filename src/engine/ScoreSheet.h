@@ -53,6 +53,9 @@ Int16 ScoreDice(PlayerSheet &sheet, const SheetRow &row, std::span<const int, 5>
 // The sheet's totals from its categories: the upper total, the bonus (35 above 63, and 100
 // for each five alike after the first), the section totals and the game total.
 void TotalSheet(PlayerSheet &sheet);
+// The upper bonus, earned once the upper total is above 63.
+constexpr int kUpperBonus = 35;
+inline bool UpperBonusEarned(const PlayerSheet &sheet) { return sheet.intTotal > 63; }
 
 // The thirteen categories in sheet order, Ones first.
 const std::array<const SheetRow *, kCategoryCount> &SheetCategories();

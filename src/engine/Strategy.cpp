@@ -16,7 +16,6 @@ constexpr int kAllFilled = (1 << kCategoryCount) - 1;
 constexpr int kUpperCount = 6;  // Ones to Sixes come first
 constexpr int kQuoxaIndex = 11; // the Quoxa box among the categories
 constexpr int kBonusFrom = 64;  // the 35 come with an upper total above 63
-constexpr int kUpperBonus = 35;
 constexpr int kExtraQuoxa = 100;
 constexpr int kTotals = kBonusFrom + 1; // upper totals 0 to 64; more makes no difference
 constexpr float kNone = -std::numeric_limits<float>::infinity();

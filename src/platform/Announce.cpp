@@ -1,14 +1,20 @@
 #include "platform/Announce.h"
 
 #include <QAccessibleWidget>
+#include <QTimer>
 #include <QWidget>
 
 namespace quoxa {
 namespace {
 
+// How long a line stays for the reader to come to it, and how many at most: a computer
+// playing without pauses tells many lines a second, and the oldest go first.
+constexpr int kLineKeptMs = 10000;
+constexpr qsizetype kLinesKept = 16;
+
 class SpokenLine : public QWidget {
 public:
-    explicit SpokenLine(QWidget *window) : QWidget(window)
+    SpokenLine(QWidget *window, const QString &line) : QWidget(window)
     {
         setObjectName(QStringLiteral("lblSpoken"));
         setFixedSize(1, 1);
@@ -18,6 +24,8 @@ public:
         // widget: forgotten, it is described again as what it is.
         if (QAccessibleInterface *made = QAccessible::queryAccessibleInterface(this); made && made->role() != QAccessible::Notification)
             QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+        setAccessibleName(line);
+        QTimer::singleShot(kLineKeptMs, this, &QObject::deleteLater);
     }
 };
 
@@ -33,12 +41,10 @@ void Announce(QWidget *window, const QString &line)
 {
     static const bool kFactory = (QAccessible::installFactory(SpokenLineFactory), true);
     Q_UNUSED(kFactory);
-    QWidget *spoken = window->findChild<QWidget *>(QStringLiteral("lblSpoken"), Qt::FindDirectChildrenOnly);
-    if (!spoken)
-        spoken = new SpokenLine(window);
-    spoken->hide(); // shown again, it is news to the reader, the same line too
-    spoken->setAccessibleName(line);
-    spoken->show();
+    const QList<QWidget *> kept = window->findChildren<QWidget *>(QStringLiteral("lblSpoken"), Qt::FindDirectChildrenOnly);
+    for (qsizetype old = 0; old + kLinesKept <= kept.size(); ++old)
+        delete kept[old];
+    (new SpokenLine(window, line))->show();
 }
 
 } // namespace quoxa

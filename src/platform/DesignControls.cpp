@@ -3,6 +3,7 @@
 #include "platform/Heap.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QDialog>
@@ -12,6 +13,7 @@
 #include <QProxyStyle>
 #include <QStyle>
 #include <QStyleOption>
+#include <QTimer>
 #include <QToolTip>
 #include <array>
 #include <QMessageBox>
@@ -82,6 +84,31 @@ protected:
 private:
     QList<int> mKeys;
     std::function<void()> mAction;
+};
+
+class EntryReader : public QObject {
+public:
+    EntryReader(QAbstractItemView *view, std::function<QModelIndex()> at) : QObject(view), mView(view), mAt(std::move(at))
+    {
+        view->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::FocusIn) // after the toolkit has told that the view has the focus
+            QTimer::singleShot(0, this, [this] {
+                if (const QModelIndex at = mAt(); mView->hasFocus() && at.isValid()) {
+                    mView->setCurrentIndex({});
+                    mView->setCurrentIndex(at);
+                }
+            });
+        return false;
+    }
+
+private:
+    QAbstractItemView *mView;
+    std::function<QModelIndex()> mAt;
 };
 
 // The windows' font, set now and set again whenever something else changes it.
@@ -234,6 +261,11 @@ void KeepOpenOnEscape(QWidget *window)
 void PressOnReturn(QAbstractButton *button)
 {
     new KeyFilter(button, {Qt::Key_Return, Qt::Key_Enter}, [button] { button->animateClick(); });
+}
+
+void ReadCurrentOnEntry(QAbstractItemView *view, std::function<QModelIndex()> at)
+{
+    new EntryReader(view, std::move(at));
 }
 
 QString Indexed(const QString &name, int index)

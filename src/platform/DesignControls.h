@@ -15,6 +15,8 @@
 #include <QWidget>
 
 class QAbstractButton;
+class QAbstractItemView;
+class QModelIndex;
 class QDialog;
 
 namespace quoxa {
@@ -78,6 +80,10 @@ void AskYesNo(QWidget *owner, const QString &title, const QString &question, QMe
 void KeepOpenOnEscape(QWidget *window);
 // Return and Enter press this button while it has the focus, as Space does.
 void PressOnReturn(QAbstractButton *button);
+// A list or table reached by the keyboard makes the item `at` gives current anew once it has
+// the focus, so that a screen reader reads that item as it reads one the arrows reach: a
+// view made current before it had the focus is read as a whole alone.
+void ReadCurrentOnEntry(QAbstractItemView *view, std::function<QModelIndex()> at);
 
 // A fixed dialog: a caption with a close box, nothing to resize or maximise.
 inline constexpr Qt::WindowFlags kFixedDialogFlags =

@@ -1,4 +1,5 @@
 #include "scores/frmScores.h"
+#include "platform/Announce.h"
 #include "platform/DesignControls.h"
 #include "platform/ErrorTrap.h"
 #include "platform/Pictures.h"
@@ -114,6 +115,9 @@ void frmScores::FillScoreList()
                 (*row)->setBackground(column, palette().color(QPalette::Highlight));
                 (*row)->setForeground(column, palette().color(QPalette::HighlightedText));
             }
+            if (const QString place = tr("%1 reaches place %2 with %3.").arg(name, QString::number(rows.rend() - row), QString::number(score));
+                !mPlacesReached.contains(place))
+                mPlacesReached << place;
             break;
         }
     }
@@ -146,8 +150,11 @@ void frmScores::cmdOk_Click()
 bool frmScores::event(QEvent *event)
 {
     const bool handled = QDialog::event(event);
-    if (event->type() == QEvent::WindowActivate)
+    if (event->type() == QEvent::WindowActivate) {
+        if (!mPlacesReached.isEmpty()) // the marked rows, in words
+            Announce(this, std::exchange(mPlacesReached, {}).join(u' '));
         Form_Activate();
+    }
     return handled;
 }
 

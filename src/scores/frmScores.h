@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <utility>
 
 class QPushButton;
@@ -41,6 +42,7 @@ private:
     void Form_Activate();
 
     QTreeWidget *lvwScores = nullptr;
+    QStringList mPlacesReached; // told to a screen reader as the window first comes up
 };
 
 } // namespace quoxa

@@ -1,6 +1,7 @@
 #include "settings/frmOptions.h"
 #include "engine/PlayerSheet.h"
 #include "engine/Strategy.h"
+#include "platform/Announce.h"
 #include "platform/DesignControls.h"
 #include "platform/ErrorTrap.h"
 #include "platform/Twips.h"
@@ -298,6 +299,8 @@ void frmOptions::cmdDefault_Click()
             break;
         }
         cmdApply->setEnabled(false);
+        // What it did is told: the button itself says nothing of it.
+        Announce(this, tr("%1: back to the defaults.").arg(tabOptions->tabText(tabOptions->currentIndex()).remove(u'&')));
     });
 }
 

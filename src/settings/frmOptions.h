@@ -69,7 +69,8 @@ private:
     int DelaySteps() const;
     // The Color button tells a screen reader the colour it would change.
     void DescribeColor();
-    // A level box's hidden label: its player and level, as a screen reader names the box.
+    // A level box's hidden label: its player and level, as a screen reader names the box;
+    // and the first player's check box named with the page's caption.
     void NameLevelBox(std::size_t at);
     // The count field as a number; an empty field is a type mismatch.
     int PlayerCount() const;

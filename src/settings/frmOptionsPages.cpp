@@ -15,6 +15,23 @@
 #include <QSlider>
 
 namespace quoxa {
+namespace {
+
+// A name box: reached by Tab, the name is not selected, the caret after it. Selected, a
+// screen reader reads it twice over, and clipped.
+class NameBox : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    void focusInEvent(QFocusEvent *event) override
+    {
+        QFocusEvent plain(event->type(), Qt::OtherFocusReason);
+        QLineEdit::focusInEvent(&plain);
+    }
+};
+
+} // namespace
 
 void frmOptions::BuildColorsPage(QWidget *page)
 {
@@ -46,9 +63,12 @@ void frmOptions::BuildPlayersPage(QWidget *page)
     const auto arrows = udcPlayerCnt->findChildren<QWidget *>();
     arrows.at(0)->setAccessibleName(tr("One player more"));
     arrows.at(1)->setAccessibleName(tr("One player fewer"));
-    // The stepper says the count it steps, and a step made by the field's Up and Down keys is
-    // told at once.
-    connect(mskPlayerCnt, &QLineEdit::textChanged, udcPlayerCnt, [this](const QString &count) { udcPlayerCnt->setAccessibleDescription(count); });
+    // The field and its stepper say the count, as a screen reader comes to them, and a step
+    // made by the field's Up and Down keys is told at once.
+    connect(mskPlayerCnt, &QLineEdit::textChanged, udcPlayerCnt, [this](const QString &count) {
+        mskPlayerCnt->setAccessibleDescription(count);
+        udcPlayerCnt->setAccessibleDescription(count);
+    });
     udcPlayerCnt->told = [this](const QString &count) { Announce(this, count); };
     // Wider than designed, over the empty row, so that the whole title fits in every language.
     Place(new QLabel(tr("Player Names:"), page), Indexed(QStringLiteral("lblPlayers"), 1), {525, 810, 2400, 255});
@@ -57,7 +77,7 @@ void frmOptions::BuildPlayersPage(QWidget *page)
     for (int i = 0; i < 4; ++i) {
         const auto at = static_cast<std::size_t>(i);
         Place(new QLabel(QStringLiteral("%1.").arg(i + 1), page), Indexed(QStringLiteral("lblPlayers"), i + 2), {255, labelTops[at], 180, 255});
-        QLineEdit *box = Place(new QLineEdit(page), Indexed(QStringLiteral("txtPlayer"), i + 1), {450, boxTops[at], 2895, i == 1 ? 285 : 300});
+        QLineEdit *box = Place(new NameBox(page), Indexed(QStringLiteral("txtPlayer"), i + 1), {450, boxTops[at], 2895, i == 1 ? 285 : 300});
         box->setMaxLength(25);
         box->setAccessibleName(tr("Player %1 name").arg(i + 1));
         box->setAutoFillBackground(true);
@@ -74,6 +94,8 @@ void frmOptions::NameLevelBox(std::size_t at)
 {
     const QString name = QString(chkComputer[at]->text()).replace(u'&', QStringLiteral("&&")); // text, not a mnemonic
     lblLevel[at]->setText(tr("Level of %1: %2").arg(name, cboLevel[at]->currentText()));
+    if (at == 0) // the first box is read with the page's caption: "The computer plays for: Ada"
+        chkComputer[0]->setAccessibleName(findChild<QLabel *>(QStringLiteral("lblComputer(0)"))->text() + u' ' + chkComputer[0]->text());
 }
 
 void frmOptions::BuildSoundsPage(QWidget *page)

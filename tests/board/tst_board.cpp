@@ -94,7 +94,13 @@ private slots:
         button->setDown(false);
         QCOMPARE(Find<QTreeWidget>("lvwPlayers")->topLevelItem(0)->text(0), QStringLiteral("Player 1"));
         button->setFocus();
-        QTest::keyClick(button, Qt::Key_Backtab); // the dice follow the open boxes, last in the tab order
+        QTest::keyClick(button, Qt::Key_Backtab); // last in the tab order the players list, at whose turn it is
+        QCOMPARE(board->focusWidget()->objectName(), "lvwPlayers");
+        QTRY_VERIFY(Find<QTreeWidget>("lvwPlayers")->currentItem() && Find<QTreeWidget>("lvwPlayers")->currentItem()->isSelected());
+        QTest::keyClick(board->focusWidget(), Qt::Key_3); // a die's key there is a click on the die, as anywhere
+        QVERIFY(!Held(3) && button->hasFocus());
+        QTest::keyClick(button, Qt::Key_Backtab);
+        QTest::keyClick(board->focusWidget(), Qt::Key_Backtab); // and before it the dice, which follow the open boxes
         QCOMPARE(board->focusWidget(), Find("fraDie(5)"));
         const char *faces[] = {"...X...", "..X.X..", "..XXX..", "X.X.X.X", "X.XXX.X", "XXX.XXX"}; // shpPip1 .. 7
         for (int value = 1; value <= 6; ++value)
@@ -196,8 +202,8 @@ private slots:
         QTRY_VERIFY(heard.lines.value(0).endsWith(line())); // and told to a screen reader, after what came before
         QCOMPARE(cell(), QColor(204, 255, 204));
         Find("lblLargeStraight")->setFocus(); // resting on an open box tells what it would score
-        QCOMPARE(line() + "|" + Find("lblLargeStraight")->accessibleDescription(),
-                 QStringLiteral("Large Straight: 40 points|Large Straight: 40 points"));
+        QCOMPARE(line() + "|" + Find("lblLargeStraight")->accessibleDescription(), // after the box's name, the points alone
+                 QStringLiteral("Large Straight: 40 points|40 points"));
         Find("cmdThrow")->setFocus(); // and leaving it gives the panel back, the Hint with it
         QCOMPARE(line() + "|" + Find("lblLargeStraight")->accessibleDescription(),
                  "Hint: score Large Straight for 40. Expected final total: 259.64|empty");
@@ -261,8 +267,11 @@ private slots:
         QTest::keyClick(board.get(), Qt::Key_K, Qt::ControlModifier);
         auto *card = Find<QTableWidget>("grdScoreCard");
         QTRY_VERIFY(card->hasFocus());
+        QTest::keyClick(card, Qt::Key_Tab); // Tab leaves the table for the moves
+        QVERIFY(Find("lstMoves")->hasFocus());
+        card->setFocus();
         QCOMPARE(card->currentItem()->data(Qt::AccessibleTextRole).toString() + "|" + card->item(1, 0)->data(Qt::AccessibleTextRole).toString(),
-                 "Chance: 15, scored last|Twos: empty");
+                 "Chance: Player 1 15, scored last|Twos: Player 1 empty");
         auto *moves = Find<QListWidget>("lstMoves"); // the moves below it, newest last
         const QString logged = moves->accessibleName() + ": " + moves->item(moves->count() - 1)->text();
         board->mnuEditUndo_Click();
@@ -270,6 +279,18 @@ private slots:
         QCOMPARE(spoken("lblChance"), QStringLiteral("Chance: empty|empty"));
         QCOMPARE(QAccessible::queryAccessibleInterface(Find("lblSpoken"))->role(), QAccessible::Notification);
         heard("Chance: empty");
+    }
+
+    // The upper bonus is told once, with the score that earns it, and not with later ones.
+    void upperBonusTold()
+    {
+        random = ScriptedRandom{};
+        random.Queue(QStringLiteral("6666555556444463333611234"));
+        SpokenLines heard;
+        for (const char *box : {"lblSixes", "lblFives", "lblFours", "lblThrees", "lblOnes"})
+            Press(), QTest::mouseClick(Find(box), Qt::LeftButton), Press();
+        QTRY_VERIFY(heard.lines.join(u' ').contains("Threes: 12. Game total 107. Player 1 earns the upper bonus of 35."));
+        QCOMPARE(heard.lines.join(u' ').count("bonus"), 1);
     }
 
     // Within the menu bar and each menu every item has an access key of its own; Ctrl+Z

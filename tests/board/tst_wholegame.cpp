@@ -132,8 +132,11 @@ private slots:
             SpokenLines heard;
             frmMain board;
             board.show();
-            if (computers == u"TTTT")
+            if (computers == u"TTTT") { // told first what game it is, then whose turn, as it was before
+                QTRY_VERIFY(!heard.lines.isEmpty());
                 Find<QAction>(&board, "mnuGameDaily")->trigger();
+                QTRY_VERIFY(heard.lines.join(u' ').contains("Daily game of " + QLocale().toString(QDate::currentDate(), "d MMMM yyyy") + ". Player 1 throws the dice."));
+            }
             for (const SheetRow *row : SheetCategories()) {
                 if (computers != u"FT")
                     break;
@@ -173,6 +176,10 @@ private slots:
                 QTRY_VERIFY(heard.lines.contains("Copied"));
                 const QRegularExpressionMatch copied = QRegularExpression("^Quoxa daily " + day + ": Player \\d (\\d+), Player \\d (\\d+), Player \\d (\\d+), Player \\d (\\d+), Perfect " + best + ", most " + most + "$").match(QGuiApplication::clipboard()->text());
                 QVERIFY2(copied.hasMatch() && copied.captured(1).toInt() >= copied.captured(2).toInt() && copied.captured(3).toInt() >= copied.captured(4).toInt(), qPrintable(QGuiApplication::clipboard()->text()));
+                QStringList stops; // Tab leaves the table for the moves, the lines below it and the buttons
+                for (Find(card, "grdScoreCard")->setFocus(); stops.size() < 7; stops << card->focusWidget()->objectName())
+                    QTest::keyClick(card->focusWidget(), Qt::Key_Tab);
+                QCOMPARE(stops.join(u' '), "lstMoves lblRanking lblDiceCode lblPar cmdCopyResult cmdReview cmdPlayAgain");
             }
             card->activateWindow();
             Find<QPushButton>(card, "cmdPlayAgain")->click();
@@ -187,9 +194,10 @@ private slots:
 
     // Play Dice Code: a code typed wrong is told, with what is wrong with it, and the prompt
     // stays open with the text to mend; Cancel changes nothing; a code as the score card gives
-    // it, typed anyhow, starts a game of the players set on its dice.
+    // it, typed anyhow, starts a game of the players set on its dice, and is told so.
     void diceCodePrompt()
     {
+        SpokenLines heard;
         frmMain board;
         board.show();
         QTest::mouseClick(Find(&board, "cmdThrow"), Qt::LeftButton); // a game under way
@@ -218,6 +226,7 @@ private slots:
             QCOMPARE(GameFiles::ToJson(board.game().Record()) == before, typed != u"htnx hybk");
         }
         QCOMPARE(board.game().Record().dice->Text() + board.game().turn().mstrState, "code HTNX-HYBKThrow 0");
+        QTRY_VERIFY(heard.lines.join(u' ').endsWith("Dice code HTNX-HYBK accepted. Throw the dice."));
     }
 
     // While the computer plays, the status bar tells what it does, never a person's prompt,
@@ -248,7 +257,14 @@ private slots:
         QCOMPARE(seen.first() + "|" + seen.takeLast(), "Player 1 throws the dice.|Throw the dice.");
         QVERIFY(seen.filter(QRegularExpression("^Player 1 (throws|keeps|scores) .*\\.$")) == seen && seen.size() >= 2);
         QVERIFY(seen.last().startsWith("Player 1 scores "));
-        QTRY_VERIFY(heard.lines.join(u' ').endsWith(seen.last() + " Player 2: Throw the dice."));
+        // Its score with its total, and whose turn it is next, each a line of its own for the reader, in order.
+        const QStringList last{seen.last() + QStringLiteral(" Player 1's total %1.").arg(board.game().Sheet(1).intGameTotal.value()), "Player 2: Throw the dice."};
+        QTRY_COMPARE(heard.lines.mid(heard.lines.size() - 2), last);
+        QStringList kept;
+        for (const QWidget *line : board.findChildren<QWidget *>("lblSpoken"))
+            kept << line->accessibleName();
+        QCOMPARE(kept.mid(kept.size() - 2), last);
+        QVERIFY(heard.lines.join(u' ').contains("Player 1 throws " + MoveText::Dice(board.game().Record().turns.front().throws.front().dice) + "."));
         QCOMPARE(heard.lines.first(), seen.first()); // its turn begins: its name once
         qsizetype at = 0;
         for (const QString &line : seen)

@@ -168,14 +168,19 @@ private slots:
         QVERIFY(!Stored("Game Settings", "Player 1").isValid());
     }
 
-    // Opened after a game, the window shows the entries just made marked; opened later, not.
+    // Opened after a game, the window shows the entries just made marked, and tells a screen
+    // reader the places reached; opened later, neither.
     void newEntriesMarked()
     {
         Fill(kFull);
         QVERIFY(frmScores::SaveScore("X", 200) && frmScores::SaveScore("C", 200)); // C's new 200 goes below X
         for (bool afterAGame : {true, false}) {
             frmScores::blnNewHighScore = afterAGame;
+            SpokenLines heard;
             frmScores window(nullptr);
+            window.show();
+            QVERIFY(QTest::qWaitForWindowActive(&window));
+            QCOMPARE(heard.lines.join(u'|'), afterAGame ? "X reaches place 5 with 200. C reaches place 6 with 200." : "");
             QString marked;
             for (QTreeWidgetItemIterator row(Find<QTreeWidget>(&window, "lvwScores")); *row; ++row)
                 marked += (*row)->font(1).bold() ? (*row)->text(0) : QString();

@@ -395,9 +395,9 @@ private slots:
         auto *count = Find<QLineEdit>(options.get(), "mskPlayerCnt");
         count->setFocus();
         QTest::keyClick(count, Qt::Key_Up); // the field's own keys step, and the step is told
-        QTRY_COMPARE(count->text() + "|" + heard.lines.join(u','), QStringLiteral("3|3"));
-        QTest::keyClick(count, Qt::Key_Tab); // one stop for the count: then the names, and never the stepper
-        QCOMPARE(QApplication::focusWidget(), Name(1));
+        QTRY_COMPARE(count->text() + "|" + heard.lines.join(u',') + "|" + count->accessibleDescription(), QStringLiteral("3|3|3"));
+        QTest::keyClick(count, Qt::Key_Tab); // one stop for the count: then the names, each read once, not selected
+        QVERIFY(QApplication::focusWidget() == Name(1) && !Name(1)->hasSelectedText());
         for (int stop = 0; stop < 20; ++stop) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QVERIFY(QApplication::focusWidget() != Find(options.get(), "udcPlayerCnt"));
@@ -407,6 +407,10 @@ private slots:
         const QImage resting = tabs->grab().toImage();
         tabs->setFocus();
         QVERIFY(tabs->hasFocus() && tabs->grab().toImage() != resting);
+        QCOMPARE(Find(options.get(), "chkComputer(1)")->accessibleName(), "The computer plays for: " + Name(1)->text());
+        heard.lines.clear();
+        Click("cmdDefault"); // what Default did is told
+        QCOMPARE(heard.lines, QStringList{"Players: back to the defaults."});
     }
 
     void coloursActAtOnceAndAreStored()
