@@ -37,6 +37,8 @@ frmReview::frmReview(QWidget *owner)
                             {tr("Player"), tr("Points lost"), tr("Luck"), tr("Inaccuracies"), tr("Mistakes"), tr("Blunders"),
                              tr("Start, luck and points lost")});
     lvwSummary->setMaximumHeight(lvwSummary->fontMetrics().height() * 9); // four players without scrolling
+    // Every column whole, the players' names too, however narrow the window: it scrolls.
+    lvwSummary->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     layout->addWidget(lvwSummary);
     mChartPlace = new QVBoxLayout;
     layout->addLayout(mChartPlace, 3);
