@@ -1,6 +1,7 @@
 // What the game asks of the board: dice, holds, pointers, prompts, sheet cells, the
 // players list and the windows that interrupt a turn.
 #include "board/frmMain.h"
+#include "engine/OnlineSession.h"
 #include "analysis/frmScoreCard.h"
 #include "board/ComputerPlayer.h"
 #include "board/Shape.h"
@@ -233,7 +234,7 @@ void frmMain::ShowQuestionMarks(bool show)
 void frmMain::SetUndoEnabled(bool enabled)
 {
     Trap([&] {
-        const bool person = !mComputer->Playing();
+        const bool person = !mComputer->Playing() && (!mOnline || mOnline->Moves());
         Action(QStringLiteral("mnuEditUndo"))->setEnabled(enabled && person); // its tool-bar button too
         Action(QStringLiteral("mnuGameHint"))->setEnabled(mGame.turn().mstrState.startsWith(u"Throw") && person);
         ShowTurnText(); // the turn passed on: whose it is now

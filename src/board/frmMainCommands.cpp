@@ -6,6 +6,7 @@
 #include "board/Shape.h"
 #include "dialogs/frmAbout.h"
 #include "engine/MoveText.h"
+#include "engine/OnlineSession.h"
 #include "platform/DesignControls.h"
 #include "platform/ErrorTrap.h"
 #include "platform/Pictures.h"
@@ -52,6 +53,8 @@ const auto kCommands = std::to_array<Command>({
      u"", nullptr, [](frmMain &f) { f.mnuGameDaily_Click(); }},
     {u"mnuGameDiceCode", u"mnuGame", QT_TRANSLATE_NOOP("quoxa::frmMain", "Play Dice &Code..."), u"", false, true,
      u"", nullptr, [](frmMain &f) { f.mnuGameDiceCode_Click(); }},
+    {u"mnuGameOnline", u"mnuGame", QT_TRANSLATE_NOOP("quoxa::frmMain", "Play &Online..."), u"", false, true,
+     u"", nullptr, [](frmMain &f) { f.mnuGameOnline_Click(); }},
     {u"mnuGameHint", u"mnuGame", QT_TRANSLATE_NOOP("quoxa::frmMain", "Hin&t"), u"Ctrl+H", false, true,
      u"", nullptr, [](frmMain &f) { f.mnuGameHint_Click(); }},
     {u"mnuGameSep1", u"mnuGame", "-", u"", false, true, u"", nullptr, nullptr},
@@ -177,18 +180,22 @@ void frmMain::BuildToolBar()
 void frmMain::cmdThrow_Click()
 {
     if (PersonLockedOut()) {
-        mComputer->Hurry();
+        if (mComputer->Playing())
+            mComputer->Hurry();
         return;
     }
+    if (mOnline && mGame.turn().mstrState == u"Game Over")
+        return StartNewGame(); // a game at this table, as the button says
     const bool person = !mComputer->Playing();
     const QString before = mGame.turn().mstrState;
-    if (mGame.cmdThrow_Click() == Refusal::None && person && before.startsWith(u"Throw "))
+    const OnlineCommand move{.kind = before == u"Continue" ? OnlineCommand::Kind::Continue : OnlineCommand::Kind::Throw};
+    if (Move(move, [&] { return mGame.cmdThrow_Click(); }) == Refusal::None && person && before.startsWith(u"Throw ") && !mOnline)
         Tell(MoveText::Thrown(mGame.Dice(), mGame.turn().mintRolls.value()));
 }
 
 bool frmMain::PersonLockedOut() const
 {
-    return mComputer->Playing() && !mComputer->Acting();
+    return !mComputer->Acting() && (mComputer->Playing() || (mOnline && !mOnline->Moves()));
 }
 
 void frmMain::ScoreCategory(QStringView label)
@@ -196,7 +203,7 @@ void frmMain::ScoreCategory(QStringView label)
     if (PersonLockedOut())
         return;
     const bool person = !mComputer->Playing();
-    const Refusal refused = mGame.RecordScore(label);
+    const Refusal refused = Move({.kind = OnlineCommand::Kind::Score, .box = FindSheetRow(label)}, [&] { return mGame.RecordScore(label); });
     cmdThrow->setFocus();
     if (person && refused == Refusal::None) { // told before whatever the score brought with it: the end of the game, say
         const PlayerSheet &sheet = mGame.CurrentSheet();
@@ -208,7 +215,8 @@ void frmMain::ScoreCategory(QStringView label)
 void frmMain::fraDie_Click(int index)
 {
     Trap([&] {
-        if (PersonLockedOut() || mGame.Hold(index, !mGame.Held(index)) != Refusal::None)
+        const bool held = !mGame.Held(index);
+        if (PersonLockedOut() || Move({.kind = OnlineCommand::Kind::Hold, .die = index, .held = held}, [&] { return mGame.Hold(index, held); }) != Refusal::None)
             return;
         if (!mComputer->Playing())
             Tell(MoveText::Held(index, mGame.Die(index), mGame.Held(index)));
@@ -268,6 +276,10 @@ void frmMain::mnuGameNew_Click()
 
 void frmMain::StartNewGame()
 {
+    if (mOnline) { // the game online is left for good
+        mOnline->Leave();
+        delete mOnline;
+    }
     mGame.StartNewGame(ChosenPlayers());
 }
 
@@ -288,7 +300,7 @@ void frmMain::mnuGameHighScores_Click()
 
 void frmMain::mnuEditUndo_Click()
 {
-    mGame.UndoLastScore();
+    Move({.kind = OnlineCommand::Kind::Undo}, [&] { return mGame.UndoLastScore(); });
 }
 
 void frmMain::ShowOptions(int page)
