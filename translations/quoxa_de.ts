@@ -1245,12 +1245,20 @@
         <source>Online play cannot start: Quoxa&apos;s online module is missing.</source>
         <translation>Das Online-Spiel kann nicht beginnen: Das Online-Modul von Quoxa fehlt.</translation>
     </message>
+    <message>
+        <source>the online module is missing</source>
+        <translation>das Online-Modul fehlt</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::online::frmOnline</name>
     <message>
         <source>Play Online</source>
         <translation>Online spielen</translation>
+    </message>
+    <message>
+        <source>&amp;Remember</source>
+        <translation>&amp;Merken</translation>
     </message>
     <message>
         <source>&amp;Address:</source>
@@ -1319,6 +1327,10 @@
     <message>
         <source>Connecting to %1...</source>
         <translation>Verbindung mit %1 wird hergestellt...</translation>
+    </message>
+    <message>
+        <source>Your password cannot be kept: the desktop&apos;s keyring does not answer (%1). Type it again next time.</source>
+        <translation>Ihr Passwort kann nicht gespeichert werden: Der Schlüsselbund des Desktops antwortet nicht (%1). Geben Sie es beim nächsten Mal erneut ein.</translation>
     </message>
     <message>
         <source>Opening the game&apos;s room %1...</source>

@@ -1245,12 +1245,20 @@
         <source>Online play cannot start: Quoxa&apos;s online module is missing.</source>
         <translation>No se puede jugar en línea: falta el módulo en línea de Quoxa.</translation>
     </message>
+    <message>
+        <source>the online module is missing</source>
+        <translation>falta el módulo en línea</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::online::frmOnline</name>
     <message>
         <source>Play Online</source>
         <translation>Jugar en línea</translation>
+    </message>
+    <message>
+        <source>&amp;Remember</source>
+        <translation>&amp;Recordar</translation>
     </message>
     <message>
         <source>&amp;Address:</source>
@@ -1319,6 +1327,10 @@
     <message>
         <source>Connecting to %1...</source>
         <translation>Conectando con %1...</translation>
+    </message>
+    <message>
+        <source>Your password cannot be kept: the desktop&apos;s keyring does not answer (%1). Type it again next time.</source>
+        <translation>No se puede guardar tu contraseña: el llavero del escritorio no responde (%1). Escríbela de nuevo la próxima vez.</translation>
     </message>
     <message>
         <source>Opening the game&apos;s room %1...</source>

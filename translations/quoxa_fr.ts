@@ -1245,12 +1245,20 @@
         <source>Online play cannot start: Quoxa&apos;s online module is missing.</source>
         <translation>Impossible de jouer en ligne&#xa0;: le module en ligne de Quoxa est absent.</translation>
     </message>
+    <message>
+        <source>the online module is missing</source>
+        <translation>le module en ligne est absent</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::online::frmOnline</name>
     <message>
         <source>Play Online</source>
         <translation>Jouer en ligne</translation>
+    </message>
+    <message>
+        <source>&amp;Remember</source>
+        <translation>&amp;Retenir</translation>
     </message>
     <message>
         <source>&amp;Address:</source>
@@ -1319,6 +1327,10 @@
     <message>
         <source>Connecting to %1...</source>
         <translation>Connexion à %1…</translation>
+    </message>
+    <message>
+        <source>Your password cannot be kept: the desktop&apos;s keyring does not answer (%1). Type it again next time.</source>
+        <translation>Votre mot de passe ne peut pas être conservé&#xa0;: le trousseau du bureau ne répond pas (%1). Saisissez-le de nouveau la prochaine fois.</translation>
     </message>
     <message>
         <source>Opening the game&apos;s room %1...</source>

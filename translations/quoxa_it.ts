@@ -1245,12 +1245,20 @@
         <source>Online play cannot start: Quoxa&apos;s online module is missing.</source>
         <translation>Impossibile giocare online: manca il modulo online di Quoxa.</translation>
     </message>
+    <message>
+        <source>the online module is missing</source>
+        <translation>manca il modulo online</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::online::frmOnline</name>
     <message>
         <source>Play Online</source>
         <translation>Gioca online</translation>
+    </message>
+    <message>
+        <source>&amp;Remember</source>
+        <translation>&amp;Ricorda</translation>
     </message>
     <message>
         <source>&amp;Address:</source>
@@ -1319,6 +1327,10 @@
     <message>
         <source>Connecting to %1...</source>
         <translation>Connessione a %1...</translation>
+    </message>
+    <message>
+        <source>Your password cannot be kept: the desktop&apos;s keyring does not answer (%1). Type it again next time.</source>
+        <translation>La password non può essere conservata: il portachiavi del desktop non risponde (%1). Scrivila di nuovo la prossima volta.</translation>
     </message>
     <message>
         <source>Opening the game&apos;s room %1...</source>

@@ -1245,12 +1245,20 @@
         <source>Online play cannot start: Quoxa&apos;s online module is missing.</source>
         <translation>Online spelen kan niet beginnen: de onlinemodule van Quoxa ontbreekt.</translation>
     </message>
+    <message>
+        <source>the online module is missing</source>
+        <translation>de onlinemodule ontbreekt</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::online::frmOnline</name>
     <message>
         <source>Play Online</source>
         <translation>Online spelen</translation>
+    </message>
+    <message>
+        <source>&amp;Remember</source>
+        <translation>&amp;Onthouden</translation>
     </message>
     <message>
         <source>&amp;Address:</source>
@@ -1319,6 +1327,10 @@
     <message>
         <source>Connecting to %1...</source>
         <translation>Verbinden met %1...</translation>
+    </message>
+    <message>
+        <source>Your password cannot be kept: the desktop&apos;s keyring does not answer (%1). Type it again next time.</source>
+        <translation>Uw wachtwoord kan niet worden bewaard: de sleutelbos van het bureaublad antwoordt niet (%1). Typ het de volgende keer opnieuw.</translation>
     </message>
     <message>
         <source>Opening the game&apos;s room %1...</source>

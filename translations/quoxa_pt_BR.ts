@@ -1245,12 +1245,20 @@
         <source>Online play cannot start: Quoxa&apos;s online module is missing.</source>
         <translation>Não é possível jogar on-line: falta o módulo on-line do Quoxa.</translation>
     </message>
+    <message>
+        <source>the online module is missing</source>
+        <translation>falta o módulo on-line</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::online::frmOnline</name>
     <message>
         <source>Play Online</source>
         <translation>Jogar online</translation>
+    </message>
+    <message>
+        <source>&amp;Remember</source>
+        <translation>&amp;Lembrar</translation>
     </message>
     <message>
         <source>&amp;Address:</source>
@@ -1319,6 +1327,10 @@
     <message>
         <source>Connecting to %1...</source>
         <translation>Conectando a %1...</translation>
+    </message>
+    <message>
+        <source>Your password cannot be kept: the desktop&apos;s keyring does not answer (%1). Type it again next time.</source>
+        <translation>Não é possível guardar sua senha: o chaveiro da área de trabalho não responde (%1). Digite-a de novo da próxima vez.</translation>
     </message>
     <message>
         <source>Opening the game&apos;s room %1...</source>

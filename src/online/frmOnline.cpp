@@ -8,6 +8,7 @@
 #include "platform/Twips.h"
 #include "settings/basMain.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGuiApplication>
@@ -57,8 +58,11 @@ frmOnline::frmOnline(frmMain &board) : QWidget(&board, kFigureWindow), mBoard(bo
     txtAccount = Line(this, "txtAccount", QStringLiteral("ada@example.org"));
     txtPassword = Line(this, "txtPassword", {});
     txtPassword->setEchoMode(QLineEdit::Password);
+    chkRemember = new QCheckBox(tr("&Remember"), this);
+    chkRemember->setObjectName(QStringLiteral("chkRemember"));
     form->addRow(tr("&Address:"), txtAccount);
     form->addRow(tr("&Password:"), txtPassword);
+    form->addRow({}, chkRemember);
     cmdHost = Button(this, "cmdHost", tr("&Host a Game"), &frmOnline::cmdHost_Click);
     cmdJoin = Button(this, "cmdJoin", tr("&Join"), &frmOnline::cmdJoin_Click);
     txtInvitation = Line(this, "txtInvitation", QStringLiteral("xmpp:game@conference.example.org?join"));
@@ -85,8 +89,31 @@ frmOnline::frmOnline(frmMain &board) : QWidget(&board, kFigureWindow), mBoard(bo
     lblOnlineStatus->setWordWrap(true);
     form->addRow(lblOnlineStatus);
 
+    connect(txtAccount, &QLineEdit::editingFinished, this, [this] { // the password kept for it, if any
+        if (txtPassword->text().isEmpty() && txtAccount->text().contains(u'@'))
+            XmppLink::FindPassword(this, txtAccount->text().trimmed(), [this](const QString &password) {
+                if (password.isEmpty() || !txtPassword->text().isEmpty())
+                    return;
+                txtPassword->setText(password);
+                chkRemember->setChecked(true);
+            });
+    });
+
     mLink = new XmppLink(this);
-    connect(mLink, &XmppLink::Connected, this, &frmOnline::Connected);
+    connect(mLink, &XmppLink::Connected, this, [this](const QString &jid) {
+        // The password is kept in the desktop's keyring once the server has taken it, and only
+        // when the player asks; else one kept before is forgotten.
+        if (chkRemember->isChecked()) {
+            XmppLink::KeepPassword(this, jid, txtPassword->text(), [](const QString &problem) {
+                if (!problem.isEmpty())
+                    Messages::ShowNotice(tr("Your password cannot be kept: the desktop's keyring does not answer (%1). "
+                                            "Type it again next time.").arg(problem));
+            });
+        } else {
+            XmppLink::ForgetPassword(jid);
+        }
+        Connected(jid);
+    });
     connect(mLink, &XmppLink::Joined, this, &frmOnline::Joined);
     connect(mLink, &XmppLink::MessageArrived, this, [this](const QString &room, const QString &, const QString &jid, const QString &payload, bool) {
         Trap([&] { Arrived(room, jid, payload); });

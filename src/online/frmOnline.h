@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QWidget>
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -72,6 +73,7 @@ private:
     std::vector<OnlineCommand::Seat> mSeats; // the host's, as they fill
     QLineEdit *txtAccount = nullptr;
     QLineEdit *txtPassword = nullptr;
+    QCheckBox *chkRemember = nullptr;
     QPushButton *cmdHost = nullptr;
     QPushButton *cmdJoin = nullptr;
     QLineEdit *txtInvitation = nullptr;
