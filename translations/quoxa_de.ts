@@ -1249,6 +1249,10 @@
         <source>the online module is missing</source>
         <translation>das Online-Modul fehlt</translation>
     </message>
+    <message>
+        <source>it did not take the password</source>
+        <translation>er hat das Passwort nicht angenommen</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::online::frmOnline</name>

@@ -1249,6 +1249,10 @@
         <source>the online module is missing</source>
         <translation>falta el módulo en línea</translation>
     </message>
+    <message>
+        <source>it did not take the password</source>
+        <translation>no aceptó la contraseña</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::online::frmOnline</name>

@@ -1249,6 +1249,10 @@
         <source>the online module is missing</source>
         <translation>le module en ligne est absent</translation>
     </message>
+    <message>
+        <source>it did not take the password</source>
+        <translation>il n’a pas pris le mot de passe</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::online::frmOnline</name>

@@ -1249,6 +1249,10 @@
         <source>the online module is missing</source>
         <translation>manca il modulo online</translation>
     </message>
+    <message>
+        <source>it did not take the password</source>
+        <translation>non ha accettato la password</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::online::frmOnline</name>

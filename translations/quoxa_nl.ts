@@ -1249,6 +1249,10 @@
         <source>the online module is missing</source>
         <translation>de onlinemodule ontbreekt</translation>
     </message>
+    <message>
+        <source>it did not take the password</source>
+        <translation>die heeft het wachtwoord niet aangenomen</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::online::frmOnline</name>

@@ -1249,6 +1249,10 @@
         <source>the online module is missing</source>
         <translation>falta o módulo on-line</translation>
     </message>
+    <message>
+        <source>it did not take the password</source>
+        <translation>ele não aceitou a senha</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::online::frmOnline</name>

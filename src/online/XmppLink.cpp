@@ -117,7 +117,9 @@ void XmppLink::KeepPassword(QObject *context, const QString &account, const QStr
     const auto keep = Resolved<decltype(&QuoxaKeepPassword)>("QuoxaKeepPassword");
     AskKeyring<QString>(context, [keep, account, password] {
         QString problem = tr("the online module is missing");
-        return keep && keep(account, password, &problem) ? QString() : problem;
+        if (keep && keep(account, password, &problem))
+            return QString();
+        return problem.isEmpty() ? tr("it did not take the password") : problem; // a prompt dismissed, say
     }, std::move(done));
 }
 
