@@ -755,6 +755,10 @@
         <source>Play &amp;Online...</source>
         <translation>&amp;Online spielen...</translation>
     </message>
+    <message>
+        <source>%1 plays on another copy of the game.</source>
+        <translation>%1 spielt auf einer anderen Kopie des Spiels.</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmOptions</name>

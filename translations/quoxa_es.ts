@@ -755,6 +755,10 @@
         <source>Play &amp;Online...</source>
         <translation>Jugar en &amp;línea...</translation>
     </message>
+    <message>
+        <source>%1 plays on another copy of the game.</source>
+        <translation>%1 juega en otra copia de la partida.</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmOptions</name>

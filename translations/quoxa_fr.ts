@@ -755,6 +755,10 @@
         <source>Play &amp;Online...</source>
         <translation>Jouer en l&amp;igne…</translation>
     </message>
+    <message>
+        <source>%1 plays on another copy of the game.</source>
+        <translation>%1 joue sur une autre copie de la partie.</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmOptions</name>

@@ -755,6 +755,10 @@
         <source>Play &amp;Online...</source>
         <translation>Gioca &amp;online...</translation>
     </message>
+    <message>
+        <source>%1 plays on another copy of the game.</source>
+        <translation>%1 gioca su un’altra copia della partita.</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmOptions</name>

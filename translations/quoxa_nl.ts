@@ -755,6 +755,10 @@
         <source>Play &amp;Online...</source>
         <translation>&amp;Online spelen...</translation>
     </message>
+    <message>
+        <source>%1 plays on another copy of the game.</source>
+        <translation>%1 speelt op een andere kopie van het spel.</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmOptions</name>

@@ -755,6 +755,10 @@
         <source>Play &amp;Online...</source>
         <translation>Jogar &amp;on-line...</translation>
     </message>
+    <message>
+        <source>%1 plays on another copy of the game.</source>
+        <translation>%1 joga em outra cópia da partida.</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmOptions</name>

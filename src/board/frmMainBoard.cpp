@@ -189,7 +189,9 @@ void frmMain::ShowTurnText()
 {
     Trap([&] {
         mPreviewCell = nullptr; // a new text for the turn ends a box's preview
-        if (mComputer->Playing()) {
+        if (mOnline && mOnline->phase() == OnlineSession::Phase::Playing && !mOnline->OwnTurn()) {
+            mPanels[0]->setText(tr("%1 plays on another copy of the game.").arg(mGame.CurrentSheet().strName));
+        } else if (mComputer->Playing()) {
             mPanels[0]->setText(mComputer->Told());
         } else if (const PanelText *texts = PanelFor(mGame.turn().mstrState)) {
             mPanels[0]->setText(tr(texts->instruction));

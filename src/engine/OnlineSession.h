@@ -38,7 +38,9 @@ public:
     // The game's room, which the record keeps with the seats' addresses.
     void SetRoom(const QString &room) { mRoom = room; }
     // The turn is this copy's to play, and no throw waits for its shares.
-    bool Moves() const { return mPhase == Phase::Playing && !mThrowing && Mover() == mMe; }
+    bool Moves() const { return OwnTurn() && !mThrowing; }
+    // The game is played, and the seat in turn is this copy's.
+    bool OwnTurn() const { return mPhase == Phase::Playing && Mover() == mMe; }
 
     // Asks the host for a seat under this name.
     void Join(const QString &name);

@@ -259,6 +259,7 @@ void frmOnline::OpenSession(const QString &host, const QString &gameId)
         Messages::ShowNotice(message);
     });
     connect(mSession, &OnlineSession::Logged, this, [](const QString &line) { qCInfo(lcOnlineGame) << line; });
+    ShowControls();
 }
 
 void frmOnline::AddSeat(const OnlineCommand::Seat &seat)

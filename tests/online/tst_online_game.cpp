@@ -122,6 +122,7 @@ private slots:
             mover.Press(u"cmdThrow"_qs);
             QTRY_COMPARE(other.Turn().mstrState, u"Throw 1"_qs);
             QTRY_COMPARE(mover.Turn().mstrState, u"Throw 1"_qs);
+            QCOMPARE(Find<QLabel>(&other.board, u"stbMain(1)"_qs)->text(), mover.Turn().mintPlayer == 1 ? u"Ada plays on another copy of the game."_qs : u"Bea plays on another copy of the game."_qs);
             if (turn % 5 == 0) { // a die held, and the throw after it, seen on both boards
                 mover.Press(u"fraDie(2)"_qs);
                 QTRY_VERIFY(other.board.game().Held(2));
