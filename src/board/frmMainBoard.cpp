@@ -189,7 +189,7 @@ void frmMain::ShowTurnText()
 {
     Trap([&] {
         mPreviewCell = nullptr; // a new text for the turn ends a box's preview
-        if (mOnline && mOnline->phase() == OnlineSession::Phase::Playing && !mOnline->OwnTurn()) {
+        if (mOnline && mOnline->phase() == OnlineSession::Phase::Playing && !mOnline->OwnTurn() && mGame.turn().mstrState != u"Game Over") {
             mPanels[0]->setText(tr("%1 plays on another copy of the game.").arg(mGame.CurrentSheet().strName));
         } else if (mComputer->Playing()) {
             mPanels[0]->setText(mComputer->Told());

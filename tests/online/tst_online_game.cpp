@@ -151,6 +151,7 @@ private slots:
             QCOMPARE(other.Played(), mover.Played()); // the same dice, holds and scores
         }
         QCOMPARE(ada->board.Online()->phase(), OnlineSession::Phase::Over);
+        QCOMPARE(Find<QLabel>(&ada->board, u"stbMain(1)"_qs)->text(), u"Game Over."_qs); // not Bea's turn still
         QCOMPARE(ada->board.game().Record().Fault(), QString());
 
         // Each copy kept the finished game with the room and the seats' addresses.
