@@ -778,6 +778,14 @@
             <numerusform>%n Punkte</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 plays on another copy of the game.</source>
+        <translation>%1 spielt auf einer anderen Kopie des Spiels.</translation>
+    </message>
+    <message>
+        <source>Play &amp;Online...</source>
+        <translation>&amp;Online spielen...</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmOptions</name>
@@ -1275,6 +1283,153 @@
     <message>
         <source>Online play cannot start: Quoxa&apos;s online module is missing.</source>
         <translation>Das Online-Spiel kann nicht beginnen: Das Online-Modul von Quoxa fehlt.</translation>
+    </message>
+    <message>
+        <source>the online module is missing</source>
+        <translation>das Online-Modul fehlt</translation>
+    </message>
+    <message>
+        <source>it did not take the password</source>
+        <translation>er hat das Passwort nicht angenommen</translation>
+    </message>
+</context>
+<context>
+    <name>quoxa::online::frmOnline</name>
+    <message>
+        <source>Play Online</source>
+        <translation>Online spielen</translation>
+    </message>
+    <message>
+        <source>&amp;Remember</source>
+        <translation>&amp;Merken</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Adresse:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Passwort:</translation>
+    </message>
+    <message>
+        <source>&amp;Host a Game</source>
+        <translation>Spiel &amp;eröffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Join</source>
+        <translation>&amp;Beitreten</translation>
+    </message>
+    <message>
+        <source>&amp;Invitation:</source>
+        <translation>E&amp;inladung:</translation>
+    </message>
+    <message>
+        <source>In&amp;vite</source>
+        <translation>Ein&amp;laden</translation>
+    </message>
+    <message>
+        <source>&amp;Friend:</source>
+        <translation>&amp;Freund:</translation>
+    </message>
+    <message>
+        <source>Seats</source>
+        <translation>Plätze</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>Add &amp;Computer</source>
+        <translation>&amp;Computer hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Starten</translation>
+    </message>
+    <message>
+        <source>Your password cannot be kept: the desktop&apos;s keyring does not answer (%1). Type it again next time.</source>
+        <translation>Ihr Passwort kann nicht gespeichert werden: Der Schlüsselbund des Desktops antwortet nicht (%1). Geben Sie es beim nächsten Mal erneut ein.</translation>
+    </message>
+    <message>
+        <source>Type your address, as ada@example.org.</source>
+        <translation>Geben Sie Ihre Adresse ein, etwa ada@example.org.</translation>
+    </message>
+    <message>
+        <source>Paste the invitation, as xmpp:game@conference.example.org?join.</source>
+        <translation>Fügen Sie die Einladung ein, etwa xmpp:game@conference.example.org?join.</translation>
+    </message>
+    <message>
+        <source>A game online is under way on the board: start a new game there to leave it.</source>
+        <translation>Auf dem Spielbrett läuft ein Online-Spiel: Beginnen Sie dort ein neues Spiel, um es zu verlassen.</translation>
+    </message>
+    <message>
+        <source>Connecting to %1...</source>
+        <translation>Verbindung mit %1 wird hergestellt...</translation>
+    </message>
+    <message>
+        <source>Opening the game&apos;s room %1...</source>
+        <translation>Der Raum des Spiels %1 wird eröffnet...</translation>
+    </message>
+    <message>
+        <source>Joining %1...</source>
+        <translation>Beitritt zu %1...</translation>
+    </message>
+    <message>
+        <source>Your game&apos;s room is open, and its invitation copied: send it to your friends, or invite them here.</source>
+        <translation>Der Raum Ihres Spiels ist offen und seine Einladung kopiert: Schicken Sie sie Ihren Freunden, oder laden Sie sie hier ein.</translation>
+    </message>
+    <message>
+        <source>Waiting for the host to start the game.</source>
+        <translation>Warten, bis der Gastgeber das Spiel startet.</translation>
+    </message>
+    <message>
+        <source>(a move in a game of Quoxa)</source>
+        <translation>(ein Zug in einem Quoxa-Spiel)</translation>
+    </message>
+    <message>
+        <source>The game is on.</source>
+        <translation>Das Spiel läuft.</translation>
+    </message>
+    <message>
+        <source>Every seat is taken.</source>
+        <translation>Alle Plätze sind besetzt.</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>Mensch</translation>
+    </message>
+    <message>
+        <source>Type your friend&apos;s address, as bea@example.org.</source>
+        <translation>Geben Sie die Adresse Ihres Freundes ein, etwa bea@example.org.</translation>
+    </message>
+    <message>
+        <source>%1 invites you to a game of Quoxa.</source>
+        <translation>%1 lädt Sie zu einem Quoxa-Spiel ein.</translation>
+    </message>
+    <message>
+        <source>%1 is invited.</source>
+        <translation>%1 ist eingeladen.</translation>
+    </message>
+    <message>
+        <source>Computer %1</source>
+        <translation>Computer %1</translation>
+    </message>
+    <message>
+        <source>Waiting for every copy to be ready...</source>
+        <translation>Warten, bis jede Kopie bereit ist...</translation>
+    </message>
+    <message>
+        <source>%1 invites you to a game. Join?</source>
+        <translation>%1 lädt Sie zu einem Spiel ein. Beitreten?</translation>
     </message>
 </context>
 </TS>

@@ -778,6 +778,14 @@
             <numerusform>%n puntos</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 plays on another copy of the game.</source>
+        <translation>%1 juega en otra copia de la partida.</translation>
+    </message>
+    <message>
+        <source>Play &amp;Online...</source>
+        <translation>Jugar en &amp;línea...</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmOptions</name>
@@ -1275,6 +1283,153 @@
     <message>
         <source>Online play cannot start: Quoxa&apos;s online module is missing.</source>
         <translation>No se puede jugar en línea: falta el módulo en línea de Quoxa.</translation>
+    </message>
+    <message>
+        <source>the online module is missing</source>
+        <translation>falta el módulo en línea</translation>
+    </message>
+    <message>
+        <source>it did not take the password</source>
+        <translation>no aceptó la contraseña</translation>
+    </message>
+</context>
+<context>
+    <name>quoxa::online::frmOnline</name>
+    <message>
+        <source>Play Online</source>
+        <translation>Jugar en línea</translation>
+    </message>
+    <message>
+        <source>&amp;Remember</source>
+        <translation>&amp;Recordar</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Dirección:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Contraseña:</translation>
+    </message>
+    <message>
+        <source>&amp;Host a Game</source>
+        <translation>&amp;Abrir una partida</translation>
+    </message>
+    <message>
+        <source>&amp;Join</source>
+        <translation>&amp;Unirse</translation>
+    </message>
+    <message>
+        <source>&amp;Invitation:</source>
+        <translation>&amp;Invitación:</translation>
+    </message>
+    <message>
+        <source>In&amp;vite</source>
+        <translation>In&amp;vitar</translation>
+    </message>
+    <message>
+        <source>&amp;Friend:</source>
+        <translation>A&amp;migo:</translation>
+    </message>
+    <message>
+        <source>Seats</source>
+        <translation>Puestos</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Jugador</translation>
+    </message>
+    <message>
+        <source>Add &amp;Computer</source>
+        <translation>Añadir &amp;ordenador</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Empezar</translation>
+    </message>
+    <message>
+        <source>Your password cannot be kept: the desktop&apos;s keyring does not answer (%1). Type it again next time.</source>
+        <translation>No se puede guardar tu contraseña: el llavero del escritorio no responde (%1). Escríbela de nuevo la próxima vez.</translation>
+    </message>
+    <message>
+        <source>Type your address, as ada@example.org.</source>
+        <translation>Escribe tu dirección, como ada@example.org.</translation>
+    </message>
+    <message>
+        <source>Paste the invitation, as xmpp:game@conference.example.org?join.</source>
+        <translation>Pega la invitación, como xmpp:game@conference.example.org?join.</translation>
+    </message>
+    <message>
+        <source>A game online is under way on the board: start a new game there to leave it.</source>
+        <translation>Hay una partida en línea en curso en el tablero: empieza allí una partida nueva para dejarla.</translation>
+    </message>
+    <message>
+        <source>Connecting to %1...</source>
+        <translation>Conectando con %1...</translation>
+    </message>
+    <message>
+        <source>Opening the game&apos;s room %1...</source>
+        <translation>Abriendo la sala de la partida %1...</translation>
+    </message>
+    <message>
+        <source>Joining %1...</source>
+        <translation>Entrando en %1...</translation>
+    </message>
+    <message>
+        <source>Your game&apos;s room is open, and its invitation copied: send it to your friends, or invite them here.</source>
+        <translation>La sala de tu partida está abierta y su invitación copiada: envíala a tus amigos, o invítalos desde aquí.</translation>
+    </message>
+    <message>
+        <source>Waiting for the host to start the game.</source>
+        <translation>Esperando a que el anfitrión empiece la partida.</translation>
+    </message>
+    <message>
+        <source>(a move in a game of Quoxa)</source>
+        <translation>(una jugada en una partida de Quoxa)</translation>
+    </message>
+    <message>
+        <source>The game is on.</source>
+        <translation>La partida está en marcha.</translation>
+    </message>
+    <message>
+        <source>Every seat is taken.</source>
+        <translation>Todos los puestos están ocupados.</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>Persona</translation>
+    </message>
+    <message>
+        <source>Type your friend&apos;s address, as bea@example.org.</source>
+        <translation>Escribe la dirección de tu amigo, como bea@example.org.</translation>
+    </message>
+    <message>
+        <source>%1 invites you to a game of Quoxa.</source>
+        <translation>%1 te invita a una partida de Quoxa.</translation>
+    </message>
+    <message>
+        <source>%1 is invited.</source>
+        <translation>%1 está invitado.</translation>
+    </message>
+    <message>
+        <source>Computer %1</source>
+        <translation>Ordenador %1</translation>
+    </message>
+    <message>
+        <source>Waiting for every copy to be ready...</source>
+        <translation>Esperando a que todas las copias estén listas...</translation>
+    </message>
+    <message>
+        <source>%1 invites you to a game. Join?</source>
+        <translation>%1 te invita a una partida. ¿Unirte?</translation>
     </message>
 </context>
 </TS>

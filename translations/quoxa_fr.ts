@@ -778,6 +778,14 @@
             <numerusform>%n points</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 plays on another copy of the game.</source>
+        <translation>%1 joue sur une autre copie de la partie.</translation>
+    </message>
+    <message>
+        <source>Play &amp;Online...</source>
+        <translation>Jouer en l&amp;igne…</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmOptions</name>
@@ -1275,6 +1283,153 @@
     <message>
         <source>Online play cannot start: Quoxa&apos;s online module is missing.</source>
         <translation>Impossible de jouer en ligne&#xa0;: le module en ligne de Quoxa est absent.</translation>
+    </message>
+    <message>
+        <source>the online module is missing</source>
+        <translation>le module en ligne est absent</translation>
+    </message>
+    <message>
+        <source>it did not take the password</source>
+        <translation>il n’a pas pris le mot de passe</translation>
+    </message>
+</context>
+<context>
+    <name>quoxa::online::frmOnline</name>
+    <message>
+        <source>Play Online</source>
+        <translation>Jouer en ligne</translation>
+    </message>
+    <message>
+        <source>&amp;Remember</source>
+        <translation>&amp;Retenir</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Adresse&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>Mot de &amp;passe&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Host a Game</source>
+        <translation>&amp;Héberger une partie</translation>
+    </message>
+    <message>
+        <source>&amp;Join</source>
+        <translation>Re&amp;joindre</translation>
+    </message>
+    <message>
+        <source>&amp;Invitation:</source>
+        <translation>&amp;Invitation&#xa0;:</translation>
+    </message>
+    <message>
+        <source>In&amp;vite</source>
+        <translation>In&amp;viter</translation>
+    </message>
+    <message>
+        <source>&amp;Friend:</source>
+        <translation>A&amp;mi&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Seats</source>
+        <translation>Places</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Joueur</translation>
+    </message>
+    <message>
+        <source>Add &amp;Computer</source>
+        <translation>Ajouter un &amp;ordinateur</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Commencer</translation>
+    </message>
+    <message>
+        <source>Your password cannot be kept: the desktop&apos;s keyring does not answer (%1). Type it again next time.</source>
+        <translation>Votre mot de passe ne peut pas être conservé&#xa0;: le trousseau du bureau ne répond pas (%1). Saisissez-le de nouveau la prochaine fois.</translation>
+    </message>
+    <message>
+        <source>Type your address, as ada@example.org.</source>
+        <translation>Saisissez votre adresse, comme ada@example.org.</translation>
+    </message>
+    <message>
+        <source>Paste the invitation, as xmpp:game@conference.example.org?join.</source>
+        <translation>Collez l’invitation, comme xmpp:game@conference.example.org?join.</translation>
+    </message>
+    <message>
+        <source>A game online is under way on the board: start a new game there to leave it.</source>
+        <translation>Une partie en ligne est en cours sur le plateau&#xa0;: commencez-y une nouvelle partie pour la quitter.</translation>
+    </message>
+    <message>
+        <source>Connecting to %1...</source>
+        <translation>Connexion à %1…</translation>
+    </message>
+    <message>
+        <source>Opening the game&apos;s room %1...</source>
+        <translation>Ouverture du salon de la partie %1…</translation>
+    </message>
+    <message>
+        <source>Joining %1...</source>
+        <translation>Entrée dans %1…</translation>
+    </message>
+    <message>
+        <source>Your game&apos;s room is open, and its invitation copied: send it to your friends, or invite them here.</source>
+        <translation>Le salon de votre partie est ouvert et son invitation copiée&#xa0;: envoyez-la à vos amis, ou invitez-les ici.</translation>
+    </message>
+    <message>
+        <source>Waiting for the host to start the game.</source>
+        <translation>En attente du lancement de la partie par l’hôte.</translation>
+    </message>
+    <message>
+        <source>(a move in a game of Quoxa)</source>
+        <translation>(un coup dans une partie de Quoxa)</translation>
+    </message>
+    <message>
+        <source>The game is on.</source>
+        <translation>La partie est lancée.</translation>
+    </message>
+    <message>
+        <source>Every seat is taken.</source>
+        <translation>Toutes les places sont prises.</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>Personne</translation>
+    </message>
+    <message>
+        <source>Type your friend&apos;s address, as bea@example.org.</source>
+        <translation>Saisissez l’adresse de votre ami, comme bea@example.org.</translation>
+    </message>
+    <message>
+        <source>%1 invites you to a game of Quoxa.</source>
+        <translation>%1 vous invite à une partie de Quoxa.</translation>
+    </message>
+    <message>
+        <source>%1 is invited.</source>
+        <translation>%1 est invité.</translation>
+    </message>
+    <message>
+        <source>Computer %1</source>
+        <translation>Ordinateur %1</translation>
+    </message>
+    <message>
+        <source>Waiting for every copy to be ready...</source>
+        <translation>En attente que chaque copie soit prête…</translation>
+    </message>
+    <message>
+        <source>%1 invites you to a game. Join?</source>
+        <translation>%1 vous invite à une partie. La rejoindre&#xa0;?</translation>
     </message>
 </context>
 </TS>

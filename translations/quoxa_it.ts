@@ -778,6 +778,14 @@
             <numerusform>%n punti</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 plays on another copy of the game.</source>
+        <translation>%1 gioca su un’altra copia della partita.</translation>
+    </message>
+    <message>
+        <source>Play &amp;Online...</source>
+        <translation>Gioca &amp;online...</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmOptions</name>
@@ -1275,6 +1283,153 @@
     <message>
         <source>Online play cannot start: Quoxa&apos;s online module is missing.</source>
         <translation>Impossibile giocare online: manca il modulo online di Quoxa.</translation>
+    </message>
+    <message>
+        <source>the online module is missing</source>
+        <translation>manca il modulo online</translation>
+    </message>
+    <message>
+        <source>it did not take the password</source>
+        <translation>non ha accettato la password</translation>
+    </message>
+</context>
+<context>
+    <name>quoxa::online::frmOnline</name>
+    <message>
+        <source>Play Online</source>
+        <translation>Gioca online</translation>
+    </message>
+    <message>
+        <source>&amp;Remember</source>
+        <translation>&amp;Ricorda</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Indirizzo:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Password:</translation>
+    </message>
+    <message>
+        <source>&amp;Host a Game</source>
+        <translation>&amp;Ospita una partita</translation>
+    </message>
+    <message>
+        <source>&amp;Join</source>
+        <translation>&amp;Unisciti</translation>
+    </message>
+    <message>
+        <source>&amp;Invitation:</source>
+        <translation>In&amp;vito:</translation>
+    </message>
+    <message>
+        <source>In&amp;vite</source>
+        <translation>In&amp;vita</translation>
+    </message>
+    <message>
+        <source>&amp;Friend:</source>
+        <translation>A&amp;mico:</translation>
+    </message>
+    <message>
+        <source>Seats</source>
+        <translation>Posti</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Indirizzo</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Giocatore</translation>
+    </message>
+    <message>
+        <source>Add &amp;Computer</source>
+        <translation>Aggiungi &amp;computer</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>I&amp;nizia</translation>
+    </message>
+    <message>
+        <source>Your password cannot be kept: the desktop&apos;s keyring does not answer (%1). Type it again next time.</source>
+        <translation>La password non può essere conservata: il portachiavi del desktop non risponde (%1). Scrivila di nuovo la prossima volta.</translation>
+    </message>
+    <message>
+        <source>Type your address, as ada@example.org.</source>
+        <translation>Scrivi il tuo indirizzo, come ada@example.org.</translation>
+    </message>
+    <message>
+        <source>Paste the invitation, as xmpp:game@conference.example.org?join.</source>
+        <translation>Incolla l’invito, come xmpp:game@conference.example.org?join.</translation>
+    </message>
+    <message>
+        <source>A game online is under way on the board: start a new game there to leave it.</source>
+        <translation>Sul tavolo è in corso una partita online: iniziane lì una nuova per lasciarla.</translation>
+    </message>
+    <message>
+        <source>Connecting to %1...</source>
+        <translation>Connessione a %1...</translation>
+    </message>
+    <message>
+        <source>Opening the game&apos;s room %1...</source>
+        <translation>Apertura della stanza della partita %1...</translation>
+    </message>
+    <message>
+        <source>Joining %1...</source>
+        <translation>Ingresso in %1...</translation>
+    </message>
+    <message>
+        <source>Your game&apos;s room is open, and its invitation copied: send it to your friends, or invite them here.</source>
+        <translation>La stanza della tua partita è aperta e il suo invito copiato: mandalo ai tuoi amici, o invitali da qui.</translation>
+    </message>
+    <message>
+        <source>Waiting for the host to start the game.</source>
+        <translation>In attesa che chi ospita inizi la partita.</translation>
+    </message>
+    <message>
+        <source>(a move in a game of Quoxa)</source>
+        <translation>(una mossa in una partita di Quoxa)</translation>
+    </message>
+    <message>
+        <source>The game is on.</source>
+        <translation>La partita è in corso.</translation>
+    </message>
+    <message>
+        <source>Every seat is taken.</source>
+        <translation>Tutti i posti sono occupati.</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>Persona</translation>
+    </message>
+    <message>
+        <source>Type your friend&apos;s address, as bea@example.org.</source>
+        <translation>Scrivi l’indirizzo del tuo amico, come bea@example.org.</translation>
+    </message>
+    <message>
+        <source>%1 invites you to a game of Quoxa.</source>
+        <translation>%1 ti invita a una partita di Quoxa.</translation>
+    </message>
+    <message>
+        <source>%1 is invited.</source>
+        <translation>%1 è invitato.</translation>
+    </message>
+    <message>
+        <source>Computer %1</source>
+        <translation>Computer %1</translation>
+    </message>
+    <message>
+        <source>Waiting for every copy to be ready...</source>
+        <translation>In attesa che ogni copia sia pronta...</translation>
+    </message>
+    <message>
+        <source>%1 invites you to a game. Join?</source>
+        <translation>%1 ti invita a una partita. Unirti?</translation>
     </message>
 </context>
 </TS>

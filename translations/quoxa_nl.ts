@@ -778,6 +778,14 @@
             <numerusform>%n punten</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 plays on another copy of the game.</source>
+        <translation>%1 speelt op een andere kopie van het spel.</translation>
+    </message>
+    <message>
+        <source>Play &amp;Online...</source>
+        <translation>&amp;Online spelen...</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmOptions</name>
@@ -1275,6 +1283,153 @@
     <message>
         <source>Online play cannot start: Quoxa&apos;s online module is missing.</source>
         <translation>Online spelen kan niet beginnen: de onlinemodule van Quoxa ontbreekt.</translation>
+    </message>
+    <message>
+        <source>the online module is missing</source>
+        <translation>de onlinemodule ontbreekt</translation>
+    </message>
+    <message>
+        <source>it did not take the password</source>
+        <translation>die heeft het wachtwoord niet aangenomen</translation>
+    </message>
+</context>
+<context>
+    <name>quoxa::online::frmOnline</name>
+    <message>
+        <source>Play Online</source>
+        <translation>Online spelen</translation>
+    </message>
+    <message>
+        <source>&amp;Remember</source>
+        <translation>&amp;Onthouden</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Adres:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Wachtwoord:</translation>
+    </message>
+    <message>
+        <source>&amp;Host a Game</source>
+        <translation>Spel &amp;openen</translation>
+    </message>
+    <message>
+        <source>&amp;Join</source>
+        <translation>&amp;Deelnemen</translation>
+    </message>
+    <message>
+        <source>&amp;Invitation:</source>
+        <translation>&amp;Uitnodiging:</translation>
+    </message>
+    <message>
+        <source>In&amp;vite</source>
+        <translation>Uit&amp;nodigen</translation>
+    </message>
+    <message>
+        <source>&amp;Friend:</source>
+        <translation>&amp;Vriend:</translation>
+    </message>
+    <message>
+        <source>Seats</source>
+        <translation>Plaatsen</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adres</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Speler</translation>
+    </message>
+    <message>
+        <source>Add &amp;Computer</source>
+        <translation>&amp;Computer toevoegen</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Starten</translation>
+    </message>
+    <message>
+        <source>Your password cannot be kept: the desktop&apos;s keyring does not answer (%1). Type it again next time.</source>
+        <translation>Uw wachtwoord kan niet worden bewaard: de sleutelbos van het bureaublad antwoordt niet (%1). Typ het de volgende keer opnieuw.</translation>
+    </message>
+    <message>
+        <source>Type your address, as ada@example.org.</source>
+        <translation>Typ uw adres, zoals ada@example.org.</translation>
+    </message>
+    <message>
+        <source>Paste the invitation, as xmpp:game@conference.example.org?join.</source>
+        <translation>Plak de uitnodiging, zoals xmpp:game@conference.example.org?join.</translation>
+    </message>
+    <message>
+        <source>A game online is under way on the board: start a new game there to leave it.</source>
+        <translation>Op het speelbord loopt een onlinespel: begin daar een nieuw spel om het te verlaten.</translation>
+    </message>
+    <message>
+        <source>Connecting to %1...</source>
+        <translation>Verbinden met %1...</translation>
+    </message>
+    <message>
+        <source>Opening the game&apos;s room %1...</source>
+        <translation>De ruimte van het spel %1 wordt geopend...</translation>
+    </message>
+    <message>
+        <source>Joining %1...</source>
+        <translation>Deelnemen aan %1...</translation>
+    </message>
+    <message>
+        <source>Your game&apos;s room is open, and its invitation copied: send it to your friends, or invite them here.</source>
+        <translation>De ruimte van uw spel is open en de uitnodiging gekopieerd: stuur die naar uw vrienden, of nodig ze hier uit.</translation>
+    </message>
+    <message>
+        <source>Waiting for the host to start the game.</source>
+        <translation>Wachten tot de gastheer het spel start.</translation>
+    </message>
+    <message>
+        <source>(a move in a game of Quoxa)</source>
+        <translation>(een zet in een spel Quoxa)</translation>
+    </message>
+    <message>
+        <source>The game is on.</source>
+        <translation>Het spel is begonnen.</translation>
+    </message>
+    <message>
+        <source>Every seat is taken.</source>
+        <translation>Alle plaatsen zijn bezet.</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>Mens</translation>
+    </message>
+    <message>
+        <source>Type your friend&apos;s address, as bea@example.org.</source>
+        <translation>Typ het adres van uw vriend, zoals bea@example.org.</translation>
+    </message>
+    <message>
+        <source>%1 invites you to a game of Quoxa.</source>
+        <translation>%1 nodigt u uit voor een spel Quoxa.</translation>
+    </message>
+    <message>
+        <source>%1 is invited.</source>
+        <translation>%1 is uitgenodigd.</translation>
+    </message>
+    <message>
+        <source>Computer %1</source>
+        <translation>Computer %1</translation>
+    </message>
+    <message>
+        <source>Waiting for every copy to be ready...</source>
+        <translation>Wachten tot elke kopie klaar is...</translation>
+    </message>
+    <message>
+        <source>%1 invites you to a game. Join?</source>
+        <translation>%1 nodigt u uit voor een spel. Deelnemen?</translation>
     </message>
 </context>
 </TS>

@@ -778,6 +778,14 @@
             <numerusform>%n pontos</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 plays on another copy of the game.</source>
+        <translation>%1 joga em outra cópia da partida.</translation>
+    </message>
+    <message>
+        <source>Play &amp;Online...</source>
+        <translation>Jogar &amp;on-line...</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmOptions</name>
@@ -1275,6 +1283,153 @@
     <message>
         <source>Online play cannot start: Quoxa&apos;s online module is missing.</source>
         <translation>Não é possível jogar on-line: falta o módulo on-line do Quoxa.</translation>
+    </message>
+    <message>
+        <source>the online module is missing</source>
+        <translation>falta o módulo on-line</translation>
+    </message>
+    <message>
+        <source>it did not take the password</source>
+        <translation>ele não aceitou a senha</translation>
+    </message>
+</context>
+<context>
+    <name>quoxa::online::frmOnline</name>
+    <message>
+        <source>Play Online</source>
+        <translation>Jogar online</translation>
+    </message>
+    <message>
+        <source>&amp;Remember</source>
+        <translation>&amp;Lembrar</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Endereço:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Senha:</translation>
+    </message>
+    <message>
+        <source>&amp;Host a Game</source>
+        <translation>&amp;Abrir uma partida</translation>
+    </message>
+    <message>
+        <source>&amp;Join</source>
+        <translation>E&amp;ntrar</translation>
+    </message>
+    <message>
+        <source>&amp;Invitation:</source>
+        <translation>&amp;Convite:</translation>
+    </message>
+    <message>
+        <source>In&amp;vite</source>
+        <translation>Con&amp;vidar</translation>
+    </message>
+    <message>
+        <source>&amp;Friend:</source>
+        <translation>A&amp;migo:</translation>
+    </message>
+    <message>
+        <source>Seats</source>
+        <translation>Lugares</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Endereço</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Jogador</translation>
+    </message>
+    <message>
+        <source>Add &amp;Computer</source>
+        <translation>Adicionar c&amp;omputador</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>Co&amp;meçar</translation>
+    </message>
+    <message>
+        <source>Your password cannot be kept: the desktop&apos;s keyring does not answer (%1). Type it again next time.</source>
+        <translation>Não é possível guardar sua senha: o chaveiro da área de trabalho não responde (%1). Digite-a de novo da próxima vez.</translation>
+    </message>
+    <message>
+        <source>Type your address, as ada@example.org.</source>
+        <translation>Digite seu endereço, como ada@example.org.</translation>
+    </message>
+    <message>
+        <source>Paste the invitation, as xmpp:game@conference.example.org?join.</source>
+        <translation>Cole o convite, como xmpp:game@conference.example.org?join.</translation>
+    </message>
+    <message>
+        <source>A game online is under way on the board: start a new game there to leave it.</source>
+        <translation>Há uma partida online em andamento no tabuleiro: comece uma nova partida nele para sair dela.</translation>
+    </message>
+    <message>
+        <source>Connecting to %1...</source>
+        <translation>Conectando a %1...</translation>
+    </message>
+    <message>
+        <source>Opening the game&apos;s room %1...</source>
+        <translation>Abrindo a sala da partida %1...</translation>
+    </message>
+    <message>
+        <source>Joining %1...</source>
+        <translation>Entrando em %1...</translation>
+    </message>
+    <message>
+        <source>Your game&apos;s room is open, and its invitation copied: send it to your friends, or invite them here.</source>
+        <translation>A sala da sua partida está aberta e o convite copiado: envie-o aos seus amigos, ou convide-os aqui.</translation>
+    </message>
+    <message>
+        <source>Waiting for the host to start the game.</source>
+        <translation>Esperando o anfitrião começar a partida.</translation>
+    </message>
+    <message>
+        <source>(a move in a game of Quoxa)</source>
+        <translation>(uma jogada em uma partida de Quoxa)</translation>
+    </message>
+    <message>
+        <source>The game is on.</source>
+        <translation>A partida começou.</translation>
+    </message>
+    <message>
+        <source>Every seat is taken.</source>
+        <translation>Todos os lugares estão ocupados.</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>Pessoa</translation>
+    </message>
+    <message>
+        <source>Type your friend&apos;s address, as bea@example.org.</source>
+        <translation>Digite o endereço do seu amigo, como bea@example.org.</translation>
+    </message>
+    <message>
+        <source>%1 invites you to a game of Quoxa.</source>
+        <translation>%1 convida você para uma partida de Quoxa.</translation>
+    </message>
+    <message>
+        <source>%1 is invited.</source>
+        <translation>%1 foi convidado.</translation>
+    </message>
+    <message>
+        <source>Computer %1</source>
+        <translation>Computador %1</translation>
+    </message>
+    <message>
+        <source>Waiting for every copy to be ready...</source>
+        <translation>Esperando todas as cópias ficarem prontas...</translation>
+    </message>
+    <message>
+        <source>%1 invites you to a game. Join?</source>
+        <translation>%1 convida você para uma partida. Entrar?</translation>
     </message>
 </context>
 </TS>

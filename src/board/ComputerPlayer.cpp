@@ -67,8 +67,8 @@ void ComputerPlayer::Stop()
 void ComputerPlayer::Step()
 {
     Trap([&] {
-        if (mStopped || mBlocked || !Playing())
-            return;
+        if (mStopped || mBlocked || !Playing() || (mControls.moves && !mControls.moves()))
+            return; // another copy plays it, or the dice are still on their way: told when they land
         const Strategy *strategy = Strategy::Ready();
         if (!strategy) { // told when best play is worked out
             if (!std::exchange(mAwaited, true))

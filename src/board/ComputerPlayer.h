@@ -23,6 +23,7 @@ public:
         std::function<void(int die)> fraDie;
         std::function<void(QStringView label)> score;
         std::function<void()> told; // what it does has changed: the status bar says it
+        std::function<bool()> moves; // its moves are made on this board now (a game online: by the host, its throw's dice in)
     };
     ComputerPlayer(QObject *owner, Game &game, Controls controls);
 

@@ -109,7 +109,8 @@ frmMain::frmMain(RandomSource *random)
                                     .told = [this] {
                                         ShowTurnText();
                                         Tell(mComputer->Told());
-                                    }});
+                                    },
+                                    .moves = [this] { return !mOnline || mOnline->Moves(); }});
     Form_Load();
     cmdThrow->setFocus();
     layout()->activate();
@@ -247,7 +248,8 @@ void frmMain::Form_Load()
         StartNewGame();
         // The game under way when the game was last closed or cut short, as it was; the
         // options follow its players.
-        if (const std::optional<GameRecord> kept = mKeeper.Resume()) {
+        const std::optional<GameRecord> kept = mKeeper.Resume();
+        if (kept && !kept->shared) { // a game online is not played on alone
             mGame.Resume(*kept);
             const Players &players = mGame.players();
             gintPlayerCount = players.count;

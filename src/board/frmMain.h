@@ -2,13 +2,16 @@
 // The game board: the program's main window and the board the game is played on.
 #include "engine/Board.h"
 #include "engine/Game.h"
+#include "engine/OnlineSession.h"
 #include "records/GameKeeper.h"
 #include "settings/frmOptions.h"
 
 #include <QCursor>
 #include <QIcon>
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -25,6 +28,9 @@ class QTreeWidget;
 namespace quoxa {
 
 class ComputerPlayer;
+namespace online {
+class frmOnline;
+}
 class Shape;
 class frmScoreCard;
 class frmStatistics;
@@ -82,6 +88,13 @@ public:
     // Game, Play Dice Code: asks for a code and starts a game of the players set on its dice;
     // a code typed wrong is told and changes nothing.
     void mnuGameDiceCode_Click();
+    // Game, Play Online: the window that connects, hosts or joins a game and seats its players.
+    void mnuGameOnline_Click();
+    // The board plays the game of this session from now on, until a new game: the moves of
+    // this copy's seats go to the session, the person's in its own turns alone, the computer's
+    // on the host's copy alone; the others' come in through the session. The board owns it.
+    void PlayOnline(OnlineSession *session);
+    OnlineSession *Online() const { return mOnline; }
 
     // Board
     void SetDieTag(int die, const QString &tag) override;
@@ -170,6 +183,9 @@ private:
     // A person's clicks and keys on the dice, the categories and the throw button are
     // ignored while the computer plays.
     bool PersonLockedOut() const;
+    // A move: handed to the online session while a game online is played on the board, else
+    // played on the game.
+    Refusal Move(const OnlineCommand &move, const std::function<Refusal()> &here);
     // The status bar's first panel for the turn: the designed prompt, or while the computer
     // plays, what it does.
     void ShowTurnText();
@@ -211,6 +227,8 @@ private:
     frmScoreCard *mScoreCard = nullptr; // made when first shown
     frmStatistics *mStatistics = nullptr; // made when first shown
     frmReview *mReview = nullptr;         // made when first shown
+    online::frmOnline *mOnlineWindow = nullptr; // made when first shown
+    QPointer<OnlineSession> mOnline;      // the game online played on the board
     GameKeeper mKeeper;
     bool mKeeping = false; // records are kept once start-up has looked for a game to resume
     QStringList mToTell;   // the lines of the action under way, for a screen reader

@@ -1,6 +1,7 @@
 // What the game asks of the board: dice, holds, pointers, prompts, sheet cells, the
 // players list and the windows that interrupt a turn.
 #include "board/frmMain.h"
+#include "engine/OnlineSession.h"
 #include "analysis/frmScoreCard.h"
 #include "board/ComputerPlayer.h"
 #include "board/Shape.h"
@@ -188,7 +189,9 @@ void frmMain::ShowTurnText()
 {
     Trap([&] {
         mPreviewCell = nullptr; // a new text for the turn ends a box's preview
-        if (mComputer->Playing()) {
+        if (mOnline && mOnline->phase() == OnlineSession::Phase::Playing && !mOnline->OwnTurn() && mGame.turn().mstrState != u"Game Over") {
+            mPanels[0]->setText(tr("%1 plays on another copy of the game.").arg(mGame.CurrentSheet().strName));
+        } else if (mComputer->Playing()) {
             mPanels[0]->setText(mComputer->Told());
         } else if (const PanelText *texts = PanelFor(mGame.turn().mstrState)) {
             mPanels[0]->setText(tr(texts->instruction));
@@ -233,7 +236,7 @@ void frmMain::ShowQuestionMarks(bool show)
 void frmMain::SetUndoEnabled(bool enabled)
 {
     Trap([&] {
-        const bool person = !mComputer->Playing();
+        const bool person = !mComputer->Playing() && (!mOnline || mOnline->Moves());
         Action(QStringLiteral("mnuEditUndo"))->setEnabled(enabled && person); // its tool-bar button too
         Action(QStringLiteral("mnuGameHint"))->setEnabled(mGame.turn().mstrState.startsWith(u"Throw") && person);
         ShowTurnText(); // the turn passed on: whose it is now

@@ -1,11 +1,11 @@
 // The board's commands: the menu bar and the tool bar, each one table whose rows carry
 // what the command does.
 #include "board/frmMain.h"
-#include "analysis/frmScoreCard.h"
 #include "board/ComputerPlayer.h"
 #include "board/Shape.h"
 #include "dialogs/frmAbout.h"
 #include "engine/MoveText.h"
+#include "engine/OnlineSession.h"
 #include "platform/DesignControls.h"
 #include "platform/ErrorTrap.h"
 #include "platform/Pictures.h"
@@ -52,6 +52,8 @@ const auto kCommands = std::to_array<Command>({
      u"", nullptr, [](frmMain &f) { f.mnuGameDaily_Click(); }},
     {u"mnuGameDiceCode", u"mnuGame", QT_TRANSLATE_NOOP("quoxa::frmMain", "Play Dice &Code..."), u"", false, true,
      u"", nullptr, [](frmMain &f) { f.mnuGameDiceCode_Click(); }},
+    {u"mnuGameOnline", u"mnuGame", QT_TRANSLATE_NOOP("quoxa::frmMain", "Play &Online..."), u"", false, true,
+     u"", nullptr, [](frmMain &f) { f.mnuGameOnline_Click(); }},
     {u"mnuGameHint", u"mnuGame", QT_TRANSLATE_NOOP("quoxa::frmMain", "Hin&t"), u"Ctrl+H", false, true,
      u"", nullptr, [](frmMain &f) { f.mnuGameHint_Click(); }},
     {u"mnuGameSep1", u"mnuGame", "-", u"", false, true, u"", nullptr, nullptr},
@@ -177,18 +179,23 @@ void frmMain::BuildToolBar()
 void frmMain::cmdThrow_Click()
 {
     if (PersonLockedOut()) {
-        mComputer->Hurry();
+        if (mComputer->Playing())
+            mComputer->Hurry();
         return;
     }
+    if (mOnline && mGame.turn().mstrState == u"Game Over")
+        return StartNewGame(); // a game at this table, as the button says
     const bool person = !mComputer->Playing();
     const QString before = mGame.turn().mstrState;
-    if (mGame.cmdThrow_Click() == Refusal::None && before.startsWith(u"Throw "))
+    const OnlineCommand move{.kind = before == u"Continue" ? OnlineCommand::Kind::Continue : OnlineCommand::Kind::Throw};
+    // Online, the dice come only once every copy's share is in.
+    if (Move(move, [&] { return mGame.cmdThrow_Click(); }) == Refusal::None && before.startsWith(u"Throw ") && !mOnline)
         Tell(person ? MoveText::Thrown(mGame.Dice(), mGame.turn().mintRolls.value()) : MoveText::Threw(mGame.CurrentSheet().strName, mGame.Dice()));
 }
 
 bool frmMain::PersonLockedOut() const
 {
-    return mComputer->Playing() && !mComputer->Acting();
+    return !mComputer->Acting() && (mComputer->Playing() || (mOnline && !mOnline->Moves()));
 }
 
 void frmMain::ScoreCategory(QStringView label)
@@ -197,7 +204,7 @@ void frmMain::ScoreCategory(QStringView label)
         return;
     const bool person = !mComputer->Playing();
     const bool bonus = UpperBonusEarned(mGame.CurrentSheet());
-    const Refusal refused = mGame.RecordScore(label);
+    const Refusal refused = Move({.kind = OnlineCommand::Kind::Score, .box = FindSheetRow(label)}, [&] { return mGame.RecordScore(label); });
     cmdThrow->setFocus();
     if (refused != Refusal::None)
         return;
@@ -217,7 +224,8 @@ void frmMain::ScoreCategory(QStringView label)
 void frmMain::fraDie_Click(int index)
 {
     Trap([&] {
-        if (PersonLockedOut() || mGame.Hold(index, !mGame.Held(index)) != Refusal::None)
+        const bool held = !mGame.Held(index);
+        if (PersonLockedOut() || Move({.kind = OnlineCommand::Kind::Hold, .die = index, .held = held}, [&] { return mGame.Hold(index, held); }) != Refusal::None)
             return;
         if (!mComputer->Playing())
             Tell(MoveText::Held(index, mGame.Die(index), mGame.Held(index)));
@@ -277,6 +285,10 @@ void frmMain::mnuGameNew_Click()
 
 void frmMain::StartNewGame()
 {
+    if (mOnline) { // the game online is left for good
+        mOnline->Leave();
+        delete mOnline;
+    }
     mGame.StartNewGame(ChosenPlayers());
 }
 
@@ -297,7 +309,7 @@ void frmMain::mnuGameHighScores_Click()
 
 void frmMain::mnuEditUndo_Click()
 {
-    mGame.UndoLastScore();
+    Move({.kind = OnlineCommand::Kind::Undo}, [&] { return mGame.UndoLastScore(); });
 }
 
 void frmMain::ShowOptions(int page)
@@ -332,25 +344,6 @@ void frmMain::mnuHelpLicense_Click()
 void frmMain::mnuHelpAbout_Click()
 {
     Trap([&] { OpenModal(new frmAbout(this)); });
-}
-
-void frmMain::mnuViewScoreCard_Click()
-{
-    ShowScoreCard(true);
-}
-
-void frmMain::ShowScoreCard(bool asked)
-{
-    Trap([&] {
-        if (!mScoreCard)
-            mScoreCard = new frmScoreCard(this, [this] {
-                StartNewGame();
-                activateWindow(); // the next Space throws
-                cmdThrow->setFocus();
-            }, [this] { mnuGameReview_Click(); });
-        mScoreCard->Refresh(mGame);
-        mScoreCard->ShowBeside(asked);
-    });
 }
 
 void frmMain::mnuGameExit_Click()

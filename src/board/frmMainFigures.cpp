@@ -1,13 +1,35 @@
-// The windows of figures the board opens: the statistics of the games kept, and the review
-// of a game. Every game is kept by the keeper of the games, to whom the board hands each
+// The windows of figures the board opens: the score card, the statistics of the games kept,
+// and the review of a game. Every game is kept by the keeper of the games, to whom the board hands each
 // record; an open review of the game under way is handed it too.
 #include "analysis/frmReview.h"
+#include "analysis/frmScoreCard.h"
 #include "analysis/frmStatistics.h"
 #include "board/frmMain.h"
 #include "platform/ErrorTrap.h"
 #include "platform/WindowPlace.h"
 
+#include <QPushButton>
+
 namespace quoxa {
+
+void frmMain::mnuViewScoreCard_Click()
+{
+    ShowScoreCard(true);
+}
+
+void frmMain::ShowScoreCard(bool asked)
+{
+    Trap([&] {
+        if (!mScoreCard)
+            mScoreCard = new frmScoreCard(this, [this] {
+                StartNewGame();
+                activateWindow(); // the next Space throws
+                cmdThrow->setFocus();
+            }, [this] { mnuGameReview_Click(); });
+        mScoreCard->Refresh(mGame);
+        mScoreCard->ShowBeside(asked);
+    });
+}
 
 void frmMain::KeepRecord(const GameRecord &record)
 {

@@ -46,6 +46,8 @@ struct GameRecord {
     struct SharedDice {
         std::vector<QByteArray> commits;
         std::vector<std::vector<QByteArray>> reveals; // the k-th throw's at k - 1
+        QString room{};                  // the game's room, bare
+        std::vector<QString> addresses{}; // each seat's copy's bare address, in the order of play
     };
     std::optional<SharedDice> shared; // none in a game at one table, or kept by an earlier version
 

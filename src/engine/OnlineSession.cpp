@@ -170,7 +170,9 @@ void OnlineSession::StartWhenCommitted()
         players.names.at(s) = mSeats[s].name;
         players.computer.at(s) = mSeats[s].level > 0;
         players.level.at(s) = mSeats[s].level > 0 ? mSeats[s].level : players.level.at(s);
+        shared.addresses.push_back(mSeats[s].jid);
     }
+    shared.room = mRoom;
     for (const Copy &c : mCopies)
         shared.commits.push_back(c.last);
     mPhase = Phase::Playing;

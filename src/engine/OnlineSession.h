@@ -35,6 +35,12 @@ public:
     const std::vector<OnlineCommand::Seat> &seats() const { return mSeats; }
     // The level a computer plays a seat (1 to 4) at for a copy that is away; 0 when it plays itself.
     int AwayLevel(int seat) const { return mAway.at(std::size_t(seat - 1)); }
+    // The game's room, which the record keeps with the seats' addresses.
+    void SetRoom(const QString &room) { mRoom = room; }
+    // The turn is this copy's to play, and no throw waits for its shares.
+    bool Moves() const { return OwnTurn() && !mThrowing; }
+    // The game is played, and the seat in turn is this copy's.
+    bool OwnTurn() const { return mPhase == Phase::Playing && Mover() == mMe; }
 
     // Asks the host for a seat under this name.
     void Join(const QString &name);
@@ -97,7 +103,7 @@ private:
     static QString MoveWords(const OnlineCommand &move);
 
     Game &mGame;
-    QString mMe, mHost, mGameId;
+    QString mMe, mHost, mGameId, mRoom;
     Phase mPhase = Phase::Seating;
     std::vector<OnlineCommand::Seat> mSeats;
     std::array<int, 4> mAway{};

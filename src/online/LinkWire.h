@@ -75,3 +75,10 @@ public:
 } // namespace quoxa::online
 
 extern "C" quoxa::online::LinkWorker *QuoxaOpenLink(quoxa::online::LinkEvents *events);
+
+// The desktop's keyring, in the module too: the password kept for an account (a false return
+// and the problem when the keyring cannot be reached), looked up (an empty one when none is
+// kept), or forgotten. Each may wait on the desktop's secret service: never in the window's thread.
+extern "C" bool QuoxaKeepPassword(const QString &account, const QString &password, QString *problem);
+extern "C" bool QuoxaFindPassword(const QString &account, QString *password);
+extern "C" bool QuoxaForgetPassword(const QString &account);

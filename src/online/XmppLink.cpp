@@ -1,22 +1,43 @@
 #include "online/XmppLink.h"
 #include "platform/ProgramFiles.h"
 
+#include <QCoreApplication>
 #include <QLibrary>
 #include <QMetaObject>
+#include <QPointer>
+#include <thread>
 
 namespace quoxa::online {
 
 namespace {
 
-// The module's entry point, looked for once: null when the module is missing or damaged.
+// One of the module's entry points, the module loaded the first time: null when the module is
+// missing or damaged.
+template <typename Entry>
+Entry Resolved(const char *name)
+{
+    static QLibrary module(ProgramFile(QStringLiteral("quoxa-online.so"), QStringLiteral(QUOXA_INSTALLED_ONLINE_MODULE)));
+    return module.load() ? reinterpret_cast<Entry>(module.resolve(name)) : nullptr;
+}
+
 decltype(&QuoxaOpenLink) OpenLink()
 {
-    using Open = decltype(&QuoxaOpenLink);
-    static const Open open = [] {
-        QLibrary module(ProgramFile(QStringLiteral("quoxa-online.so"), QStringLiteral(QUOXA_INSTALLED_ONLINE_MODULE)));
-        return module.load() ? reinterpret_cast<Open>(module.resolve("QuoxaOpenLink")) : nullptr;
-    }();
+    static const auto open = Resolved<decltype(&QuoxaOpenLink)>("QuoxaOpenLink");
     return open;
+}
+
+// Asks the keyring in a thread of its own, and hands the answer to `done` in the window's
+// thread, if `context` is still there.
+template <typename Answer>
+void AskKeyring(QObject *context, std::function<Answer()> ask, std::function<void(const Answer &)> done)
+{
+    std::thread([ask = std::move(ask), done = std::move(done), context = QPointer<QObject>(context)] {
+        const Answer answer = ask();
+        QMetaObject::invokeMethod(QCoreApplication::instance(), [answer, done, context] {
+            if (context)
+                done(answer);
+        }, Qt::QueuedConnection);
+    }).detach();
 }
 
 } // namespace
@@ -88,6 +109,33 @@ QString XmppLink::ProblemText(LinkProblem problem)
         return tr("Online play cannot start: Quoxa's online module is missing.");
     }
     return {};
+}
+
+void XmppLink::KeepPassword(QObject *context, const QString &account, const QString &password,
+                            std::function<void(const QString &problem)> done)
+{
+    const auto keep = Resolved<decltype(&QuoxaKeepPassword)>("QuoxaKeepPassword");
+    AskKeyring<QString>(context, [keep, account, password] {
+        QString problem = tr("the online module is missing");
+        if (keep && keep(account, password, &problem))
+            return QString();
+        return problem.isEmpty() ? tr("it did not take the password") : problem; // a prompt dismissed, say
+    }, std::move(done));
+}
+
+void XmppLink::FindPassword(QObject *context, const QString &account, std::function<void(const QString &password)> done)
+{
+    const auto find = Resolved<decltype(&QuoxaFindPassword)>("QuoxaFindPassword");
+    AskKeyring<QString>(context, [find, account] {
+        QString password;
+        return find && find(account, &password) ? password : QString();
+    }, std::move(done));
+}
+
+void XmppLink::ForgetPassword(const QString &account)
+{
+    if (const auto forget = Resolved<decltype(&QuoxaForgetPassword)>("QuoxaForgetPassword"))
+        std::thread([forget, account] { forget(account); }).detach();
 }
 
 void XmppLink::Post(LinkRequest request)

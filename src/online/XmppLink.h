@@ -7,6 +7,7 @@
 #include "online/LinkWire.h"
 
 #include <QObject>
+#include <functional>
 #include <memory>
 
 namespace quoxa::online {
@@ -41,6 +42,14 @@ public:
 
     // The player's words for a problem.
     static QString ProblemText(LinkProblem problem);
+
+    // The desktop's keyring, asked in a thread of its own; the answer comes to `done` in the
+    // window's thread while `context` lives: why the password could not be kept (empty once
+    // it is), the password kept for the account (empty when none is).
+    static void KeepPassword(QObject *context, const QString &account, const QString &password,
+                             std::function<void(const QString &problem)> done);
+    static void FindPassword(QObject *context, const QString &account, std::function<void(const QString &password)> done);
+    static void ForgetPassword(const QString &account);
 
 signals:
     void Connected(const QString &jid);

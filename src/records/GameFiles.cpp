@@ -162,8 +162,11 @@ QJsonObject ToJson(const GameRecord &record)
         object.insert(QStringLiteral("unfinished"), true);
     if (record.dice)
         object.insert(QStringLiteral("dice"), record.dice->Text());
-    if (record.shared)
+    if (record.shared) {
         object.insert(QStringLiteral("shares"), SharesJson(*record.shared));
+        object.insert(QStringLiteral("room"), record.shared->room);
+        object.insert(QStringLiteral("addresses"), QJsonArray::fromStringList({record.shared->addresses.begin(), record.shared->addresses.end()}));
+    }
     return object;
 }
 
@@ -201,6 +204,9 @@ std::optional<GameRecord> FromJson(const QJsonObject &object)
         record.shared = SharesFrom(shares.toArray());
         if (!record.shared)
             return std::nullopt;
+        record.shared->room = object.value(u"room").toString();
+        for (const QJsonValue &address : object.value(u"addresses").toArray())
+            record.shared->addresses.push_back(address.toString());
     }
     return record;
 }
