@@ -24,7 +24,7 @@ done
 compgen -G "$root/usr/share/doc/*/README.md" >/dev/null || fail "missing: the README in /usr/share/doc"
 
 # Each file the program looks for, by its path from the program's folder, is there.
-for name in Quoxa.chm quoxa-audio.so quoxa-charts.so quoxa-help-reader; do
+for name in Quoxa.chm quoxa-audio.so quoxa-charts.so quoxa-online.so quoxa-help-reader; do
   path=$(strings -e l "$root/usr/games/quoxa" | grep -m1 -x "[[:alnum:]_./-]*/$name" || true)
   [ -n "$path" ] && [ -e "$root/usr/games/$path" ] || fail "the program looks for $name at '$path', which is not installed"
 done
