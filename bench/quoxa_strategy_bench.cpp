@@ -14,6 +14,7 @@
 // and on stderr what the most these dice allow took a day:
 //   YYYY-MM-DD PERFECT MOST
 //   most: N days, mean M.MMM ms, slowest S.SSS ms (CPU: mean M.MMM ms, slowest S.SSS ms)
+#include "QuietBoard.h"
 #include "engine/Game.h"
 #include "engine/MostDice.h"
 #include "engine/SeededDice.h"
@@ -28,31 +29,6 @@
 #include <string_view>
 
 namespace {
-
-// The board the simulated games are played on: it shows nothing.
-class QuietBoard : public quoxa::Board {
-public:
-    void SetDieTag(int, const QString &) override {}
-    void ShowFace(int, int) override {}
-    void SetHeld(int, bool) override {}
-    void ReleaseHolds() override {}
-    void RefreshPointers() override {}
-    void ShowStatusText() override {}
-    void SetThrowButtonFace(const QString &) override {}
-    void ShowQuestionMarks(bool) override {}
-    void SetUndoEnabled(bool) override {}
-    void ShowScoreCell(QStringView, quoxa::Int16) override {}
-    void ReopenScoreCell(QStringView) override {}
-    void ClearPlayerList() override {}
-    void AddPlayerRow(const QString &, const QString &) override {}
-    void SelectPlayerRow(int) override {}
-    void SetPlayerScore(int, const QString &) override {}
-    void ShowCelebration() override {}
-    bool SaveScore(const QString &, quoxa::Int16) override { return false; }
-    void PlaySound(const QString &) override {}
-    void ShowGameEnd(bool) override {}
-    void KeepRecord(const quoxa::GameRecord &) override {}
-};
 
 // One game of one player, every move the strategy's best, or a computer's of a level; its
 // final total.

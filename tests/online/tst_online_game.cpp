@@ -2,6 +2,7 @@
 // the windows' own controls: Ada hosts, Bea joins from the invitation, and each copy sees every
 // throw, hold, score and undo; neither can move in the other's turns. Both end with the same
 // game, kept with its room and the seats' addresses.
+#include "TestServer.h"
 #include "board/frmMain.h"
 #include "online/frmOnline.h"
 #include "settings/basMain.h"
@@ -13,7 +14,6 @@
 #include <QJsonObject>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QProcess>
 #include <QTemporaryDir>
 
 using namespace quoxa;
@@ -44,9 +44,7 @@ struct Copy {
 class tst_online_game : public QObject {
     Q_OBJECT
 
-    QTemporaryDir mDir;
-    QProcess mServer;
-    quint16 mPort = 0;
+    TestServer mServer;
 
     std::unique_ptr<Copy> Opened(const QString &account)
     {
@@ -54,7 +52,7 @@ class tst_online_game : public QObject {
         copy->board.show();
         copy->board.mnuGameOnline_Click();
         copy->window = Find<online::frmOnline>(&copy->board, QStringLiteral("frmOnline"));
-        copy->window->UseServerForTests(QStringLiteral("127.0.0.1"), mPort, mDir.filePath(QStringLiteral("ca.crt")));
+        copy->window->UseServerForTests(QStringLiteral("127.0.0.1"), mServer.port, mServer.Authority());
         copy->Control<QLineEdit>("txtAccount")->setText(account + QStringLiteral("@localhost"));
         copy->Control<QLineEdit>("txtPassword")->setText(account + QStringLiteral("-secret"));
         return copy;
@@ -70,19 +68,11 @@ private slots:
         // No desktop keyring to be found: no session bus, nor a way to start one.
         for (const char *name : {"DBUS_SESSION_BUS_ADDRESS", "DISPLAY"})
             qunsetenv(name);
-        qputenv("XDG_RUNTIME_DIR", mDir.path().toLocal8Bit());
-        mServer.start(QStringLiteral(QUOXA_TEST_SERVER), {mDir.path()});
-        (void)QTest::qWaitFor([&] { return mServer.canReadLine() || mServer.state() == QProcess::NotRunning; }, 60000);
-        const QByteArray line = mServer.readLine().trimmed();
-        if (mServer.state() == QProcess::NotRunning && mServer.exitCode() == 77)
+        qputenv("XDG_RUNTIME_DIR", mServer.dir.path().toLocal8Bit());
+        const QByteArray said = mServer.Start();
+        if (mServer.Missing())
             QSKIP("prosody or openssl is not installed");
-        QVERIFY2(line.startsWith("ready "), line + mServer.readAllStandardError());
-        mPort = quint16(line.mid(6).toUInt());
-    }
-    void cleanupTestCase()
-    {
-        mServer.terminate();
-        mServer.waitForFinished(5000);
+        QVERIFY2(mServer.port, said);
     }
 
     void aWholeGame()

@@ -1,12 +1,10 @@
 // Online play's connection against a private prosody: a game room made and joined after an
 // invitation, payloads both ways with the senders' real addresses, the room's history, an
 // oversized payload dropped, and what the player is told when a login or a room fails.
+#include "TestServer.h"
 #include "online/XmppLink.h"
 
-#include <QProcess>
 #include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTest>
 #include <memory>
 
 using namespace quoxa::online;
@@ -41,21 +39,19 @@ struct Player {
 class tst_online_link : public QObject {
     Q_OBJECT
 
-    QTemporaryDir mDir;
-    QProcess mServer;
-    quint16 mPort = 0;
+    TestServer mServer;
 
     std::unique_ptr<Player> Connecting(const QString &name, const QString &password, bool trusted, quint16 port)
     {
         auto player = std::make_unique<Player>();
         if (trusted)
-            player->link.TrustAuthorityForTests(mDir.filePath(QStringLiteral("ca.crt")));
+            player->link.TrustAuthorityForTests(mServer.Authority());
         player->link.Connect(name + QStringLiteral("@localhost"), password, QStringLiteral("127.0.0.1"), port);
         return player;
     }
     std::unique_ptr<Player> LoggedIn(const QString &name)
     {
-        auto player = Connecting(name, name + QStringLiteral("-secret"), true, mPort);
+        auto player = Connecting(name, name + QStringLiteral("-secret"), true, mServer.port);
         const bool in = QTest::qWaitFor([&] { return !player->connected.isEmpty() || !player->failed.isEmpty(); }, 10000);
         return in && player->failed.isEmpty() ? std::move(player) : nullptr;
     }
@@ -64,18 +60,10 @@ private slots:
     void initTestCase()
     {
         qRegisterMetaType<LinkProblem>();
-        mServer.start(QStringLiteral(QUOXA_TEST_SERVER), {mDir.path()});
-        (void)QTest::qWaitFor([&] { return mServer.canReadLine() || mServer.state() == QProcess::NotRunning; }, 60000);
-        const QByteArray line = mServer.readLine().trimmed();
-        if (mServer.state() == QProcess::NotRunning && mServer.exitCode() == 77)
+        const QByteArray line = mServer.Start();
+        if (mServer.Missing())
             QSKIP("prosody or openssl is not installed");
-        QVERIFY2(line.startsWith("ready "), line + mServer.readAllStandardError());
-        mPort = quint16(line.mid(6).toUInt());
-    }
-    void cleanupTestCase()
-    {
-        mServer.terminate();
-        mServer.waitForFinished(5000);
+        QVERIFY2(mServer.port != 0, line);
     }
 
     void aGameRoom()
@@ -150,7 +138,7 @@ private slots:
         QFETCH(bool, trusted);
         QFETCH(bool, serverThere);
         QFETCH(LinkProblem, problem);
-        const auto player = Connecting(account, password, trusted, serverThere ? mPort : 1);
+        const auto player = Connecting(account, password, trusted, serverThere ? mServer.port : 1);
         QTRY_COMPARE_WITH_TIMEOUT(player->disconnected.count(), 1, 10000);
         QCOMPARE(player->failed, (QList<QVariantList>{{QVariant::fromValue(problem), QString(), XmppLink::ProblemText(problem)}}));
         QVERIFY(!XmppLink::ProblemText(problem).isEmpty());
@@ -171,7 +159,7 @@ private slots:
         QTRY_COMPARE(ada->arrived.count(), 1);
         bea.reset();
         QTRY_COMPARE(ada->left, (QList<QVariantList>{{room, u"Bea"_qs, u"bea@localhost"_qs}}));
-        Connecting(QStringLiteral("cy"), QStringLiteral("cy-secret"), true, mPort).reset();
+        Connecting(QStringLiteral("cy"), QStringLiteral("cy-secret"), true, mServer.port).reset();
         ada->link.Disconnect();
         QTRY_COMPARE(ada->disconnected.count(), 1);
         QCOMPARE(ada->failed.count(), 0);
