@@ -17,7 +17,7 @@ ComputerPlayer::ComputerPlayer(QObject *owner, Game &game, Controls controls)
 
 bool ComputerPlayer::Playing() const
 {
-    return mGame.turn().mstrState != u"Game Over" && mGame.players().computer.at(static_cast<std::size_t>(mGame.turn().mintPlayer.value() - 1));
+    return mGame.turn().mstrState != u"Game Over" && (mGame.players().computer.at(static_cast<std::size_t>(mGame.turn().mintPlayer.value() - 1)) || StandIn() > 0);
 }
 
 QString ComputerPlayer::Told() const
@@ -85,7 +85,7 @@ void ComputerPlayer::Step()
             mHurried = mHurried && !passing; // hurried again while it showed its score: that turn only
         } else {
             if (!mMove) {
-                const int level = mGame.players().level.at(std::size_t(mGame.turn().mintPlayer.value() - 1));
+                const int level = StandIn() > 0 ? StandIn() : mGame.players().level.at(std::size_t(mGame.turn().mintPlayer.value() - 1));
                 mMove = mGame.ComputerMove(*strategy, level);
                 mTold = mGame.Narration(&*mMove);
                 mControls.told();

@@ -24,10 +24,11 @@ public:
         std::function<void(QStringView label)> score;
         std::function<void()> told; // what it does has changed: the status bar says it
         std::function<bool()> moves; // its moves are made on this board now (a game online: by the host, its throw's dice in)
+        std::function<int()> standIn; // online: the level it plays the seat in turn at for an absent player, else 0
     };
     ComputerPlayer(QObject *owner, Game &game, Controls controls);
 
-    // The turn is the computer's (until the game is over).
+    // The turn is the computer's (until the game is over): its player's, or an absent one's.
     bool Playing() const;
     // The computer is pressing the controls itself, this moment.
     bool Acting() const { return mActing; }
@@ -48,6 +49,7 @@ public:
 
 private:
     void Step();
+    int StandIn() const { return mControls.standIn ? mControls.standIn() : 0; }
 
     Game &mGame;
     Controls mControls;

@@ -110,7 +110,8 @@ frmMain::frmMain(RandomSource *random)
                                         ShowTurnText();
                                         Tell(mComputer->Told());
                                     },
-                                    .moves = [this] { return !mOnline || mOnline->Moves(); }});
+                                    .moves = [this] { return !mOnline || mOnline->Moves(); },
+                                    .standIn = [this] { return mOnline ? mOnline->AwayLevel(mGame.turn().mintPlayer.value()) : 0; }});
     Form_Load();
     cmdThrow->setFocus();
     layout()->activate();

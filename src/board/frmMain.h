@@ -186,6 +186,9 @@ private:
     // A move: handed to the online session while a game online is played on the board, else
     // played on the game.
     Refusal Move(const OnlineCommand &move, const std::function<Refusal()> &here);
+    // What a screen reader hears of a game online besides this copy's own moves: every
+    // throw's dice, another copy's scores, who went and came back.
+    void TellOnline(const OnlineCommand &move, bool here);
     // The status bar's first panel for the turn: the designed prompt, or while the computer
     // plays, what it does.
     void ShowTurnText();

@@ -190,7 +190,8 @@ void frmMain::ShowTurnText()
     Trap([&] {
         mPreviewCell = nullptr; // a new text for the turn ends a box's preview
         if (mOnline && mOnline->phase() == OnlineSession::Phase::Playing && !mOnline->OwnTurn() && mGame.turn().mstrState != u"Game Over") {
-            mPanels[0]->setText(tr("%1 plays on another copy of the game.").arg(mGame.CurrentSheet().strName));
+            const QString absence = mOnline->Absence(mGame.turn().mintPlayer.value());
+            mPanels[0]->setText(absence.isEmpty() ? tr("%1 plays on another copy of the game.").arg(mGame.CurrentSheet().strName) : absence);
         } else if (mComputer->Playing()) {
             mPanels[0]->setText(mComputer->Told());
         } else if (const PanelText *texts = PanelFor(mGame.turn().mstrState)) {

@@ -30,9 +30,14 @@ QByteArray FairDice::Hash(const QByteArray &bytes)
     return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
 }
 
-bool FairDice::Precedes(const QByteArray &link, const QByteArray &later)
+bool FairDice::Precedes(const QByteArray &link, const QByteArray &later, int steps)
 {
-    return link.size() == kLinkBytes && Hash(link) == later;
+    if (link.size() != kLinkBytes || steps < 1 || steps > kMaxSteps)
+        return false;
+    QByteArray hashed = link;
+    for (int i = 0; i < steps; ++i)
+        hashed = Hash(hashed);
+    return hashed == later;
 }
 
 DiceSet FairDice::Faces(int k, const std::vector<QByteArray> &links)

@@ -15,6 +15,7 @@ namespace quoxa {
 class FairDice {
 public:
     static constexpr int kLinkBytes = 32;
+    static constexpr int kMaxSteps = 4 * 13 * 3; // every throw of a game of four
 
     // A chain of `length` links after its first, drawn from the system's randomness.
     static FairDice Drawn(int length);
@@ -28,8 +29,11 @@ public:
     QByteArray Reveal(int k) const;
 
     static QByteArray Hash(const QByteArray &bytes);
-    // Whether `link` is the link before `later` in a chain: its hash is `later`.
-    static bool Precedes(const QByteArray &link, const QByteArray &later);
+    // Whether `link` comes `steps` places before `later` in a chain (1: its hash is `later`):
+    // a copy that gave no share for some throws, its seat played for it, skips their links.
+    static bool Precedes(const QByteArray &link, const QByteArray &later, int steps = 1);
+    // The first link, which this copy keeps to go on with its chain after it was cut short.
+    QByteArray First() const { return mLinks.front(); }
     // The five faces of the k-th throw from the links every copy revealed at it, in the order
     // of the copies' first seats (a copy that has left, its link empty, adds nothing). The
     // dice not held take them in turn, die 1 first.

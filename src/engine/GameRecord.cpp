@@ -8,15 +8,19 @@ namespace quoxa {
 namespace {
 
 // Whether the k-th throw's shares (counted from 0) hold and give its dice: one link a copy,
-// each the one before its copy's link at the throw before, or its commit (a copy that has
-// left reveals nothing); and the faces they make on the dice it threw.
+// each as many places before its copy's last link (or its commit) as throws have passed
+// since (a copy that has left, or whose seats a computer plays meanwhile, reveals nothing);
+// and the faces they make on the dice it threw.
 bool SharesGive(const GameRecord::SharedDice &shared, std::size_t k, const GameRecord::Throw &thrown)
 {
     if (k >= shared.reveals.size() || shared.reveals[k].size() != shared.commits.size())
         return false;
     for (std::size_t c = 0; c < shared.commits.size(); ++c) {
-        const QByteArray &link = shared.reveals[k][c], &before = k == 0 ? shared.commits[c] : shared.reveals[k - 1][c];
-        if (!link.isEmpty() && !FairDice::Precedes(link, before))
+        const QByteArray &link = shared.reveals[k][c];
+        std::size_t j = k;
+        while (j > 0 && shared.reveals[j - 1][c].isEmpty())
+            --j;
+        if (!link.isEmpty() && !FairDice::Precedes(link, j == 0 ? shared.commits[c] : shared.reveals[j - 1][c], int(k - j) + 1))
             return false;
     }
     const DiceSet faces = FairDice::Faces(int(k) + 1, shared.reveals[k]);

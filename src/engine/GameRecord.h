@@ -48,6 +48,10 @@ struct GameRecord {
         std::vector<std::vector<QByteArray>> reveals; // the k-th throw's at k - 1
         QString room{};                  // the game's room, bare
         std::vector<QString> addresses{}; // each seat's copy's bare address, in the order of play
+        // What a copy cut short needs to come back to the game: its id, its host's address,
+        // this copy's own and the first link of its chain of shares (none when it plays no seat).
+        QString game{}, host{}, me{};
+        QByteArray chain{};
     };
     std::optional<SharedDice> shared; // none in a game at one table, or kept by an earlier version
 

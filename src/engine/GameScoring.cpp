@@ -61,6 +61,10 @@ void Game::EndTurn()
             return;
         }
         SetTurnState(QStringLiteral("Game Over"));
+        if (mRecord.shared) { // nothing comes back to a game that is over: every copy keeps the same record
+            mRecord.shared->me.clear();
+            mRecord.shared->chain.clear();
+        }
         Keep(); // before any window: a game that is over is kept whatever comes next
         mBoard.ShowGameEnd(SaveHighScores());
     });

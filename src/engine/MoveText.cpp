@@ -21,12 +21,12 @@ int PointsIn(const SheetRow &row, const DiceSet &dice)
     return row.rule(DiceCounts::Of(dice));
 }
 
+} // namespace
+
 QString Scores(const QString &name, qint64 points, const SheetRow &box)
 {
     return QCoreApplication::translate("MoveText", "%1 scores %2 in %3.").arg(name, QString::number(points), Caption(box));
 }
-
-} // namespace
 
 QString Faces(const quoxa::Faces &faces)
 {

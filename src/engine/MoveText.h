@@ -42,6 +42,8 @@ QString Scored(const SheetRow &box, int points, int gameTotal);
 // they lie ("Bea throws 2 5 5 6 1."), a computer's total after its score ("Bea's total 75."),
 // and the upper bonus once anyone earns it ("Ada earns the upper bonus of 35.").
 QString Threw(const QString &name, const DiceSet &dice);
+// A player's score, as the narration and the move log say it: "Bea scores 25 in Full House."
+QString Scores(const QString &name, qint64 points, const SheetRow &box);
 QString Total(const QString &name, int total);
 QString Bonus(const QString &name, int bonus);
 // How a game on known dice begins: "Daily game of 8 December 2026.", "Dice code K7QX-93R1

@@ -1,4 +1,5 @@
 #include "engine/OnlineSession.h"
+#include "engine/MoveText.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -41,7 +42,7 @@ void OnlineSession::Away(int seat, int level)
     if (mMe != mHost || seat < 1 || seat > int(mSeats.size()) || LevelName(level).isEmpty())
         return;
     Transmit({.kind = Kind::Away, .seat = seat, .level = level});
-    mAway.at(std::size_t(seat - 1)) = level;
+    SetAway(seat, level);
 }
 
 void OnlineSession::Back(int seat)
@@ -49,7 +50,24 @@ void OnlineSession::Back(int seat)
     if (mMe != mHost || seat < 1 || seat > int(mSeats.size()))
         return;
     Transmit({.kind = Kind::Back, .seat = seat});
-    mAway.at(std::size_t(seat - 1)) = 0;
+    SetAway(seat, 0);
+}
+
+void OnlineSession::SetAway(int seat, int level)
+{
+    if (std::exchange(mAway.at(std::size_t(seat - 1)), level) == level)
+        return;
+    const QString &name = mSeats.at(std::size_t(seat - 1)).name;
+    if (!mCatchingUp)
+        emit SeatsChanged(level > 0 ? QCoreApplication::translate("OnlineSession", "A computer plays for %1 (%2).").arg(name, MoveText::Level(level))
+                                    : QCoreApplication::translate("OnlineSession", "%1 plays again.").arg(name));
+    // The throw under way may no longer wait for that copy's share, or wait for it again:
+    // a share shown before its copy stopped giving them is shown again when it plays again.
+    for (Copy &copy : mCopies)
+        if (!GivesShares(copy))
+            copy.shown.clear();
+    ThrowWhenRevealed();
+    Owe();
 }
 
 void OnlineSession::Leave()
@@ -60,6 +78,59 @@ void OnlineSession::Leave()
     mChain.reset();
 }
 
+void OnlineSession::Resume(const QByteArray &chainFirst)
+{
+    mCatchingUp = true;
+    mKeptChain = chainFirst;
+}
+
+void OnlineSession::CaughtUp()
+{
+    if (!std::exchange(mCatchingUp, false) || mPhase == Phase::Stopped)
+        return;
+    Copy *own = CopyOf(mMe);
+    if (own && !own->left && !own->last.isEmpty() && own->last != (own->lastK == 0 ? mChain->Commit() : mChain->Reveal(own->lastK)))
+        return Stop(QCoreApplication::translate("OnlineSession", "This copy no longer has its dice shares for the game, so it cannot go back to it."));
+    for (std::size_t seat = 0; seat < mSeats.size(); ++seat) // a computer played for this copy meanwhile
+        if (own && !own->left && mSeats[seat].jid == mMe && mAway.at(seat) > 0) {
+            Transmit({.kind = Kind::Back, .seat = int(seat) + 1});
+            SetAway(int(seat) + 1, 0);
+        }
+    Owe();
+    if (mPhase == Phase::Playing || mPhase == Phase::Over)
+        emit Started();
+}
+
+bool OnlineSession::Present(int seat) const
+{
+    const auto copy = std::find_if(mCopies.begin(), mCopies.end(), [&](const Copy &c) { return c.jid == mSeats.at(std::size_t(seat - 1)).jid; });
+    return copy != mCopies.end() && copy->present && !copy->left;
+}
+
+bool OnlineSession::Left(int seat) const
+{
+    const auto copy = std::find_if(mCopies.begin(), mCopies.end(), [&](const Copy &c) { return c.jid == mSeats.at(std::size_t(seat - 1)).jid; });
+    return copy != mCopies.end() && copy->left;
+}
+
+QString OnlineSession::Absence(int seat) const
+{
+    const QString &name = mSeats.at(std::size_t(seat - 1)).name;
+    if (Present(seat) || AwayLevel(seat) > 0)
+        return {};
+    return Left(seat) ? QCoreApplication::translate("OnlineSession", "%1 has left the game.").arg(name)
+                      : QCoreApplication::translate("OnlineSession", "%1 is away: the game waits for %1.").arg(name);
+}
+
+void OnlineSession::SetPresent(const QString &jid, bool present)
+{
+    Copy *copy = CopyOf(jid);
+    if (!copy || jid == mMe || std::exchange(copy->present, present) == present || copy->left || mPhase == Phase::Stopped)
+        return;
+    const auto seat = std::find_if(mSeats.begin(), mSeats.end(), [&](const OnlineCommand::Seat &s) { return s.jid == jid; });
+    emit SeatsChanged(present ? QCoreApplication::translate("OnlineSession", "%1 is back.").arg(copy->name) : Absence(int(seat - mSeats.begin()) + 1));
+}
+
 Refusal OnlineSession::Play(OnlineCommand move)
 {
     if (Mover() != mMe || mPhase != Phase::Playing || (move.kind == Kind::Score && !move.box))
@@ -68,14 +139,15 @@ Refusal OnlineSession::Play(OnlineCommand move)
     const Refusal refused = Apply(move);
     if (refused == Refusal::None) {
         Transmit(move);
-        AfterMove();
+        Owe();
     }
     return refused;
 }
 
 void OnlineSession::Receive(const QString &from, const QByteArray &payload)
 {
-    if (from == mMe || mPhase == Phase::Stopped) // this copy's own, as the room echoes it
+    // This copy's own, as the room echoes it; but coming back, its own from before are played too.
+    if ((from == mMe && !mCatchingUp) || mPhase == Phase::Stopped)
         return;
     const OnlineReading reading = OnlineCommand::Read(payload);
     if (!reading.command)
@@ -89,6 +161,8 @@ void OnlineSession::Receive(const QString &from, const QByteArray &payload)
     if (last != mLastN.end() && command.n != last->second + 1)
         return emit Logged(QStringLiteral("%1 sent command %2 after %3: a replay or a gap").arg(from).arg(command.n).arg(last->second));
     mLastN[from] = command.n;
+    if (from == mMe)
+        mSent = command.n;
     Dispatch(from, command);
 }
 
@@ -106,25 +180,31 @@ void OnlineSession::Dispatch(const QString &from, const OnlineCommand &command)
             return TakeSeats(command.seats);
         break;
     case Kind::Away:
-    case Kind::Back:
-        if (byHost && command.seat <= int(mSeats.size()))
-            return void(mAway.at(std::size_t(command.seat - 1)) = command.level);
+    case Kind::Back: // the host's word, or a copy that is back taking its own seat again
+        if (command.seat <= int(mSeats.size()) && (byHost || (command.kind == Kind::Back && mSeats[std::size_t(command.seat - 1)].jid == from)))
+            return SetAway(command.seat, command.level);
         break;
     case Kind::Commit:
         if (copy && !copy->left && mPhase == Phase::Committing && copy->last.isEmpty())
             return TakeCommit(*copy, command.link);
         break;
     case Kind::Reveal:
-        if (copy && !copy->left && mThrowing && command.k == mThrows + 1 && copy->shown.isEmpty())
+        if (copy && GivesShares(*copy) && mThrowing && command.k == mThrows + 1 && copy->shown.isEmpty())
             return TakeReveal(*copy, command);
         break;
     case Kind::Digest:
-        if (copy && command.turn <= mTurnsEnded)
+        if (copy && command.turn <= mTurnsEnded) {
+            mDigestSent = from == mMe ? command.turn : mDigestSent;
             return TakeDigest(*copy, command);
+        }
         break;
     case Kind::Leave:
-        if (copy) {
+        if (copy && !copy->left) {
             copy->left = true;
+            if (byHost && (mPhase == Phase::Playing || mPhase == Phase::Committing)) // its copy plays the computers
+                return Stop(QCoreApplication::translate("OnlineSession", "%1, who hosts the game, has left it: the game is over.").arg(copy->name));
+            if (!mCatchingUp)
+                emit SeatsChanged(QCoreApplication::translate("OnlineSession", "%1 has left the game.").arg(copy->name));
             StartWhenCommitted();
             return ThrowWhenRevealed();
         }
@@ -134,7 +214,9 @@ void OnlineSession::Dispatch(const QString &from, const OnlineCommand &command)
             break;
         if (from != Mover() || Apply(command) != Refusal::None)
             return OutOfStep(command, from);
-        return AfterMove();
+        if (!mCatchingUp && command.kind != Kind::Throw) // a throw is told when its dice land
+            emit Played(command, false);
+        return Owe();
     }
     emit Logged(QStringLiteral("%1 sent %2 that is not its to send now").arg(from, QString::fromUtf8(command.Payload())));
 }
@@ -146,11 +228,10 @@ void OnlineSession::TakeSeats(const std::vector<OnlineCommand::Seat> &seats)
         if (!CopyOf(seat.jid))
             mCopies.push_back({seat.jid, seat.name, {}, {}, false});
     mPhase = Phase::Committing;
-    if (Copy *own = CopyOf(mMe)) {
-        mChain = FairDice::Drawn(OnlineCommand::kThrowsPerSeat * int(seats.size()));
-        Transmit({.kind = Kind::Commit, .link = mChain->Commit()});
-        TakeCommit(*own, mChain->Commit());
-    }
+    const int length = OnlineCommand::kThrowsPerSeat * int(seats.size());
+    if (CopyOf(mMe))
+        mChain = mKeptChain.size() == FairDice::kLinkBytes ? FairDice(mKeptChain, length) : FairDice::Drawn(length);
+    Owe();
 }
 
 void OnlineSession::TakeCommit(Copy &copy, const QByteArray &link)
@@ -173,16 +254,21 @@ void OnlineSession::StartWhenCommitted()
         shared.addresses.push_back(mSeats[s].jid);
     }
     shared.room = mRoom;
+    shared.game = mGameId;
+    shared.host = mHost;
+    shared.me = mMe;
+    shared.chain = mChain ? mChain->First() : QByteArray();
     for (const Copy &c : mCopies)
         shared.commits.push_back(c.last);
     mPhase = Phase::Playing;
     mGame.StartNewGame(players, shared);
-    emit Started();
+    if (!mCatchingUp)
+        emit Started();
 }
 
 void OnlineSession::TakeReveal(Copy &copy, const OnlineCommand &reveal)
 {
-    if (!FairDice::Precedes(reveal.link, copy.last))
+    if (!FairDice::Precedes(reveal.link, copy.last, reveal.k - copy.lastK))
         return Stop(QCoreApplication::translate("OnlineSession", "%1's dice share does not match what %1's copy promised: the game cannot go on.")
                         .arg(copy.name));
     copy.shown = reveal.link;
@@ -226,33 +312,53 @@ Refusal OnlineSession::Apply(const OnlineCommand &move)
     }
 }
 
-void OnlineSession::AfterMove()
+bool OnlineSession::GivesShares(const Copy &copy) const
+{
+    if (copy.left)
+        return false;
+    for (std::size_t seat = 0; seat < mSeats.size(); ++seat)
+        if (mSeats[seat].jid == copy.jid && mAway.at(seat) == 0)
+            return true;
+    return false;
+}
+
+void OnlineSession::Owe()
 {
     Copy *own = CopyOf(mMe);
-    if (mDigestDue && own && !own->left)
-        Transmit({.kind = Kind::Digest, .link = mDigests[mTurnsEnded], .turn = mTurnsEnded});
-    mDigestDue = false;
-    if (!mThrowing || !mChain || !own || !own->shown.isEmpty())
+    if (mCatchingUp || !own || own->left || !mChain || mPhase == Phase::Stopped)
         return;
-    own->shown = mChain->Reveal(mThrows + 1);
-    Transmit({.kind = Kind::Reveal, .link = own->shown, .k = mThrows + 1});
-    ThrowWhenRevealed();
+    if (mPhase == Phase::Committing && own->last.isEmpty()) {
+        Transmit({.kind = Kind::Commit, .link = mChain->Commit()});
+        return TakeCommit(*own, mChain->Commit());
+    }
+    if (mTurnsEnded > mDigestSent) {
+        mDigestSent = mTurnsEnded;
+        Transmit({.kind = Kind::Digest, .link = mDigests[mTurnsEnded], .turn = mTurnsEnded});
+    }
+    if (mThrowing && GivesShares(*own) && own->shown.isEmpty()) {
+        own->shown = mChain->Reveal(mThrows + 1);
+        Transmit({.kind = Kind::Reveal, .link = own->shown, .k = mThrows + 1});
+        ThrowWhenRevealed();
+    }
 }
 
 void OnlineSession::ThrowWhenRevealed()
 {
-    if (!mThrowing || std::any_of(mCopies.begin(), mCopies.end(), [](const Copy &c) { return !c.left && c.shown.isEmpty(); }))
+    if (!mThrowing || std::any_of(mCopies.begin(), mCopies.end(), [this](const Copy &c) { return GivesShares(c) && c.shown.isEmpty(); }))
         return;
     std::vector<QByteArray> links;
     for (Copy &copy : mCopies) {
-        links.push_back(copy.left ? QByteArray() : copy.shown);
-        copy.last = copy.shown;
+        links.push_back(GivesShares(copy) ? copy.shown : QByteArray());
+        if (!links.back().isEmpty())
+            copy.last = links.back(), copy.lastK = mThrows + 1;
         copy.shown.clear();
     }
     mThrowing = false;
     mThrows += 1;
     if (mGame.ThrowShared(links) != Refusal::None)
-        OutOfStep({.kind = Kind::Throw}, Mover());
+        return OutOfStep({.kind = Kind::Throw}, Mover());
+    if (!mCatchingUp)
+        emit Played({.kind = Kind::Throw}, Mover() == mMe);
 }
 
 void OnlineSession::EndTurn()
@@ -261,7 +367,6 @@ void OnlineSession::EndTurn()
     mDigests[mTurnsEnded] = Digest(mGame.Sheets());
     if (mGame.turn().mstrState == u"Game Over")
         mPhase = Phase::Over;
-    mDigestDue = true;
 }
 
 void OnlineSession::Stop(const QString &message)

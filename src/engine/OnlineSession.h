@@ -35,10 +35,18 @@ public:
     const std::vector<OnlineCommand::Seat> &seats() const { return mSeats; }
     // The level a computer plays a seat (1 to 4) at for a copy that is away; 0 when it plays itself.
     int AwayLevel(int seat) const { return mAway.at(std::size_t(seat - 1)); }
+    // The copy of a seat is in the room, and has not left the game.
+    bool Present(int seat) const;
+    bool Left(int seat) const;
+    // Why a seat's turns wait, when they do: "Bea is away: the game waits for Bea.", or that
+    // Bea has left the game; empty when its copy is here or a computer plays for it.
+    QString Absence(int seat) const;
+    // The room says a copy came in, or went (closed, cut short or its network gone).
+    void SetPresent(const QString &jid, bool present);
     // The game's room, which the record keeps with the seats' addresses.
     void SetRoom(const QString &room) { mRoom = room; }
     // The turn is this copy's to play, and no throw waits for its shares.
-    bool Moves() const { return OwnTurn() && !mThrowing; }
+    bool Moves() const { return OwnTurn() && !mThrowing && !mCatchingUp; }
     // The game is played, and the seat in turn is this copy's.
     bool OwnTurn() const { return mPhase == Phase::Playing && Mover() == mMe; }
 
@@ -51,6 +59,12 @@ public:
     void Back(int seat);
     // This copy leaves the game for good.
     void Leave();
+    // This copy was cut short and comes back: the room's history, its own messages in it
+    // too, is played through before it sends anything, and its chain of shares grows from
+    // the first link it kept. CaughtUp once the history is over: what it owes goes out, and
+    // Started follows when the game is under way.
+    void Resume(const QByteArray &chainFirst);
+    void CaughtUp();
     // A move of a seat this copy plays (hold, throw, score, undo, continue), played and sent;
     // NotNow when it is not this copy's turn or a throw's dice are not in yet, else as the
     // game answers it.
@@ -66,6 +80,12 @@ signals:
     void JoinAsked(const QString &jid, const QString &name);
     // Every commit is in: the game has begun on the Game.
     void Started();
+    // A move from another copy played on the Game (here false), or a throw whose dice have
+    // landed (here true when this copy made it): for a screen reader. None while catching up.
+    void Played(const quoxa::OnlineCommand &move, bool here);
+    // A copy went or came back, a computer plays a seat for an absent player or gives it
+    // back, a copy left for good: the news, in words.
+    void SeatsChanged(const QString &news);
     // The game cannot go on, and why, for the players.
     void Stopped(const QString &message);
     // A message passed over, and why, for the log.
@@ -78,6 +98,8 @@ private:
         QByteArray last;  // its commit, then the link it revealed last
         QByteArray shown; // its link for the throw under way
         bool left = false;
+        int lastK = 0;    // the throw whose link `last` is; 0 for its commit
+        bool present = true;
     };
 
     void Transmit(OnlineCommand command);
@@ -89,9 +111,12 @@ private:
     void TakeDigest(const Copy &copy, const OnlineCommand &digest);
     // Plays a move on the game; why it is refused, if it is.
     Refusal Apply(const OnlineCommand &move);
-    // What this copy sends once a move is played and carried: its digest when the move ended
-    // a turn, its share when it was a throw.
-    void AfterMove();
+    // What this copy owes the room once something is played and carried: its commit, its
+    // digest when a turn ended, its share when a throw waits for it. Nothing while catching up.
+    void Owe();
+    // The copy's share is awaited at a throw: it has not left, and plays a seat itself.
+    bool GivesShares(const Copy &copy) const;
+    void SetAway(int seat, int level);
     void ThrowWhenRevealed();
     void EndTurn();
     void Stop(const QString &message);
@@ -115,7 +140,9 @@ private:
     bool mThrowing = false;          // a throw waits for its shares
     int mTurnsEnded = 0;
     std::map<int, QByteArray> mDigests; // this copy's digest after each turn
-    bool mDigestDue = false;
+    int mDigestSent = 0;                // the last turn this copy sent its digest after
+    bool mCatchingUp = false;
+    QByteArray mKeptChain;              // the first link of this copy's chain, kept from before
 };
 
 } // namespace quoxa

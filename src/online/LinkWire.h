@@ -45,7 +45,7 @@ struct LinkRequest {
 };
 
 struct LinkEvent {
-    enum class Kind { Connected, Joined, Message, Arrived, Left, Invited, Failed, Disconnected };
+    enum class Kind { Connected, Joined, Live, Message, Arrived, Left, Invited, Failed, Disconnected };
     Kind kind = Kind::Disconnected;
     QString room{};      // the room's bare address (Invited: the room offered)
     QString nick{};      // the occupant's nickname in the room

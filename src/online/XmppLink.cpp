@@ -166,6 +166,9 @@ void XmppLink::Report(const LinkEvent &event)
     case Kind::Joined:
         emit Joined(event.room);
         break;
+    case Kind::Live:
+        emit Live(event.room);
+        break;
     case Kind::Message:
         emit MessageArrived(event.room, event.nick, event.jid, event.text, event.fromHistory);
         break;

@@ -56,6 +56,8 @@ signals:
     // Inside the room; the occupants already there have arrived just before, and the room's
     // history follows.
     void Joined(const QString &room);
+    // The room's history is over: what follows is live.
+    void Live(const QString &room);
     // A payload from an occupant (ours too, as the room echoes it); `jid` is the sender's bare
     // real address, empty when the room did not tell it (a history line from someone gone).
     void MessageArrived(const QString &room, const QString &nick, const QString &jid, const QString &payload,

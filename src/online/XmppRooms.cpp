@@ -256,7 +256,8 @@ void Session::Message(xmpp_stanza_t *stanza)
     if (type != u"groupchat")
         return;
     if (xmpp_stanza_get_child_by_name(stanza, "subject") && !xmpp_stanza_get_child_by_name(stanza, "body")) {
-        it->subjectSeen = true; // what follows is live
+        if (!std::exchange(it->subjectSeen, true)) // what follows is live
+            Emit({.kind = LinkEvent::Kind::Live, .room = roomName});
         return;
     }
     xmpp_stanza_t *payload = xmpp_stanza_get_children(stanza);

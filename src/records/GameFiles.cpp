@@ -166,6 +166,11 @@ QJsonObject ToJson(const GameRecord &record)
         object.insert(QStringLiteral("shares"), SharesJson(*record.shared));
         object.insert(QStringLiteral("room"), record.shared->room);
         object.insert(QStringLiteral("addresses"), QJsonArray::fromStringList({record.shared->addresses.begin(), record.shared->addresses.end()}));
+        const std::pair<const char *, QString> cutShort[] = {{"game", record.shared->game}, {"host", record.shared->host},
+                                                            {"me", record.shared->me}, {"chain", QString::fromLatin1(record.shared->chain.toHex())}};
+        for (const auto &[key, text] : cutShort)
+            if (!text.isEmpty())
+                object.insert(QLatin1String(key), text);
     }
     return object;
 }
@@ -207,6 +212,12 @@ std::optional<GameRecord> FromJson(const QJsonObject &object)
         record.shared->room = object.value(u"room").toString();
         for (const QJsonValue &address : object.value(u"addresses").toArray())
             record.shared->addresses.push_back(address.toString());
+        record.shared->game = object.value(u"game").toString();
+        record.shared->host = object.value(u"host").toString();
+        record.shared->me = object.value(u"me").toString();
+        record.shared->chain = QByteArray::fromHex(object.value(u"chain").toString().toLatin1());
+        if (record.shared->chain.size() != FairDice::kLinkBytes) // a chain that is none cannot be gone on with
+            record.shared->chain.clear();
     }
     return record;
 }

@@ -15,7 +15,8 @@ namespace {
 const QString kGame = QStringLiteral("0123456789abcdef0123456789abcdef");
 
 // Copies of one game, each on its own board, in one room: what a copy sends reaches every
-// copy, itself too, in the order sent. `tamper` may change a payload on its way.
+// copy that is not gone, itself too, in the order sent, and the room's history. `tamper` may
+// change a payload on its way.
 struct Room {
     struct Copy {
         FakeBoard board;
@@ -23,11 +24,12 @@ struct Room {
         Game game{board, random};
         OnlineSession session;
         QString jid;
-        QStringList stops, logs;
+        QStringList stops, logs, news;
+        bool gone = false;
         Copy(const QString &jid) : session(game, jid, "ada@example.org", kGame), jid(jid) {}
     };
     std::vector<std::unique_ptr<Copy>> copies;
-    std::deque<std::pair<QString, QByteArray>> queue;
+    std::deque<std::pair<QString, QByteArray>> queue, history;
     std::map<QString, int> sent; // payloads each copy sent
     int digests = 0;
     std::function<QByteArray(const QString &, const QByteArray &)> tamper = [](auto &, auto &payload) { return payload; };
@@ -36,29 +38,48 @@ struct Room {
     {
         std::vector<OnlineCommand::Seat> seats;
         for (const QString &name : names) {
-            const QString jid = name.toLower() + "@example.org";
-            Copy &copy = *copies.emplace_back(std::make_unique<Copy>(jid));
-            QObject::connect(&copy.session, &OnlineSession::Send, [this, jid](const QByteArray &p) {
-                queue.emplace_back(jid, p), ++sent[jid], digests += p.startsWith("<digest");
-            });
-            QObject::connect(&copy.session, &OnlineSession::Stopped, [&copy](const QString &m) { copy.stops << m; });
-            QObject::connect(&copy.session, &OnlineSession::Logged, [&copy](const QString &m) { copy.logs << m; });
-            seats.push_back({jid, name, 0});
+            copies.push_back(Wired(name.toLower() + "@example.org"));
+            seats.push_back({copies.back()->jid, name, 0});
         }
         copies[0]->session.Seat(seats);
         Flush();
     }
+    std::unique_ptr<Copy> Wired(const QString &jid)
+    {
+        auto copy = std::make_unique<Copy>(jid);
+        QObject::connect(&copy->session, &OnlineSession::Send, [this, jid](const QByteArray &p) {
+            queue.emplace_back(jid, p), ++sent[jid], digests += p.startsWith("<digest");
+        });
+        QObject::connect(&copy->session, &OnlineSession::Stopped, [c = copy.get()](const QString &m) { c->stops << m; });
+        QObject::connect(&copy->session, &OnlineSession::Logged, [c = copy.get()](const QString &m) { c->logs << m; });
+        QObject::connect(&copy->session, &OnlineSession::SeatsChanged, [c = copy.get()](const QString &m) { c->news << m; });
+        return copy;
+    }
+    // The copy at `i` was cut short: a new one comes back with the first link it kept, plays
+    // the room's history through and goes on.
+    void Restart(std::size_t i)
+    {
+        const QByteArray kept = copies[i]->game.Record().shared->chain;
+        copies[i] = Wired(copies[i]->jid);
+        copies[i]->session.Resume(kept);
+        for (const auto &[from, payload] : history)
+            copies[i]->session.Receive(from, payload);
+        copies[i]->session.CaughtUp();
+        Flush();
+    }
     void Deliver(const QString &from, const QByteArray &payload)
     {
+        history.emplace_back(from, tamper(from, payload));
         for (auto &copy : copies)
-            copy->session.Receive(from, tamper(from, payload));
+            if (!copy->gone)
+                copy->session.Receive(from, history.back().second);
     }
     void Flush()
     {
         for (; !queue.empty(); queue.pop_front())
             Deliver(queue.front().first, queue.front().second);
     }
-    Copy &Mover() { return *copies.at(std::size_t(copies[0]->game.turn().mintPlayer.value() - 1)); }
+    Copy &Mover() { return **std::ranges::find_if(copies, [](auto &c) { return c->session.OwnTurn() && !c->gone; }); }
     // Moves of the seat in turn, each played by its copy and carried: "t" throws, "h3" holds
     // die 3, "sOnes" scores Ones (one open box when none is named), "u" undoes, "c" continues.
     void Play(const QString &script)
@@ -228,6 +249,74 @@ private slots:
             QCOMPARE(copy->stops, received && stops ? QStringList{outcome} : QStringList());
             QCOMPARE(copy->logs.size() == 1 && copy->logs[0].contains(outcome), received && !stops);
         }
+    }
+
+    // Bea's copy is cut short after her first throw: Ada's copy hears she is away, a computer
+    // plays for her there, the dice from the shares still given; Bea's copy comes back with
+    // the first link it kept, plays the room's history through, takes her seat again with
+    // its next throw's link (skipping those it gave none for) and all finish alike.
+    void cutShortAndBack()
+    {
+        Room room({"Ada", "Bea", "Cy"});
+        Room::Copy &ada = *room.copies[0];
+        room.Play("t sx c t");
+        room.copies[1]->gone = true;
+        ada.session.SetPresent("bea@example.org", false);
+        QCOMPARE(ada.session.Absence(2), "Bea is away: the game waits for Bea.");
+        ada.session.Away(2, 4);
+        room.Flush();
+        room.Play("h1 t sx c t sx c t sx c t");
+        ada.session.SetPresent("bea@example.org", true);
+        room.Restart(1);
+        QCOMPARE(ada.news, (QStringList{"Bea is away: the game waits for Bea.", "A computer plays for Bea (Expert).", "Bea is back.", "Bea plays again."}));
+        QCOMPARE(room.Mover().jid, "bea@example.org");
+        QCOMPARE(room.copies[1]->game.Record().turns.size(), ada.game.Record().turns.size());
+        for (room.Play("sx"); ada.session.phase() == OnlineSession::Phase::Playing; room.Play("c t sx"))
+            ;
+        const GameRecord record = ada.game.Record();
+        QVERIFY(record.Over());
+        QCOMPARE(record.Fault(), QString());
+        QVERIFY(!record.shared->reveals[1][1].isEmpty() && record.shared->reveals[2][1].isEmpty() && record.shared->reveals[5][1].isEmpty() && !record.shared->reveals[6][1].isEmpty());
+        for (auto &copy : room.copies) {
+            GameRecord kept = copy->game.Record();
+            kept.started = record.started;
+            QCOMPARE(GameFiles::Line(kept), GameFiles::Line(record));
+            QVERIFY2(copy->stops.isEmpty() && copy->logs.isEmpty(), qPrintable((copy->stops + copy->logs).join('\n')));
+        }
+    }
+
+    // A copy that leaves for good: its seat waits until the host has a computer play it; the
+    // host leaving ends the game on every copy.
+    void leaving_data()
+    {
+        QTest::addColumn<int>("leaver");
+        QTest::addColumn<QStringList>("heard");
+        QTest::newRow("Cy") << 2 << QStringList{"Cy has left the game.", "A computer plays for Cy (Beginner)."};
+        QTest::newRow("the host") << 0 << QStringList{"Ada, who hosts the game, has left it: the game is over."};
+    }
+    void leaving()
+    {
+        QFETCH(int, leaver);
+        QFETCH(QStringList, heard);
+        Room room({"Ada", "Bea", "Cy"});
+        room.Play("t sx c t sx c");
+        room.copies[std::size_t(leaver)]->session.Leave();
+        room.Flush();
+        Room::Copy &bea = *room.copies[1], &ada = *room.copies[0];
+        if (leaver == 0) {
+            QCOMPARE(bea.stops, heard);
+            QCOMPARE(room.copies[2]->stops, heard);
+            return;
+        }
+        QCOMPARE(ada.session.Absence(3), heard[0]);
+        QVERIFY(!bea.session.OwnTurn() && !ada.session.OwnTurn());
+        ada.session.Away(3, 1);
+        room.Flush();
+        for (room.Play("t sx"); ada.session.phase() == OnlineSession::Phase::Playing; room.Play("c t sx"))
+            ;
+        QCOMPARE(bea.news, heard);
+        QCOMPARE(bea.game.Record().Fault(), QString());
+        QVERIFY(bea.game.Record().Over() && bea.stops.isEmpty() && bea.logs.isEmpty());
     }
 
     // A share that does not hash to what its copy revealed before stops every other copy.
