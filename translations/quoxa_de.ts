@@ -361,6 +361,34 @@
         <source>passing the turn on</source>
         <translation>den Zug weitergeben</translation>
     </message>
+    <message>
+        <source>A computer plays for %1 (%2).</source>
+        <translation>Ein Computer spielt für %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1 plays again.</source>
+        <translation>%1 spielt wieder selbst.</translation>
+    </message>
+    <message>
+        <source>This copy no longer has its dice shares for the game, so it cannot go back to it.</source>
+        <translation>Diese Kopie hat ihre Würfelanteile für das Spiel nicht mehr und kann deshalb nicht dorthin zurückkehren.</translation>
+    </message>
+    <message>
+        <source>%1 has left the game.</source>
+        <translation>%1 hat das Spiel verlassen.</translation>
+    </message>
+    <message>
+        <source>%1 is away: the game waits for %1.</source>
+        <translation>%1 ist nicht da: Das Spiel wartet auf %1.</translation>
+    </message>
+    <message>
+        <source>%1 is back.</source>
+        <translation>%1 ist wieder da.</translation>
+    </message>
+    <message>
+        <source>%1, who hosts the game, has left it: the game is over.</source>
+        <translation>%1, der Gastgeber des Spiels, hat es verlassen: Das Spiel ist vorbei.</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>
@@ -1430,6 +1458,34 @@
     <message>
         <source>%1 invites you to a game. Join?</source>
         <translation>%1 lädt Sie zu einem Spiel ein. Beitreten?</translation>
+    </message>
+    <message>
+        <source>The game&apos;s room no longer holds the game, so Quoxa cannot go back to it.</source>
+        <translation>Der Raum des Spiels enthält das Spiel nicht mehr, daher kann Quoxa nicht dorthin zurückkehren.</translation>
+    </message>
+    <message>
+        <source>Quoxa was closed during a game online: press Join to go back to it.</source>
+        <translation>Quoxa wurde während eines Online-Spiels geschlossen: Klicken Sie auf „Beitreten“, um dorthin zurückzukehren.</translation>
+    </message>
+    <message>
+        <source>Going back to the game...</source>
+        <translation>Zurück zum Spiel...</translation>
+    </message>
+    <message>
+        <source>Computer: %1</source>
+        <translation>Computer: %1</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Ausgestiegen</translation>
+    </message>
+    <message>
+        <source>Away</source>
+        <translation>Abwesend</translation>
+    </message>
+    <message>
+        <source>Computer Plays for &amp;Them</source>
+        <translation>Computer &amp;vertritt sie</translation>
     </message>
 </context>
 </TS>

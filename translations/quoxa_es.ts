@@ -361,6 +361,34 @@
         <source>passing the turn on</source>
         <translation>pasar el turno</translation>
     </message>
+    <message>
+        <source>A computer plays for %1 (%2).</source>
+        <translation>Un ordenador juega por %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1 plays again.</source>
+        <translation>%1 vuelve a jugar.</translation>
+    </message>
+    <message>
+        <source>This copy no longer has its dice shares for the game, so it cannot go back to it.</source>
+        <translation>Esta copia ya no tiene sus partes de los dados para la partida, así que no puede volver a ella.</translation>
+    </message>
+    <message>
+        <source>%1 has left the game.</source>
+        <translation>%1 ha dejado la partida.</translation>
+    </message>
+    <message>
+        <source>%1 is away: the game waits for %1.</source>
+        <translation>%1 no está: la partida espera a %1.</translation>
+    </message>
+    <message>
+        <source>%1 is back.</source>
+        <translation>%1 ha vuelto.</translation>
+    </message>
+    <message>
+        <source>%1, who hosts the game, has left it: the game is over.</source>
+        <translation>%1, el anfitrión de la partida, la ha dejado: la partida ha terminado.</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>
@@ -1430,6 +1458,34 @@
     <message>
         <source>%1 invites you to a game. Join?</source>
         <translation>%1 te invita a una partida. ¿Unirte?</translation>
+    </message>
+    <message>
+        <source>The game&apos;s room no longer holds the game, so Quoxa cannot go back to it.</source>
+        <translation>La sala de la partida ya no guarda la partida, así que Quoxa no puede volver a ella.</translation>
+    </message>
+    <message>
+        <source>Quoxa was closed during a game online: press Join to go back to it.</source>
+        <translation>Quoxa se cerró durante una partida en línea: pulsa «Unirse» para volver a ella.</translation>
+    </message>
+    <message>
+        <source>Going back to the game...</source>
+        <translation>Volviendo a la partida...</translation>
+    </message>
+    <message>
+        <source>Computer: %1</source>
+        <translation>Ordenador: %1</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Se ha ido</translation>
+    </message>
+    <message>
+        <source>Away</source>
+        <translation>Ausente</translation>
+    </message>
+    <message>
+        <source>Computer Plays for &amp;Them</source>
+        <translation>Que &amp;juegue el ordenador</translation>
     </message>
 </context>
 </TS>

@@ -361,6 +361,34 @@
         <source>passing the turn on</source>
         <translation>passer la main</translation>
     </message>
+    <message>
+        <source>A computer plays for %1 (%2).</source>
+        <translation>Un ordinateur joue pour %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1 plays again.</source>
+        <translation>%1 joue de nouveau.</translation>
+    </message>
+    <message>
+        <source>This copy no longer has its dice shares for the game, so it cannot go back to it.</source>
+        <translation>Cette copie n’a plus ses parts de dés pour la partie : elle ne peut pas y revenir.</translation>
+    </message>
+    <message>
+        <source>%1 has left the game.</source>
+        <translation>%1 a quitté la partie.</translation>
+    </message>
+    <message>
+        <source>%1 is away: the game waits for %1.</source>
+        <translation>%1 n’est plus là : la partie attend %1.</translation>
+    </message>
+    <message>
+        <source>%1 is back.</source>
+        <translation>%1 est de retour.</translation>
+    </message>
+    <message>
+        <source>%1, who hosts the game, has left it: the game is over.</source>
+        <translation>%1, l’hôte de la partie, l’a quittée : la partie est terminée.</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>
@@ -1430,6 +1458,34 @@
     <message>
         <source>%1 invites you to a game. Join?</source>
         <translation>%1 vous invite à une partie. La rejoindre&#xa0;?</translation>
+    </message>
+    <message>
+        <source>The game&apos;s room no longer holds the game, so Quoxa cannot go back to it.</source>
+        <translation>Le salon de la partie ne contient plus la partie : Quoxa ne peut pas y revenir.</translation>
+    </message>
+    <message>
+        <source>Quoxa was closed during a game online: press Join to go back to it.</source>
+        <translation>Quoxa a été fermé pendant une partie en ligne : cliquez sur « Rejoindre » pour y revenir.</translation>
+    </message>
+    <message>
+        <source>Going back to the game...</source>
+        <translation>Retour à la partie…</translation>
+    </message>
+    <message>
+        <source>Computer: %1</source>
+        <translation>Ordinateur : %1</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>A quitté</translation>
+    </message>
+    <message>
+        <source>Away</source>
+        <translation>Absent</translation>
+    </message>
+    <message>
+        <source>Computer Plays for &amp;Them</source>
+        <translation>L’ordinateur &amp;tient sa place</translation>
     </message>
 </context>
 </TS>

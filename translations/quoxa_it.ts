@@ -361,6 +361,34 @@
         <source>passing the turn on</source>
         <translation>passare il turno</translation>
     </message>
+    <message>
+        <source>A computer plays for %1 (%2).</source>
+        <translation>Un computer gioca per %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1 plays again.</source>
+        <translation>%1 torna a giocare.</translation>
+    </message>
+    <message>
+        <source>This copy no longer has its dice shares for the game, so it cannot go back to it.</source>
+        <translation>Questa copia non ha più le sue quote dei dadi per la partita, quindi non può tornarci.</translation>
+    </message>
+    <message>
+        <source>%1 has left the game.</source>
+        <translation>%1 ha lasciato la partita.</translation>
+    </message>
+    <message>
+        <source>%1 is away: the game waits for %1.</source>
+        <translation>%1 non c’è: la partita aspetta %1.</translation>
+    </message>
+    <message>
+        <source>%1 is back.</source>
+        <translation>%1 è di nuovo qui.</translation>
+    </message>
+    <message>
+        <source>%1, who hosts the game, has left it: the game is over.</source>
+        <translation>%1, che ospita la partita, l’ha lasciata: la partita è finita.</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>
@@ -1430,6 +1458,34 @@
     <message>
         <source>%1 invites you to a game. Join?</source>
         <translation>%1 ti invita a una partita. Unirti?</translation>
+    </message>
+    <message>
+        <source>The game&apos;s room no longer holds the game, so Quoxa cannot go back to it.</source>
+        <translation>La stanza della partita non contiene più la partita, quindi Quoxa non può tornarci.</translation>
+    </message>
+    <message>
+        <source>Quoxa was closed during a game online: press Join to go back to it.</source>
+        <translation>Quoxa è stato chiuso durante una partita online: premi «Unisciti» per tornarci.</translation>
+    </message>
+    <message>
+        <source>Going back to the game...</source>
+        <translation>Ritorno alla partita...</translation>
+    </message>
+    <message>
+        <source>Computer: %1</source>
+        <translation>Computer: %1</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Ha lasciato</translation>
+    </message>
+    <message>
+        <source>Away</source>
+        <translation>Assente</translation>
+    </message>
+    <message>
+        <source>Computer Plays for &amp;Them</source>
+        <translation>&amp;Sostituisci con il computer</translation>
     </message>
 </context>
 </TS>

@@ -361,6 +361,34 @@
         <source>passing the turn on</source>
         <translation>de beurt doorgeven</translation>
     </message>
+    <message>
+        <source>A computer plays for %1 (%2).</source>
+        <translation>Een computer speelt voor %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1 plays again.</source>
+        <translation>%1 speelt weer zelf.</translation>
+    </message>
+    <message>
+        <source>This copy no longer has its dice shares for the game, so it cannot go back to it.</source>
+        <translation>Deze kopie heeft haar dobbelsteenaandelen voor het spel niet meer en kan er dus niet naar terug.</translation>
+    </message>
+    <message>
+        <source>%1 has left the game.</source>
+        <translation>%1 heeft het spel verlaten.</translation>
+    </message>
+    <message>
+        <source>%1 is away: the game waits for %1.</source>
+        <translation>%1 is weg: het spel wacht op %1.</translation>
+    </message>
+    <message>
+        <source>%1 is back.</source>
+        <translation>%1 is terug.</translation>
+    </message>
+    <message>
+        <source>%1, who hosts the game, has left it: the game is over.</source>
+        <translation>%1, de gastheer van het spel, heeft het verlaten: het spel is afgelopen.</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>
@@ -1430,6 +1458,34 @@
     <message>
         <source>%1 invites you to a game. Join?</source>
         <translation>%1 nodigt u uit voor een spel. Deelnemen?</translation>
+    </message>
+    <message>
+        <source>The game&apos;s room no longer holds the game, so Quoxa cannot go back to it.</source>
+        <translation>De ruimte van het spel bevat het spel niet meer, dus Quoxa kan er niet naar terug.</translation>
+    </message>
+    <message>
+        <source>Quoxa was closed during a game online: press Join to go back to it.</source>
+        <translation>Quoxa werd tijdens een onlinespel gesloten: klik op Deelnemen om ernaar terug te gaan.</translation>
+    </message>
+    <message>
+        <source>Going back to the game...</source>
+        <translation>Terug naar het spel...</translation>
+    </message>
+    <message>
+        <source>Computer: %1</source>
+        <translation>Computer: %1</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Vertrokken</translation>
+    </message>
+    <message>
+        <source>Away</source>
+        <translation>Afwezig</translation>
+    </message>
+    <message>
+        <source>Computer Plays for &amp;Them</source>
+        <translation>Computer speelt &amp;ervoor</translation>
     </message>
 </context>
 </TS>

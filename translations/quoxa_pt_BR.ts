@@ -361,6 +361,34 @@
         <source>passing the turn on</source>
         <translation>passar a vez</translation>
     </message>
+    <message>
+        <source>A computer plays for %1 (%2).</source>
+        <translation>Um computador joga por %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1 plays again.</source>
+        <translation>%1 volta a jogar.</translation>
+    </message>
+    <message>
+        <source>This copy no longer has its dice shares for the game, so it cannot go back to it.</source>
+        <translation>Esta cópia não tem mais suas partes dos dados para a partida, então não pode voltar a ela.</translation>
+    </message>
+    <message>
+        <source>%1 has left the game.</source>
+        <translation>%1 saiu da partida.</translation>
+    </message>
+    <message>
+        <source>%1 is away: the game waits for %1.</source>
+        <translation>%1 não está: a partida espera por %1.</translation>
+    </message>
+    <message>
+        <source>%1 is back.</source>
+        <translation>%1 voltou.</translation>
+    </message>
+    <message>
+        <source>%1, who hosts the game, has left it: the game is over.</source>
+        <translation>%1, o anfitrião da partida, saiu dela: a partida acabou.</translation>
+    </message>
 </context>
 <context>
     <name>Pictures</name>
@@ -1430,6 +1458,34 @@
     <message>
         <source>%1 invites you to a game. Join?</source>
         <translation>%1 convida você para uma partida. Entrar?</translation>
+    </message>
+    <message>
+        <source>The game&apos;s room no longer holds the game, so Quoxa cannot go back to it.</source>
+        <translation>A sala da partida não guarda mais a partida, então o Quoxa não pode voltar a ela.</translation>
+    </message>
+    <message>
+        <source>Quoxa was closed during a game online: press Join to go back to it.</source>
+        <translation>O Quoxa foi fechado durante uma partida online: clique em “Entrar” para voltar a ela.</translation>
+    </message>
+    <message>
+        <source>Going back to the game...</source>
+        <translation>Voltando à partida...</translation>
+    </message>
+    <message>
+        <source>Computer: %1</source>
+        <translation>Computador: %1</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Saiu</translation>
+    </message>
+    <message>
+        <source>Away</source>
+        <translation>Ausente</translation>
+    </message>
+    <message>
+        <source>Computer Plays for &amp;Them</source>
+        <translation>&amp;Deixar o computador jogar</translation>
     </message>
 </context>
 </TS>

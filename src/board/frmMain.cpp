@@ -250,7 +250,9 @@ void frmMain::Form_Load()
         // The game under way when the game was last closed or cut short, as it was; the
         // options follow its players.
         const std::optional<GameRecord> kept = mKeeper.Resume();
-        if (kept && !kept->shared) { // a game online is not played on alone
+        if (kept && kept->shared && !kept->shared->game.isEmpty() && !kept->shared->me.isEmpty())
+            QTimer::singleShot(0, this, [this, shared = *kept->shared] { ReturnOnline(shared); });
+        if (kept && !kept->shared) { // a game online is not played on alone: its copy goes back to it
             mGame.Resume(*kept);
             const Players &players = mGame.players();
             gintPlayerCount = players.count;

@@ -90,6 +90,8 @@ public:
     void mnuGameDiceCode_Click();
     // Game, Play Online: the window that connects, hosts or joins a game and seats its players.
     void mnuGameOnline_Click();
+    // Quoxa was cut short in a game online: Play Online goes back to it.
+    void ReturnOnline(const GameRecord::SharedDice &kept);
     // The board plays the game of this session from now on, until a new game: the moves of
     // this copy's seats go to the session, the person's in its own turns alone, the computer's
     // on the host's copy alone; the others' come in through the session. The board owns it.

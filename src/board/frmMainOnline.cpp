@@ -19,6 +19,14 @@ void frmMain::mnuGameOnline_Click()
     });
 }
 
+void frmMain::ReturnOnline(const GameRecord::SharedDice &kept)
+{
+    Trap([&] {
+        mnuGameOnline_Click();
+        mOnlineWindow->Return(kept);
+    });
+}
+
 void frmMain::PlayOnline(OnlineSession *session)
 {
     if (mOnline != session) {

@@ -133,7 +133,7 @@ void OnlineSession::SetPresent(const QString &jid, bool present)
 
 Refusal OnlineSession::Play(OnlineCommand move)
 {
-    if (Mover() != mMe || mPhase != Phase::Playing || (move.kind == Kind::Score && !move.box))
+    if (!OwnTurn() || mCatchingUp || (move.kind == Kind::Score && !move.box))
         return Refusal::NotNow;
     move.held = move.held ? 1 : 0;
     const Refusal refused = Apply(move);

@@ -84,6 +84,9 @@ frmOnline::frmOnline(frmMain &board) : QWidget(&board, kFigureWindow), mBoard(bo
     form->addRow(cboLevel, cmdAddComputer);
     cmdStart = Button(this, "cmdStart", tr("&Start"), &frmOnline::cmdStart_Click);
     form->addRow({}, cmdStart);
+    cmdStandIn = Button(this, "cmdStandIn", tr("Computer Plays for &Them"), &frmOnline::cmdStandIn_Click);
+    form->addRow({}, cmdStandIn);
+    connect(lvwSeats, &QTreeWidget::currentItemChanged, this, &frmOnline::ShowControls);
     lblOnlineStatus = new QLabel(this);
     lblOnlineStatus->setObjectName(QStringLiteral("lblOnlineStatus"));
     lblOnlineStatus->setWordWrap(true);
@@ -115,6 +118,18 @@ frmOnline::frmOnline(frmMain &board) : QWidget(&board, kFigureWindow), mBoard(bo
         Connected(jid);
     });
     connect(mLink, &XmppLink::Joined, this, &frmOnline::Joined);
+    connect(mLink, &XmppLink::Live, this, [this](const QString &room) {
+        if (room != mRoom || !mSession || !std::exchange(mReturning, false))
+            return;
+        mSession->CaughtUp();
+        if (mSession->phase() == OnlineSession::Phase::Seating)
+            Status(tr("The game's room no longer holds the game, so Quoxa cannot go back to it."));
+    });
+    for (const auto &[signal, present] : {std::pair(&XmppLink::OccupantArrived, true), std::pair(&XmppLink::OccupantLeft, false)})
+        connect(mLink, signal, this, [this, present](const QString &room, const QString &, const QString &jid) {
+            if (room == mRoom && mSession)
+                mSession->SetPresent(jid, present);
+        });
     connect(mLink, &XmppLink::MessageArrived, this, [this](const QString &room, const QString &, const QString &jid, const QString &payload, bool) {
         Trap([&] { Arrived(room, jid, payload); });
     });
@@ -199,12 +214,35 @@ void frmOnline::Connected(const QString &jid)
     ShowControls();
 }
 
+void frmOnline::Return(const GameRecord::SharedDice &kept)
+{
+    mReturn = kept;
+    txtAccount->setText(kept.me);
+    txtInvitation->setText(RoomUri(kept.room));
+    Status(tr("Quoxa was closed during a game online: press Join to go back to it."));
+    XmppLink::FindPassword(this, kept.me, [this](const QString &password) {
+        if (password.isEmpty() || !txtPassword->text().isEmpty() || !mReturn)
+            return;
+        txtPassword->setText(password);
+        chkRemember->setChecked(true);
+        cmdJoin_Click();
+    });
+}
+
 void frmOnline::Joined(const QString &room)
 {
     if (room != mRoom)
         return;
     mInRoom = true;
-    if (mHosting) {
+    if (mReturn && mReturn->room == room && mReturn->me == mJid) { // its history brings the game back
+        mHosting = mReturn->host == mJid;
+        OpenSession(mReturn->host, mReturn->game);
+        mSession->Resume(mReturn->chain);
+        mBoard.PlayOnline(mSession); // from the first move on: none of its own while the history plays
+        mReturn.reset();
+        mReturning = true;
+        Status(tr("Going back to the game..."));
+    } else if (mHosting) {
         OpenSession(mJid, RandomHex(16));
         mSession->Join(PlayerName()); // the room's first command: it tells the copies that come in the game and its host
         AddSeat({mJid, PlayerName(), 0});
@@ -246,28 +284,19 @@ void frmOnline::OpenSession(const QString &host, const QString &gameId)
             AddSeat({jid, name, 0});
     });
     connect(mSession, &OnlineSession::Started, this, [this] {
-        lvwSeats->clear(); // every copy shows the seats as the host gave them
-        mSeats.clear();
-        for (const OnlineCommand::Seat &seat : mSession->seats())
-            AddSeat(seat);
         mBoard.PlayOnline(mSession);
+        ShowSeats();
         Status(tr("The game is on."));
-        ShowControls();
+    });
+    connect(mSession, &OnlineSession::SeatsChanged, this, [this](const QString &news) {
+        ShowSeats();
+        Status(news);
     });
     connect(mSession, &OnlineSession::Stopped, this, [this](const QString &message) {
         Status(message);
         Messages::ShowNotice(message);
     });
     connect(mSession, &OnlineSession::Logged, this, [](const QString &line) { qCInfo(lcOnlineGame) << line; });
-    ShowControls();
-}
-
-void frmOnline::AddSeat(const OnlineCommand::Seat &seat)
-{
-    if (mSeats.size() >= 4)
-        return Status(tr("Every seat is taken."));
-    mSeats.push_back(seat);
-    AddFigureRow(lvwSeats, {seat.name, seat.jid, seat.level > 0 ? MoveText::Level(seat.level) : tr("Person")});
     ShowControls();
 }
 
@@ -278,20 +307,6 @@ void frmOnline::cmdInvite_Click()
         return Status(tr("Type your friend's address, as bea@example.org."));
     mLink->Invite(friendAddress, mRoom, tr("%1 invites you to a game of Quoxa.").arg(PlayerName()));
     Status(tr("%1 is invited.").arg(friendAddress));
-}
-
-void frmOnline::cmdAddComputer_Click()
-{
-    if (mHosting && mInRoom)
-        AddSeat({mJid, tr("Computer %1").arg(mSeats.size() + 1), cboLevel->currentData().toInt()});
-}
-
-void frmOnline::cmdStart_Click()
-{
-    if (mHosting && mSession && !mSeats.empty()) {
-        mSession->Seat(mSeats);
-        Status(tr("Waiting for every copy to be ready..."));
-    }
 }
 
 void frmOnline::Invited(const QString &from, const QString &room)
@@ -316,18 +331,6 @@ void frmOnline::Failed(const QString &room, const QString &text)
 void frmOnline::Status(const QString &text)
 {
     lblOnlineStatus->setText(text);
-}
-
-void frmOnline::ShowControls()
-{
-    const bool seating = mSession && mSession->phase() == OnlineSession::Phase::Seating;
-    const bool idle = !mSession || !seating;
-    cmdHost->setEnabled(idle);
-    cmdJoin->setEnabled(idle);
-    cmdInvite->setEnabled(mInRoom);
-    for (QWidget *control : std::initializer_list<QWidget *>{cboLevel, cmdAddComputer, cmdStart})
-        control->setEnabled(mHosting && mInRoom && seating && mSeats.size() < 5);
-    cmdAddComputer->setEnabled(cmdAddComputer->isEnabled() && mSeats.size() < 4);
 }
 
 QString frmOnline::PlayerName() const

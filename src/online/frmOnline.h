@@ -41,6 +41,12 @@ public:
     void cmdAddComputer_Click();
     // The host: the seats are given, and the game begins once every copy is ready.
     void cmdStart_Click();
+    // The host, in a game under way: a computer at the level chosen plays the seat chosen,
+    // whose player is away or has left, until that player's copy is back.
+    void cmdStandIn_Click();
+    // Quoxa was cut short in this game online: back to it, at once when the keyring keeps the
+    // account's password, else once the player presses Join.
+    void Return(const GameRecord::SharedDice &kept);
 
     // The room of an invitation, "xmpp:game@conference.example.org?join" or the bare address;
     // empty when it names none.
@@ -55,6 +61,8 @@ private:
     // A session for the game `gameId` that `host` opened, wired to the room.
     void OpenSession(const QString &host, const QString &gameId);
     void AddSeat(const OnlineCommand::Seat &seat);
+    // The seats as the session has them, with whether each player is here.
+    void ShowSeats();
     void Status(const QString &text);
     // Goes online and then into the room: made when hosting, joined otherwise.
     void GoToRoom(const QString &room, bool hosting);
@@ -69,6 +77,8 @@ private:
     QString mRoom;           // the game's room
     bool mHosting = false;
     bool mInRoom = false;
+    std::optional<GameRecord::SharedDice> mReturn; // the game to go back to, once in its room
+    bool mReturning = false;                       // in its room, its history being played through
     QPointer<OnlineSession> mSession;
     std::vector<OnlineCommand::Seat> mSeats; // the host's, as they fill
     QLineEdit *txtAccount = nullptr;
@@ -83,6 +93,7 @@ private:
     QComboBox *cboLevel = nullptr;
     QPushButton *cmdAddComputer = nullptr;
     QPushButton *cmdStart = nullptr;
+    QPushButton *cmdStandIn = nullptr;
     QLabel *lblOnlineStatus = nullptr;
 };
 

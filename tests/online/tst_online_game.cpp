@@ -29,14 +29,27 @@ struct Copy {
     template <typename T = QWidget>
     T *Control(const char *name) const { return Find<T>(window, QLatin1String(name)); }
     const TurnVariables &Turn() { return board.game().turn(); }
-    // The game as played so far, without when this copy began it.
+    // The game as played so far, without when this copy began it, and what it keeps of its own.
     QJsonObject Played()
     {
         QJsonObject played = GameFiles::ToJson(board.game().Record());
-        played.remove(u"started"_qs);
+        for (const QString &own : {u"started"_qs, u"me"_qs, u"chain"_qs})
+            played.remove(own);
         return played;
     }
     void Press(const QString &name) { QTest::mouseClick(Find(&board, name), Qt::LeftButton); }
+    // A throw, the first box open scored and the turn passed on, seen on the other copy.
+    void PlayTurn(Copy &other)
+    {
+        const int player = Turn().mintPlayer.value();
+        Press(u"cmdThrow"_qs);
+        QTRY_COMPARE(Turn().mstrState, u"Throw 1"_qs);
+        const auto open = std::ranges::find_if(SheetCategories(), [&](const SheetRow *row) { return board.game().CurrentSheet().*row->field == PlayerSheet::kUnscored; });
+        Press((*open)->label.toString());
+        if (Turn().mstrState == u"Continue")
+            Press(u"cmdThrow"_qs);
+        QTRY_VERIFY(other.Turn().mintPlayer != player || other.Turn().mstrState == u"Game Over");
+    }
 };
 
 } // namespace
@@ -148,41 +161,76 @@ private slots:
         const QString room = ada->Control<QLineEdit>("txtInvitation")->text().mid(5).chopped(5);
         QTRY_VERIFY(!GameFiles::ReadKept().games.empty());
         for (const GameRecord &game : GameFiles::ReadKept().games) {
+            QVERIFY(game.shared->chain.isEmpty() && game.shared->me.isEmpty()); // nothing to go back to
             QVERIFY(game.shared);
             QCOMPARE(game.shared->room, room);
             QCOMPARE(game.shared->addresses, (std::vector<QString>{u"ada@localhost"_qs, u"bea@localhost"_qs}));
             QCOMPARE(game.turns.size(), 26u);
         }
+    }
 
-        // A new room, and Bea, online, is offered Ada's invitation to it: she takes it.
-        closer.reset();
-        const auto yes = WhenShown<QMessageBox>([](QMessageBox *box) {
+    // Four seats on two copies: Ada and a computer on hers, Bea invited and joining, then a
+    // second computer. Bea's copy is closed in her turn; Ada's copy says she is away, and a
+    // computer plays for her there. Bea's copy comes back from what it kept of the game and
+    // the room's history, takes her seat again, and the game is played to its end alike.
+    void fourSeatsCutShortAndBack()
+    {
+        const auto ada = Opened(QStringLiteral("ada"));
+        auto bea = Opened(QStringLiteral("bea"));
+        auto yes = WhenShown<QMessageBox>([](QMessageBox *box) {
             QCOMPARE(box->text(), u"ada@localhost invites you to a game. Join?"_qs);
             box->button(QMessageBox::Yes)->click();
         });
         gstrPlayerName[0] = QStringLiteral("Ada");
         QTest::mouseClick(ada->Control("cmdHost"), Qt::LeftButton);
-        QTRY_VERIFY(!ada->Control<QLineEdit>("txtInvitation")->text().contains(room));
+        QTRY_VERIFY_WITH_TIMEOUT(ada->Control("cmdAddComputer")->isEnabled(), 10000);
         gstrPlayerName[0] = QStringLiteral("Bea");
         ada->Control<QComboBox>("cboLevel")->setCurrentIndex(4);
         QTest::mouseClick(ada->Control("cmdAddComputer"), Qt::LeftButton);
+        bea->Control<QLineEdit>("txtInvitation")->setText(u"xmpp:gone@conference.localhost?join"_qs); // online, in no room
+        QTest::mouseClick(bea->Control("cmdJoin"), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(bea->Control<QLabel>("lblOnlineStatus")->text(), online::XmppLink::ProblemText(online::LinkProblem::RoomGone), 10000);
         ada->Control<QLineEdit>("txtFriend")->setText(QStringLiteral("bea@localhost"));
         QTest::mouseClick(ada->Control("cmdInvite"), Qt::LeftButton);
-        QTRY_COMPARE(Rows(ada->window, QStringLiteral("lvwSeats")),
-                     (QStringList{u"Ada=ada@localhost=Person"_qs, u"Computer 2=ada@localhost=Perfect"_qs, u"Bea=bea@localhost=Person"_qs}));
-        QCOMPARE(bea->Control<QLineEdit>("txtInvitation")->text(), ada->Control<QLineEdit>("txtInvitation")->text());
-
-        // The computer's seat is played by Ada's copy, and seen on Bea's board.
+        QTRY_COMPARE_WITH_TIMEOUT(Rows(ada->window, QStringLiteral("lvwSeats")).size(), 3, 10000);
+        ada->Control<QComboBox>("cboLevel")->setCurrentIndex(0);
+        QTest::mouseClick(ada->Control("cmdAddComputer"), Qt::LeftButton);
+        QCOMPARE(Rows(ada->window, QStringLiteral("lvwSeats")),
+                 (QStringList{u"Ada=ada@localhost=Person"_qs, u"Computer 2=ada@localhost=Perfect"_qs, u"Bea=bea@localhost=Person"_qs, u"Computer 4=ada@localhost=Beginner"_qs}));
+        yes.reset();
+        const auto closer = WhenShown<QDialog>([](QDialog *dialog) { dialog->done(0); }); // the celebration, the high scores
         QTest::mouseClick(ada->Control("cmdStart"), Qt::LeftButton);
-        QTRY_VERIFY(ada->board.Online()->phase() == OnlineSession::Phase::Playing && bea->board.Online()->phase() == OnlineSession::Phase::Playing);
-        ada->Press(u"cmdThrow"_qs);
-        QTRY_COMPARE(ada->Turn().mstrState, u"Throw 1"_qs);
-        ada->Press(u"lblChance"_qs);
-        ada->Press(u"cmdThrow"_qs);
-        QTRY_COMPARE_WITH_TIMEOUT(bea->Turn().mintPlayer.value(), 3, 10000);
-        QCOMPARE(bea->board.game().Record().turns.size(), 3u);
-        QCOMPARE(bea->Played(), ada->Played());
-        QCOMPARE(ada->board.Online()->phase(), OnlineSession::Phase::Playing);
+        QTRY_VERIFY(ada->board.Online() && bea->board.Online());
+
+        for (int round = 0; ada->Turn().mstrState != u"Game Over"; ++round) {
+            ada->PlayTurn(*bea);
+            QTRY_COMPARE_WITH_TIMEOUT(bea->Turn().mintPlayer.value(), 3, 10000); // the computer's turn played on Ada's copy
+            if (round != 2) {
+                bea->PlayTurn(*ada);
+                QTRY_VERIFY_WITH_TIMEOUT(ada->Turn().mintPlayer == 1 || ada->Turn().mstrState == u"Game Over", 10000);
+                continue;
+            }
+            bea->Press(u"cmdThrow"_qs);
+            QTRY_COMPARE(ada->Turn().mstrState, u"Throw 1"_qs);
+            bea.reset(); // closed, its game kept
+            QTRY_COMPARE(Find<QLabel>(&ada->board, u"stbMain(1)"_qs)->text(), u"Bea is away: the game waits for Bea."_qs);
+            QCOMPARE(Rows(ada->window, QStringLiteral("lvwSeats"))[2], u"Bea=bea@localhost=Away"_qs);
+            auto *seats = ada->Control<QTreeWidget>("lvwSeats");
+            seats->setCurrentItem(seats->topLevelItem(2));
+            QTest::mouseClick(ada->Control("cmdStandIn"), Qt::LeftButton);
+            QTRY_COMPARE_WITH_TIMEOUT(ada->Turn().mintPlayer.value(), 1, 10000);
+            QCOMPARE(Rows(ada->window, QStringLiteral("lvwSeats"))[2], u"Bea=bea@localhost=Computer: Beginner"_qs);
+
+            bea = Opened(QStringLiteral("bea")); // finds the game it kept, and offers to go back to it
+            QTRY_COMPARE(bea->Control<QLineEdit>("txtInvitation")->text(), ada->Control<QLineEdit>("txtInvitation")->text());
+            QTest::mouseClick(bea->Control("cmdJoin"), Qt::LeftButton);
+            QTRY_VERIFY2_WITH_TIMEOUT(bea->board.Online(), qPrintable(bea->Control<QLabel>("lblOnlineStatus")->text()), 10000);
+            QTRY_COMPARE(Rows(ada->window, QStringLiteral("lvwSeats"))[2], u"Bea=bea@localhost=Person"_qs);
+            QCOMPARE(bea->Played(), ada->Played());
+        }
+        QTRY_COMPARE(bea->Played(), ada->Played());
+        QCOMPARE(ada->board.game().Record().Fault(), QString());
+        QCOMPARE(ada->board.game().Record().turns.size(), 52u);
     }
 };
 
