@@ -171,10 +171,11 @@ private slots:
 
     // Four seats on two copies: Ada and a computer on hers, Bea invited and joining, then a
     // second computer. Bea's copy is closed in her turn; Ada's copy says she is away, and a
-    // computer plays for her there. Bea's copy comes back from what it kept of the game and
+    // computer plays for her there. A screen reader hears the others' throws and scores. Bea's copy comes back from what it kept of the game and
     // the room's history, takes her seat again, and the game is played to its end alike.
     void fourSeatsCutShortAndBack()
     {
+        const SpokenLines spoken;
         const auto ada = Opened(QStringLiteral("ada"));
         auto bea = Opened(QStringLiteral("bea"));
         auto yes = WhenShown<QMessageBox>([](QMessageBox *box) {
@@ -231,6 +232,9 @@ private slots:
         QTRY_COMPARE(bea->Played(), ada->Played());
         QCOMPARE(ada->board.game().Record().Fault(), QString());
         QCOMPARE(ada->board.game().Record().turns.size(), 52u);
+        for (const char *heard : {"^Bea throws [1-6 ]+\\.", "^Bea scores \\d+ in Ones\\. Bea's total \\d+\\.", "^Bea is away: the game waits for Bea\\.",
+                                  "^A computer plays for Bea \\(Beginner\\)\\.", "^Computer 2 keeps [1-6 ]+ and throws again\\. Computer 2 throws"})
+            QVERIFY2(!spoken.lines.filter(QRegularExpression(QLatin1String(heard))).isEmpty(), heard);
     }
 };
 
