@@ -814,6 +814,22 @@
         <source>Play &amp;Online...</source>
         <translation>&amp;Online spielen...</translation>
     </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Ver&amp;größern</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Ver&amp;kleinern</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Originalgröße</translation>
+    </message>
+    <message>
+        <source>The board at %1% would not fit on the screen: it is shown at %2%.</source>
+        <translation>Das Spielbrett passt mit %1&#xa0;% nicht auf den Bildschirm: Es wird mit %2&#xa0;% angezeigt.</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmOptions</name>

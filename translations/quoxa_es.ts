@@ -814,6 +814,22 @@
         <source>Play &amp;Online...</source>
         <translation>Jugar en &amp;línea...</translation>
     </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Acercar</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>A&amp;lejar</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Tamaño real</translation>
+    </message>
+    <message>
+        <source>The board at %1% would not fit on the screen: it is shown at %2%.</source>
+        <translation>El tablero al %1&#xa0;% no cabría en la pantalla: se muestra al %2&#xa0;%.</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmOptions</name>

@@ -814,6 +814,22 @@
         <source>Play &amp;Online...</source>
         <translation>Jouer en l&amp;igne…</translation>
     </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Zoom a&amp;vant</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Zoom a&amp;rrière</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Taille réelle</translation>
+    </message>
+    <message>
+        <source>The board at %1% would not fit on the screen: it is shown at %2%.</source>
+        <translation>Le plateau à %1&#xa0;% ne tiendrait pas à l&apos;écran&#xa0;: il est affiché à %2&#xa0;%.</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmOptions</name>

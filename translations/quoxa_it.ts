@@ -814,6 +814,22 @@
         <source>Play &amp;Online...</source>
         <translation>Gioca &amp;online...</translation>
     </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Ingrandisci</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>&amp;Riduci</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>Dimensioni &amp;effettive</translation>
+    </message>
+    <message>
+        <source>The board at %1% would not fit on the screen: it is shown at %2%.</source>
+        <translation>Il tavolo al %1% non entrerebbe nello schermo: è mostrato al %2%.</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmOptions</name>

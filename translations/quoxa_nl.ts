@@ -814,6 +814,22 @@
         <source>Play &amp;Online...</source>
         <translation>&amp;Online spelen...</translation>
     </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Inzoomen</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>&amp;Uitzoomen</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>Werkelijke &amp;grootte</translation>
+    </message>
+    <message>
+        <source>The board at %1% would not fit on the screen: it is shown at %2%.</source>
+        <translation>Het speelbord past op %1% niet op het scherm: het wordt op %2% getoond.</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmOptions</name>

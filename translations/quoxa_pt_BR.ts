@@ -814,6 +814,22 @@
         <source>Play &amp;Online...</source>
         <translation>Jogar &amp;on-line...</translation>
     </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Ampliar</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>&amp;Reduzir</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Tamanho real</translation>
+    </message>
+    <message>
+        <source>The board at %1% would not fit on the screen: it is shown at %2%.</source>
+        <translation>O tabuleiro em %1% não caberia na tela: ele é mostrado em %2%.</translation>
+    </message>
 </context>
 <context>
     <name>quoxa::frmOptions</name>

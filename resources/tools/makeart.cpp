@@ -1,317 +1,27 @@
-// Draws every picture of the game: the throw button's three faces, the two mouse pointers,
-// the tool-bar images, the trophy, the About window's frames and the program icon. Run at build time:
-//   makeart <output folder>
-// Each picture is drawn in a 1x grid of its design size and also at 2x ("@2x") for dense
-// screens, the pointers' hot spots scaling with them. The game carries them as ".argb" files:
-// width and height, then the rows of premultiplied ARGB pixels, all 32-bit numbers in the
-// byte order of the machine that builds it, read with nothing to decode. The program icon is
-// written as PNG files for the desktop, and once as ".argb" for the window.
+// Draws the game's pictures ahead, with the game's own drawing (src/platform/Art.cpp), at the
+// sizes shown most: the design's and twice it ("@2x", for dense screens). The game draws any
+// other size itself. Run at build time:
+//   makeart <output folder> <picture name>...
+// The game carries them as "pictures/NAME.argb": width and height, then the rows of
+// premultiplied ARGB pixels, all 32-bit numbers in the byte order of the machine that builds
+// it, read with nothing to decode. The program icon is written as PNG files for the desktop,
+// and once as ".argb" for the window.
+#include "platform/Art.h"
+
 #include <QDir>
 #include <QFile>
-#include <QFont>
 #include <QGuiApplication>
-#include <QImage>
-#include <QPainter>
-#include <QPainterPath>
 #include <cstdio>
-#include <functional>
 
 namespace {
-
-const QColor kGrey(192, 192, 192);
-const QColor kInk(24, 24, 32);
-const QColor kRed(200, 16, 24);
-const QColor kDieBlue(0, 0, 255);
-const QColor kWhite(255, 255, 255);
-
-using Draw = std::function<void(QPainter &)>;
 
 bool WritePixels(const QString &path, const QImage &image)
 {
     QFile file(path);
     const quint32 size[2] = {quint32(image.width()), quint32(image.height())};
-    return file.open(QIODevice::WriteOnly) &&
+    return !image.isNull() && file.open(QIODevice::WriteOnly) &&
            file.write(reinterpret_cast<const char *>(size), sizeof size) == qint64(sizeof size) &&
            file.write(reinterpret_cast<const char *>(image.constBits()), image.sizeInBytes()) == image.sizeInBytes();
-}
-
-bool Save(const QString &dir, const QString &name, QSize size, int scale, const QColor &background, const Draw &draw)
-{
-    QImage image(size * scale, QImage::Format_ARGB32_Premultiplied);
-    image.fill(background);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.scale(scale, scale);
-    draw(painter);
-    painter.end();
-    const QString path = dir + QLatin1Char('/') + name;
-    if (!(name.endsWith(QLatin1String(".argb")) ? WritePixels(path, image) : image.save(path))) {
-        std::fprintf(stderr, "makeart: cannot write %s\n", qPrintable(path));
-        return false;
-    }
-    return true;
-}
-
-// A die of side `side` centred at the origin, showing `value`.
-void DrawDie(QPainter &p, qreal side, int value, const QColor &body, const QColor &pip)
-{
-    p.setPen(QPen(kInk, side / 18.0));
-    p.setBrush(body);
-    const QRectF box(-side / 2, -side / 2, side, side);
-    p.drawRoundedRect(box, side * 0.18, side * 0.18);
-    static const bool faces[6][7] = {
-        {0, 0, 0, 1, 0, 0, 0}, {0, 0, 1, 0, 1, 0, 0}, {0, 0, 1, 1, 1, 0, 0},
-        {1, 0, 1, 0, 1, 0, 1}, {1, 0, 1, 1, 1, 0, 1}, {1, 1, 1, 0, 1, 1, 1}};
-    static const QPointF places[7] = {{-1, -1}, {0, -1}, {1, -1}, {0, 0}, {-1, 1}, {0, 1}, {1, 1}};
-    p.setPen(Qt::NoPen);
-    p.setBrush(pip);
-    const qreal step = side * 0.29, radius = side * 0.1;
-    for (int i = 0; i < 7; ++i)
-        if (faces[value - 1][i])
-            p.drawEllipse(places[i] * step, radius, radius);
-}
-
-void Caption(QPainter &p, const QRectF &box, const QString &text, qreal pixelSize, const QColor &color,
-             int weight = QFont::Bold)
-{
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(qRound(pixelSize));
-    font.setWeight(QFont::Weight(weight));
-    p.setFont(font);
-    p.setPen(color);
-    p.drawText(box, Qt::AlignCenter, text);
-}
-
-// A curved arrow turning clockwise from the left round to point down-left, as on a
-// "go on" sign.
-void CurvedArrow(QPainter &p, const QRectF &box, const QColor &color, qreal width, bool backwards)
-{
-    p.save();
-    if (backwards) {
-        p.translate(box.center().x() * 2, 0);
-        p.scale(-1, 1);
-    }
-    const QRectF arc = box.adjusted(width, width, -width, -width);
-    QPainterPath path;
-    path.arcMoveTo(arc, 200);
-    path.arcTo(arc, 200, -250);
-    p.setPen(QPen(color, width, Qt::SolidLine, Qt::FlatCap));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(path);
-    // Arrow head at the end of the arc, pointing along it.
-    const QPointF tip = path.pointAtPercent(1.0);
-    const qreal angle = path.angleAtPercent(1.0);
-    p.translate(tip);
-    p.rotate(-angle);
-    QPolygonF head;
-    head << QPointF(width * 1.6, 0) << QPointF(-width * 0.4, -width * 1.4) << QPointF(-width * 0.4, width * 1.4);
-    p.setPen(Qt::NoPen);
-    p.setBrush(color);
-    p.drawPolygon(head);
-    p.restore();
-}
-
-void Throw(QPainter &p)
-{
-    p.save();
-    p.translate(27, 26);
-    p.rotate(-16);
-    DrawDie(p, 26, 5, kWhite, kInk);
-    p.restore();
-    p.save();
-    p.translate(50, 30);
-    p.rotate(21);
-    DrawDie(p, 22, 3, kRed, kWhite);
-    p.restore();
-    // Motion lines behind the dice.
-    p.setPen(QPen(QColor(96, 96, 96), 1.4, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(6, 12), QPointF(12, 10));
-    p.drawLine(QPointF(4, 20), QPointF(11, 19));
-    p.drawLine(QPointF(6, 28), QPointF(11, 28));
-    // Its word is drawn by the game, in the player's language.
-}
-
-void Continue(QPainter &p)
-{
-    const QRectF square(20, 6, 36, 36);
-    p.setPen(QPen(QColor(120, 0, 8), 1.5));
-    p.setBrush(kRed);
-    p.drawRoundedRect(square, 4, 4);
-    CurvedArrow(p, square.adjusted(5, 6, -5, -4), kWhite, 3.6, false);
-}
-
-// The New Game face is its words alone, drawn by the game.
-void NewGame(QPainter &) {}
-
-// A gloved pointing hand, its fingertip at the top-left corner (the hot spot 0,0), the
-// hand turned so that the finger points up and to the left.
-void Hand(QPainter &p)
-{
-    p.translate(3, 1);
-    p.rotate(-35);
-    QPainterPath hand;
-    hand.addRoundedRect(QRectF(-3, 0, 6, 16), 3, 3);        // index finger, tip at the origin
-    hand.addRoundedRect(QRectF(-4, 11, 17, 14), 5, 5);      // palm and folded fingers
-    hand.addRoundedRect(QRectF(-9, 14, 8, 5.5), 2.7, 2.7);  // thumb
-    hand = hand.simplified();
-    p.setPen(QPen(Qt::black, 1.3));
-    p.setBrush(Qt::white);
-    p.drawPath(hand);
-    p.setPen(QPen(Qt::black, 0.9));
-    for (qreal x : {3.0, 6.5, 10.0})                          // folded fingers
-        p.drawLine(QPointF(x, 11.5), QPointF(x, 17));
-    p.drawLine(QPointF(-3, 25), QPointF(13, 25));             // cuff
-}
-
-// A pencil lying from the upper right down to its point at `tip`.
-void Pencil(QPainter &p, QPointF tip, qreal length, qreal width)
-{
-    p.translate(tip);
-    p.rotate(-45);
-    const qreal cone = width * 1.5;
-    QPolygonF point;
-    point << QPointF(0, 0) << QPointF(cone, -width / 2) << QPointF(cone, width / 2);
-    p.setPen(QPen(Qt::black, 1));
-    p.setBrush(QColor(235, 200, 150));
-    p.drawPolygon(point);
-    p.setBrush(Qt::black);
-    p.drawPolygon(QPolygonF() << QPointF(0, 0) << QPointF(cone / 3, -width / 6) << QPointF(cone / 3, width / 6));
-    p.setBrush(QColor(250, 200, 0));
-    p.drawRect(QRectF(cone, -width / 2, length - cone - width, width));
-    p.setBrush(QColor(230, 110, 130));
-    p.drawRect(QRectF(length - width, -width / 2, width, width));
-}
-
-// A gold cup on a dark plinth, lit from the upper left.
-void Trophy(QPainter &p)
-{
-    QLinearGradient gold(4, 0, 28, 0);
-    gold.setColorAt(0.0, QColor(255, 236, 140));
-    gold.setColorAt(0.45, QColor(240, 190, 30));
-    gold.setColorAt(1.0, QColor(170, 110, 0));
-    const QPen rim(QColor(110, 70, 0), 1.0);
-
-    // Handles behind the bowl.
-    p.setPen(QPen(QColor(200, 150, 10), 2.2));
-    p.setBrush(Qt::NoBrush);
-    p.drawArc(QRectF(2.5, 5, 9, 10), 90 * 16, 180 * 16);
-    p.drawArc(QRectF(20.5, 5, 9, 10), 270 * 16, 180 * 16);
-
-    QPainterPath bowl;
-    bowl.moveTo(7, 3.5);
-    bowl.lineTo(25, 3.5);
-    bowl.cubicTo(25, 14, 21, 18.5, 16, 18.5);
-    bowl.cubicTo(11, 18.5, 7, 14, 7, 3.5);
-    p.setPen(rim);
-    p.setBrush(gold);
-    p.drawPath(bowl);
-    p.drawEllipse(QRectF(7, 2, 18, 3.2)); // the rim seen from above
-    p.drawRect(QRectF(14.5, 18.5, 3, 4)); // stem
-    p.drawRoundedRect(QRectF(10, 22, 12, 2.5), 1, 1);
-    p.setBrush(QColor(70, 45, 30));
-    p.setPen(QPen(QColor(30, 20, 10), 1));
-    p.drawRect(QRectF(8, 24.5, 16, 5.5)); // plinth
-    p.setPen(QPen(QColor(255, 250, 220, 200), 1.2, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(10.5, 6.5), QPointF(11.5, 12)); // highlight
-}
-
-void ToolImage(QPainter &p, const QString &key)
-{
-    if (key == u"New") {
-        p.translate(8, 7.5);
-        DrawDie(p, 12, 5, kDieBlue, kWhite);
-    } else if (key == u"Scores") {
-        p.scale(0.5, 0.5); // the high-score window's trophy, at half size
-        Trophy(p);
-    } else if (key == u"Card") { // a card of three columns of boxes
-        p.setPen(QPen(kInk, 1));
-        p.setBrush(kWhite);
-        p.drawRect(QRectF(1.5, 0.5, 13, 14));
-        p.setPen(QPen(QColor(0, 0, 160), 1));
-        for (qreal y : {4.0, 7.5, 11.0})
-            p.drawLine(QPointF(2, y), QPointF(14, y));
-        for (qreal x : {6.0, 10.0})
-            p.drawLine(QPointF(x, 1), QPointF(x, 14));
-    } else if (key == u"Undo") {
-        CurvedArrow(p, QRectF(1, 1, 14, 13), QColor(0, 0, 160), 2.2, true);
-    } else if (key == u"Colors") {
-        p.setPen(QPen(kInk, 1));
-        const QColor colors[4] = {kRed, QColor(0, 160, 0), kDieBlue, QColor(250, 210, 0)};
-        const QPointF at[4] = {{1.5, 1.5}, {8.5, 1.5}, {1.5, 8}, {8.5, 8}};
-        for (int i = 0; i < 4; ++i) {
-            p.setBrush(colors[i]);
-            p.drawRect(QRectF(at[i], QSizeF(6, 5.5)));
-        }
-    } else if (key == u"Players") {
-        p.setPen(QPen(kInk, 1));
-        for (auto [x, color] : {std::pair{4.5, QColor(0, 120, 0)}, std::pair{11.0, QColor(0, 0, 170)}}) {
-            p.setBrush(color);
-            p.drawEllipse(QPointF(x, 4.5), 2.6, 2.6);
-            p.drawRoundedRect(QRectF(x - 4, 8, 8, 6.5), 2.5, 2.5);
-        }
-    } else if (key == u"Sounds") {
-        p.setPen(QPen(kInk, 1));
-        p.setBrush(kInk);
-        p.drawPolygon(QPolygonF() << QPointF(1.5, 5.5) << QPointF(4.5, 5.5) << QPointF(8.5, 1.5)
-                                  << QPointF(8.5, 13.5) << QPointF(4.5, 9.5) << QPointF(1.5, 9.5));
-        p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(kInk, 1.2));
-        p.drawArc(QRectF(6, 4, 5, 7), -50 * 16, 100 * 16);
-        p.drawArc(QRectF(6, 1.5, 9, 12), -50 * 16, 100 * 16);
-    } else if (key == u"About") {
-        p.setPen(QPen(QColor(0, 0, 120), 1));
-        p.setBrush(QColor(40, 90, 220));
-        p.drawEllipse(QRectF(1, 0.5, 14, 14));
-        Caption(p, QRectF(1, 0.5, 14, 14), QStringLiteral("i"), 11, kWhite, QFont::Black);
-    } else if (key == u"Back" || key == u"Forward") { // the help window's, a green arrow
-        if (key == u"Forward") {
-            p.translate(16, 0);
-            p.scale(-1, 1);
-        }
-        p.setPen(QPen(QColor(0, 90, 0), 1));
-        p.setBrush(QColor(40, 160, 60));
-        p.drawPolygon(QPolygonF() << QPointF(1.5, 7.5) << QPointF(7.5, 1.5) << QPointF(7.5, 5) << QPointF(14.5, 5)
-                                  << QPointF(14.5, 10) << QPointF(7.5, 10) << QPointF(7.5, 13.5));
-    } else if (key == u"Exit") {
-        p.setPen(QPen(kInk, 1));
-        p.setBrush(QColor(150, 90, 40));
-        p.drawRect(QRectF(1.5, 1.5, 7, 12));
-        p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(kRed, 2, Qt::SolidLine, Qt::FlatCap));
-        p.drawLine(QPointF(7, 7.5), QPointF(12, 7.5));
-        p.setPen(Qt::NoPen);
-        p.setBrush(kRed);
-        p.drawPolygon(QPolygonF() << QPointF(15, 7.5) << QPointF(11.5, 4) << QPointF(11.5, 11));
-    }
-}
-
-// A computer player, in the players list: a small screen on its stand.
-void Computer(QPainter &p)
-{
-    p.setPen(QPen(kInk, 1));
-    p.setBrush(QColor(90, 90, 90));
-    p.drawRoundedRect(QRectF(1.5, 1.5, 13, 10), 1.5, 1.5);
-    p.setBrush(QColor(60, 170, 230));
-    p.drawRect(QRectF(3.5, 3.5, 9, 6));
-    p.setBrush(QColor(90, 90, 90));
-    p.drawRect(QRectF(6.5, 11.5, 3, 2));
-    p.drawRect(QRectF(4.5, 13.5, 7, 1.5));
-}
-
-// The About window's two frames: the game's die, upright and then tumbling over.
-void AboutFrame(QPainter &p, int frame)
-{
-    p.translate(16, 16);
-    p.rotate(frame == 1 ? -8 : 37);
-    DrawDie(p, 24, frame == 1 ? 5 : 6, kDieBlue, kWhite);
-}
-
-void ProgramIcon(QPainter &p, qreal size)
-{
-    p.translate(size / 2, size / 2);
-    p.rotate(-8);
-    DrawDie(p, size * 0.8, 5, kDieBlue, kWhite);
 }
 
 } // namespace
@@ -320,41 +30,26 @@ int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: makeart <output folder>\n");
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: makeart <output folder> <picture name>...\n");
         return 2;
     }
     const QString out = QString::fromLocal8Bit(argv[1]);
-    bool ok = true;
-    for (const char *sub : {"bitmaps", "cursors", "toolbar", "icons", "pictures"})
-        ok &= QDir(out).mkpath(QString::fromLatin1(sub));
-
-    // A 1x and a 2x drawing of each: "NAME.argb" and "NAME@2x.argb".
-    const auto both = [&](const QString &name, QSize size, const QColor &background, const Draw &draw) {
-        for (int scale : {1, 2})
-            ok &= Save(out, name + (scale == 2 ? QStringLiteral("@2x.argb") : QStringLiteral(".argb")), size, scale,
-                       background, draw);
+    bool ok = QDir(out).mkpath(QStringLiteral("icons")) && QDir(out).mkpath(QStringLiteral("pictures"));
+    const auto write = [&](const QString &path, const QImage &image) {
+        if (path.endsWith(QLatin1String(".argb")) ? WritePixels(path, image) : image.save(path))
+            return;
+        std::fprintf(stderr, "makeart: cannot write %s\n", qPrintable(path));
+        ok = false;
     };
-    both(QStringLiteral("cursors/HAND"), {32, 32}, Qt::transparent, Hand);
-    both(QStringLiteral("cursors/PENCIL"), {32, 32}, Qt::transparent, [](QPainter &p) { Pencil(p, {11, 20}, 22, 6); });
-
-    for (const char *key : {"New", "Scores", "Card", "Undo", "Colors", "Players", "Sounds", "About", "Exit", "Back", "Forward"})
-        both(QStringLiteral("toolbar/%1").arg(key), {16, 15}, kGrey, [key](QPainter &p) { ToolImage(p, QString::fromLatin1(key)); });
-
-    const std::pair<const char *, Draw> faces[] = {{"THROW", Throw}, {"CONTINUE", Continue}, {"NEWGAME", NewGame}};
-    for (const auto &[name, draw] : faces)
-        both(QStringLiteral("bitmaps/%1").arg(name), {76, 76}, kGrey, draw);
-
-    both(QStringLiteral("pictures/TROPHY"), {32, 32}, Qt::transparent, Trophy);
-    both(QStringLiteral("pictures/COMPUTER"), {16, 16}, Qt::transparent, Computer);
-    both(QStringLiteral("pictures/PERSON"), {16, 16}, Qt::transparent, [](QPainter &) {}); // room, nothing drawn
-    for (int frame : {1, 2})
-        both(QStringLiteral("pictures/ABOUT%1").arg(frame), {32, 32}, Qt::transparent,
-             [frame](QPainter &p) { AboutFrame(p, frame); });
-
-    const auto icon = [](int size) { return [size](QPainter &p) { ProgramIcon(p, size); }; };
+    for (int i = 2; i < argc; ++i)
+        for (int scale : {1, 2}) {
+            const QString name = QString::fromLocal8Bit(argv[i]);
+            write(QStringLiteral("%1/pictures/%2%3.argb").arg(out, name, QLatin1String(scale == 2 ? "@2x" : "")),
+                  quoxa::DrawPicture(name, scale));
+        }
     for (int size : {16, 32, 48, 64, 128, 256})
-        ok &= Save(out, QStringLiteral("icons/quoxa-%1.png").arg(size), {size, size}, 1, Qt::transparent, icon(size));
-    ok &= Save(out, QStringLiteral("icons/quoxa-48.argb"), {48, 48}, 1, Qt::transparent, icon(48));
+        write(QStringLiteral("%1/icons/quoxa-%2.png").arg(out).arg(size), quoxa::DrawProgramIcon(size));
+    write(QStringLiteral("%1/icons/quoxa-48.argb").arg(out), quoxa::DrawProgramIcon(48));
     return ok ? 0 : 1;
 }

@@ -1,4 +1,5 @@
 #include "board/Shape.h"
+#include "platform/Twips.h"
 
 #include <QPainter>
 
@@ -20,13 +21,14 @@ void Shape::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     const QColor border = mBorderColor.isValid() ? mBorderColor : palette().color(QPalette::WindowText);
-    QPen pen(border, mBorderWidth, mLineStyle);
+    const int width = qRound(mBorderWidth * ZoomFactor()); // as wide as the zoom makes it
+    QPen pen(border, width, mLineStyle);
     pen.setJoinStyle(Qt::MiterJoin);
     painter.setPen(pen);
     painter.setBrush(mFill.isValid() ? QBrush(mFill) : Qt::NoBrush);
 
     // The outline lies inside the shape's bounds, as wide as it is asked to be.
-    const qreal inset = mBorderWidth / 2.0;
+    const qreal inset = width / 2.0;
     const QRectF box = QRectF(rect()).adjusted(inset, inset, -inset, -inset);
     switch (mKind) {
     case Kind::Rectangle:

@@ -65,7 +65,6 @@ frmMain::frmMain(RandomSource *random)
     UseDesignColours(this);
     mClient = new QWidget(this);
     mClient->setObjectName(QStringLiteral("client"));
-    mClient->setFixedSize(TwipsSize(7215, 6105));
     setCentralWidget(mClient);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     // A fixed board: it can be minimised and closed, never maximised.
@@ -80,7 +79,6 @@ frmMain::frmMain(RandomSource *random)
     BuildDice();
 
     cmdThrow = Place(new PictureButton(mClient), QStringLiteral("cmdThrow"), {5700, 4500, 1140, 1140});
-    cmdThrow->setIconSize(QSize(76, 76));
     PressOnReturn(cmdThrow);
     connect(cmdThrow, &QPushButton::clicked, this, &frmMain::cmdThrow_Click);
     // Tab goes from the throw button through the open categories in sheet order, the dice
@@ -97,10 +95,7 @@ frmMain::frmMain(RandomSource *random)
     setTabOrder(previous, lvwPlayers);
     setTabOrder(lvwPlayers, cmdThrow);
 
-    // The board block starts right under the tool bar.
-    const int blockOffset = tlbMain->height() - Px(375);
-    for (QWidget *widget : Block())
-        widget->move(widget->x(), widget->y() + blockOffset);
+    SizeBoard();
 
     mComputer = new ComputerPlayer(this, mGame,
                                    {.cmdThrow = [this] { cmdThrow_Click(); },
@@ -115,6 +110,9 @@ frmMain::frmMain(RandomSource *random)
     Form_Load();
     cmdThrow->setFocus();
     layout()->activate();
+    // The zoom the player chose, or the desktop's font's when none was chosen.
+    mDesktopZoom = DesktopZoom();
+    Trap([&] { ZoomBoard(gintZoom ? gintZoom : mDesktopZoom); });
     if (const QScreen *screen = this->screen())
         move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
 }
@@ -126,6 +124,10 @@ bool frmMain::event(QEvent *event)
     // While a window is open over the board, nothing of the game moves.
     if (event->type() == QEvent::WindowBlocked || event->type() == QEvent::WindowUnblocked)
         mComputer->SetBlocked(event->type() == QEvent::WindowBlocked);
+    // A desktop's font set anew once the game runs: the board follows it, unless a zoom was
+    // chosen.
+    if (event->type() == QEvent::ApplicationFontChange && DesktopZoom() != std::exchange(mDesktopZoom, DesktopZoom()) && !gintZoom)
+        Trap([&] { ZoomBoard(mDesktopZoom); });
     // Once the board is on the screen, the best play is worked out behind it.
     if (event->type() == QEvent::Paint && !mSolvingAsked) {
         mSolvingAsked = true;
@@ -139,22 +141,15 @@ void frmMain::BuildStatusBar()
     stbMain = new QStatusBar(mClient);
     stbMain->setObjectName(QStringLiteral("stbMain"));
     stbMain->setSizeGripEnabled(false);
-    // The count's panel a little wider than designed, into the bar's spare room, so that the
-    // count fits after the longest "Rolls Remaining".
-    const std::array<std::pair<int, int>, 2> widths{{{5415, 1440}, {1620, 1620}}};
     const std::array<QString, 2> designTexts{tr("Throw the dice."), tr("Rolls Remaining: %1").arg(3)};
     for (int i = 0; i < 2; ++i) {
         QLabel *panel = new QLabel(designTexts[static_cast<std::size_t>(i)], stbMain);
         panel->setObjectName(Indexed(QStringLiteral("stbMain"), i + 1));
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         panel->setTextFormat(Qt::PlainText); // players' names are text, never markup
-        panel->setMinimumWidth(Px(widths[static_cast<std::size_t>(i)].second));
-        panel->setFixedWidth(Px(widths[static_cast<std::size_t>(i)].first));
         stbMain->addWidget(panel);
         mPanels[static_cast<std::size_t>(i)] = panel;
     }
-    const QRect place = TwipsRect(0, 5730, 7215, 375);
-    stbMain->setGeometry(0, mClient->height() - place.height(), mClient->width(), place.height());
 }
 
 void frmMain::BuildPlayers()
@@ -163,8 +158,6 @@ void frmMain::BuildPlayers()
     lvwPlayers = Place(new PlayersList(fraPlayers), QStringLiteral("lvwPlayers"), {50, 225, 2550, 3615});
     lvwPlayers->setHeaderLabels({tr("Name"), tr("Score")});
     lvwPlayers->headerItem()->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
-    lvwPlayers->setColumnWidth(0, Px(1700));
-    lvwPlayers->setColumnWidth(1, Px(800));
     lvwPlayers->setAccessibleName(tr("Players"));
 }
 
@@ -228,7 +221,7 @@ void frmMain::BuildDice()
         die.lblQuestion = Place(new QLabel(QStringLiteral("?"), die.fraDie), Indexed(QStringLiteral("lblQuestion"), i), {0, 0, 765, 765});
         die.lblQuestion->setAlignment(Qt::AlignCenter);
         die.lblQuestion->setAttribute(Qt::WA_TransparentForMouseEvents);
-        die.lblQuestion->setFont(DesignFont(u"Arial", 32.25, true));
+        UseDesignFont(die.lblQuestion, u"Arial", 32.25, true);
 
         die.shpHold = Place(new Shape(Shape::Kind::Rectangle, mClient, 3), Indexed(QStringLiteral("shpHold"), i), {300 + step, 4575, 915, 915});
         die.shpHold->hide();

@@ -81,6 +81,11 @@ public:
     void mnuHelpAbout_Click();
     void mnuViewStatusBar_Click();
     void mnuViewToolbar_Click();
+    // View, Zoom In, Zoom Out and Actual Size: the board a step larger or smaller, or at its
+    // design's size; the zoom is kept in the settings.
+    void mnuViewZoomIn_Click();
+    void mnuViewZoomOut_Click();
+    void mnuViewZoomReset_Click();
     // The Sounds button: sounds on when they were off, and the other way round.
     void ToggleSounds();
     // Game, Daily Game: a new game of the players set on the day's dice.
@@ -163,6 +168,8 @@ private:
     void SetPointer(QWidget *widget, const QString &cursor, Pointers &pointers);
     void SetPointer(QWidget *widget, const QString &cursor);
     Die &DieAt(int die);
+    // The players list's mark of a person or a computer, drawn the first time it is asked for.
+    const QIcon &PlayerIcon(bool computer);
     // Tells a screen reader what a die shows, in its name and description: "Die 3: 5, held",
     // "Die 3: 5", "Die 3: not thrown".
     void DescribeDie(int die);
@@ -178,6 +185,14 @@ private:
     // The elements between the two bars, which move together when the tool bar goes.
     std::vector<QWidget *> Block() const;
     void ResizeClient(int dy);
+    // The board at a zoom, or at the largest below it that the screen has room for, which the
+    // status bar tells; then laid out anew if the zoom changed.
+    void ZoomBoard(int percent);
+    // Every control, font and picture of the board at the zoom in force.
+    void LayOutBoard();
+    // What of the board's size is not placed in twips: the bars, the client, the throw
+    // button's and tool bar's pictures, the list's columns; the block under the tool bar.
+    void SizeBoard();
     // The score card beside the board; asked for from the menu, it takes the keyboard.
     void ShowScoreCard(bool asked);
     // Scores the dice in a category, as its click does; then the throw button has the focus.
@@ -239,6 +254,7 @@ private:
     QStringList mToTell;   // the lines of the action under way, for a screen reader
     QString mToldTurn;     // the state and player whose turn was last told
     bool mTelling = false; // lines are waiting to go out
+    int mDesktopZoom = 0;  // the zoom of the desktop's font, as the board last followed it
 };
 
 } // namespace quoxa

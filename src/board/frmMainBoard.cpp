@@ -284,12 +284,16 @@ void frmMain::AddPlayerRow(const QString &name, const QString &score)
         auto *item = new QTreeWidgetItem(lvwPlayers, {name, score});
         item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
         // The computer's players marked, every name in line.
-        const bool computer = mGame.players().computer.at(std::size_t(lvwPlayers->topLevelItemCount() - 1));
-        QIcon &icon = mPlayerIcons.at(computer);
-        if (icon.isNull()) // loaded once and kept: a picture anew at every game would fill the toolkit's cache
-            icon = LoadPicture(computer ? QStringLiteral("COMPUTER") : QStringLiteral("PERSON"));
-        item->setIcon(0, icon);
+        item->setIcon(0, PlayerIcon(mGame.players().computer.at(std::size_t(lvwPlayers->topLevelItemCount() - 1))));
     });
+}
+
+const QIcon &frmMain::PlayerIcon(bool computer)
+{
+    QIcon &icon = mPlayerIcons.at(computer);
+    if (icon.isNull()) // loaded once and kept: a picture anew at every game would fill the toolkit's cache
+        icon = LoadPicture(computer ? QStringLiteral("COMPUTER") : QStringLiteral("PERSON"));
+    return icon;
 }
 
 void frmMain::SelectPlayerRow(int row)

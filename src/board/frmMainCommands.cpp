@@ -30,7 +30,7 @@ namespace {
 
 // The commands, one table: each is one action, shown as a menu item, a tool-bar button or
 // both. A top-level menu has no parent; a caption of "-" is a separator; a command of the
-// tool bar alone has the parent "tlbMain". Several shortcuts are separated by ", ".
+// tool bar alone has the parent "tlbMain". Several shortcuts are separated by "; ".
 using Handler = void (*)(frmMain &);
 struct Command {
     QStringView name;
@@ -88,6 +88,13 @@ const auto kCommands = std::to_array<Command>({
      u"", nullptr, [](frmMain &f) { f.mnuViewToolbar_Click(); }},
     {u"mnuViewScoreCard", u"mnuView", QT_TRANSLATE_NOOP("quoxa::frmMain", "Score &Card"), u"Ctrl+K", false, true,
      u"Card", QT_TRANSLATE_NOOP("quoxa::frmMain", "Show Score Card"), [](frmMain &f) { f.mnuViewScoreCard_Click(); }},
+    {u"mnuViewSep1", u"mnuView", "-", u"", false, true, u"", nullptr, nullptr},
+    {u"mnuViewZoomIn", u"mnuView", QT_TRANSLATE_NOOP("quoxa::frmMain", "Zoom &In"), u"Ctrl++; Ctrl+=", false, true,
+     u"", nullptr, [](frmMain &f) { f.mnuViewZoomIn_Click(); }},
+    {u"mnuViewZoomOut", u"mnuView", QT_TRANSLATE_NOOP("quoxa::frmMain", "Zoom &Out"), u"Ctrl+-", false, true,
+     u"", nullptr, [](frmMain &f) { f.mnuViewZoomOut_Click(); }},
+    {u"mnuViewZoomReset", u"mnuView", QT_TRANSLATE_NOOP("quoxa::frmMain", "&Actual Size"), u"Ctrl+0", false, true,
+     u"", nullptr, [](frmMain &f) { f.mnuViewZoomReset_Click(); }},
     {u"mnuHelp", u"", QT_TRANSLATE_NOOP("quoxa::frmMain", "&Help"), u"", false, true, u"", nullptr, nullptr},
     {u"mnuHelpContents", u"mnuHelp", QT_TRANSLATE_NOOP("quoxa::frmMain", "&Contents"), u"F1", false, true,
      u"", nullptr, [](frmMain &f) { f.mnuHelpContents_Click(); }},
@@ -152,7 +159,6 @@ void frmMain::BuildToolBar()
 {
     tlbMain = new QToolBar(mClient);
     tlbMain->setObjectName(QStringLiteral("tlbMain"));
-    tlbMain->setIconSize(QSize(16, 15));
     tlbMain->setMovable(false);
     tlbMain->setFloatable(false);
     for (QStringView key : kToolBar) {
@@ -173,7 +179,6 @@ void frmMain::BuildToolBar()
         button->setObjectName(QStringLiteral("tlbMain.") + key.toString());
         button->setAccessibleName(tr(command->toolTip));
     }
-    tlbMain->setGeometry(0, 0, mClient->width(), tlbMain->sizeHint().height());
 }
 
 void frmMain::cmdThrow_Click()

@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QPointer>
 #include <QProxyStyle>
 #include <QStyle>
 #include <QStyleOption>
@@ -17,6 +18,8 @@
 #include <QToolTip>
 #include <array>
 #include <QMessageBox>
+#include <algorithm>
+#include <cmath>
 #include <functional>
 
 namespace quoxa {
@@ -59,6 +62,20 @@ public:
         frame.QStyleOption::operator=(*option);
         frame.rect = option->rect.adjusted(3, 3, -3, -2);
         drawPrimitive(PE_FrameFocusRect, &frame, painter, widget);
+    }
+    // Frames, margins, marks and bars grow with the zoom, as the rest of the board.
+    int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
+    {
+        const int pixels = QProxyStyle::pixelMetric(metric, option, widget);
+        return Zoom() == kLeastZoom ? pixels : qRound(pixels * ZoomFactor());
+    }
+    // So does the room a control leaves round what it holds (a menu's caption, a button's).
+    QSize sizeFromContents(ContentsType type, const QStyleOption *option, const QSize &contents, const QWidget *widget) const override
+    {
+        const QSize size = QProxyStyle::sizeFromContents(type, option, contents, widget);
+        if (Zoom() == kLeastZoom || !contents.isValid())
+            return size;
+        return contents + (size - contents) * ZoomFactor();
     }
 };
 
@@ -111,27 +128,39 @@ private:
     std::function<QModelIndex()> mAt;
 };
 
-// The windows' font, set now and set again whenever something else changes it.
+double gDesktopPoints = 0; // the size of the desktop's font, 0 while unknown
+
+// The windows' font at the zoom, set now and set again whenever something else changes it:
+// then the desktop's font size is noted.
 class DesignFontKept : public QObject {
 public:
-    explicit DesignFontKept(const QFont &font) : QObject(QCoreApplication::instance()), mFont(font)
+    DesignFontKept() : QObject(QCoreApplication::instance())
     {
-        QApplication::setFont(mFont);
+        Apply();
         QCoreApplication::instance()->installEventFilter(this);
+    }
+    void Apply()
+    {
+        mFont = DesignFont(u"MS Sans Serif", 8.25);
+        QApplication::setFont(mFont);
     }
 
 protected:
     bool eventFilter(QObject *object, QEvent *event) override
     {
         if (event->type() == QEvent::ApplicationFontChange && object == QCoreApplication::instance() &&
-            QApplication::font() != mFont)
+            QApplication::font() != mFont) {
+            if (QApplication::font().pointSizeF() > 0)
+                gDesktopPoints = QApplication::font().pointSizeF();
             QApplication::setFont(mFont);
+        }
         return false;
     }
 
 private:
     QFont mFont;
 };
+QPointer<DesignFontKept> gFontKept; // the application's, while it lasts
 
 // A frame named as a group: to a screen reader a panel, whose name it says on entering it.
 QAccessibleInterface *GroupFactory(const QString &, QObject *object)
@@ -157,9 +186,45 @@ QFont DesignFont(QStringView family, qreal points, bool bold)
         if (entry.design == family)
             installed = entry.installed.toString();
     QFont font(installed);
-    font.setPointSizeF(points);
+    font.setPointSizeF(ZoomedPoints(points));
     font.setBold(bold);
     return font;
+}
+
+void UseDesignFont(QWidget *control, QStringView family, qreal points, bool bold)
+{
+    control->setProperty("DesignFont", QVariantList{family.toString(), points, bold});
+    control->setFont(DesignFont(family, points, bold));
+}
+
+void UseZoom(int percent)
+{
+    SetZoom(percent);
+    if (gFontKept)
+        gFontKept->Apply();
+}
+
+void Rezoom(QWidget *window)
+{
+    // The window takes the windows' font now, before the game's loop runs too: the toolkit
+    // tells the windows of a new font only from then on. Every control measures itself anew,
+    // the style's frames and margins having grown with the zoom.
+    QEvent fontChange(QEvent::ApplicationFontChange), styleChange(QEvent::StyleChange);
+    QCoreApplication::sendEvent(window, &fontChange);
+    for (QWidget *control : window->findChildren<QWidget *>()) {
+        QCoreApplication::sendEvent(control, &styleChange);
+        if (const QVariant twips = control->property("Twips"); twips.isValid()) {
+            const QRect place = twips.toRect();
+            control->setGeometry(TwipsRect(place.x(), place.y(), place.width(), place.height()));
+        }
+        if (const QVariantList font = control->property("DesignFont").toList(); font.size() == 3)
+            control->setFont(DesignFont(font[0].toString(), font[1].toReal(), font[2].toBool()));
+    }
+}
+
+int DesktopZoom()
+{
+    return std::clamp(int(std::lround(gDesktopPoints * 10)), kLeastZoom, kMostZoom);
 }
 
 const QPalette &DesignPalette()
@@ -228,7 +293,10 @@ void InstallDesignLook()
     QApplication::setStyle(new DesignStyle);
     // The board's captions are measured for the design's font: a desktop that sets its own
     // font once the game runs (a platform theme applying its settings) gives way to it.
-    new DesignFontKept(DesignFont(u"MS Sans Serif", 8.25));
+    if (!gFontKept) {
+        gDesktopPoints = std::max(0.0, QApplication::font().pointSizeF()); // the desktop's, before ours
+        gFontKept = new DesignFontKept;
+    }
     QApplication::setPalette(DesignPalette());
     QToolTip::setPalette(DesignPalette());
     Heap::KeepLargeBlocksApart();

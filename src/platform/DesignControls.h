@@ -27,11 +27,13 @@ inline const QColor kDesignWhite(255, 255, 255);
 
 void Paint(QWidget *widget, const QColor &background);
 
-// Names a design control and puts it at its place, given in twips; hands it back.
+// Names a design control and puts it at its place, given in twips; hands it back. The
+// control keeps its place in twips, for Rezoom.
 template <typename T>
 T *Place(T *control, const QString &name, QRect twips)
 {
     control->setObjectName(name);
+    control->setProperty("Twips", twips);
     control->setGeometry(TwipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
     return control;
 }
@@ -44,7 +46,19 @@ void NameGroup(QWidget *frame, const QString &name);
 
 // A font of the design, by its design family name ("Arial", "MS Sans Serif", "MS Serif",
 // "Comic Sans MS"): the installed family that stands in for it on Debian, asked for directly.
+// Its size is the design's times the zoom.
 QFont DesignFont(QStringView family, qreal points, bool bold = false);
+// Gives a control a font of the design, which it keeps at every zoom.
+void UseDesignFont(QWidget *control, QStringView family, qreal points, bool bold = false);
+// Sets the zoom in force for what is made from now on: places, design fonts, the style's
+// frames and margins, and the windows' own font.
+void UseZoom(int percent);
+// Lays a window's controls out anew at the zoom in force: each placed control at its twips,
+// each design font at its points, each measured again.
+void Rezoom(QWidget *window);
+// The zoom the desktop's font asks for, in percent: its size over the common 10 points,
+// rounded to a whole percent, from kLeastZoom to kMostZoom.
+int DesktopZoom();
 
 // The design's colours, whatever the desktop's theme: grey windows and buttons, white boxes
 // and lists, black text, a navy selection, and disabled text that can still be read (every
@@ -61,11 +75,12 @@ QIcon DesignIcon(const QPixmap &picture);
 
 // What the whole application shares, set once at start-up before the first window: the
 // style the controls are drawn in (with a dotted frame on the control with the focus), the
-// windows' own font "MS Sans Serif" 8.25 pt (kept when a desktop's theme sets a font of its
-// own later: the board's captions are measured for it), the design's colours for what the
-// windows do not colour themselves (tool tips, for one), windows that take no input while the game
-// waits for another copy of it to let go of the store, and large pictures that go back to
-// the system when they are freed.
+// windows' own font "MS Sans Serif" 8.25 pt at the zoom (kept when a desktop's theme sets a
+// font of its own later: the board's captions are measured for it; the desktop's font size
+// is noted, for DesktopZoom), the design's colours for what the windows do not colour
+// themselves (tool tips, for one), windows that take no input while the game waits for
+// another copy of it to let go of the store, and large pictures that go back to the system
+// when they are freed.
 void InstallDesignLook();
 
 // Opens a dialog of ours over the game: modal to every window of it, without waiting for it

@@ -1,6 +1,8 @@
 #include "platform/Pictures.h"
+#include "platform/Art.h"
 #include "platform/DesignControls.h"
 #include "platform/ErrorTrap.h"
+#include "platform/Twips.h"
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
@@ -9,6 +11,7 @@
 #include <QPixmap>
 #include <QResource>
 #include <array>
+#include <algorithm>
 #include <cstring>
 
 namespace quoxa {
@@ -41,13 +44,23 @@ struct CursorResource {
 };
 constexpr std::array<CursorResource, 2> kCursors{{{u"HAND", 0, 0}, {u"PENCIL", 11, 20}}};
 
-// Only the drawing the screens need is read: the 1x one, or the @2x one when a screen is
-// denser.
-QPixmap Sharpest(const QString &folder, const QString &name)
+// A picture at the zoom, as sharp as the screen shows it: on a denser screen at as many more
+// pixels, the pixmap's ratio telling the toolkit so. The design's size and twice it, the ones
+// shown most, were drawn by the build; any other size is drawn now. An unknown name is a
+// missing resource.
+QPixmap Sharpest(const QString &name)
 {
-    const bool dense = qGuiApp->devicePixelRatio() > 1.0;
-    QPixmap picture = ReadPixels(QStringLiteral(":/%1/%2%3.argb").arg(folder, name, QStringView(dense ? u"@2x" : u"")), name);
-    picture.setDevicePixelRatio(dense ? 2.0 : 1.0);
+    const qreal dense = std::max<qreal>(1.0, qGuiApp->devicePixelRatio()), scale = ZoomFactor() * dense;
+    QPixmap picture;
+    if (scale == 1.0 || scale == 2.0) {
+        picture = ReadPixels(QStringLiteral(":/pictures/%1%2.argb").arg(name, QStringView(scale == 2.0 ? u"@2x" : u"")), name);
+    } else {
+        const QImage drawn = DrawPicture(name, scale);
+        if (drawn.isNull())
+            throw RunError::ResourceNotFound(name);
+        picture = QPixmap::fromImage(drawn);
+    }
+    picture.setDevicePixelRatio(dense);
     return picture;
 }
 
@@ -81,9 +94,10 @@ const FaceWord *WordOf(const QString &name)
 
 QIcon LoadButtonPicture(const QString &name)
 {
-    QPixmap face = Sharpest(QStringLiteral("bitmaps"), name);
+    QPixmap face = Sharpest(name);
     if (const FaceWord *word = WordOf(name)) {
         QPainter painter(&face);
+        painter.scale(ZoomFactor(), ZoomFactor()); // the word's box and size are the design's
         painter.setRenderHint(QPainter::TextAntialiasing);
         QFont font(QStringLiteral("Liberation Sans"));
         font.setWeight(word->weight);
@@ -111,21 +125,22 @@ QString ButtonWord(const QString &name)
 
 QCursor LoadCursor(const QString &name)
 {
-    // The hot spot is given in 1x pixels; a 2x drawing's ratio tells the pointer to double it.
+    // The hot spot is given in the design's pixels, and grows with the zoom; a denser
+    // screen's drawing tells the pointer by its ratio.
     for (const CursorResource &cursor : kCursors)
         if (cursor.name == name)
-            return QCursor(Sharpest(QStringLiteral("cursors"), name), cursor.hotX, cursor.hotY);
+            return QCursor(Sharpest(name), qRound(cursor.hotX * ZoomFactor()), qRound(cursor.hotY * ZoomFactor()));
     throw RunError::ResourceNotFound(name);
 }
 
 QIcon LoadToolBarImage(const QString &key)
 {
-    return DesignIcon(Sharpest(QStringLiteral("toolbar"), key));
+    return DesignIcon(Sharpest(key));
 }
 
 QIcon LoadPicture(const QString &name)
 {
-    return QIcon(Sharpest(QStringLiteral("pictures"), name));
+    return QIcon(Sharpest(name));
 }
 
 QIcon LoadProgramIcon()

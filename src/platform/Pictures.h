@@ -1,6 +1,6 @@
 #pragma once
-// The pictures the board loads by name from the executable's resources, each drawn at 1x
-// and at 2x for dense screens. A missing one is a run-time error ("Resource ... not found").
+// The pictures the board shows by name, drawn at the zoom and as sharp as the screen allows.
+// An unknown name is a run-time error ("Resource ... not found").
 #include <QCursor>
 #include <QIcon>
 #include <QString>

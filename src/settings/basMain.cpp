@@ -10,5 +10,6 @@ qint32 glngPipColor = 0;
 std::array<bool, 4> gblnComputer{};
 std::array<int, 4> gintComputerLevel{};
 Int16 gintComputerDelay;
+int gintZoom = 0;
 
 } // namespace quoxa

@@ -21,5 +21,8 @@ extern qint32 glngPipColor;
 extern std::array<bool, 4> gblnComputer;
 extern std::array<int, 4> gintComputerLevel;
 extern Int16 gintComputerDelay;
+// The zoom the player chose, in percent, one of the View menu's steps; 0 while none was
+// chosen, when the board follows the desktop's font.
+extern int gintZoom;
 
 } // namespace quoxa

@@ -2,6 +2,7 @@
 #include "engine/PlayerSheet.h"
 #include "platform/ErrorTrap.h"
 #include "platform/SettingsStore.h"
+#include "platform/Twips.h"
 #include "settings/basMain.h"
 
 #include <QCoreApplication>
@@ -106,7 +107,14 @@ constexpr Setting Player()
             [] { return gstrPlayerName[N - 1] == DefaultName(N) ? kPlayerKeys[N - 1].toString() : gstrPlayerName[N - 1]; }};
 }
 
-const std::array<Setting, 17> kSettings{{
+// A zoom is one of the View menu's steps, in percent; anything else is none chosen, stored
+// as nothing.
+bool IsZoom(const QString &text)
+{
+    return text.isEmpty() || std::find(kZoomSteps.begin(), kZoomSteps.end(), text.toInt()) != kZoomSteps.end();
+}
+
+const std::array<Setting, 18> kSettings{{
     {u"Player Count", u"1", u"1", IsCount, [](const QString &text) { gintPlayerCount = text.toInt(); },
      [] { return gintPlayerCount.toString(); }},
     Player<1>(),
@@ -130,6 +138,8 @@ const std::array<Setting, 17> kSettings{{
     Level<4>(),
     {u"Computer Delay", u"500", u"500", IsDelay, [](const QString &text) { gintComputerDelay = text.toInt(); },
      [] { return gintComputerDelay.toString(); }},
+    {u"Zoom", u"", u"", IsZoom, [](const QString &text) { gintZoom = text.toInt(); },
+     [] { return gintZoom ? QString::number(gintZoom) : QString(); }},
 }};
 
 } // namespace

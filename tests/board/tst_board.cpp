@@ -5,6 +5,7 @@
 #include "platform/ErrorTrap.h"
 #include "platform/HelpViewer.h"
 #include "platform/Pictures.h"
+#include "platform/Twips.h"
 #include "settings/basMain.h"
 
 #include <QAccessible>
@@ -331,6 +332,24 @@ private slots:
                 QCOMPARE(now[i], block[i].translated(0, toolBar ? 0 : -toolHeight));
         }
         QVERIFY(!Find<QAction>("mnuViewToolbar")->isChecked());
+    }
+
+    // On a screen of 800 by 800, a step up beyond 150 % is refused and told; Actual Size
+    // gives every place back.
+    void zoomStaysOnTheScreen()
+    {
+        const QSize design = board->size();
+        const QList<QRect> block = Block();
+        for (int step = 0; step < 4; ++step)
+            Find<QAction>("mnuViewZoomIn")->trigger();
+        QCOMPARE(Zoom(), 150);
+        QCOMPARE(board->width(), 722);
+        QCOMPARE(Find<QLabel>("stbMain(1)")->text(), "The board at 175% would not fit on the screen: it is shown at 150%.");
+        Find<QAction>("mnuViewZoomOut")->trigger();
+        QCOMPARE(Zoom(), 125);
+        Find<QAction>("mnuViewZoomReset")->trigger();
+        QCOMPARE(board->size(), design);
+        QCOMPARE(Block(), block);
     }
 
     // What a command does in the middle of a turn: the modal window it opens (and its

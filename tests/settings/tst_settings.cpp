@@ -88,7 +88,8 @@ private slots:
             {"Computer Delay", "500", {QString(), "5001", "-1", "abc", "", " 80", "1e3"}}, {"Computer Delay", "5000", {"5000"}},
             {"Computer Level 2", "3", {QString(), "0", "6", "03", " 4", "Expert"}}, {"Computer Level 4", "5", {"5"}},
             {"Computer Level 1", "1", {"1"}}, {"Computer Level 3", "3", {"5x"}}, {"Computer Delay", "500", {"800ms"}},
-            {"Player Count", "1", {"3x"}}, {"Die Color", "12632256", {"255x"}}};
+            {"Player Count", "1", {"3x"}}, {"Die Color", "12632256", {"255x"}}, {"Zoom", "250", {"250"}},
+            {"Zoom", "", {QString(), "120", "0", "350", "-100", "1e2", "big", ""}}, {"Zoom", "100", {"100"}}};
         for (const auto &[key, loaded, stored] : groups)
             for (const QString &text : stored)
                 QTest::addRow("%s '%s'", key, qPrintable(text.left(12))) << key << text << loaded;
