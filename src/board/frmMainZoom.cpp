@@ -82,17 +82,35 @@ void frmMain::ZoomBoard(int percent)
         mPanels[0]->setText(tr("The board at %1% would not fit on the screen: it is shown at %2%.").arg(percent).arg(zoom));
     if (zoom == Zoom())
         return;
-    DropHidden(mScoreCard);
+    // The score card is as large as its table: one on the screen is made anew at the new
+    // zoom, beside the board as it is then.
+    const bool cardShown = mScoreCard && mScoreCard->isVisible();
+    delete std::exchange(mScoreCard, nullptr);
     DropHidden(mStatistics);
     DropHidden(mReview);
+    const double ratio = double(zoom) / Zoom();
     UseZoom(zoom);
     LayOutBoard();
-    // Grown, the board stays on the screen: moved back as far as it went over an edge.
-    if (screen && isVisible()) {
-        const QRect frame = frameGeometry(), screenRoom = screen->availableGeometry();
-        move(std::clamp(frame.left(), screenRoom.left(), std::max(screenRoom.left(), screenRoom.right() + 1 - frame.width())),
-             std::clamp(frame.top(), screenRoom.top(), std::max(screenRoom.top(), screenRoom.bottom() + 1 - frame.height())));
-    }
+    if (!screen)
+        return;
+    // Grown, the board stays on the screen: moved back as far as it went over an edge. The
+    // other windows beside it that are on the screen (statistics, review, Play Online) grow
+    // with it, their text and controls having grown, as far as the screen has room.
+    const QRect screenRoom = screen->availableGeometry();
+    const auto keepOnScreen = [&](QWidget *window) {
+        const QRect frame = window->frameGeometry();
+        window->move(std::clamp(frame.left(), screenRoom.left(), std::max(screenRoom.left(), screenRoom.right() + 1 - frame.width())),
+                     std::clamp(frame.top(), screenRoom.top(), std::max(screenRoom.top(), screenRoom.bottom() + 1 - frame.height())));
+    };
+    for (QWidget *window : findChildren<QWidget *>())
+        if (window->isWindow() && window->isVisible()) {
+            window->resize((window->size() * ratio).boundedTo(screenRoom.size() - (window->frameGeometry().size() - window->size())));
+            keepOnScreen(window);
+        }
+    if (isVisible())
+        keepOnScreen(this);
+    if (cardShown)
+        ShowScoreCard(false);
 }
 
 void frmMain::LayOutBoard()

@@ -44,10 +44,14 @@ private slots:
         const QList<QSize> design = Sizes(*board);
         QCOMPARE(design.first(), QSize(481, 425));
         QCOMPARE(design.last(), QSize(32, 32));
+        board->mnuViewScoreCard_Click(); // open beside the board, it grows with it
+        const QSize cardSize = Find(board.get(), "frmScoreCard")->size();
         for (int step = 0; step < 4; ++step) // 125, 150, 175, 200
             Find<QAction>(board.get(), "mnuViewZoomIn")->trigger();
         QCOMPARE(Zoom(), 200);
         const QList<QSize> zoomed = Sizes(*board);
+        const QSize card = Find(board.get(), "frmScoreCard")->size(); // made anew: its rows' margins do not grow
+        QVERIFY2(std::abs(card.width() - 2 * cardSize.width()) <= 2 && card.height() > 1.8 * cardSize.height(), qPrintable(QString::number(card.height())));
         for (qsizetype i = 0; i < design.size(); ++i)
             QVERIFY2(std::abs(zoomed[i].width() - 2 * design[i].width()) <= 2 && std::abs(zoomed[i].height() - 2 * design[i].height()) <= 2,
                      qPrintable(QStringLiteral("size %1: %2x%3").arg(i).arg(zoomed[i].width()).arg(zoomed[i].height())));
