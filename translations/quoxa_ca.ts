@@ -812,7 +812,7 @@
     </message>
     <message>
         <source>Hint: working it out...</source>
-        <translation>Pista: calculant…</translation>
+        <translation>Pista: s&apos;està calculant…</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a dice code. A dice code is eight letters and digits, as the score card shows it (for example K7QX-93R1); check it and try again.</source>
@@ -1022,7 +1022,7 @@
     </message>
     <message>
         <source>Working out best play...</source>
-        <translation>Calculant la millor jugada…</translation>
+        <translation>S&apos;està calculant la millor jugada…</translation>
     </message>
     <message>
         <source>Expected final total after each decision</source>
@@ -1113,7 +1113,7 @@
     </message>
     <message>
         <source>Perfect computer on these dice: working it out...</source>
-        <translation>Ordinador Perfecte amb aquests daus: calculant…</translation>
+        <translation>Ordinador Perfecte amb aquests daus: s&apos;està calculant…</translation>
     </message>
     <message>
         <source>Perfect computer on these dice: %1</source>
@@ -1227,11 +1227,11 @@
     </message>
     <message>
         <source>Below Perfect</source>
-        <translation>Sota Perfecte</translation>
+        <translation>Sota Perf.</translation>
     </message>
     <message>
         <source>Below Most</source>
-        <translation>Sota màxim</translation>
+        <translation>Sota màx.</translation>
     </message>
     <message>
         <source>&amp;Game:</source>
@@ -1425,15 +1425,15 @@
     </message>
     <message>
         <source>Connecting to %1...</source>
-        <translation>Connectant amb %1…</translation>
+        <translation>S&apos;està connectant a %1…</translation>
     </message>
     <message>
         <source>Opening the game&apos;s room %1...</source>
-        <translation>Obrint la sala de la partida %1…</translation>
+        <translation>S&apos;està obrint la sala de la partida %1…</translation>
     </message>
     <message>
         <source>Joining %1...</source>
-        <translation>Entrant a %1…</translation>
+        <translation>S&apos;està entrant a %1…</translation>
     </message>
     <message>
         <source>Quoxa was closed during a game online: press Join to go back to it.</source>
@@ -1441,7 +1441,7 @@
     </message>
     <message>
         <source>Going back to the game...</source>
-        <translation>Tornant a la partida…</translation>
+        <translation>S&apos;està tornant a la partida…</translation>
     </message>
     <message>
         <source>Your game&apos;s room is open, and its invitation copied: send it to your friends, or invite them here.</source>
