@@ -257,7 +257,7 @@
     </message>
     <message>
         <source>throw all five again</source>
-        <translation>aruncă din nou toate cele cinci</translation>
+        <translation>aruncă toate</translation>
     </message>
     <message>
         <source>keep %1</source>
@@ -679,7 +679,7 @@
     </message>
     <message>
         <source>Play Dice &amp;Code...</source>
-        <translation>Joacă un &amp;cod de zaruri…</translation>
+        <translation>Joacă cu un &amp;cod de zaruri…</translation>
     </message>
     <message>
         <source>Play &amp;Online...</source>
@@ -823,7 +823,7 @@
     </message>
     <message>
         <source>Play Dice Code</source>
-        <translation>Joacă un cod de zaruri</translation>
+        <translation>Joacă cu un cod de zaruri</translation>
     </message>
     <message>
         <source>The dice code of the game to play, as its score card shows it (for example K7QX-93R1):</source>
@@ -1053,7 +1053,7 @@
     </message>
     <message>
         <source>%1 %2 luck − %3 lost = %4 expected</source>
-        <translation>%1 %2 noroc − %3 pierdute = %4 așteptat</translation>
+        <translation>%1 %2 noroc − %3 pierdute = %4 așteptate</translation>
     </message>
     <message>
         <source>%1&apos;s decisions</source>
@@ -1140,7 +1140,7 @@
     </message>
     <message>
         <source>Quoxa daily %1: %2, Perfect %3, most %4</source>
-        <translation>Quoxa, partida zilei %1: %2, Perfect %3, maxim %4</translation>
+        <translation>Quoxa, partida zilei din %1: %2, Perfect %3, maxim %4</translation>
     </message>
 </context>
 <context>
@@ -1214,7 +1214,7 @@
     </message>
     <message>
         <source>Std. Dev.</source>
-        <translation>Abatere std.</translation>
+        <translation>Abat. std.</translation>
     </message>
     <message>
         <source>Upper Bonus</source>
@@ -1234,7 +1234,7 @@
     </message>
     <message>
         <source>Below Most</source>
-        <translation>Sub maxim</translation>
+        <translation>Sub max.</translation>
     </message>
     <message>
         <source>&amp;Game:</source>
