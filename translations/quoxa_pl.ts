@@ -1218,7 +1218,7 @@
     </message>
     <message>
         <source>Upper Bonus</source>
-        <translation>Premia górna</translation>
+        <translation>Premia</translation>
     </message>
     <message>
         <source>Quoxa</source>
@@ -1230,11 +1230,11 @@
     </message>
     <message>
         <source>Below Perfect</source>
-        <translation>Poniżej Perfekcyjnego</translation>
+        <translation>Pod Perf.</translation>
     </message>
     <message>
         <source>Below Most</source>
-        <translation>Poniżej maksimum</translation>
+        <translation>Pod maks.</translation>
     </message>
     <message>
         <source>&amp;Game:</source>
