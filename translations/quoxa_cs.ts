@@ -767,11 +767,11 @@
     </message>
     <message>
         <source>Score &amp;Card</source>
-        <translation>&amp;Bodovací tabulka</translation>
+        <translation>&amp;Bodovací list</translation>
     </message>
     <message>
         <source>Show Score Card</source>
-        <translation>Zobrazit bodovací tabulku</translation>
+        <translation>Zobrazit bodovací list</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
@@ -819,7 +819,7 @@
     </message>
     <message>
         <source>&quot;%1&quot; is not a dice code. A dice code is eight letters and digits, as the score card shows it (for example K7QX-93R1); check it and try again.</source>
-        <translation>„%1“ není kód kostek. Kód kostek tvoří osm písmen a číslic, tak jak je ukazuje bodovací tabulka (například K7QX-93R1); zkontrolujte jej a zkuste to znovu.</translation>
+        <translation>„%1“ není kód kostek. Kód kostek tvoří osm písmen a číslic, tak jak je ukazuje bodovací list (například K7QX-93R1); zkontrolujte jej a zkuste to znovu.</translation>
     </message>
     <message>
         <source>Play Dice Code</source>
@@ -827,7 +827,7 @@
     </message>
     <message>
         <source>The dice code of the game to play, as its score card shows it (for example K7QX-93R1):</source>
-        <translation>Kód kostek hry, kterou chcete hrát, tak jak jej ukazuje její bodovací tabulka (například K7QX-93R1):</translation>
+        <translation>Kód kostek hry, kterou chcete hrát, tak jak jej ukazuje její bodovací list (například K7QX-93R1):</translation>
     </message>
     <message>
         <source>The board at %1% would not fit on the screen: it is shown at %2%.</source>
@@ -1068,7 +1068,7 @@
     <name>quoxa::frmScoreCard</name>
     <message>
         <source>Score Card</source>
-        <translation>Bodovací tabulka</translation>
+        <translation>Bodovací list</translation>
     </message>
     <message>
         <source>Moves</source>
@@ -1230,11 +1230,11 @@
     </message>
     <message>
         <source>Below Perfect</source>
-        <translation>Pod Perfektním</translation>
+        <translation>Pod Perf.</translation>
     </message>
     <message>
         <source>Below Most</source>
-        <translation>Pod maximem</translation>
+        <translation>Pod max.</translation>
     </message>
     <message>
         <source>&amp;Game:</source>
