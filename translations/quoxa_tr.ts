@@ -251,7 +251,7 @@
     </message>
     <message>
         <source>score %1 (%2)</source>
-        <translation>%1 kategorisine yaz (%2)</translation>
+        <translation>%1 yaz (%2)</translation>
     </message>
     <message>
         <source>throw all five again</source>
