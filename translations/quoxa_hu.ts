@@ -1106,7 +1106,7 @@
     </message>
     <message>
         <source>The most these dice allow: %1</source>
-        <translation>Ezekkel a kockákkal elérhető legtöbb: %1</translation>
+        <translation>Ezekkel a kockákkal elérhető maximum: %1</translation>
     </message>
     <message>
         <source>Perfect computer on these dice: working it out...</source>
@@ -1134,7 +1134,7 @@
     </message>
     <message>
         <source>Quoxa daily %1: %2, Perfect %3, most %4</source>
-        <translation>Quoxa napi játék, %1: %2, Tökéletes %3, legtöbb %4</translation>
+        <translation>Quoxa napi játék, %1: %2, Tökéletes %3, maximum %4</translation>
     </message>
 </context>
 <context>
@@ -1228,7 +1228,7 @@
     </message>
     <message>
         <source>Below Most</source>
-        <translation>Legtöbb alatt</translation>
+        <translation>Maximum alatt</translation>
     </message>
     <message>
         <source>&amp;Game:</source>
