@@ -401,7 +401,7 @@
     </message>
     <message>
         <source>New Game</source>
-        <translation>YENİ OYUN</translation>
+        <translation>Yeni Oyun</translation>
     </message>
 </context>
 <context>

@@ -2,11 +2,13 @@
 #include "platform/Art.h"
 #include "platform/DesignControls.h"
 #include "platform/ErrorTrap.h"
+#include "platform/Languages.h"
 #include "platform/Twips.h"
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QPainter>
 #include <QPixmap>
 #include <QResource>
@@ -101,8 +103,8 @@ QIcon LoadButtonPicture(const QString &name)
         painter.setRenderHint(QPainter::TextAntialiasing);
         QFont font(QStringLiteral("Liberation Sans"));
         font.setWeight(word->weight);
-        font.setCapitalization(word->capitals ? QFont::AllUppercase : QFont::MixedCase);
-        const QString text = ButtonWord(name);
+        // In capitals as the language writes them: Turkish "Yeni Oyun" is "YENİ OYUN".
+        const QString text = word->capitals ? QLocale(Languages::Current()).toUpper(ButtonWord(name)) : ButtonWord(name);
         constexpr int flags = Qt::AlignCenter | Qt::TextWordWrap;
         for (int pixels = word->pixels; pixels >= 6; --pixels) { // as large as the box allows
             font.setPixelSize(pixels);
