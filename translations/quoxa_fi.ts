@@ -1203,7 +1203,7 @@
     </message>
     <message>
         <source>Mean</source>
-        <translation>Keskiarvo</translation>
+        <translation>Ka.</translation>
     </message>
     <message>
         <source>Best</source>
@@ -1211,7 +1211,7 @@
     </message>
     <message>
         <source>Std. Dev.</source>
-        <translation>Keskihajonta</translation>
+        <translation>Hajonta</translation>
     </message>
     <message>
         <source>Upper Bonus</source>
