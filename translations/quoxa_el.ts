@@ -441,7 +441,7 @@
     </message>
     <message>
         <source>Section Total</source>
-        <translation>Μερικό σύνολο</translation>
+        <translation>Υποσύνολο</translation>
     </message>
     <message>
         <source>Three of a Kind</source>
@@ -567,7 +567,7 @@
     <name>quoxa::frmAbout</name>
     <message>
         <source>A dice game for one to four players.</source>
-        <translation>Ένα παιχνίδι ζαριών για έναν έως τέσσερις παίκτες.</translation>
+        <translation>Παιχνίδι ζαριών για 1 έως 4 παίκτες.</translation>
     </message>
     <message>
         <source>Copyright (c) 2026 The Quoxa developers.</source>
@@ -583,7 +583,7 @@
     </message>
     <message>
         <source>License</source>
-        <translation>Άδεια χρήσης</translation>
+        <translation>Άδεια</translation>
     </message>
     <message>
         <source>About %1</source>
@@ -622,7 +622,7 @@
     </message>
     <message>
         <source>Press &apos;Continue&apos;, or press &apos;Undo&apos; button to undo last score.</source>
-        <translation>Πατήστε «Συνέχεια» ή «Αναίρεση» για να αναιρέσετε την τελευταία καταχώριση.</translation>
+        <translation>Πατήστε «Συνέχεια» ή «Αναίρεση» για να αναιρέσετε την καταχώριση.</translation>
     </message>
     <message>
         <source>Game Over.</source>
@@ -859,7 +859,7 @@
     </message>
     <message>
         <source>Default</source>
-        <translation>Προεπιλογή</translation>
+        <translation>Αρχικά</translation>
     </message>
     <message>
         <source>Apply</source>
@@ -943,7 +943,7 @@
     </message>
     <message>
         <source>%1 s</source>
-        <translation>%1 δευτ.</translation>
+        <translation>%1 δλ</translation>
     </message>
 </context>
 <context>

@@ -456,11 +456,11 @@
     </message>
     <message>
         <source>Small Straight</source>
-        <translation>スモールストレート</translation>
+        <translation>小ストレート</translation>
     </message>
     <message>
         <source>Large Straight</source>
-        <translation>ラージストレート</translation>
+        <translation>大ストレート</translation>
     </message>
     <message>
         <source>Quoxa</source>
@@ -621,7 +621,7 @@
     </message>
     <message>
         <source>Press &apos;Continue&apos;, or press &apos;Undo&apos; button to undo last score.</source>
-        <translation>「続ける」を押すか、取り消しボタンで最後の記入を取り消してください。</translation>
+        <translation>「続ける」を押すか、取り消しボタンで記入を取り消してください。</translation>
     </message>
     <message>
         <source>Game Over.</source>
@@ -848,7 +848,7 @@
     </message>
     <message>
         <source>Co&amp;mputer</source>
-        <translation>コンピューター(&amp;M)</translation>
+        <translation>CPU(&amp;M)</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1153,7 +1153,7 @@
     </message>
     <message>
         <source>Reset Scores</source>
-        <translation>スコアをリセット</translation>
+        <translation>リセット</translation>
     </message>
     <message>
         <source>Name</source>
