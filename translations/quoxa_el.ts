@@ -252,7 +252,7 @@
     </message>
     <message>
         <source>score %1 (%2)</source>
-        <translation>καταχώριση στην κατηγορία %1 (%2)</translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>throw all five again</source>
@@ -764,11 +764,11 @@
     </message>
     <message>
         <source>Score &amp;Card</source>
-        <translation>&amp;Φύλλο βαθμολογίας</translation>
+        <translation>&amp;Βαθμολόγιο</translation>
     </message>
     <message>
         <source>Show Score Card</source>
-        <translation>Εμφάνιση φύλλου βαθμολογίας</translation>
+        <translation>Εμφάνιση βαθμολογίου</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
@@ -816,7 +816,7 @@
     </message>
     <message>
         <source>&quot;%1&quot; is not a dice code. A dice code is eight letters and digits, as the score card shows it (for example K7QX-93R1); check it and try again.</source>
-        <translation>Το «%1» δεν είναι κωδικός ζαριών. Ο κωδικός ζαριών έχει οκτώ γράμματα και ψηφία, όπως τον δείχνει το φύλλο βαθμολογίας (για παράδειγμα K7QX-93R1)· ελέγξτε τον και δοκιμάστε ξανά.</translation>
+        <translation>Το «%1» δεν είναι κωδικός ζαριών. Ο κωδικός ζαριών έχει οκτώ γράμματα και ψηφία, όπως τον δείχνει το βαθμολόγιο (για παράδειγμα K7QX-93R1)· ελέγξτε τον και δοκιμάστε ξανά.</translation>
     </message>
     <message>
         <source>Play Dice Code</source>
@@ -824,7 +824,7 @@
     </message>
     <message>
         <source>The dice code of the game to play, as its score card shows it (for example K7QX-93R1):</source>
-        <translation>Ο κωδικός ζαριών του παιχνιδιού, όπως τον δείχνει το φύλλο βαθμολογίας του (για παράδειγμα K7QX-93R1):</translation>
+        <translation>Ο κωδικός ζαριών του παιχνιδιού, όπως τον δείχνει το βαθμολόγιό του (για παράδειγμα K7QX-93R1):</translation>
     </message>
     <message>
         <source>The board at %1% would not fit on the screen: it is shown at %2%.</source>
@@ -935,11 +935,11 @@
     </message>
     <message>
         <source>Pause between moves:</source>
-        <translation>Παύση μεταξύ κινήσεων:</translation>
+        <translation>Παύση ανά κίνηση:</translation>
     </message>
     <message>
         <source>Pause between moves</source>
-        <translation>Παύση μεταξύ κινήσεων</translation>
+        <translation>Παύση ανά κίνηση</translation>
     </message>
     <message>
         <source>%1 s</source>
@@ -1065,7 +1065,7 @@
     <name>quoxa::frmScoreCard</name>
     <message>
         <source>Score Card</source>
-        <translation>Φύλλο βαθμολογίας</translation>
+        <translation>Βαθμολόγιο</translation>
     </message>
     <message>
         <source>Moves</source>

@@ -1224,11 +1224,11 @@
     </message>
     <message>
         <source>Below Perfect</source>
-        <translation>パーフェクト未満</translation>
+        <translation>パーフェクト差</translation>
     </message>
     <message>
         <source>Below Most</source>
-        <translation>最高点未満</translation>
+        <translation>最高点差</translation>
     </message>
     <message>
         <source>&amp;Game:</source>
