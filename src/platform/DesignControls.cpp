@@ -1,6 +1,7 @@
 #include "platform/DesignControls.h"
 #include "platform/ErrorTrap.h"
 #include "platform/Heap.h"
+#include "platform/Languages.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -33,6 +34,19 @@ constexpr std::array<FontFamily, 4> kFamilies{{{u"Arial", u"Liberation Sans"},
                                                {u"MS Sans Serif", u"Liberation Sans"},
                                                {u"MS Serif", u"Liberation Serif"},
                                                {u"Comic Sans MS", u"Comic Neue"}}};
+
+// The families that draw the letters the design's families lack, by the language written in
+// them (Debian's fonts-noto-core and fonts-noto-cjk; Liberation has Greek and Cyrillic). Asked
+// for after the design's own, so that Latin letters and digits keep the design's shapes and
+// widths; the CJK family's own shapes for each of its languages.
+struct LettersFamily {
+    QStringView language, family;
+};
+constexpr std::array<LettersFamily, 5> kLetters{{{u"ar", u"Noto Sans Arabic"},
+                                                 {u"he", u"Noto Sans Hebrew"},
+                                                 {u"ja", u"Noto Sans CJK JP"},
+                                                 {u"ko", u"Noto Sans CJK KR"},
+                                                 {u"zh_CN", u"Noto Sans CJK SC"}}};
 
 // The toolkit's Fusion look, with the design's focus frame: a dotted line in the text colour,
 // shown on every control that has the focus (a tab header, a check box, the stepper...),
@@ -130,8 +144,9 @@ private:
 
 double gDesktopPoints = 0; // the size of the desktop's font, 0 while unknown
 
-// The windows' font at the zoom, set now and set again whenever something else changes it:
-// then the desktop's font size is noted.
+// The windows' font at the zoom and in the letters of the language, set now, again for a
+// new language, and again whenever something else changes it: then the desktop's font size
+// is noted.
 class DesignFontKept : public QObject {
 public:
     DesignFontKept() : QObject(QCoreApplication::instance())
@@ -148,7 +163,9 @@ public:
 protected:
     bool eventFilter(QObject *object, QEvent *event) override
     {
-        if (event->type() == QEvent::ApplicationFontChange && object == QCoreApplication::instance() &&
+        if (event->type() == QEvent::LanguageChange && object == QCoreApplication::instance())
+            Apply(); // the letters of another language
+        else if (event->type() == QEvent::ApplicationFontChange && object == QCoreApplication::instance() &&
             QApplication::font() != mFont) {
             if (QApplication::font().pointSizeF() > 0)
                 gDesktopPoints = QApplication::font().pointSizeF();
@@ -186,6 +203,10 @@ QFont DesignFont(QStringView family, qreal points, bool bold)
         if (entry.design == family)
             installed = entry.installed.toString();
     QFont font(installed);
+    const QString language = Languages::Current();
+    for (const LettersFamily &entry : kLetters)
+        if (entry.language == language)
+            font.setFamilies({installed, entry.family.toString()});
     font.setPointSizeF(ZoomedPoints(points));
     font.setBold(bold);
     return font;
@@ -213,10 +234,8 @@ void Rezoom(QWidget *window)
     QCoreApplication::sendEvent(window, &fontChange);
     for (QWidget *control : window->findChildren<QWidget *>()) {
         QCoreApplication::sendEvent(control, &styleChange);
-        if (const QVariant twips = control->property("Twips"); twips.isValid()) {
-            const QRect place = twips.toRect();
-            control->setGeometry(TwipsRect(place.x(), place.y(), place.width(), place.height()));
-        }
+        if (control->property("Twips").isValid())
+            PutInPlace(control);
         if (const QVariantList font = control->property("DesignFont").toList(); font.size() == 3)
             control->setFont(DesignFont(font[0].toString(), font[1].toReal(), font[2].toBool()));
     }
