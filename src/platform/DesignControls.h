@@ -27,6 +27,12 @@ inline const QColor kDesignWhite(255, 255, 255);
 
 void Paint(QWidget *widget, const QColor &background);
 
+// Puts a placed control at its place in twips, at the zoom in force, measured from its
+// parent's corner, or from the corner of the frame the parent names in its "PlacedFrom"
+// property (a rectangle in its own pixels). In a window read right to left the place is
+// mirrored: measured from the frame's right edge, again whenever the parent takes a new width.
+void PutInPlace(QWidget *control);
+
 // Names a design control and puts it at its place, given in twips; hands it back. The
 // control keeps its place in twips, for Rezoom.
 template <typename T>
@@ -34,7 +40,7 @@ T *Place(T *control, const QString &name, QRect twips)
 {
     control->setObjectName(name);
     control->setProperty("Twips", twips);
-    control->setGeometry(TwipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    PutInPlace(control);
     return control;
 }
 

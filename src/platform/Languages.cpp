@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QRegularExpression>
 #include <QLocale>
@@ -48,10 +49,11 @@ QString Install(const QStringList &preferences)
         return english.load(QStringLiteral(":/i18n/quoxa_en")) && QCoreApplication::installTranslator(&english);
     }();
     Q_UNUSED(plurals);
+    // The language is in place before the translators tell the windows, which look it up.
+    InPlace().clear();
     for (const auto &translator : {game.get(), toolkit.get()})
         if (translator)
             QCoreApplication::removeTranslator(translator);
-    InPlace().clear();
     QStringList spoken; // looked up only when a language other than the game's own comes first
     for (const QString &preference : preferences.isEmpty() ? QLocale::system().uiLanguages() : preferences) {
         if (preference.startsWith(u"en"))
@@ -65,13 +67,15 @@ QString Install(const QStringList &preferences)
         toolkit = std::make_unique<QTranslator>();
         if (!game->load(QStringLiteral(":/i18n/quoxa_") + language))
             continue;
+        InPlace() = language;
         QCoreApplication::installTranslator(game.get());
         if (toolkit->load(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
             toolkit->load(QStringLiteral("qtbase_") + language.section(u'_', 0, 0), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             QCoreApplication::installTranslator(toolkit.get());
-        InPlace() = language;
         break;
     }
+    // Arabic and Hebrew are read from the right: the menus, the windows and the board with them.
+    QGuiApplication::setLayoutDirection(InPlace().isEmpty() ? Qt::LeftToRight : QLocale(InPlace()).textDirection());
     return InPlace();
 }
 

@@ -14,8 +14,9 @@ namespace quoxa::Languages {
 // The languages the game speaks besides English, by their file names: "de", "pt_BR", ...
 QStringList Spoken();
 
-// Puts the language of these preferences in place (the desktop's own when none are given);
-// its name ("de", "pt_BR"), or empty for English.
+// Puts the language of these preferences in place (the desktop's own when none are given),
+// and its direction (right to left for Arabic and Hebrew); its name ("de", "pt_BR"), or empty
+// for English.
 QString Install(const QStringList &preferences = {});
 
 // The language in place: empty for English.

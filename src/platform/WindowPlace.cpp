@@ -1,6 +1,7 @@
 #include "platform/WindowPlace.h"
 #include "platform/Twips.h"
 
+#include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 #include <algorithm>
@@ -19,10 +20,12 @@ QRect PlaceBeside(const QRect &board, QSize size, QSize least, const QRect &room
     const auto down = [&](int side) { return std::clamp(side, least.height(), size.height()); };
     const int right = across(room.right() - board.right() - gap), left = across(board.left() - gap - room.left());
     const int below = down(room.bottom() - board.bottom() - gap), above = down(board.top() - gap - room.top());
-    const std::array<QRect, 4> wanted{QRect(board.right() + 1 + gap, board.top(), right, size.height()),
-                                      QRect(board.left() - gap - left, board.top(), left, size.height()),
-                                      QRect(board.left(), board.bottom() + 1 + gap, size.width(), below),
-                                      QRect(board.left(), board.top() - gap - above, size.width(), above)};
+    std::array<QRect, 4> wanted{QRect(board.right() + 1 + gap, board.top(), right, size.height()),
+                                QRect(board.left() - gap - left, board.top(), left, size.height()),
+                                QRect(board.left(), board.bottom() + 1 + gap, size.width(), below),
+                                QRect(board.left(), board.top() - gap - above, size.width(), above)};
+    if (QGuiApplication::isRightToLeft()) // after the board as it is read: on its left
+        std::swap(wanted[0], wanted[1]);
     QRect best;
     qint64 leastCovered = std::numeric_limits<qint64>::max(), largest = 0;
     for (QRect at : wanted) {

@@ -10,8 +10,8 @@ namespace quoxa {
 
 // Where a window opens beside the frame `board` within the screen's `room`, as the frame it
 // would have (`size`) and the least it still does its job at (`least`): on a side with room
-// for it, as large as that side lets it be, up to `size`, the right first unless another
-// side gives it clearly more; else, at its least, where it covers the least of the board.
+// for it, as large as that side lets it be, up to `size`, the right first (the left when the
+// game reads right to left) unless another side gives it clearly more; else, at its least, where it covers the least of the board.
 // Its frame comes back, always within the room.
 QRect PlaceBeside(const QRect &board, QSize size, QSize least, const QRect &room);
 

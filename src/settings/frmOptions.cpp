@@ -90,16 +90,17 @@ frmOptions::frmOptions(OptionsOwner &owner, int page) : QDialog(owner.OwnerWindo
 void frmOptions::showEvent(QShowEvent *event)
 {
     // A page's controls are placed from the tab control's corner, tabs included: once the
-    // pages have their places, pull the controls back by where each page begins.
+    // pages have their places, each page measures its controls from there.
     QDialog::showEvent(event);
     if (mPagesAligned)
         return;
     mPagesAligned = true;
     for (int i = 0; i < tabOptions->count(); ++i) {
         QWidget *page = tabOptions->widget(i);
-        const QPoint origin = page->mapTo(tabOptions, QPoint());
+        page->setProperty("PlacedFrom", QRect(-page->mapTo(tabOptions, QPoint()), tabOptions->size()));
         for (QWidget *child : page->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-            child->move(child->pos() - origin);
+            if (child->property("Twips").isValid())
+                PutInPlace(child);
     }
 }
 

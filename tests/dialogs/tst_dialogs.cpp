@@ -254,6 +254,11 @@ private slots:
                  {QRect(0, 0, 1024, 768), QRect(271, 150, 482, 466), review, QRect(614, 23, 410, 745)}, // and on a second screen
                  {QRect(1920, 0, 1280, 1024), QRect(1950, 100, 482, 466), QSize(640, 590), QRect(2440, 100, 640, 590)}})
             QCOMPARE(PlaceBeside(board, size, least, room), at);
+        // Read right to left, the left side comes first when both have room.
+        QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+        const QRect left = PlaceBeside(QRect(560, 250, 482, 466), review, least, wide);
+        QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+        QCOMPARE(left, QRect(0, 250, 552, 745));
     }
 
     // A link in a page, reached with Tab, is told and opens its page; Back and Forward (Alt+Left and Alt+Right) go through
