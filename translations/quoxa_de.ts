@@ -20,7 +20,7 @@
     <name>DiceOrigin</name>
     <message>
         <source>&quot;%1&quot; is none of a dice code&apos;s letters and digits.</source>
-        <translation>»%1« gehört nicht zu den Buchstaben und Ziffern eines Würfelcodes.</translation>
+        <translation>„%1“ gehört nicht zu den Buchstaben und Ziffern eines Würfelcodes.</translation>
     </message>
     <message>
         <source>Type the dice code of the game to play.</source>

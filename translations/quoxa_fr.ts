@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>%1 by %2: %3</source>
-        <translation>%1 par %2 : %3</translation>
+        <translation>%1 par %2&#xa0;: %3</translation>
     </message>
 </context>
 <context>
@@ -339,7 +339,7 @@
     </message>
     <message>
         <source>a throw</source>
-        <translation>un lancer</translation>
+        <translation>un jet</translation>
     </message>
     <message>
         <source>holding die %1</source>
@@ -371,7 +371,7 @@
     </message>
     <message>
         <source>This copy no longer has its dice shares for the game, so it cannot go back to it.</source>
-        <translation>Cette copie n’a plus ses parts de dés pour la partie : elle ne peut pas y revenir.</translation>
+        <translation>Cette copie n’a plus ses parts de dés pour la partie&#xa0;: elle ne peut pas y revenir.</translation>
     </message>
     <message>
         <source>%1 has left the game.</source>
@@ -379,7 +379,7 @@
     </message>
     <message>
         <source>%1 is away: the game waits for %1.</source>
-        <translation>%1 n’est plus là : la partie attend %1.</translation>
+        <translation>%1 n’est plus là&#xa0;: la partie attend %1.</translation>
     </message>
     <message>
         <source>%1 is back.</source>
@@ -387,7 +387,7 @@
     </message>
     <message>
         <source>%1, who hosts the game, has left it: the game is over.</source>
-        <translation>%1, l’hôte de la partie, l’a quittée : la partie est terminée.</translation>
+        <translation>%1, l’hôte de la partie, l’a quittée&#xa0;: la partie est terminée.</translation>
     </message>
 </context>
 <context>
@@ -1180,7 +1180,7 @@
     </message>
     <message>
         <source>%1 reaches place %2 with %3.</source>
-        <translation>%1 atteint la place %2 avec %3.</translation>
+        <translation>%1 atteint le rang %2 avec %3.</translation>
     </message>
 </context>
 <context>
@@ -1477,11 +1477,11 @@
     </message>
     <message>
         <source>The game&apos;s room no longer holds the game, so Quoxa cannot go back to it.</source>
-        <translation>Le salon de la partie ne contient plus la partie : Quoxa ne peut pas y revenir.</translation>
+        <translation>Le salon de la partie ne contient plus la partie&#xa0;: Quoxa ne peut pas y revenir.</translation>
     </message>
     <message>
         <source>Quoxa was closed during a game online: press Join to go back to it.</source>
-        <translation>Quoxa a été fermé pendant une partie en ligne : cliquez sur « Rejoindre » pour y revenir.</translation>
+        <translation>Quoxa a été fermé pendant une partie en ligne&#xa0;: cliquez sur «&#xa0;Rejoindre&#xa0;» pour y revenir.</translation>
     </message>
     <message>
         <source>Going back to the game...</source>
@@ -1489,7 +1489,7 @@
     </message>
     <message>
         <source>Computer: %1</source>
-        <translation>Ordinateur : %1</translation>
+        <translation>Ordinateur&#xa0;: %1</translation>
     </message>
     <message>
         <source>Left</source>

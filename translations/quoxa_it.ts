@@ -70,7 +70,7 @@
     </message>
     <message>
         <source>Resource with identifier &apos;%1&apos; not found</source>
-        <translation>Risorsa con identificatore &apos;%1&apos; non trovata</translation>
+        <translation>Risorsa con identificatore «%1» non trovata</translation>
     </message>
 </context>
 <context>
@@ -770,7 +770,7 @@
     </message>
     <message>
         <source>Press &apos;Continue&apos;, or press &apos;Undo&apos; button to undo last score.</source>
-        <translation>Premi &apos;Continua&apos; o &apos;Annulla&apos; per togliere il punteggio.</translation>
+        <translation>Premi «Continua» o «Annulla» per togliere il punteggio.</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n point(s)</source>

@@ -20,7 +20,7 @@
     <name>DiceOrigin</name>
     <message>
         <source>&quot;%1&quot; is none of a dice code&apos;s letters and digits.</source>
-        <translation>‘%1’ hoort niet bij de letters en cijfers van een dobbelsteencode.</translation>
+        <translation>“%1” hoort niet bij de letters en cijfers van een dobbelsteencode.</translation>
     </message>
     <message>
         <source>Type the dice code of the game to play.</source>
@@ -793,7 +793,7 @@
     </message>
     <message>
         <source>&quot;%1&quot; is not a dice code. A dice code is eight letters and digits, as the score card shows it (for example K7QX-93R1); check it and try again.</source>
-        <translation>‘%1’ is geen dobbelsteencode. Een dobbelsteencode heeft acht letters en cijfers, zoals die op de scorekaart staat (bijvoorbeeld K7QX-93R1); controleer hem en probeer het opnieuw.</translation>
+        <translation>“%1” is geen dobbelsteencode. Een dobbelsteencode heeft acht letters en cijfers, zoals die op de scorekaart staat (bijvoorbeeld K7QX-93R1); controleer hem en probeer het opnieuw.</translation>
     </message>
     <message>
         <source>The dice code of the game to play, as its score card shows it (for example K7QX-93R1):</source>
@@ -1401,11 +1401,11 @@
     </message>
     <message>
         <source>Your password cannot be kept: the desktop&apos;s keyring does not answer (%1). Type it again next time.</source>
-        <translation>Uw wachtwoord kan niet worden bewaard: de sleutelbos van het bureaublad antwoordt niet (%1). Typ het de volgende keer opnieuw.</translation>
+        <translation>Je wachtwoord kan niet worden bewaard: de sleutelbos van het bureaublad antwoordt niet (%1). Typ het de volgende keer opnieuw.</translation>
     </message>
     <message>
         <source>Type your address, as ada@example.org.</source>
-        <translation>Typ uw adres, zoals ada@example.org.</translation>
+        <translation>Typ je adres, zoals ada@example.org.</translation>
     </message>
     <message>
         <source>Paste the invitation, as xmpp:game@conference.example.org?join.</source>
@@ -1429,7 +1429,7 @@
     </message>
     <message>
         <source>Your game&apos;s room is open, and its invitation copied: send it to your friends, or invite them here.</source>
-        <translation>De ruimte van uw spel is open en de uitnodiging gekopieerd: stuur die naar uw vrienden, of nodig ze hier uit.</translation>
+        <translation>De ruimte van je spel is open en de uitnodiging gekopieerd: stuur die naar je vrienden, of nodig ze hier uit.</translation>
     </message>
     <message>
         <source>Waiting for the host to start the game.</source>
@@ -1453,11 +1453,11 @@
     </message>
     <message>
         <source>Type your friend&apos;s address, as bea@example.org.</source>
-        <translation>Typ het adres van uw vriend, zoals bea@example.org.</translation>
+        <translation>Typ het adres van je vriend, zoals bea@example.org.</translation>
     </message>
     <message>
         <source>%1 invites you to a game of Quoxa.</source>
-        <translation>%1 nodigt u uit voor een spel Quoxa.</translation>
+        <translation>%1 nodigt je uit voor een spel Quoxa.</translation>
     </message>
     <message>
         <source>%1 is invited.</source>
@@ -1473,7 +1473,7 @@
     </message>
     <message>
         <source>%1 invites you to a game. Join?</source>
-        <translation>%1 nodigt u uit voor een spel. Deelnemen?</translation>
+        <translation>%1 nodigt je uit voor een spel. Deelnemen?</translation>
     </message>
     <message>
         <source>The game&apos;s room no longer holds the game, so Quoxa cannot go back to it.</source>

@@ -24,7 +24,7 @@
     </message>
     <message>
         <source>Type the dice code of the game to play.</source>
-        <translation>Digite o código de dados da partida que quer jogar.</translation>
+        <translation>Digite o código de dados do jogo que quer jogar.</translation>
     </message>
     <message numerus="yes">
         <source>A dice code has eight letters and digits; this one has %n.</source>
@@ -126,11 +126,11 @@
     </message>
     <message>
         <source>the damaged game</source>
-        <translation>a partida danificada</translation>
+        <translation>o jogo danificado</translation>
     </message>
     <message>
         <source>The game under way could not be brought back: %1. It stays as %2, untouched, and a new game begins.</source>
-        <translation>Não foi possível retomar a partida em andamento: %1. Ela fica intacta como %2, e uma nova partida começa.</translation>
+        <translation>O jogo em andamento não pôde ser retomado: %1. Ele fica intacto como %2, e um novo jogo começa.</translation>
     </message>
 </context>
 <context>
@@ -339,11 +339,11 @@
     </message>
     <message>
         <source>a throw</source>
-        <translation>um lançamento</translation>
+        <translation>um lance</translation>
     </message>
     <message>
         <source>holding die %1</source>
-        <translation>manter o dado %1</translation>
+        <translation>segurar o dado %1</translation>
     </message>
     <message>
         <source>letting die %1 go</source>
@@ -812,7 +812,7 @@
     </message>
     <message>
         <source>Play &amp;Online...</source>
-        <translation>Jogar &amp;on-line...</translation>
+        <translation>Jogar &amp;online...</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
@@ -1326,11 +1326,11 @@
     </message>
     <message>
         <source>Online play cannot start: Quoxa&apos;s online module is missing.</source>
-        <translation>Não é possível jogar on-line: falta o módulo on-line do Quoxa.</translation>
+        <translation>Não é possível jogar online: falta o módulo online do Quoxa.</translation>
     </message>
     <message>
         <source>the online module is missing</source>
-        <translation>falta o módulo on-line</translation>
+        <translation>falta o módulo online</translation>
     </message>
     <message>
         <source>it did not take the password</source>
