@@ -335,15 +335,15 @@
     </message>
     <message>
         <source>%1&apos;s dice share does not match what %1&apos;s copy promised: the game cannot go on.</source>
-        <translation>%1s terningandel passer ikke med det, %1s kopi lovede: spillet kan ikke fortsætte.</translation>
+        <translation>Terningandelen fra %1 passer ikke med det, kopien hos %1 lovede: spillet kan ikke fortsætte.</translation>
     </message>
     <message>
         <source>The game on %1&apos;s copy differs from this one after turn %2: the copies are out of step, and the game cannot go on.</source>
-        <translation>Spillet på %1s kopi afviger fra dette efter tur %2: kopierne er ude af trit, og spillet kan ikke fortsætte.</translation>
+        <translation>Spillet i kopien hos %1 afviger fra dette efter tur %2: kopierne er ude af trit, og spillet kan ikke fortsætte.</translation>
     </message>
     <message>
         <source>%1&apos;s copy sent a move this game does not allow (%2): the copies are out of step, and the game cannot go on.</source>
-        <translation>%1s kopi sendte et træk, som dette spil ikke tillader (%2): kopierne er ude af trit, og spillet kan ikke fortsætte.</translation>
+        <translation>Kopien hos %1 sendte et træk, som dette spil ikke tillader (%2): kopierne er ude af trit, og spillet kan ikke fortsætte.</translation>
     </message>
     <message>
         <source>a throw</source>
@@ -1054,7 +1054,7 @@
     </message>
     <message>
         <source>%1&apos;s decisions</source>
-        <translation>%1s beslutninger</translation>
+        <translation>Beslutninger truffet af %1</translation>
     </message>
     <message>
         <source>No decisions yet: the review grows as the game is played.</source>
@@ -1144,7 +1144,7 @@
     <name>quoxa::frmScores</name>
     <message>
         <source>%1&apos;s %2</source>
-        <translation>%1s %2</translation>
+        <translation>%2 til %1</translation>
     </message>
     <message>
         <source>High Scores</source>

@@ -335,15 +335,15 @@
     </message>
     <message>
         <source>%1&apos;s dice share does not match what %1&apos;s copy promised: the game cannot go on.</source>
-        <translation>%1s tärningsandel stämmer inte med vad %1s kopia lovade: spelet kan inte fortsätta.</translation>
+        <translation>Tärningsandelen från %1 stämmer inte med vad kopian hos %1 lovade: spelet kan inte fortsätta.</translation>
     </message>
     <message>
         <source>The game on %1&apos;s copy differs from this one after turn %2: the copies are out of step, and the game cannot go on.</source>
-        <translation>Spelet på %1s kopia skiljer sig från det här efter omgång %2: kopiorna är i otakt, och spelet kan inte fortsätta.</translation>
+        <translation>Spelet i kopian hos %1 skiljer sig från det här efter omgång %2: kopiorna är i otakt, och spelet kan inte fortsätta.</translation>
     </message>
     <message>
         <source>%1&apos;s copy sent a move this game does not allow (%2): the copies are out of step, and the game cannot go on.</source>
-        <translation>%1s kopia skickade ett drag som det här spelet inte tillåter (%2): kopiorna är i otakt, och spelet kan inte fortsätta.</translation>
+        <translation>Kopian hos %1 skickade ett drag som det här spelet inte tillåter (%2): kopiorna är i otakt, och spelet kan inte fortsätta.</translation>
     </message>
     <message>
         <source>a throw</source>
@@ -1054,7 +1054,7 @@
     </message>
     <message>
         <source>%1&apos;s decisions</source>
-        <translation>%1s beslut</translation>
+        <translation>Beslut av %1</translation>
     </message>
     <message>
         <source>No decisions yet: the review grows as the game is played.</source>
@@ -1144,7 +1144,7 @@
     <name>quoxa::frmScores</name>
     <message>
         <source>%1&apos;s %2</source>
-        <translation>%1s %2</translation>
+        <translation>%2 för %1</translation>
     </message>
     <message>
         <source>High Scores</source>
