@@ -1203,7 +1203,7 @@
     </message>
     <message>
         <source>Mean</source>
-        <translation>Μέσος όρος</translation>
+        <translation>Μ.Ο.</translation>
     </message>
     <message>
         <source>Best</source>
