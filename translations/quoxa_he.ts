@@ -272,7 +272,7 @@
     </message>
     <message>
         <source>Hint: score 0 in %1 (it costs the least). Expected final total: %2</source>
-        <translation>רמז: לרשום 0 ב־%1 (זה הכי פחות יקר). סה״כ סופי צפוי: %2</translation>
+        <translation>רמז: לרשום 0 ב־%1 (המחיר הנמוך ביותר). סה״כ סופי צפוי: %2</translation>
     </message>
     <message>
         <source>Hint: throw all five again. Expected final total: %1</source>
@@ -903,7 +903,7 @@
     </message>
     <message>
         <source>One player more</source>
-        <translation>שחקן אחד יותר</translation>
+        <translation>שחקן נוסף</translation>
     </message>
     <message>
         <source>One player fewer</source>
