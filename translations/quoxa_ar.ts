@@ -672,11 +672,11 @@
     </message>
     <message>
         <source>&amp;Game</source>
-        <translation>&amp;لعبة</translation>
+        <translation>لعبة (&amp;G)</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation>لعبة &amp;جديدة</translation>
+        <translation>لعبة جديدة (&amp;N)</translation>
     </message>
     <message>
         <source>Start New Game</source>
@@ -684,23 +684,23 @@
     </message>
     <message>
         <source>&amp;Daily Game</source>
-        <translation>لعبة ال&amp;يوم</translation>
+        <translation>لعبة اليوم (&amp;D)</translation>
     </message>
     <message>
         <source>Play Dice &amp;Code...</source>
-        <translation>اللعب ب&amp;رمز نرد…</translation>
+        <translation>اللعب برمز نرد (&amp;C)…</translation>
     </message>
     <message>
         <source>Play &amp;Online...</source>
-        <translation>اللعب عبر الإ&amp;نترنت…</translation>
+        <translation>اللعب عبر الإنترنت (&amp;O)…</translation>
     </message>
     <message>
         <source>Hin&amp;t</source>
-        <translation>&amp;تلميح</translation>
+        <translation>تلميح (&amp;T)</translation>
     </message>
     <message>
         <source>&amp;High Scores...</source>
-        <translation>أ&amp;فضل النتائج…</translation>
+        <translation>أفضل النتائج (&amp;H)…</translation>
     </message>
     <message>
         <source>Display High Scores</source>
@@ -708,15 +708,15 @@
     </message>
     <message>
         <source>&amp;Review Game...</source>
-        <translation>&amp;مراجعة اللعبة…</translation>
+        <translation>مراجعة اللعبة (&amp;R)…</translation>
     </message>
     <message>
         <source>&amp;Statistics...</source>
-        <translation>الإ&amp;حصاءات…</translation>
+        <translation>الإحصاءات (&amp;S)…</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;خروج</translation>
+        <translation>خروج (&amp;X)</translation>
     </message>
     <message>
         <source>Exit Game</source>
@@ -724,11 +724,11 @@
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation>&amp;تحرير</translation>
+        <translation>تحرير (&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Undo Last Score</source>
-        <translation>&amp;تراجع عن آخر تسجيل</translation>
+        <translation>تراجع عن آخر تسجيل (&amp;U)</translation>
     </message>
     <message>
         <source>Undo Last Score</source>
@@ -736,11 +736,11 @@
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation>&amp;خيارات</translation>
+        <translation>خيارات (&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Colors</source>
-        <translation>الأ&amp;لوان</translation>
+        <translation>ألوان (&amp;C)</translation>
     </message>
     <message>
         <source>Change Dice Colors</source>
@@ -748,7 +748,7 @@
     </message>
     <message>
         <source>&amp;Players</source>
-        <translation>اللا&amp;عبون</translation>
+        <translation>لاعبون (&amp;P)</translation>
     </message>
     <message>
         <source>Change Players</source>
@@ -756,27 +756,27 @@
     </message>
     <message>
         <source>&amp;Sounds</source>
-        <translation>الأ&amp;صوات</translation>
+        <translation>أصوات (&amp;S)</translation>
     </message>
     <message>
         <source>Co&amp;mputer Players...</source>
-        <translation>لاعبو ال&amp;حاسوب…</translation>
+        <translation>لاعبو الحاسوب (&amp;M)…</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation>&amp;عرض</translation>
+        <translation>عرض (&amp;V)</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation>شريط ال&amp;حالة</translation>
+        <translation>شريط الحالة (&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation>شريط الأ&amp;دوات</translation>
+        <translation>شريط الأدوات (&amp;T)</translation>
     </message>
     <message>
         <source>Score &amp;Card</source>
-        <translation>&amp;بطاقة النتائج</translation>
+        <translation>بطاقة النتائج (&amp;C)</translation>
     </message>
     <message>
         <source>Show Score Card</source>
@@ -784,35 +784,35 @@
     </message>
     <message>
         <source>Zoom &amp;In</source>
-        <translation>ت&amp;كبير</translation>
+        <translation>تكبير (&amp;I)</translation>
     </message>
     <message>
         <source>Zoom &amp;Out</source>
-        <translation>ت&amp;صغير</translation>
+        <translation>تصغير (&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Actual Size</source>
-        <translation>الحجم ال&amp;فعلي</translation>
+        <translation>الحجم الفعلي (&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;مساعدة</translation>
+        <translation>مساعدة (&amp;H)</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation>ال&amp;محتويات</translation>
+        <translation>المحتويات (&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Index</source>
-        <translation>الف&amp;هرس</translation>
+        <translation>الفهرس (&amp;I)</translation>
     </message>
     <message>
         <source>&amp;License Agreement</source>
-        <translation>اتفاقية ال&amp;ترخيص</translation>
+        <translation>اتفاقية الترخيص (&amp;L)</translation>
     </message>
     <message>
         <source>&amp;About Quoxa...</source>
-        <translation>&amp;حول Quoxa…</translation>
+        <translation>حول Quoxa (&amp;A)…</translation>
     </message>
     <message>
         <source>Display Program Information</source>
@@ -851,19 +851,19 @@
     </message>
     <message>
         <source>&amp;Colors</source>
-        <translation>الأ&amp;لوان</translation>
+        <translation>ألوان (&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Players</source>
-        <translation>اللا&amp;عبون</translation>
+        <translation>لاعبون (&amp;P)</translation>
     </message>
     <message>
         <source>&amp;Sounds</source>
-        <translation>الأ&amp;صوات</translation>
+        <translation>أصوات (&amp;S)</translation>
     </message>
     <message>
         <source>Co&amp;mputer</source>
-        <translation>ال&amp;حاسوب</translation>
+        <translation>حاسوب (&amp;M)</translation>
     </message>
     <message>
         <source>OK</source>
@@ -998,7 +998,7 @@
     </message>
     <message>
         <source>&amp;Show:</source>
-        <translation>&amp;عرض:</translation>
+        <translation>عرض (&amp;S):</translation>
     </message>
     <message>
         <source>Decisions</source>
@@ -1085,11 +1085,11 @@
     </message>
     <message>
         <source>Play &amp;Again</source>
-        <translation>إعادة ال&amp;لعب</translation>
+        <translation>إعادة اللعب (&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Review Game</source>
-        <translation>&amp;مراجعة</translation>
+        <translation>مراجعة (&amp;R)</translation>
     </message>
     <message>
         <source>%1: %2 %3</source>
@@ -1105,7 +1105,7 @@
     </message>
     <message>
         <source>&amp;Copy Result</source>
-        <translation>&amp;نسخ النتيجة</translation>
+        <translation>نسخ النتيجة (&amp;C)</translation>
     </message>
     <message>
         <source>Copied</source>
@@ -1223,7 +1223,7 @@
     </message>
     <message>
         <source>Std. Dev.</source>
-        <translation>الانحراف</translation>
+        <translation>الانحراف المعياري</translation>
     </message>
     <message>
         <source>Upper Bonus</source>
@@ -1247,15 +1247,15 @@
     </message>
     <message>
         <source>&amp;Game:</source>
-        <translation>ال&amp;لعبة:</translation>
+        <translation>اللعبة (&amp;G):</translation>
     </message>
     <message>
         <source>&amp;Review Game</source>
-        <translation>&amp;مراجعة</translation>
+        <translation>مراجعة (&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Clear</source>
-        <translation>م&amp;سح</translation>
+        <translation>مسح (&amp;C)</translation>
     </message>
     <message>
         <source>Close</source>
@@ -1357,35 +1357,35 @@
     </message>
     <message>
         <source>&amp;Remember</source>
-        <translation>&amp;تذكّر</translation>
+        <translation>تذكّر (&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Address:</source>
-        <translation>&amp;العنوان:</translation>
+        <translation>العنوان (&amp;A):</translation>
     </message>
     <message>
         <source>&amp;Password:</source>
-        <translation>&amp;كلمة السر:</translation>
+        <translation>كلمة السر (&amp;P):</translation>
     </message>
     <message>
         <source>&amp;Host a Game</source>
-        <translation>ا&amp;ستضافة لعبة</translation>
+        <translation>استضافة لعبة (&amp;H)</translation>
     </message>
     <message>
         <source>&amp;Join</source>
-        <translation>ان&amp;ضمام</translation>
+        <translation>انضمام (&amp;J)</translation>
     </message>
     <message>
         <source>&amp;Invitation:</source>
-        <translation>ال&amp;دعوة:</translation>
+        <translation>الدعوة (&amp;I):</translation>
     </message>
     <message>
         <source>In&amp;vite</source>
-        <translation>اد&amp;عُ</translation>
+        <translation>إرسال دعوة (&amp;V)</translation>
     </message>
     <message>
         <source>&amp;Friend:</source>
-        <translation>ال&amp;صديق:</translation>
+        <translation>الصديق (&amp;F):</translation>
     </message>
     <message>
         <source>Seats</source>
@@ -1405,15 +1405,15 @@
     </message>
     <message>
         <source>Add &amp;Computer</source>
-        <translation>إضافة &amp;حاسوب</translation>
+        <translation>إضافة حاسوب (&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Start</source>
-        <translation>&amp;بدء</translation>
+        <translation>بدء (&amp;S)</translation>
     </message>
     <message>
         <source>Computer Plays for &amp;Them</source>
-        <translation>الحاسوب يلعب ع&amp;نهم</translation>
+        <translation>الحاسوب يلعب عنهم (&amp;T)</translation>
     </message>
     <message>
         <source>Your password cannot be kept: the desktop&apos;s keyring does not answer (%1). Type it again next time.</source>
