@@ -176,7 +176,9 @@ void frmMain::BuildScoreSheet()
 
         QLabel *caption = Place(new QLabel(Caption(row), fraScore), Indexed(QStringLiteral("lblLabels"), row.captionIndex),
                                 {geometry.captionLeft, top, geometry.captionWidth, 315});
-        caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        // Against its box whichever way the board reads, and whichever way its text reads:
+        // "Quoxa" stays Latin among Arabic or Hebrew captions.
+        caption->setAlignment(Qt::AlignAbsolute | (caption->isRightToLeft() ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
 
         QLabel *value = Place(new QLabel(fraScore), row.label.toString(), {geometry.valueLeft, top, 540, 315});
         // Every category's Click: score it with this label; then the throw button has the

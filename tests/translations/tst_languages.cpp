@@ -1,12 +1,14 @@
 // The game in every language it speaks: each text fits the room its control has at the
-// designed sizes, and nothing a player reads stays English (names, numbers and "Quoxa"
+// designed sizes and zoomed, and nothing a player reads stays English (names, numbers and "Quoxa"
 // aside); the language follows the desktop's preferences, English first.
 #include "TestSupport.h"
 #include "board/frmMain.h"
 #include "dialogs/frmAbout.h"
+#include "platform/DesignControls.h"
 #include "platform/Languages.h"
 #include "platform/Pictures.h"
 #include "scores/frmScores.h"
+#include "settings/basRegistry.h"
 #include "settings/frmOptions.h"
 
 #include <QCheckBox>
@@ -15,6 +17,7 @@
 #include <QHeaderView>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QRawFont>
 #include <QRegularExpression>
 #include <QTranslator>
 
@@ -54,10 +57,15 @@ void Walk(QWidget *window, std::vector<Text> &texts)
             for (int i = 0; i < tabs->count(); ++i)
                 add(tabs, QString("#%1").arg(i), tabs->tabText(i), tabs->tabBar()->sizeHint().width(), tabs->width());
         else if (auto *list = qobject_cast<QTreeWidget *>(w)) { // the columns of a width of their own
+            int across = 0; // and those as wide as they need, side by side with the first's heading
             for (int c = 0; c < list->columnCount(); ++c)
                 if (list->header()->sectionResizeMode(c) == QHeaderView::Interactive)
                     add(list, QString("#%1").arg(c), list->headerItem()->text(c), Width(list, list->headerItem()->text(c)) + 8,
                         list->header()->sectionSize(c));
+                else if (list->header()->sectionResizeMode(c) == QHeaderView::ResizeToContents)
+                    across += list->header()->sectionSizeHint(c);
+            if (across)
+                add(list, "/columns", list->headerItem()->text(1), across + Width(list, list->headerItem()->text(0)) + 8, list->viewport()->width());
         } else if (auto *combo = qobject_cast<QComboBox *>(w); combo && combo->objectName().startsWith(u"cbo"))
             for (int i = 0; i < combo->count(); ++i)
                 add(combo, QString("#%1").arg(i), combo->itemText(i), Width(combo, combo->itemText(i)) + 24, combo->width());
@@ -91,9 +99,36 @@ std::vector<Text> Texts()
     board.mnuViewScoreCard_Click();
     board.mnuGameStatistics_Click();
     board.mnuGameReview_Click();
-    for (const char *name : {"frmScoreCard", "frmStatistics", "frmReview"})
+    board.mnuGameOnline_Click();
+    for (const char *name : {"frmScoreCard", "frmStatistics", "frmReview", "frmOnline"})
         Walk(Find(&board, name), texts);
     return texts;
+}
+
+// Where each placed control of the board and its dialogs stands, shown, in the language in
+// place: by "window/control", its place and its parent's width.
+std::map<QString, std::pair<QRect, int>> Places()
+{
+    ClearStore(); // no game kept from before, the players' names in this language
+    basRegistry::LoadSettings();
+    ScriptedRandom random;
+    frmMain board(&random);
+    frmOptions options(board, 0);
+    frmScores scores(&board);
+    frmAbout about(&board);
+    std::map<QString, std::pair<QRect, int>> places;
+    const auto note = [&](QWidget *window) {
+        window->show();
+        for (const QWidget *w : window->findChildren<QWidget *>())
+            if (w->property("Twips").isValid() && w->isVisibleTo(window))
+                places[window->objectName() + u'/' + w->objectName()] = {w->geometry(), w->parentWidget()->width()};
+    };
+    for (QWidget *window : std::initializer_list<QWidget *>{&board, &scores, &about})
+        note(window);
+    auto *pages = options.findChild<QTabWidget *>("tabOptions");
+    for (int i = 0; i < pages->count(); pages->setCurrentIndex(++i))
+        note(&options);
+    return places;
 }
 
 } // namespace
@@ -116,9 +151,13 @@ private slots:
         QFETCH(QString, language);
         QCOMPARE(Languages::Install({language}), language == u"en" ? QString() : language);
         QStringList faults;
-        for (const Text &t : Texts())
-            if (t.needs > t.has)
-                faults << QString("%1 \"%2\" needs %3 pixels, has %4").arg(t.where, t.text).arg(t.needs).arg(t.has);
+        for (int zoom : {kLeastZoom, 200}) { // as designed, and at twice its size
+            UseZoom(zoom);
+            for (const Text &t : Texts())
+                if (t.needs > t.has)
+                    faults << QString("%1 \"%2\" at %5 %: needs %3 pixels, has %4").arg(t.where, t.text).arg(t.needs).arg(t.has).arg(zoom);
+        }
+        UseZoom(kLeastZoom);
         faults.removeDuplicates();
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
     }
@@ -160,6 +199,61 @@ private slots:
                     for (int x : {0, 1, 2, image.width() - 3, image.width() - 2, image.width() - 1})
                         QVERIFY2(image.pixel(x, y) == image.pixel(0, 0), qPrintable(language + " " + face));
             }
+        }
+    }
+
+    // Arabic and Hebrew read from the right: every placed control of the board and its
+    // dialogs stands where the English one stands, mirrored in its parent (die 1 rightmost,
+    // the score sheet on the left), the menus too; the keys keep their dice.
+    void rightToLeftMirrorsTheBoard()
+    {
+        Languages::Install({"en"});
+        const auto english = Places();
+        QStringList rightToLeft;
+        for (const QString &language : Languages::Spoken())
+            if (QLocale(language).textDirection() == Qt::RightToLeft)
+                rightToLeft << language;
+        QCOMPARE(rightToLeft, (QStringList{"ar", "he"}));
+        for (const QString &language : rightToLeft) {
+            Languages::Install({language});
+            const auto mirrored = Places();
+            QCOMPARE(mirrored.size(), english.size());
+            for (const auto &[name, place] : english) {
+                const auto &[ltr, width] = place;
+                QVERIFY2(mirrored.count(name), qPrintable(language + ' ' + name));
+                QVERIFY2(mirrored.at(name).first == QRect(width - ltr.x() - ltr.width(), ltr.y(), ltr.width(), ltr.height()),
+                         qPrintable(language + " " + name + QString(" %1,%2 %3x%4 in %5").arg(mirrored.at(name).first.x()).arg(ltr.x()).arg(ltr.width()).arg(mirrored.at(name).first.width()).arg(width)));
+            }
+            ScriptedRandom random;
+            frmMain board(&random);
+            board.show();
+            QVERIFY(board.menuBar()->isRightToLeft());
+            PlayTo(board.game(), u"Throw 1");
+            QTest::keyClick(&board, Qt::Key_1);
+            QVERIFY(board.game().Held(1) && !board.game().Held(5));
+            QVERIFY(Find(&board, "shpHold(1)")->isVisible());
+            QVERIFY(Find(&board, "fraDie(1)")->x() > Find(&board, "fraDie(5)")->x());
+        }
+    }
+
+    // Every letter of every language is drawn by a family the windows' font asks for by
+    // name: none is left to the system's guess, or shown as a box.
+    void everyLetterHasItsFont()
+    {
+        for (const QString &language : QStringList{"en"} + Languages::Spoken()) {
+            Languages::Install({language});
+            ClearStore(); // no names kept from another language
+            basRegistry::LoadSettings();
+            std::vector<QRawFont> families; // each family alone, without the system's fallbacks
+            for (const QString &family : QApplication::font().families())
+                families.push_back(QRawFont::fromFont(QFont(family)));
+            QSet<char32_t> missing;
+            for (const Text &t : Texts())
+                for (const char32_t letter : t.text.toUcs4())
+                    if (QChar::isPrint(letter) && !QChar::isSpace(letter) &&
+                        std::none_of(families.begin(), families.end(), [&](const QRawFont &f) { return f.supportsCharacter(letter); }))
+                        missing << letter;
+            QVERIFY2(missing.isEmpty(), qPrintable(language + ": " + QString::fromUcs4(QList<char32_t>(missing.begin(), missing.end()).constData(), missing.size())));
         }
     }
 
