@@ -36,13 +36,14 @@ constexpr std::array<FontFamily, 4> kFamilies{{{u"Arial", u"Liberation Sans"},
                                                {u"Comic Sans MS", u"Comic Neue"}}};
 
 // The families that draw the letters the design's families lack, by the language written in
-// them (Debian's fonts-noto-core and fonts-noto-cjk; Liberation has Greek and Cyrillic). Asked
+// them (Debian's fonts-noto-core, -ui-core and -cjk; Liberation has Greek and Cyrillic); for
+// Arabic the cut made for controls, whose letters keep within a Latin line's height. Asked
 // for after the design's own, so that Latin letters and digits keep the design's shapes and
 // widths; the CJK family's own shapes for each of its languages.
 struct LettersFamily {
     QStringView language, family;
 };
-constexpr std::array<LettersFamily, 5> kLetters{{{u"ar", u"Noto Sans Arabic"},
+constexpr std::array<LettersFamily, 5> kLetters{{{u"ar", u"Noto Sans Arabic UI"},
                                                  {u"he", u"Noto Sans Hebrew"},
                                                  {u"ja", u"Noto Sans CJK JP"},
                                                  {u"ko", u"Noto Sans CJK KR"},
