@@ -1,4 +1,5 @@
 #include "analysis/frmStatistics.h"
+#include "platform/Languages.h"
 #include "analysis/Charts.h"
 #include "analysis/FigureWindow.h"
 #include "engine/MoveText.h"
@@ -172,7 +173,7 @@ void frmStatistics::Keep(const GameRecord &game, const QByteArray &line)
     QStringList totals;
     for (const PlayerSheet &sheet : game.Sheets())
         totals << tr("%1 %2").arg(sheet.strName, locale.toString(sheet.intGameTotal.value()));
-    const QString item = tr("%1: %2").arg(locale.toString(game.started.toLocalTime(), QLocale::ShortFormat), totals.join(u", "));
+    const QString item = tr("%1: %2").arg(Languages::Isolated(locale.toString(game.started.toLocalTime(), QLocale::ShortFormat)), totals.join(u", "));
     const QString marked = game.dice && game.dice->daily() ? tr("%1 (daily)").arg(item) : item;
     cboGame->insertItem(0, game.unfinished ? tr("%1 (not finished)").arg(marked) : marked); // the newest first
 }

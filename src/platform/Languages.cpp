@@ -84,6 +84,12 @@ QString Current()
     return InPlace();
 }
 
+QString Isolated(const QString &text)
+{
+    // First strong isolate ... pop directional isolate: the text's direction from its first letter.
+    return QGuiApplication::isRightToLeft() ? QChar(0x2068) + text + QChar(0x2069) : text;
+}
+
 QString DayText(QDate day, const QLocale &locale, bool fullMonth)
 {
     // The weekday and what joins it to the date, before it or after it.
@@ -91,7 +97,7 @@ QString DayText(QDate day, const QLocale &locale, bool fullMonth)
     QString format = locale.dateFormat(QLocale::LongFormat).remove(kWeekday).trimmed();
     if (!fullMonth)
         format.replace(QStringLiteral("MMMM"), QStringLiteral("MMM"));
-    return locale.toString(day, format);
+    return Isolated(locale.toString(day, format));
 }
 
 } // namespace quoxa::Languages

@@ -22,6 +22,11 @@ QString Install(const QStringList &preferences = {});
 // The language in place: empty for English.
 QString Current();
 
+// A text that keeps its own direction within a line of another: a date in Latin letters and
+// digits in an Arabic or Hebrew line reads whole, left to right, as a date. Unchanged while
+// the game reads left to right.
+QString Isolated(const QString &text);
+
 // A day as the locale writes it within a line: its long date without the weekday, the month
 // shortened unless asked in full ("8 Dec 2026", "8. Dez. 2026", "8 de dez. de 2026").
 QString DayText(QDate day, const QLocale &locale = QLocale(), bool fullMonth = false);

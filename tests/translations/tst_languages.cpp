@@ -57,12 +57,13 @@ void Walk(QWidget *window, std::vector<Text> &texts)
             for (int i = 0; i < tabs->count(); ++i)
                 add(tabs, QString("#%1").arg(i), tabs->tabText(i), tabs->tabBar()->sizeHint().width(), tabs->width());
         else if (auto *list = qobject_cast<QTreeWidget *>(w)) { // the columns of a width of their own
-            int across = 0; // and those as wide as they need, side by side with the first's heading
             for (int c = 0; c < list->columnCount(); ++c)
                 if (list->header()->sectionResizeMode(c) == QHeaderView::Interactive)
                     add(list, QString("#%1").arg(c), list->headerItem()->text(c), Width(list, list->headerItem()->text(c)) + 8,
                         list->header()->sectionSize(c));
-                else if (list->header()->sectionResizeMode(c) == QHeaderView::ResizeToContents)
+            int across = 0; // and the headings of those as wide as they need, beside the first's
+            for (int c = 1; c < list->columnCount(); ++c)
+                if (list->header()->sectionResizeMode(c) == QHeaderView::ResizeToContents)
                     across += list->header()->sectionSizeHint(c);
             if (across)
                 add(list, "/columns", list->headerItem()->text(1), across + Width(list, list->headerItem()->text(0)) + 8, list->viewport()->width());
@@ -255,8 +256,12 @@ private slots:
         const struct { const char *locale; bool fullMonth; QString text; } cases[] = {
             {"de_DE", false, "8. Dez. 2026"}, {"pt_BR", false, "8 de dez. de 2026"}, {"en_US", false, "Dec 8, 2026"},
             {"fr_FR", true, "8 décembre 2026"}, {"en_GB", true, "8 December 2026"}};
+        Languages::Install({"en"});
         for (const auto &c : cases)
             QCOMPARE(Languages::DayText(QDate(2026, 12, 8), QLocale(c.locale), c.fullMonth), c.text);
+        // In a line read right to left, a day of Latin letters and digits is kept whole.
+        Languages::Install({"he"});
+        QCOMPARE(Languages::DayText(QDate(2026, 12, 8), QLocale("en_GB")), u"\u20688 Dec 2026\u2069");
     }
 
     // Every language is carried; the desktop's preferences are taken in order: English first
