@@ -5,6 +5,7 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
+#include <QApplication>
 #include <QChartView>
 #include <QLineSeries>
 #include <QValueAxis>
@@ -18,6 +19,20 @@ namespace {
 QString Plain(const QString &text)
 {
     return text.toHtmlEscaped();
+}
+
+// The charts leave an axis's title the room its font's first family needs: the family of the
+// language's letters goes first where the windows' font names one after the design's
+// (Arabic, Hebrew and Chinese letters stand taller than Latin ones: a title of them was cut
+// to "...").
+QFont LettersFirst(QFont font)
+{
+    QStringList families = QApplication::font().families();
+    if (families.size() > 1) {
+        families.move(families.size() - 1, 0);
+        font.setFamilies(families);
+    }
+    return font;
 }
 
 } // namespace
@@ -96,8 +111,13 @@ extern "C" Q_DECL_EXPORT QWidget *QuoxaMakeChart(const quoxa::ChartData *data, Q
             yAxis->setRange(bottom, top);
             yAxis->applyNiceNumbers(); // round steps, the highest point inside
         }
+        for (QAbstractAxis *axis : chart->axes())
+            axis->setTitleFont(LettersFirst(axis->titleFont()));
         auto *view = new QChartView(chart, parent);
         view->setRenderHint(QPainter::Antialiasing);
+        // A chart reads left to right in every language, as figures do; laid out right to left
+        // the charts measure a title of Arabic or Hebrew letters wrongly and cut it to "...".
+        view->setLayoutDirection(Qt::LeftToRight);
         view->setObjectName(QStringLiteral("chart"));
         view->setAccessibleName(data->title);
         return view;
