@@ -1,11 +1,11 @@
 // The chart module: the toolkit's charts, loaded only when a window draws one.
 #include "analysis/Charts.h"
 
+#include <QApplication>
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
-#include <QApplication>
 #include <QChartView>
 #include <QLineSeries>
 #include <QValueAxis>
@@ -115,9 +115,6 @@ extern "C" Q_DECL_EXPORT QWidget *QuoxaMakeChart(const quoxa::ChartData *data, Q
             axis->setTitleFont(LettersFirst(axis->titleFont()));
         auto *view = new QChartView(chart, parent);
         view->setRenderHint(QPainter::Antialiasing);
-        // A chart reads left to right in every language, as figures do; laid out right to left
-        // the charts measure a title of Arabic or Hebrew letters wrongly and cut it to "...".
-        view->setLayoutDirection(Qt::LeftToRight);
         view->setObjectName(QStringLiteral("chart"));
         view->setAccessibleName(data->title);
         return view;

@@ -1,5 +1,4 @@
 #include "analysis/frmStatistics.h"
-#include "platform/Languages.h"
 #include "analysis/Charts.h"
 #include "analysis/FigureWindow.h"
 #include "engine/MoveText.h"
@@ -7,6 +6,7 @@
 #include "platform/DesignControls.h"
 #include "platform/ErrorTrap.h"
 #include "platform/Heap.h"
+#include "platform/Languages.h"
 #include "records/GameKeeper.h"
 
 #include <QComboBox>
