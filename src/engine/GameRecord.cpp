@@ -72,7 +72,7 @@ QString GameRecord::Fault() const
                 if (thrown.dice[i] < 1 || thrown.dice[i] > 6 || (thrown.held[i] && (k == 0 || changed)))
                     return QCoreApplication::translate("GameRecord", "turn %1 throws a die it cannot").arg(number);
                 if (seeded && !thrown.held[i] && thrown.dice[i] != DiceOrigin::Face(*seeded, round, int(k) + 1, int(i) + 1))
-                    return QCoreApplication::translate("GameRecord", "turn %1 throws dice that %2 does not give").arg(number, dice->Text());
+                    return QCoreApplication::translate("GameRecord", "turn %1 throws dice that %2 does not give").arg(number, dice->CodeText());
             }
         }
         if (!turn.scored) {

@@ -18,15 +18,22 @@ QString &InPlace()
     return language;
 }
 
-// The language of a preference ("pt-BR", "de_DE.UTF-8") among those spoken: the whole name,
-// else the language alone; empty when neither is spoken.
+// The language of a preference ("pt-BR", "de_DE.UTF-8", "zh") among those spoken: the whole
+// name, else the language alone, else for a language named alone the one of its regions that
+// is spoken ("zh": "zh_CN"); empty when none is spoken.
 QString Match(QString preference, const QStringList &spoken)
 {
     preference = preference.section(u'.', 0, 0).replace(u'-', u'_');
     if (spoken.contains(preference))
         return preference;
     const QString alone = preference.section(u'_', 0, 0);
-    return spoken.contains(alone) ? alone : QString();
+    if (spoken.contains(alone))
+        return alone;
+    if (alone == preference)
+        for (const QString &language : spoken)
+            if (language.section(u'_', 0, 0) == alone)
+                return language;
+    return {};
 }
 
 } // namespace

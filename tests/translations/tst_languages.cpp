@@ -274,6 +274,8 @@ private slots:
         QCOMPARE(Languages::Install({"sw-KE", "de-AT", "fr-FR"}), "de");
         QCOMPARE(Languages::Install({"pt-BR"}), "pt_BR");
         QCOMPARE(QCoreApplication::translate("Pictures", "Throw"), "Lançar");
+        QCOMPARE(Languages::Install({"zh"}), "zh_CN"); // Chinese named alone; not another region's
+        QCOMPARE(Languages::Install({"zh-TW", "pt-PT", "nl"}), "nl");
         // Counts take their language's plural, English's own too.
         for (const auto &[language, told] : {std::pair{"en", "X: 0 points|X: 1 point|X: 2 points"}, {"de", "X: 0 Punkte|X: 1 Punkt|X: 2 Punkte"},
                                              {"fr", "X\u00a0: 0 point|X\u00a0: 1 point|X\u00a0: 2 points"}}) {
