@@ -327,15 +327,15 @@
     <name>OnlineSession</name>
     <message>
         <source>%1&apos;s dice share does not match what %1&apos;s copy promised: the game cannot go on.</source>
-        <translation>A parte dos dados de %1 não confere com o que a cópia de %1 prometeu: a partida não pode continuar.</translation>
+        <translation>A parte dos dados de %1 não confere com o que a cópia de %1 prometeu: o jogo não pode continuar.</translation>
     </message>
     <message>
         <source>The game on %1&apos;s copy differs from this one after turn %2: the copies are out of step, and the game cannot go on.</source>
-        <translation>A partida na cópia de %1 difere desta após a rodada %2: as cópias ficaram dessincronizadas e a partida não pode continuar.</translation>
+        <translation>O jogo na cópia de %1 difere deste após a rodada %2: as cópias ficaram dessincronizadas e o jogo não pode continuar.</translation>
     </message>
     <message>
         <source>%1&apos;s copy sent a move this game does not allow (%2): the copies are out of step, and the game cannot go on.</source>
-        <translation>A cópia de %1 enviou uma jogada que esta partida não permite (%2): as cópias ficaram dessincronizadas e a partida não pode continuar.</translation>
+        <translation>A cópia de %1 enviou uma jogada que este jogo não permite (%2): as cópias ficaram dessincronizadas e o jogo não pode continuar.</translation>
     </message>
     <message>
         <source>a throw</source>
@@ -371,15 +371,15 @@
     </message>
     <message>
         <source>This copy no longer has its dice shares for the game, so it cannot go back to it.</source>
-        <translation>Esta cópia não tem mais suas partes dos dados para a partida, então não pode voltar a ela.</translation>
+        <translation>Esta cópia não tem mais suas partes dos dados para o jogo, então não pode voltar a ele.</translation>
     </message>
     <message>
         <source>%1 has left the game.</source>
-        <translation>%1 saiu da partida.</translation>
+        <translation>%1 saiu do jogo.</translation>
     </message>
     <message>
         <source>%1 is away: the game waits for %1.</source>
-        <translation>%1 não está: a partida espera por %1.</translation>
+        <translation>%1 não está: o jogo espera por %1.</translation>
     </message>
     <message>
         <source>%1 is back.</source>
@@ -387,7 +387,7 @@
     </message>
     <message>
         <source>%1, who hosts the game, has left it: the game is over.</source>
-        <translation>%1, o anfitrião da partida, saiu dela: a partida acabou.</translation>
+        <translation>%1, o anfitrião do jogo, saiu dele: o jogo acabou.</translation>
     </message>
 </context>
 <context>
@@ -808,7 +808,7 @@
     </message>
     <message>
         <source>%1 plays on another copy of the game.</source>
-        <translation>%1 joga em outra cópia da partida.</translation>
+        <translation>%1 joga em outra cópia do jogo.</translation>
     </message>
     <message>
         <source>Play &amp;Online...</source>
@@ -1310,15 +1310,15 @@
     </message>
     <message>
         <source>The game&apos;s room is gone.</source>
-        <translation>A sala da partida não existe mais.</translation>
+        <translation>A sala do jogo não existe mais.</translation>
     </message>
     <message>
         <source>Someone in the game&apos;s room already uses this name.</source>
-        <translation>Alguém na sala da partida já usa este nome.</translation>
+        <translation>Alguém na sala do jogo já usa este nome.</translation>
     </message>
     <message>
         <source>The game&apos;s room does not let you in.</source>
-        <translation>A sala da partida não deixa você entrar.</translation>
+        <translation>A sala do jogo não deixa você entrar.</translation>
     </message>
     <message>
         <source>The connection to the server dropped.</source>
@@ -1357,7 +1357,7 @@
     </message>
     <message>
         <source>&amp;Host a Game</source>
-        <translation>&amp;Abrir uma partida</translation>
+        <translation>&amp;Abrir um jogo</translation>
     </message>
     <message>
         <source>&amp;Join</source>
@@ -1413,7 +1413,7 @@
     </message>
     <message>
         <source>A game online is under way on the board: start a new game there to leave it.</source>
-        <translation>Há uma partida online em andamento no tabuleiro: comece uma nova partida nele para sair dela.</translation>
+        <translation>Há um jogo online em andamento no tabuleiro: comece um novo jogo ali para sair dele.</translation>
     </message>
     <message>
         <source>Connecting to %1...</source>
@@ -1421,7 +1421,7 @@
     </message>
     <message>
         <source>Opening the game&apos;s room %1...</source>
-        <translation>Abrindo a sala da partida %1...</translation>
+        <translation>Abrindo a sala do jogo %1...</translation>
     </message>
     <message>
         <source>Joining %1...</source>
@@ -1429,19 +1429,19 @@
     </message>
     <message>
         <source>Your game&apos;s room is open, and its invitation copied: send it to your friends, or invite them here.</source>
-        <translation>A sala da sua partida está aberta e o convite copiado: envie-o aos seus amigos, ou convide-os aqui.</translation>
+        <translation>A sala do seu jogo está aberta e o convite copiado: envie-o aos seus amigos, ou convide-os aqui.</translation>
     </message>
     <message>
         <source>Waiting for the host to start the game.</source>
-        <translation>Esperando o anfitrião começar a partida.</translation>
+        <translation>Esperando o anfitrião começar o jogo.</translation>
     </message>
     <message>
         <source>(a move in a game of Quoxa)</source>
-        <translation>(uma jogada em uma partida de Quoxa)</translation>
+        <translation>(uma jogada em um jogo de Quoxa)</translation>
     </message>
     <message>
         <source>The game is on.</source>
-        <translation>A partida começou.</translation>
+        <translation>O jogo começou.</translation>
     </message>
     <message>
         <source>Every seat is taken.</source>
@@ -1457,7 +1457,7 @@
     </message>
     <message>
         <source>%1 invites you to a game of Quoxa.</source>
-        <translation>%1 convida você para uma partida de Quoxa.</translation>
+        <translation>%1 convida você para um jogo de Quoxa.</translation>
     </message>
     <message>
         <source>%1 is invited.</source>
@@ -1473,19 +1473,19 @@
     </message>
     <message>
         <source>%1 invites you to a game. Join?</source>
-        <translation>%1 convida você para uma partida. Entrar?</translation>
+        <translation>%1 convida você para um jogo. Entrar?</translation>
     </message>
     <message>
         <source>The game&apos;s room no longer holds the game, so Quoxa cannot go back to it.</source>
-        <translation>A sala da partida não guarda mais a partida, então o Quoxa não pode voltar a ela.</translation>
+        <translation>A sala do jogo não guarda mais o jogo, então o Quoxa não pode voltar a ele.</translation>
     </message>
     <message>
         <source>Quoxa was closed during a game online: press Join to go back to it.</source>
-        <translation>O Quoxa foi fechado durante uma partida online: clique em “Entrar” para voltar a ela.</translation>
+        <translation>O Quoxa foi fechado durante um jogo online: clique em “Entrar” para voltar a ele.</translation>
     </message>
     <message>
         <source>Going back to the game...</source>
-        <translation>Voltando à partida...</translation>
+        <translation>Voltando ao jogo...</translation>
     </message>
     <message>
         <source>Computer: %1</source>
