@@ -5,7 +5,7 @@
     <name>Charts</name>
     <message>
         <source>The chart cannot be shown: Quoxa&apos;s chart module is missing.</source>
-        <translation>Impossible d&apos;afficher le graphique&#xa0;: le module graphique de Quoxa est absent.</translation>
+        <translation>Impossible d’afficher le graphique&#xa0;: le module graphique de Quoxa est absent.</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -66,11 +66,11 @@
     </message>
     <message>
         <source>Path/File access error: </source>
-        <translation>Erreur d&apos;accès au chemin ou au fichier&#xa0;: </translation>
+        <translation>Erreur d’accès au chemin ou au fichier&#xa0;: </translation>
     </message>
     <message>
         <source>Resource with identifier &apos;%1&apos; not found</source>
-        <translation>Ressource d&apos;identificateur «&#xa0;%1&#xa0;» introuvable</translation>
+        <translation>Ressource d’identificateur «&#xa0;%1&#xa0;» introuvable</translation>
     </message>
 </context>
 <context>
@@ -106,7 +106,7 @@
     <name>GameKeeper</name>
     <message>
         <source>The game under way could not be brought back: %1. It is kept as %2, and a new game begins.</source>
-        <translation>La partie en cours n&apos;a pas pu être reprise&#xa0;: %1. Elle est conservée sous %2, et une nouvelle partie commence.</translation>
+        <translation>La partie en cours n’a pas pu être reprise&#xa0;: %1. Elle est conservée sous %2, et une nouvelle partie commence.</translation>
     </message>
     <message>
         <source>the game under way</source>
@@ -130,7 +130,7 @@
     </message>
     <message>
         <source>The game under way could not be brought back: %1. It stays as %2, untouched, and a new game begins.</source>
-        <translation>La partie en cours n&apos;a pas pu être reprise&#xa0;: %1. Elle reste intacte sous %2, et une nouvelle partie commence.</translation>
+        <translation>La partie en cours n’a pas pu être reprise&#xa0;: %1. Elle reste intacte sous %2, et une nouvelle partie commence.</translation>
     </message>
 </context>
 <context>
@@ -153,7 +153,7 @@
     </message>
     <message>
         <source>turn %1 throws a die it cannot</source>
-        <translation>le tour %1 lance un dé qu&apos;il ne peut pas lancer</translation>
+        <translation>le tour %1 lance un dé qu’il ne peut pas lancer</translation>
     </message>
     <message>
         <source>turn %1 scores nothing</source>
@@ -488,7 +488,7 @@
     <name>SettingsStore</name>
     <message>
         <source>Another copy of %1 is using the store: %2 will be saved when it is free.</source>
-        <translation>Une autre instance de %1 utilise les données&#xa0;; en attente d&apos;enregistrement&#xa0;: %2.</translation>
+        <translation>Une autre instance de %1 utilise les données&#xa0;; en attente d’enregistrement&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Another copy of %1 is still using the store: %2 could not be saved.</source>
@@ -722,11 +722,11 @@
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation>&amp;Barre d&apos;état</translation>
+        <translation>&amp;Barre d’état</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation>Barre d&apos;&amp;outils</translation>
+        <translation>Barre d’&amp;outils</translation>
     </message>
     <message>
         <source>Score &amp;Card</source>
@@ -828,7 +828,7 @@
     </message>
     <message>
         <source>The board at %1% would not fit on the screen: it is shown at %2%.</source>
-        <translation>Le plateau à %1&#xa0;% ne tiendrait pas à l&apos;écran&#xa0;: il est affiché à %2&#xa0;%.</translation>
+        <translation>Le plateau à %1&#xa0;% ne tiendrait pas à l’écran&#xa0;: il est affiché à %2&#xa0;%.</translation>
     </message>
 </context>
 <context>
@@ -911,7 +911,7 @@
     </message>
     <message>
         <source>The computer plays for:</source>
-        <translation>L&apos;ordinateur joue pour&#xa0;:</translation>
+        <translation>L’ordinateur joue pour&#xa0;:</translation>
     </message>
     <message>
         <source>Pause between moves:</source>
@@ -1050,7 +1050,7 @@
     </message>
     <message>
         <source>No decisions yet: the review grows as the game is played.</source>
-        <translation>Pas encore de décision&#xa0;: l&apos;analyse suit la partie.</translation>
+        <translation>Pas encore de décision&#xa0;: l’analyse suit la partie.</translation>
     </message>
     <message>
         <source>Slip</source>
