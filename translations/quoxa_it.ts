@@ -58,7 +58,7 @@
     </message>
     <message>
         <source>Subscript out of range</source>
-        <translation>Indice non compreso nell&apos;intervallo</translation>
+        <translation>Indice non compreso nell’intervallo</translation>
     </message>
     <message>
         <source>Type mismatch</source>
@@ -488,11 +488,11 @@
     <name>SettingsStore</name>
     <message>
         <source>Another copy of %1 is using the store: %2 will be saved when it is free.</source>
-        <translation>Un&apos;altra copia di %1 sta usando l&apos;archivio: per salvare %2 si attende che sia libero.</translation>
+        <translation>Un’altra copia di %1 sta usando l’archivio: per salvare %2 si attende che sia libero.</translation>
     </message>
     <message>
         <source>Another copy of %1 is still using the store: %2 could not be saved.</source>
-        <translation>Un&apos;altra copia di %1 sta ancora usando l&apos;archivio: impossibile salvare %2.</translation>
+        <translation>Un’altra copia di %1 sta ancora usando l’archivio: impossibile salvare %2.</translation>
     </message>
 </context>
 <context>
@@ -686,7 +686,7 @@
     </message>
     <message>
         <source>Undo Last Score</source>
-        <translation>Annulla l&apos;ultimo punteggio</translation>
+        <translation>Annulla l’ultimo punteggio</translation>
     </message>
     <message>
         <source>&amp;Options</source>
@@ -1050,7 +1050,7 @@
     </message>
     <message>
         <source>No decisions yet: the review grows as the game is played.</source>
-        <translation>Ancora nessuna decisione: l&apos;analisi cresce man mano che si gioca.</translation>
+        <translation>Ancora nessuna decisione: l’analisi cresce man mano che si gioca.</translation>
     </message>
     <message>
         <source>Slip</source>
