@@ -33,10 +33,7 @@ public:
     static void Watch(QWidget *parent)
     {
         static MirrorKeeper *keeper = new MirrorKeeper(QCoreApplication::instance());
-        if (!parent->property("Mirrored").toBool()) {
-            parent->setProperty("Mirrored", true);
-            parent->installEventFilter(keeper);
-        }
+        parent->installEventFilter(keeper); // once: a filter installed again replaces itself
     }
 
 protected:
